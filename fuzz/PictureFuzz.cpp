@@ -1,0 +1,41 @@
+// Decodes arbitrary bytes as a BMP, JPEG or icon; the first byte picks the format.
+#include "pictures/PictureLimits.h"
+#include "pictures/PictureLoader.h"
+
+#include <cstddef>
+#include <cstdint>
+
+namespace {
+
+void Require(bool condition)
+{
+    if (!condition)
+        __builtin_trap();
+}
+
+}  // namespace
+
+extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
+{
+    if (size == 0)
+        return 0;
+    static const char* const kExtensions[] = {"bmp", "jpg", "ico"};
+    const QString extension = QString::fromLatin1(kExtensions[data[0] % 3]);
+    const QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
+
+    QString reason;
+    const QImage image = PictureLoader::Decode(bytes, extension, &reason);
+    if (image.isNull()) {
+        Require(!reason.isEmpty());
+        return 0;
+    }
+    Require(PictureLimits::Accepts(image.width(), image.height(), nullptr));
+    Require(image.format() != QImage::Format_ARGB32_Premultiplied);
+    // Every row must be readable in full.
+    const qsizetype rowBytes = image.bytesPerLine();
+    volatile unsigned sum = 0;
+    for (int y = 0; y < image.height(); y += 1 + image.height() / 16)
+        for (qsizetype x = 0; x < rowBytes; ++x)
+            sum = sum + image.constScanLine(y)[x];
+    return 0;
+}

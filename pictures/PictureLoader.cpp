@@ -1,0 +1,250 @@
+#include "pictures/PictureLoader.h"
+
+#include "pictures/BmpHeader.h"
+#include "pictures/JpegDecoder.h"
+#include "pictures/PictureCache.h"
+#include "pictures/PictureLimits.h"
+
+#include <QBuffer>
+#include <QFile>
+#include <QFileInfo>
+#include <QImageReader>
+#include <QSet>
+
+#include <filesystem>
+#include <system_error>
+
+namespace {
+
+enum class Format { Bmp, Ico, Jpeg, Metafile, Unknown };
+
+struct LoaderState {
+    PictureCache cache;
+    QSet<QString> reported;
+    PictureLoader::FailureReporter reporter;
+    int decodes = 0;
+    int cacheHits = 0;
+};
+
+LoaderState& State()
+{
+    static LoaderState state;
+    return state;
+}
+
+Format FormatOf(QString extension)
+{
+    if (extension.startsWith(QLatin1Char('.')))
+        extension.remove(0, 1);
+    extension = extension.toLower();
+    if (extension == QLatin1String("bmp"))
+        return Format::Bmp;
+    if (extension == QLatin1String("ico"))
+        return Format::Ico;
+    if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
+        return Format::Jpeg;
+    if (extension == QLatin1String("emf") || extension == QLatin1String("wmf"))
+        return Format::Metafile;
+    return Format::Unknown;
+}
+
+void SetReason(QString* reason, const QString& text)
+{
+    if (reason != nullptr)
+        *reason = text;
+}
+
+// True when the format cannot be decoded at all, with the reason set.
+bool Refused(Format format, QString* reason)
+{
+    if (format == Format::Metafile)
+        SetReason(reason, QStringLiteral("対応していない形式です (EMF/WMF)"));
+    else if (format == Format::Unknown)
+        SetReason(reason, QStringLiteral("対応していない形式です"));
+    else
+        return false;
+    return true;
+}
+
+QString FileTooLargeReason()
+{
+    return QStringLiteral("ファイルが大きすぎます (%1 MB まで)").arg(PictureLimits::kMaxFileBytes / (1024 * 1024));
+}
+
+// Refuses content that does not fit the extension, and checks the header
+// dimensions (and for BMP the file length) before any pixel memory is taken.
+QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
+{
+    const QByteArray formatName = format == Format::Ico ? QByteArrayLiteral("ico") : QByteArrayLiteral("bmp");
+    const QString corrupt = format == Format::Ico ? QStringLiteral("アイコン データが壊れています")
+                                                  : QStringLiteral("BMP データが壊れています");
+    static const bool icoAvailable = QImageReader::supportedImageFormats().contains("ico");
+    if (format == Format::Ico && !icoAvailable) {
+        SetReason(reason, QStringLiteral("アイコンを読む部品 (Qt の ico プラグイン) がありません"));
+        return QImage();
+    }
+
+    QByteArray data = bytes;
+    QBuffer buffer(&data);
+    buffer.open(QIODevice::ReadOnly);
+    QImageReader reader(&buffer, formatName);
+    reader.setAutoDetectImageFormat(false);
+    if (format == Format::Bmp) {
+        // Qt's reader gives no size for top-down files, so the header is read here.
+        BmpHeader header;
+        if (header.Read(bytes) != 0) {
+            SetReason(reason, corrupt);
+            return QImage();
+        }
+        if (!PictureLimits::Accepts(header.Width(), header.Height(), reason))
+            return QImage();
+        if (header.RequiredBytes() > bytes.size()) {
+            SetReason(reason, QStringLiteral("BMP データが途中で終わっています"));
+            return QImage();
+        }
+    } else {
+        const QSize size = reader.size();
+        if (!size.isValid()) {
+            SetReason(reason, corrupt);
+            return QImage();
+        }
+        if (!PictureLimits::Accepts(size.width(), size.height(), reason))
+            return QImage();
+    }
+    QImage image = reader.read();
+    if (image.isNull()) {
+        SetReason(reason, corrupt);
+        return QImage();
+    }
+    // Qt's icon reader hands out premultiplied pixels; the callers compare straight colours.
+    if (image.format() == QImage::Format_ARGB32_Premultiplied)
+        image.convertTo(QImage::Format_ARGB32);
+    return image;
+}
+
+QImage LoadFile(const QString& hostPath, QString* reason)
+{
+    const std::filesystem::path path(hostPath.toStdU16String());
+    std::error_code error;
+    const std::filesystem::file_status status = std::filesystem::status(path, error);
+    if (hostPath.isEmpty() || !std::filesystem::exists(status)) {
+        SetReason(reason, QStringLiteral("ファイルが見つかりません"));
+        return QImage();
+    }
+    const QString extension = QFileInfo(hostPath).suffix();
+    if (Refused(FormatOf(extension), reason))
+        return QImage();
+
+    std::error_code sizeError;
+    std::error_code timeError;
+    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
+    const auto modified = std::filesystem::last_write_time(path, timeError);
+    if (!std::filesystem::is_regular_file(status) || sizeError || timeError) {
+        SetReason(reason, QStringLiteral("ファイルを読み込めません"));
+        return QImage();
+    }
+    if (size == 0) {
+        SetReason(reason, QStringLiteral("ファイルが空です"));
+        return QImage();
+    }
+    if (size > static_cast<std::uintmax_t>(PictureLimits::kMaxFileBytes)) {
+        SetReason(reason, FileTooLargeReason());
+        return QImage();
+    }
+
+    LoaderState& state = State();
+    const QString key = QFileInfo(hostPath).absoluteFilePath();
+    const PictureCache::Stamp stamp{static_cast<qint64>(modified.time_since_epoch().count()),
+                                    static_cast<qint64>(size)};
+    QImage cached = state.cache.Find(key, stamp);
+    if (!cached.isNull()) {
+        ++state.cacheHits;
+        return cached;
+    }
+
+    QFile file(hostPath);
+    if (!file.open(QIODevice::ReadOnly)) {
+        SetReason(reason, QStringLiteral("ファイルを読み込めません"));
+        return QImage();
+    }
+    // One byte past the limit tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(PictureLimits::kMaxFileBytes + 1);
+    if (file.error() != QFileDevice::NoError) {
+        SetReason(reason, QStringLiteral("ファイルを読み込めません"));
+        return QImage();
+    }
+    QImage image = PictureLoader::Decode(bytes, extension, reason);
+    if (!image.isNull())
+        state.cache.Insert(key, stamp, image);
+    return image;
+}
+
+}
+
+QImage PictureLoader::Load(const QString& hostPath, QString* reason)
+{
+    QString why;
+    QImage image = LoadFile(hostPath, &why);
+    if (!image.isNull())
+        return image;
+    if (reason != nullptr)
+        *reason = why;
+    LoaderState& state = State();
+    const QString key = hostPath.isEmpty() ? hostPath : QFileInfo(hostPath).absoluteFilePath();
+    if (!state.reported.contains(key)) {
+        state.reported.insert(key);
+        if (state.reporter)
+            state.reporter(hostPath, why);
+    }
+    return QImage();
+}
+
+QImage PictureLoader::Decode(const QByteArray& bytes, const QString& extension, QString* reason)
+{
+    const Format format = FormatOf(extension);
+    if (Refused(format, reason))
+        return QImage();
+    if (bytes.isEmpty()) {
+        SetReason(reason, QStringLiteral("ファイルが空です"));
+        return QImage();
+    }
+    if (bytes.size() > PictureLimits::kMaxFileBytes) {
+        SetReason(reason, FileTooLargeReason());
+        return QImage();
+    }
+    ++State().decodes;
+    if (format == Format::Jpeg)
+        return JpegDecoder::Decode(bytes, reason);
+    return DecodeWithQt(bytes, format, reason);
+}
+
+void PictureLoader::SetFailureReporter(FailureReporter reporter)
+{
+    State().reporter = std::move(reporter);
+}
+
+void PictureLoader::ClearCache()
+{
+    State().cache.Clear();
+}
+
+void PictureLoader::SetCacheLimit(qint64 bytes)
+{
+    State().cache.SetLimitBytes(bytes);
+}
+
+int PictureLoader::DecodeCount()
+{
+    return State().decodes;
+}
+
+PictureLoader::Stats PictureLoader::GetStats()
+{
+    const LoaderState& state = State();
+    Stats stats;
+    stats.decodes = state.decodes;
+    stats.cacheHits = state.cacheHits;
+    stats.cachedPictures = state.cache.Count();
+    stats.cachedBytes = state.cache.TotalBytes();
+    return stats;
+}

@@ -1,0 +1,38 @@
+#pragma once
+
+#include <QByteArray>
+#include <QImage>
+#include <QString>
+#include <QtGlobal>
+
+#include <functional>
+
+// Reads the pictures of boards, pieces, faces and icons. The decoder is chosen
+// by the file extension, case-insensitively: .bmp and .ico through Qt's
+// readers, .jpg and .jpeg through libjpeg; metafiles and anything else are
+// refused. A failure gives a null QImage and a short reason for the user, and
+// is reported once per file per run; callers go on with the empty picture.
+// Decoded pictures are cached by file, modification time and size.
+class PictureLoader {
+public:
+    using FailureReporter = std::function<void(const QString& path, const QString& reason)>;
+
+    struct Stats {
+        int decodes = 0;    // decoder runs, from Load and Decode alike
+        int cacheHits = 0;  // Load answered from the cache
+        int cachedPictures = 0;
+        qint64 cachedBytes = 0;
+    };
+
+    static QImage Load(const QString& hostPath, QString* reason = nullptr);
+    // Decodes bytes as the format their extension ("jpg" or ".JPG" alike) names; no cache.
+    static QImage Decode(const QByteArray& bytes, const QString& extension, QString* reason = nullptr);
+
+    // Called by Load on the first failure of each file in the run; an empty function reports nothing.
+    static void SetFailureReporter(FailureReporter reporter);
+
+    static void ClearCache();
+    static void SetCacheLimit(qint64 bytes);
+    static int DecodeCount();
+    static Stats GetStats();
+};

@@ -1,0 +1,336 @@
+#include "data/WindowsIni.h"
+
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <climits>
+#include <csignal>
+#include <filesystem>
+#include <iterator>
+#include <memory>
+#include <string>
+
+#include <sys/resource.h>
+#include <sys/stat.h>
+#include <sys/wait.h>
+#include <unistd.h>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+WindowsIni Load(const TempDir& dir, const std::string& bytes)
+{
+    dir.Write("t.ini", bytes);
+    return WindowsIni(dir.File("t.ini"));
+}
+
+// The walk a caller sees, as text: "[S] k=<a><b> [T]"; empty slots are skipped.
+std::string Shape(const WindowsIni& ini)
+{
+    std::string text;
+    for (int s = 0; s < ini.SectionCount(); ++s) {
+        const Section* section = ini.SectionAt(s);
+        if (section == nullptr)
+            continue;
+        text += (text.empty() ? "[" : " [") + section->Name() + "]";
+        for (int k = 0; k < section->KeyCount(); ++k) {
+            const Keyword* keyword = section->KeyAt(k);
+            if (keyword == nullptr)
+                continue;
+            text += " " + keyword->Name() + "=";
+            for (int v = 0; v < keyword->Count(); ++v)
+                text += "<" + *keyword->At(v) + ">";
+        }
+    }
+    return text;
+}
+
+std::string Value(const WindowsIni& ini, const std::string& section, const std::string& key, int index)
+{
+    const std::string* value = ini.FindValue(section, key, index);
+    return value ? *value : "(none)";
+}
+
+TEST(WindowsIniRead, MissingFileGivesDefaultsAndWriteCreatesIt)
+{
+    TempDir dir;
+    WindowsIni ini(dir.File("new.ini"));
+    EXPECT_EQ(ini.GetString("S", "k", 0, "dflt"), "dflt");
+    EXPECT_EQ(ini.GetInt("S", "k", 0, 55), 55);
+    EXPECT_EQ(ini.KeyCount("S"), -1);
+    EXPECT_EQ(ini.KeyNameAt("S", 0), nullptr);
+
+    EXPECT_EQ(ini.SetValue("S", "k", "v", 3), 0);
+    EXPECT_EQ(ini.Write(), 0);
+    EXPECT_EQ(dir.Read("new.ini"), "[S]\r\nk=v\r\n");
+}
+
+TEST(WindowsIniRead, KeyLineSplitsAtFirstEqualsAndEveryComma)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "[S]\n"
+                               "Title=Board, by me\n"
+                               "k = v\n"
+                               "=nameless\n"
+                               "empty=\n"
+                               "lead=,a\n"
+                               "trail=a,\n"
+                               "eq=a=b\n"
+                               "x,y=1\n");
+    EXPECT_EQ(Shape(ini), "[S] Title=<Board>< by me> k =< v> =<nameless> empty=<> lead=<><a> trail=<a><>"
+                          " eq=<a=b> x,y=<1>");
+    EXPECT_EQ(ini.GetString("S", "Title", 1, "-"), " by me");
+    EXPECT_EQ(ini.FindValue("S", "Title", 2), nullptr);
+    EXPECT_EQ(ini.FindValue("S", "k", 0), nullptr);
+    EXPECT_EQ(ini.GetString("S", "empty", 0, "dflt"), "");
+    EXPECT_EQ(ini.GetInt("S", "empty", 0, 9), 9);
+}
+
+TEST(WindowsIniRead, CommentsBlankLinesAndLinesWithoutEqualsAreDropped)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "; heading\n"
+                               "before=first section\n"
+                               "[S] trailing text\n"
+                               "\n"
+                               "a=1;note\n"
+                               "b=x!y,z\n"
+                               ";c=3\n"
+                               "  !d=4\n"
+                               "stray text\n"
+                               "e=5 ; spaced\n");
+    EXPECT_EQ(Shape(ini), "[S] a=<1> b=<x> e=<5 >");
+}
+
+TEST(WindowsIniRead, HeaderRules)
+{
+    TempDir dir;
+    const std::string name510(510, 'n');
+    WindowsIni ini = Load(dir, "  junk [A][B] more\n"   // before any section an indented header counts
+                               "a=1\n"
+                               "  [Indented]\n"         // inside a section it is a line without '='
+                               "  [I]=2\n"
+                               "[]\n"
+                               "[Empty]\n"
+                               "[" + name510 + "]\n"
+                               "[a;b]\n"                 // a comment inside the brackets: no header
+                               "lost=1\n"
+                               "[" + name510 + "x]\n"
+                               "lost=2\n"
+                               "[Last]\n"
+                               "z=9\n");
+    EXPECT_EQ(Shape(ini), "[A] a=<1>   [I]=<2> [] [Empty] [" + name510 + "] [Last] z=<9>");
+}
+
+TEST(WindowsIniRead, DuplicateSectionsAndKeysAreKept)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "[A]\nx=1\n[B]\nk=b\n[A]\nk=2\nk=3\n[A]\nk=4,5\n");
+    EXPECT_EQ(Value(ini, "A", "k", 0), "2");
+    // The first key found decides: the later section's second value is not reached.
+    EXPECT_EQ(ini.FindValue("A", "k", 1), nullptr);
+    EXPECT_EQ(ini.KeyCount("A"), 1);
+    EXPECT_EQ(*ini.KeyNameAt("A", 0), "x");
+    EXPECT_EQ(ini.KeyNameAt("A", 1), nullptr);
+
+    // Changes go to the first section of the name, even when only a later one has the key.
+    ini.AddValue("A", "k", "new");
+    EXPECT_EQ(Value(ini, "A", "k", 0), "new");
+    EXPECT_EQ(ini.KeyCount("A"), 2);
+    EXPECT_EQ(Shape(ini), "[A] x=<1> k=<new> [B] k=<b> [A] k=<2> k=<3> [A] k=<4><5>");
+}
+
+TEST(WindowsIniRead, LastLineWithoutLineEndIsRead)
+{
+    TempDir dir;
+    EXPECT_EQ(Shape(Load(dir, "[S]\r\nk=v")), "[S] k=<v>");
+    EXPECT_EQ(Shape(Load(dir, "[S]")), "[S]");
+    EXPECT_EQ(Shape(Load(dir, "")), "");
+}
+
+TEST(WindowsIniRead, LineFeedAloneReadsLikeCarriageReturnLineFeed)
+{
+    TempDir dir;
+    const std::string crlf = Shape(Load(dir, "[S]\r\na=1,2\r\n\r\n[T]\r\nb=\r\n"));
+    EXPECT_EQ(crlf, "[S] a=<1><2> [T] b=<>");
+    EXPECT_EQ(Shape(Load(dir, "[S]\na=1,2\n\n[T]\nb=\n")), crlf);
+    // Only the carriage return directly before a line feed belongs to the line end.
+    EXPECT_EQ(Shape(Load(dir, "[S]\na=x\ry\nb=v\r\r\nc=w\r")), "[S] a=<x\ry> b=<v\r> c=<w\r>");
+}
+
+TEST(WindowsIniRead, LongLinesAreReadWhole)
+{
+    TempDir dir;
+    const std::string longValue(5000, 'x');
+    // Were the line cut at 2047 bytes, its tail would start with a header.
+    const std::string tailHeader = std::string(2045, 'a') + "[Evil]";
+    WindowsIni ini = Load(dir, ";" + std::string(300, 'c') + "[Early]\n"
+                               "[S]\n"
+                               "k=" + longValue + "\n"
+                               "t=" + tailHeader + "\n"
+                               "j=1\n");
+    EXPECT_EQ(ini.SectionCount(), 1);
+    EXPECT_EQ(Value(ini, "S", "k", 0), longValue);
+    EXPECT_EQ(Value(ini, "S", "t", 0), tailHeader);
+    EXPECT_EQ(ini.KeyCount("S"), 3);
+}
+
+TEST(WindowsIniRead, GetIntTakesTheLeadingNumberAndClamps)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "[S]\nv=12abc,  -7,+5, \t42,abc,-,  ,2147483647,2147483648,-2147483648,"
+                               "-99999999999999999999,99999999999999999999,0x10, - 3\n");
+    const int expected[] = {12, -7, 5, 42, -1, -1, -1, INT_MAX, INT_MAX, INT_MIN, INT_MIN, INT_MAX, 0, -1};
+    for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
+        SCOPED_TRACE(Value(ini, "S", "v", i));
+        EXPECT_EQ(ini.GetInt("S", "v", i, -1), expected[i]);
+    }
+}
+
+TEST(WindowsIniChange, AddValueAndSetValueFollowTheSlotRules)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "[S]\na=1\nb=x,y\n");
+    ini.AddValue("S", "a", "2");
+    ini.AddValue("S", "c", "3");
+    ini.AddValue("New", "k", "v");
+    ini.SetValue("S", "b", "Y", 1);
+    ini.SetValue("S", "b", "z", 2);
+    ini.SetValue("S", "b", "far", 9);   // past the end appends instead of leaving a hole
+    ini.SetValue("S", "d", "first", 5);
+    ini.SetValue("Other", "k", "only", 7);
+    EXPECT_EQ(Shape(ini), "[S] a=<1><2> b=<x><Y><z><far> c=<3> d=<first> [New] k=<v> [Other] k=<only>");
+}
+
+TEST(WindowsIniChange, RemoveLeavesEmptySlots)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "[A]\nk=1\nk=2\nj=3\n[B]\nx=1\n[A]\nm=4\n");
+    EXPECT_EQ(ini.Remove("A", "k"), 0);
+    EXPECT_EQ(ini.KeyCount("A"), 3);
+    EXPECT_EQ(ini.KeyNameAt("A", 0), nullptr);
+    EXPECT_EQ(Value(ini, "A", "k", 0), "2");
+    EXPECT_EQ(ini.Remove("A", "missing"), 0);
+    EXPECT_EQ(ini.Remove("Missing", "k"), 0);
+
+    EXPECT_EQ(ini.Remove("A"), 0);
+    EXPECT_EQ(ini.SectionCount(), 3);
+    EXPECT_EQ(ini.SectionAt(0), nullptr);
+    EXPECT_EQ(ini.SectionAt(3), nullptr);
+    EXPECT_EQ(ini.KeyCount("A"), 1);
+    EXPECT_EQ(Shape(ini), "[B] x=<1> [A] m=<4>");
+}
+
+TEST(WindowsIniWrite, WritesHeadersAndKeysOnlyWithCarriageReturnLineFeed)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "; settings\n[S]\n\na=1,2 ; old\nnoise\n[T]\n=e\n");
+    auto extra = std::make_unique<Section>("U");
+    extra->AddKey(std::make_unique<Keyword>("bare"));
+    ini.AddSection(std::move(extra));
+    ASSERT_EQ(ini.Write(), 0);
+    EXPECT_EQ(dir.Read("t.ini"), "[S]\r\na=1,2 \r\n[T]\r\n=e\r\n[U]\r\nbare=\r\n");
+}
+
+TEST(WindowsIniWrite, RemovedKeysAndSectionsAreLeftOut)
+{
+    TempDir dir;
+    WindowsIni ini = Load(dir, "[A]\na=1\nb=2\n[B]\nc=3\ne=6\n[C]\nd=4\n");
+    ini.Remove("A", "a");
+    ini.Remove("A", "b");
+    ini.Remove("C");
+    ini.Remove("B", "c");
+    ini.AddValue("B", "c", "5");
+    ASSERT_EQ(ini.Write(), 0);
+    EXPECT_EQ(dir.Read("t.ini"), "[A]\r\n[B]\r\ne=6\r\nc=5\r\n");
+    EXPECT_EQ(Shape(WindowsIni(dir.File("t.ini"))), "[A] [B] e=<6> c=<5>");
+}
+
+TEST(WindowsIniWrite, ValueWithCommaReadsBackAsTwoValues)
+{
+    TempDir dir;
+    WindowsIni ini(dir.File("c.ini"));
+    ini.SetValue("S", "Title", "one,two", 0);
+    EXPECT_EQ(Value(ini, "S", "Title", 0), "one,two");
+    ASSERT_EQ(ini.Write(), 0);
+    EXPECT_EQ(dir.Read("c.ini"), "[S]\r\nTitle=one,two\r\n");
+    EXPECT_EQ(Shape(WindowsIni(dir.File("c.ini"))), "[S] Title=<one><two>");
+}
+
+TEST(WindowsIniWrite, DoubleByteTextRoundTripsByteForByte)
+{
+    TempDir dir;
+    const std::string standard = "\x95\x57\x8f\x80";          // 標準
+    const std::string table = "\x95\x5c";                      // 表: second byte is '\'
+    const std::string soft = "\x83\x5c\x83\x74\x83\x67";      // ソフト
+    const std::string dash = "\x81\x5b";                       // ー: second byte is '['
+    const std::string zo = "\x83\x5d";                         // ゾ: second byte is ']'
+    const std::string file = "[" + standard + "]\r\n"
+                             + standard + "=" + table + ".tsb," + soft + dash + "\r\n"
+                             + zo + table + "=" + dash + zo + "\r\n";
+    dir.Write("j.ini", file);
+    WindowsIni ini(dir.File("j.ini"));
+    EXPECT_EQ(Value(ini, standard, standard, 0), table + ".tsb");
+    EXPECT_EQ(Value(ini, standard, standard, 1), soft + dash);
+    EXPECT_EQ(Value(ini, standard, zo + table, 0), dash + zo);
+    ASSERT_EQ(ini.WriteTo(dir.File("copy.ini")), 0);
+    EXPECT_EQ(dir.Read("copy.ini"), file);
+}
+
+TEST(WindowsIniWrite, FailedWriteLeavesTargetAndNoTemporary)
+{
+    TempDir dir;
+    dir.Write("old.ini", "[Old]\r\nk=1\r\n");
+    WindowsIni ini = Load(dir, "[New]\nk=2\n");
+
+    EXPECT_EQ(ini.WriteTo(dir.File("missing/x.ini")), 1);
+    EXPECT_FALSE(fs::exists(dir.Path() / "missing"));
+
+    fs::create_directory(dir.Path() / "folder");
+    dir.Write("folder/inside", "kept");
+    EXPECT_EQ(ini.WriteTo(dir.File("folder")), 1);
+    EXPECT_TRUE(fs::is_directory(dir.Path() / "folder"));
+    EXPECT_EQ(dir.Read("folder/inside"), "kept");
+
+    // A write error halfway: the file size limit stops the temporary, the old file stays whole.
+    ini.SetValue("New", "big", std::string(64 * 1024, 'b'), 0);
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0) {
+        std::signal(SIGXFSZ, SIG_IGN);
+        const rlimit limit{4096, 4096};
+        setrlimit(RLIMIT_FSIZE, &limit);
+        _exit(ini.WriteTo(dir.File("old.ini")));
+    }
+    int status = 0;
+    ASSERT_EQ(waitpid(child, &status, 0), child);
+    ASSERT_TRUE(WIFEXITED(status));
+    EXPECT_EQ(WEXITSTATUS(status), 1);
+    EXPECT_EQ(dir.Read("old.ini"), "[Old]\r\nk=1\r\n");
+
+    int entries = 0;
+    for (const auto& entry : fs::directory_iterator(dir.Path()))
+        entries += entry.path().filename().string().rfind(".", 0) == 0 ? 100 : 1;
+    EXPECT_EQ(entries, 3);  // t.ini, old.ini, folder: no temporary left behind
+}
+
+TEST(WindowsIniWrite, ReplacesTheFileBehindALinkAndKeepsItsMode)
+{
+    TempDir dir;
+    dir.Write("real.ini", "[S]\r\nk=1\r\n");
+    ASSERT_EQ(chmod(dir.File("real.ini").c_str(), 0640), 0);
+    fs::create_symlink("real.ini", dir.Path() / "link.ini");
+
+    WindowsIni ini(dir.File("link.ini"));
+    ini.SetValue("S", "k", "2", 0);
+    ASSERT_EQ(ini.Write(), 0);
+    EXPECT_TRUE(fs::is_symlink(dir.Path() / "link.ini"));
+    EXPECT_EQ(dir.Read("real.ini"), "[S]\r\nk=2\r\n");
+    struct stat info {};
+    ASSERT_EQ(stat(dir.File("real.ini").c_str(), &info), 0);
+    EXPECT_EQ(info.st_mode & 07777, 0640u);
+}
+
+}  // namespace

@@ -1,0 +1,37 @@
+#include "platform/BusyCursor.h"
+
+#include <gtest/gtest.h>
+
+#include <QCursor>
+#include <QGuiApplication>
+
+TEST(BusyCursorTest, WithoutAnApplicationDoesNothing)
+{
+    ASSERT_EQ(qGuiApp, nullptr);
+    BusyCursor outer;
+    BusyCursor inner;
+}
+
+TEST(BusyCursorTest, ShowsTheWaitCursorWhileItLives)
+{
+    if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    int argc = 1;
+    char name[] = "platform_tests";
+    char* argv[] = {name, nullptr};
+    QGuiApplication app(argc, argv);
+
+    ASSERT_EQ(QGuiApplication::overrideCursor(), nullptr);
+    {
+        BusyCursor outer;
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        {
+            BusyCursor inner;
+            EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+        }
+        ASSERT_NE(QGuiApplication::overrideCursor(), nullptr);
+        EXPECT_EQ(QGuiApplication::overrideCursor()->shape(), Qt::WaitCursor);
+    }
+    EXPECT_EQ(QGuiApplication::overrideCursor(), nullptr);
+}
