@@ -7,20 +7,16 @@
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 
+#include <QDir>
 #include <QRect>
 
 #include <algorithm>
 #include <cstdio>
 #include <cstring>
+#include <unordered_map>
 #include <utility>
 
 namespace {
-
-// A name that cannot be loaded (also an empty one) gives an empty picture; the loader tells the user.
-QImage LoadPicture(const std::string& stored)
-{
-    return PictureLoader::Load(HostPath::ToHostQ(stored));
-}
 
 // Pixel copies below work on whole bytes, so formats of fewer bits per pixel
 // are widened first.
@@ -83,6 +79,24 @@ int TypeFromText(const std::string* text)
 
 }  // namespace
 
+// The pictures of one load by stored name: sets often name one file for many
+// frames, and each file needs mapping and checking on disk only once.
+class BoardStyle::PictureNames {
+public:
+    // A name that cannot be loaded (also an empty one) gives an empty picture; the loader tells the user.
+    const QImage& Load(const std::string& stored)
+    {
+        const auto [it, added] = pictures_.try_emplace(stored);
+        if (added)
+            it->second = PictureLoader::LoadStored(stored, folder_);
+        return it->second;
+    }
+
+private:
+    const QString folder_ = QDir::currentPath();
+    std::unordered_map<std::string, QImage> pictures_;
+};
+
 const QImage& BoardStyle::Pieces::Picture(int kind, int frame) const
 {
     if (kind < 0 || kind >= kindCount)
@@ -134,12 +148,13 @@ int BoardStyle::Load(const std::string& fileName, const std::string& sectionName
     fileName_ = std::move(file);
     sectionName_ = std::move(section);
     const WindowsIni ini(HostPath::ToHost(fileName_));
+    PictureNames names;
     const std::string& s = sectionName_;
 
     if (const std::string* name = ini.FindValue(s, "Board", 0))
-        boardPicture_ = LoadPicture(*name);
+        boardPicture_ = names.Load(*name);
     if (const std::string* name = ini.FindValue(s, "Border", 0))
-        borderPicture_ = LoadPicture(*name);
+        borderPicture_ = names.Load(*name);
     if (const std::string* text = ini.FindValue(s, "Title", 0))
         title_ = TextCodec::CutToField(*text, kFieldBytes);
     if (const std::string* text = ini.FindValue(s, "Author", 0))
@@ -158,10 +173,10 @@ int BoardStyle::Load(const std::string& fileName, const std::string& sectionName
     transparent2ndFloat_ = flag("Transparent2ndFloat");
     // Before the pieces: the cut-out is built on it.
     if (const std::string* name = ini.FindValue(s, "NoFloat", 0))
-        noFloatPicture_ = LoadPicture(*name);
+        noFloatPicture_ = names.Load(*name);
 
-    LoadSide(ini, "1stBoard", "1stFloat_%02d", &board1stPicture_, &first_);
-    LoadSide(ini, "2ndBoard", "2ndFloat_%02d", &board2ndPicture_, &second_);
+    LoadSide(ini, names, "1stBoard", "1stFloat_%02d", &board1stPicture_, &first_);
+    LoadSide(ini, names, "2ndBoard", "2ndFloat_%02d", &board2ndPicture_, &second_);
     return 0;
 }
 
@@ -170,13 +185,13 @@ int BoardStyle::LoadFrom(const BoardStyle& other)
     return Load(other.fileName_, other.sectionName_);
 }
 
-void BoardStyle::LoadSide(const WindowsIni& ini, const char* boardKey, const char* kindKeyFormat,
-                          QImage* wholeBoard, Pieces* pieces)
+void BoardStyle::LoadSide(const WindowsIni& ini, PictureNames& names, const char* boardKey,
+                          const char* kindKeyFormat, QImage* wholeBoard, Pieces* pieces)
 {
     const std::string& s = sectionName_;
     const std::string* boardName = ini.FindValue(s, boardKey, 0);
     if (boardName != nullptr)
-        *wholeBoard = LoadPicture(*boardName);
+        *wholeBoard = names.Load(*boardName);
     if (boardName != nullptr && boardType_ == kTypePicture) {
         CutOut(*wholeBoard, noFloatPicture_, pieces);
         return;
@@ -190,7 +205,7 @@ void BoardStyle::LoadSide(const WindowsIni& ini, const char* boardKey, const cha
             const std::string* name = ini.FindValue(s, key, frame);
             if (name == nullptr)
                 break;
-            pieces->pictures[pieces->kindCount][frame] = LoadPicture(*name);
+            pieces->pictures[pieces->kindCount][frame] = names.Load(*name);
         }
         if (frame == 0)
             continue;

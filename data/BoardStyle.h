@@ -81,9 +81,11 @@ private:
         void Clear();
     };
 
+    class PictureNames;
+
     void Reset();
-    void LoadSide(const WindowsIni& ini, const char* boardKey, const char* kindKeyFormat, QImage* wholeBoard,
-                  Pieces* pieces);
+    void LoadSide(const WindowsIni& ini, PictureNames& names, const char* boardKey, const char* kindKeyFormat,
+                  QImage* wholeBoard, Pieces* pieces);
     static void CutOut(const QImage& wholeBoard, const QImage& noFloat, Pieces* pieces);
 
     std::string fileName_;

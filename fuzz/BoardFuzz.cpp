@@ -1,6 +1,8 @@
 #include "data/BoardStyle.h"
+#include "pictures/PictureLoader.h"
 
 #include <QImage>
+#include <QtGlobal>
 #include <QString>
 
 #include <cstddef>
@@ -64,20 +66,26 @@ extern "C" int LLVMFuzzerInitialize(int*, char***)
         std::abort();
     std::fputs("BM broken", bad);
     std::fclose(bad);
-    fs::current_path(Folder());
+    PictureLoader::SetCacheLimit(16 * 1024 * 1024);
+    qInstallMessageHandler([](QtMsgType, const QMessageLogContext&, const QString&) {});
     return 0;
 }
 
 extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size)
 {
-    std::FILE* file = std::fopen("set.tsb", "wb");
+    const std::string setFile = (Folder() / "set.tsb").string();
+    std::FILE* file = std::fopen(setFile.c_str(), "wb");
     if (file == nullptr)
         std::abort();
     std::fwrite(data, 1, size, file);
     std::fclose(file);
 
+    // Picture names are relative to the program folder; libFuzzer's own paths are relative to the folder it started in.
     static BoardStyle* const style = new BoardStyle;
+    const fs::path started = fs::current_path();
+    fs::current_path(Folder());
     style->Load("set.tsb", "Board_000");
+    fs::current_path(started);
 
     for (int side = 1; side <= 2; ++side) {
         const int kinds = style->KindCount(side);

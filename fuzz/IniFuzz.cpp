@@ -133,8 +133,10 @@ int ReferenceInt(const std::string& text, int defaultValue)
 void CheckLookups(const WindowsIni& ini)
 {
     const std::string missing = "\x01missing";
-    Require(ini.FindValue(missing, "", 0) == nullptr);
-    Require(ini.KeyCount(missing) == -1);
+    // The input may hold this name too, so the walk decides what a lookup must give.
+    const Section* named = FirstSection(ini, missing);
+    Require(ini.KeyCount(missing) == (named ? named->KeyCount() : -1));
+    Require(named || ini.FindValue(missing, "", 0) == nullptr);
     int checked = 0;
     for (int s = 0; s < ini.SectionCount() && checked < 64; ++s) {
         const Section* section = ini.SectionAt(s);

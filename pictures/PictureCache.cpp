@@ -1,6 +1,6 @@
 #include "pictures/PictureCache.h"
 
-QImage PictureCache::Find(const QString& key, const Stamp& stamp)
+QImage PictureCache::Find(const QString& key, const Stamp& stamp, Time now)
 {
     auto found = index_.find(key);
     if (found == index_.end())
@@ -10,11 +10,22 @@ QImage PictureCache::Find(const QString& key, const Stamp& stamp)
         Erase(it);
         return QImage();
     }
+    it->checked = now;
     entries_.splice(entries_.begin(), entries_, it);
     return it->image;
 }
 
-void PictureCache::Insert(const QString& key, const Stamp& stamp, const QImage& image)
+QImage PictureCache::FindCheckedSince(const QString& key, Time since)
+{
+    auto found = index_.find(key);
+    if (found == index_.end() || found.value()->checked < since)
+        return QImage();
+    Order::iterator it = found.value();
+    entries_.splice(entries_.begin(), entries_, it);
+    return it->image;
+}
+
+void PictureCache::Insert(const QString& key, const Stamp& stamp, const QImage& image, Time now)
 {
     auto found = index_.find(key);
     if (found != index_.end())
@@ -23,7 +34,7 @@ void PictureCache::Insert(const QString& key, const Stamp& stamp, const QImage& 
     if (image.isNull() || bytes > limitBytes_)
         return;
     EvictTo(limitBytes_ - bytes);
-    entries_.push_front(Entry{key, stamp, image});
+    entries_.push_front(Entry{key, stamp, image, now});
     index_.insert(key, entries_.begin());
     totalBytes_ += bytes;
 }

@@ -5,6 +5,7 @@
 #include <QString>
 #include <QtGlobal>
 
+#include <chrono>
 #include <list>
 
 // Decoded pictures by file, each remembered with the modification time and
@@ -20,10 +21,14 @@ public:
         bool operator==(const Stamp&) const = default;
     };
 
-    // The picture stored for key with the same stamp, or a null QImage.
-    QImage Find(const QString& key, const Stamp& stamp);
+    using Time = std::chrono::steady_clock::time_point;
+
+    // The picture stored for key with the same stamp, or a null QImage; marks it checked at now.
+    QImage Find(const QString& key, const Stamp& stamp, Time now);
+    // The picture stored for key when its stamp was last checked at or after since.
+    QImage FindCheckedSince(const QString& key, Time since);
     // A picture larger than the whole limit is not kept.
-    void Insert(const QString& key, const Stamp& stamp, const QImage& image);
+    void Insert(const QString& key, const Stamp& stamp, const QImage& image, Time now);
     void Clear();
 
     void SetLimitBytes(qint64 limit);
@@ -36,6 +41,7 @@ private:
         QString key;
         Stamp stamp;
         QImage image;
+        Time checked;
     };
     using Order = std::list<Entry>;
 

@@ -1,18 +1,22 @@
 #include "pictures/PictureLoader.h"
 
 #include "pictures/BmpHeader.h"
+#include "pictures/IcoHeader.h"
 #include "pictures/JpegDecoder.h"
 #include "pictures/PictureCache.h"
 #include "pictures/PictureLimits.h"
+#include "platform/HostPath.h"
 
 #include <QBuffer>
+#include <QDir>
 #include <QFile>
 #include <QFileInfo>
 #include <QImageReader>
 #include <QSet>
 
-#include <filesystem>
-#include <system_error>
+#include <sys/stat.h>
+
+#include <chrono>
 
 namespace {
 
@@ -24,6 +28,7 @@ struct LoaderState {
     PictureLoader::FailureReporter reporter;
     int decodes = 0;
     int cacheHits = 0;
+    std::chrono::milliseconds recheckAfter{1000};
 };
 
 LoaderState& State()
@@ -103,12 +108,13 @@ QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
             return QImage();
         }
     } else {
-        const QSize size = reader.size();
-        if (!size.isValid()) {
+        // Qt's reader gives the directory's size even when an embedded PNG is far larger.
+        IcoHeader header;
+        if (header.Read(bytes) != 0) {
             SetReason(reason, corrupt);
             return QImage();
         }
-        if (!PictureLimits::Accepts(size.width(), size.height(), reason))
+        if (!PictureLimits::Accepts(header.Width(), header.Height(), reason))
             return QImage();
     }
     QImage image = reader.read();
@@ -116,47 +122,66 @@ QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
         SetReason(reason, corrupt);
         return QImage();
     }
+    if (!PictureLimits::Accepts(image.width(), image.height(), reason))
+        return QImage();
     // Qt's icon reader hands out premultiplied pixels; the callers compare straight colours.
     if (image.format() == QImage::Format_ARGB32_Premultiplied)
         image.convertTo(QImage::Format_ARGB32);
     return image;
 }
 
+QString NotFoundReason()
+{
+    return QStringLiteral("ファイルが見つかりません");
+}
+
+QString CacheKey(const QString& hostPath)
+{
+    return QDir::isAbsolutePath(hostPath) ? hostPath : QDir::currentPath() + QLatin1Char('/') + hostPath;
+}
+
 QImage LoadFile(const QString& hostPath, QString* reason)
 {
-    const std::filesystem::path path(hostPath.toStdU16String());
-    std::error_code error;
-    const std::filesystem::file_status status = std::filesystem::status(path, error);
-    if (hostPath.isEmpty() || !std::filesystem::exists(status)) {
-        SetReason(reason, QStringLiteral("ファイルが見つかりません"));
+    if (hostPath.isEmpty()) {
+        SetReason(reason, NotFoundReason());
+        return QImage();
+    }
+    LoaderState& state = State();
+    const QString key = CacheKey(hostPath);
+    const auto now = std::chrono::steady_clock::now();
+    // A picture checked a moment ago is trusted without asking the file system again.
+    QImage recent = state.cache.FindCheckedSince(key, now - state.recheckAfter);
+    if (!recent.isNull()) {
+        ++state.cacheHits;
+        return recent;
+    }
+
+    const QByteArray nativePath = QFile::encodeName(hostPath);
+    struct stat info {};
+    if (::stat(nativePath.constData(), &info) != 0) {
+        SetReason(reason, NotFoundReason());
         return QImage();
     }
     const QString extension = QFileInfo(hostPath).suffix();
     if (Refused(FormatOf(extension), reason))
         return QImage();
-
-    std::error_code sizeError;
-    std::error_code timeError;
-    const std::uintmax_t size = std::filesystem::file_size(path, sizeError);
-    const auto modified = std::filesystem::last_write_time(path, timeError);
-    if (!std::filesystem::is_regular_file(status) || sizeError || timeError) {
+    if (!S_ISREG(info.st_mode)) {
         SetReason(reason, QStringLiteral("ファイルを読み込めません"));
         return QImage();
     }
-    if (size == 0) {
+    if (info.st_size == 0) {
         SetReason(reason, QStringLiteral("ファイルが空です"));
         return QImage();
     }
-    if (size > static_cast<std::uintmax_t>(PictureLimits::kMaxFileBytes)) {
+    if (info.st_size > PictureLimits::kMaxFileBytes) {
         SetReason(reason, FileTooLargeReason());
         return QImage();
     }
 
-    LoaderState& state = State();
-    const QString key = QFileInfo(hostPath).absoluteFilePath();
-    const PictureCache::Stamp stamp{static_cast<qint64>(modified.time_since_epoch().count()),
-                                    static_cast<qint64>(size)};
-    QImage cached = state.cache.Find(key, stamp);
+    const PictureCache::Stamp stamp{
+        static_cast<qint64>(info.st_mtim.tv_sec) * 1000000000LL + info.st_mtim.tv_nsec,
+        static_cast<qint64>(info.st_size)};
+    QImage cached = state.cache.Find(key, stamp, now);
     if (!cached.isNull()) {
         ++state.cacheHits;
         return cached;
@@ -167,16 +192,30 @@ QImage LoadFile(const QString& hostPath, QString* reason)
         SetReason(reason, QStringLiteral("ファイルを読み込めません"));
         return QImage();
     }
-    // One byte past the limit tells a file that grew since it was measured.
-    const QByteArray bytes = file.read(PictureLimits::kMaxFileBytes + 1);
+    // One byte past the measured size tells a file that grew since it was measured.
+    const QByteArray bytes = file.read(static_cast<qint64>(info.st_size) + 1);
     if (file.error() != QFileDevice::NoError) {
         SetReason(reason, QStringLiteral("ファイルを読み込めません"));
         return QImage();
     }
     QImage image = PictureLoader::Decode(bytes, extension, reason);
     if (!image.isNull())
-        state.cache.Insert(key, stamp, image);
+        state.cache.Insert(key, stamp, image, now);
     return image;
+}
+
+QImage Failed(const QString& hostPath, const QString& why, QString* reason)
+{
+    if (reason != nullptr)
+        *reason = why;
+    LoaderState& state = State();
+    const QString key = hostPath.isEmpty() ? hostPath : CacheKey(hostPath);
+    if (!state.reported.contains(key)) {
+        state.reported.insert(key);
+        if (state.reporter)
+            state.reporter(hostPath, why);
+    }
+    return QImage();
 }
 
 }
@@ -185,18 +224,26 @@ QImage PictureLoader::Load(const QString& hostPath, QString* reason)
 {
     QString why;
     QImage image = LoadFile(hostPath, &why);
+    return image.isNull() ? Failed(hostPath, why, reason) : image;
+}
+
+QImage PictureLoader::LoadStored(const std::string& storedName, QString* reason)
+{
+    return LoadStored(storedName, QDir::currentPath(), reason);
+}
+
+QImage PictureLoader::LoadStored(const std::string& storedName, const QString& folder, QString* reason)
+{
+    QString plain = QString::fromStdString(HostPath::Plain(storedName));
+    if (!plain.isEmpty() && QDir::isRelativePath(plain))
+        plain = folder + QLatin1Char('/') + plain;
+    QString why;
+    QImage image = LoadFile(plain, &why);
     if (!image.isNull())
         return image;
-    if (reason != nullptr)
-        *reason = why;
-    LoaderState& state = State();
-    const QString key = hostPath.isEmpty() ? hostPath : QFileInfo(hostPath).absoluteFilePath();
-    if (!state.reported.contains(key)) {
-        state.reported.insert(key);
-        if (state.reporter)
-            state.reporter(hostPath, why);
-    }
-    return QImage();
+    if (why == NotFoundReason())
+        return Load(HostPath::ToHostQ(storedName), reason);
+    return Failed(plain, why, reason);
 }
 
 QImage PictureLoader::Decode(const QByteArray& bytes, const QString& extension, QString* reason)
@@ -226,6 +273,11 @@ void PictureLoader::SetFailureReporter(FailureReporter reporter)
 void PictureLoader::ClearCache()
 {
     State().cache.Clear();
+}
+
+void PictureLoader::SetRecheckInterval(int milliseconds)
+{
+    State().recheckAfter = std::chrono::milliseconds(qMax(0, milliseconds));
 }
 
 void PictureLoader::SetCacheLimit(qint64 bytes)

@@ -6,6 +6,7 @@
 #include <QtGlobal>
 
 #include <functional>
+#include <string>
 
 // Reads the pictures of boards, pieces, faces and icons. The decoder is chosen
 // by the file extension, case-insensitively: .bmp and .ico through Qt's
@@ -24,7 +25,13 @@ public:
         qint64 cachedBytes = 0;
     };
 
+    // *reason is written only when the picture cannot be had.
     static QImage Load(const QString& hostPath, QString* reason = nullptr);
+    // Loads a file named as set files store it (CP932, `\` between folders); the exact
+    // name is tried first, then one matched without regard to case.
+    static QImage LoadStored(const std::string& storedName, QString* reason = nullptr);
+    // The same with relative names taken from folder, for callers that load many at once.
+    static QImage LoadStored(const std::string& storedName, const QString& folder, QString* reason = nullptr);
     // Decodes bytes as the format their extension ("jpg" or ".JPG" alike) names; no cache.
     static QImage Decode(const QByteArray& bytes, const QString& extension, QString* reason = nullptr);
 
@@ -32,6 +39,9 @@ public:
     static void SetFailureReporter(FailureReporter reporter);
 
     static void ClearCache();
+    // A cached picture is served without checking its file again for this long (1000 ms unless set).
+    static void SetRecheckInterval(int milliseconds);
+    // Total bytes of decoded pictures kept (256 MiB unless set); the least recently used go first.
     static void SetCacheLimit(qint64 bytes);
     static int DecodeCount();
     static Stats GetStats();

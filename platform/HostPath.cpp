@@ -64,10 +64,16 @@ bool RelativeInside(const fs::path& path, const fs::path& folder, fs::path* rela
 
 }  // namespace
 
-std::string HostPath::ToHost(const std::string& stored)
+std::string HostPath::Plain(const std::string& stored)
 {
     std::string plain = TextCodec::ToUtf8(stored);
     std::replace(plain.begin(), plain.end(), '\\', '/');
+    return plain;
+}
+
+std::string HostPath::ToHost(const std::string& stored)
+{
+    const std::string plain = Plain(stored);
     if (plain.empty() || Exists(plain))
         return plain;
 

@@ -13,6 +13,8 @@ public:
     // with no match gives the path as written.
     static std::string ToHost(const std::string& stored);
     static QString ToHostQ(const std::string& stored);
+    // The stored name converted as it stands, without looking at the disk.
+    static std::string Plain(const std::string& stored);
 
     // Relative to the program folder when the path lies inside it, absolute
     // otherwise. False, leaving *stored untouched, when the path cannot be held

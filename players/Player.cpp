@@ -72,14 +72,14 @@ int Player::Load(const std::string& fileName, const std::string& sectionName)
     values.codes = codes_;
     values.limits = limits_;
     {
-        const WindowsIni ini(fileName);
+        const WindowsIni ini(HostPath::ToHost(fileName));
         PlayerSetFile::ReadSection(ini, sectionName, &values);
     }
 
     for (int i = 0; i < values.faceCount; ++i) {
         // An empty name stands for no picture, not for a file to report as unreadable.
         if (!values.faceFiles[i].empty())
-            faces_[i] = PictureLoader::Load(HostPath::ToHostQ(values.faceFiles[i]));
+            faces_[i] = PictureLoader::LoadStored(values.faceFiles[i]);
     }
     name_ = values.name;
     author_ = values.author;
@@ -114,8 +114,9 @@ int Player::LoadFrom(const Player& other)
 
 int Player::SameAs(const Player& other) const
 {
-    return (fileName_ == other.fileName_ && sectionName_ == other.sectionName_ && playType_ == other.playType_) ? 1
-                                                                                                                : 0;
+    const bool same =
+        fileName_ == other.fileName_ && sectionName_ == other.sectionName_ && playType_ == other.playType_;
+    return same ? 1 : 0;
 }
 
 QImage Player::Face(int index) const

@@ -1,6 +1,7 @@
 #include "players/PlayerSetFile.h"
 
 #include "data/WindowsIni.h"
+#include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
 
@@ -48,7 +49,7 @@ std::string PlayerSetFile::PlayerSection(int number)
 
 int PlayerSetFile::CountPlayers(const std::string& fileName)
 {
-    const WindowsIni ini(fileName);
+    const WindowsIni ini(HostPath::ToHost(fileName));
     int count = 0;
     while (ini.FindValue(PlayerSection(count), "Name", 0) != nullptr)
         ++count;
@@ -87,7 +88,7 @@ void PlayerSetFile::ReadSection(const WindowsIni& ini, const std::string& sectio
 
 int PlayerSetFile::WriteSection(const std::string& fileName, const std::string& section, const PlayerRecordText& fields)
 {
-    WindowsIni ini(fileName);
+    WindowsIni ini(HostPath::ToHost(fileName));
     ini.SetValue(section, "Name", TextCodec::CutToField(fields.name, kWrittenText), 0);
     ini.SetValue(section, "Author", TextCodec::CutToField(fields.author, kWrittenText), 0);
     ini.SetValue(section, "Comment", TextCodec::CutToField(fields.comment, kWrittenText), 0);

@@ -8,6 +8,8 @@
 
 #include <gtest/gtest.h>
 
+#include <QFileInfo>
+
 #include <algorithm>
 #include <filesystem>
 #include <string>
@@ -288,6 +290,12 @@ TEST_F(BoardStyleTest, CutOutClipsToASmallBoardAndWorksWithoutNoFloat)
     Load();
     EXPECT_EQ(style_.KindCount1st(), 0) << "no 1stBoard: kinds come from the keys";
     ExpectCutOut(style_, 2, QSize(37, 37), 0);
+
+    WriteBoard({"BoardType=Picture", "1stBoard=small.bmp"});
+    Load();
+    EXPECT_EQ(style_.FloatPicture1st(0, 0).size(), QSize(37, 37));
+    EXPECT_EQ(style_.FloatPicture1st(0, 0).pixel(20, 20), qRgb(0, 0, 0)) << "nothing of the square lies there";
+    EXPECT_EQ(style_.FloatPicture1st(4, 0).pixel(9, 0), BoardPixel(99, 53));
 }
 
 TEST_F(BoardStyleTest, CutOutOnAnIndexedNoFloatCopiesExactly)
@@ -347,8 +355,12 @@ TEST_F(BoardStyleTest, PicturesThatCannotBeLoadedLeaveEmptySlotsAndTheLoadGoesOn
     EXPECT_EQ(Colour(style_.FloatPicture2nd(0, 2)), kGreen);
     EXPECT_TRUE(style_.FloatPicture2nd(1, 0).isNull());
     EXPECT_EQ(Colour(style_.FloatPicture2nd(2, 0)), kGreen);
-    EXPECT_EQ(std::count(failures_.begin(), failures_.end(), QStringLiteral("bad.bmp")), 1);
-    EXPECT_EQ(std::count(failures_.begin(), failures_.end(), QStringLiteral("missing.bmp")), 1);
+    const auto reported = [this](const char* name) {
+        return std::count_if(failures_.begin(), failures_.end(),
+                             [name](const QString& path) { return QFileInfo(path).fileName() == QLatin1String(name); });
+    };
+    EXPECT_EQ(reported("bad.bmp"), 1);
+    EXPECT_EQ(reported("missing.bmp"), 1);
 }
 
 TEST_F(BoardStyleTest, LoadFromTakesOverTheOtherBoardAndASecondLoadDecodesNothing)
@@ -368,6 +380,18 @@ TEST_F(BoardStyleTest, LoadFromTakesOverTheOtherBoardAndASecondLoadDecodesNothin
     style_.LoadFrom(style_);
     EXPECT_EQ(style_.SectionName(), "Board_000");
     EXPECT_EQ(Colour(style_.BoardPicture()), kRed);
+}
+
+TEST_F(BoardStyleTest, AFileNamedForManyFramesIsReadOnce)
+{
+    Picture("same.bmp", kGreen);
+    WriteBoard({"Board=same.bmp", "1stFloat_00=same.bmp,same.bmp,same.bmp", "2ndFloat_00=same.bmp,SAME.BMP"});
+    const PictureLoader::Stats before = PictureLoader::GetStats();
+    Load();
+    const PictureLoader::Stats after = PictureLoader::GetStats();
+    EXPECT_EQ(after.decodes - before.decodes, 1);
+    EXPECT_EQ(after.cacheHits - before.cacheHits, 1) << "only SAME.BMP, a name of its own, asks the loader again";
+    EXPECT_EQ(Colour(style_.FloatPicture2nd(0, 1)), kGreen);
 }
 
 }  // namespace

@@ -9,8 +9,8 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <chrono>
-#include <cstdio>
 #include <cstdlib>
 #include <filesystem>
 #include <vector>
@@ -122,6 +122,17 @@ void PatchJpegSize(std::string& bytes, int width, int height)
     ADD_FAILURE() << "no frame header";
 }
 
+// An icon whose only picture is a PNG, as newer icon files hold large pictures.
+std::string IconWithPng(const std::string& png)
+{
+    std::string icon("\0\0\1\0\1\0", 6);
+    icon += std::string("\0\0\0\0\1\0\x20\0", 8);
+    icon += std::string(8, '\0');
+    PutLe32(icon, 14, static_cast<std::uint32_t>(png.size()));
+    PutLe32(icon, 18, 22);
+    return icon + png;
+}
+
 int MaxChannelDistance(QRgb a, QRgb b)
 {
     return std::max({std::abs(qRed(a) - qRed(b)), std::abs(qGreen(a) - qGreen(b)), std::abs(qBlue(a) - qBlue(b))});
@@ -136,6 +147,7 @@ protected:
     {
         PictureLoader::SetFailureReporter({});
         PictureLoader::SetCacheLimit(PictureCache::kDefaultLimitBytes);
+        PictureLoader::SetRecheckInterval(1000);
         PictureLoader::ClearCache();
     }
 
@@ -188,6 +200,7 @@ TEST_F(PictureLoaderTest, PalettedBmpKeepsColours)
         for (int i = 0; i < colours; ++i)
             table.append(qRgb(255 - i * 11, i * 3 + 1, (i * 37) % 256));
         source.setColorTable(table);
+        source.fill(0);
         for (int y = 0; y < 4; ++y)
             for (int x = 0; x < 6; ++x)
                 source.setPixel(x, y, (x * 4 + y) % colours);
@@ -199,6 +212,43 @@ TEST_F(PictureLoaderTest, PalettedBmpKeepsColours)
             for (int x = 0; x < 6; ++x)
                 ASSERT_EQ(image.pixel(x, y), source.pixel(x, y)) << x << "," << y;
     }
+}
+
+TEST_F(PictureLoaderTest, CoreHeaderAndRunLengthBmp)
+{
+    // 2 x 2, 24-bit, with the 12-byte header of the oldest BMP files; rows bottom-up, padded to 4 bytes.
+    std::string core("BM", 2);
+    core += std::string(12, '\0');
+    PutLe32(core, 2, 14 + 12 + 16);
+    PutLe32(core, 10, 26);
+    core += std::string("\x0c\0\0\0\x02\0\x02\0\x01\0\x18\0", 12);
+    core += std::string("\x01\x02\x03\x04\x05\x06\0\0\x07\x08\x09\x0a\x0b\x0c\0\0", 16);
+    QString reason;
+    const QImage image = PictureLoader::Load(Write("core.bmp", core), &reason);
+    ASSERT_EQ(image.size(), QSize(2, 2)) << reason.toStdString();
+    EXPECT_EQ(image.pixel(0, 1), qRgb(3, 2, 1));
+    EXPECT_EQ(image.pixel(1, 1), qRgb(6, 5, 4));
+    EXPECT_EQ(image.pixel(0, 0), qRgb(9, 8, 7));
+
+    // 4 x 2, 8-bit run-length: compressed rows are shorter than the pixels they hold.
+    std::string rle("BM", 2);
+    rle += std::string(12, '\0');
+    const std::string runs("\x04\x01\x00\x00\x02\x02\x02\x00\x00\x01", 10);
+    PutLe32(rle, 2, 14 + 40 + 12 + static_cast<std::uint32_t>(runs.size()));
+    PutLe32(rle, 10, 14 + 40 + 12);
+    std::string info(40, '\0');
+    PutLe32(info, 0, 40);
+    PutLe32(info, 4, 4);
+    PutLe32(info, 8, 2);
+    info[12] = 1;
+    info[14] = 8;
+    info[16] = 1;
+    PutLe32(info, 32, 3);
+    rle += info + std::string("\xff\0\0\0\0\xff\0\0\0\0\xff\0", 12) + runs;
+    const QImage decoded = PictureLoader::Load(Write("rle.bmp", rle), &reason);
+    ASSERT_EQ(decoded.size(), QSize(4, 2)) << reason.toStdString();
+    EXPECT_EQ(decoded.pixel(3, 1), qRgb(0, 255, 0));
+    EXPECT_EQ(decoded.pixel(1, 0), qRgb(255, 0, 0));
 }
 
 TEST_F(PictureLoaderTest, IconKeepsStraightAlpha)
@@ -222,6 +272,25 @@ TEST_F(PictureLoaderTest, IconKeepsStraightAlpha)
     QString reason;
     LoadFails("half.ico", bytes.substr(0, bytes.size() / 2), &reason);
     EXPECT_EQ(reason, QStringLiteral("アイコン データが壊れています"));
+    LoadFails("directory-only.ico", bytes.substr(0, 22), &reason);
+    EXPECT_EQ(reason, QStringLiteral("アイコン データが壊れています"));
+}
+
+TEST_F(PictureLoaderTest, IconWithPngIsSizedByThePngHeader)
+{
+    std::string png = Encode(Blocks(300, 20), "PNG");
+    const QImage image = PictureLoader::Load(Write("large.ico", IconWithPng(png)));
+    ASSERT_EQ(image.size(), QSize(300, 20));
+    EXPECT_EQ(image.pixel(299, 0), Blocks(300, 20).pixel(299, 0));
+
+    // The directory says 256 x 256; only the PNG header tells the real width.
+    png[16] = '\0';
+    png[17] = '\0';
+    png[18] = static_cast<char>(20000 >> 8);
+    png[19] = static_cast<char>(20000 & 0xff);
+    QString reason;
+    LoadFails("huge.ico", IconWithPng(png), &reason);
+    EXPECT_EQ(reason, QStringLiteral("画像が大きすぎます (16384 ピクセルまで)"));
 }
 
 TEST_F(PictureLoaderTest, JpegColourGreyProgressiveAndCmyk)
@@ -321,6 +390,11 @@ TEST_F(PictureLoaderTest, TruncatedAndCorruptJpegAreRefused)
     QString reason;
     LoadFails("half.jpg", whole.substr(0, whole.size() / 2), &reason);
     EXPECT_EQ(reason, QStringLiteral("JPEG データが途中で終わっています"));
+
+    // Even the end marker alone missing: nothing tells the data was complete.
+    LoadFails("no-end.jpg", whole.substr(0, whole.size() - 2), &reason);
+    EXPECT_EQ(reason, QStringLiteral("JPEG データが途中で終わっています"));
+    EXPECT_FALSE(PictureLoader::Load(Write("trailing.jpg", whole + "trailing bytes")).isNull());
 
     const std::string progressive = EncodeJpeg(Noise(64, 64), true);
     LoadFails("half-progressive.jpg", progressive.substr(0, progressive.size() * 3 / 4), &reason);
@@ -425,6 +499,7 @@ TEST_F(PictureLoaderTest, ChangedFileIsDecodedAgain)
     red.fill(qRgb(255, 0, 0));
     QImage blue = red;
     blue.fill(qRgb(0, 0, 255));
+    PictureLoader::SetRecheckInterval(0);
     const QString path = Write("piece.bmp", Encode(red, "BMP"));
     const auto written = std::filesystem::last_write_time(dir_.Path() / "piece.bmp");
     EXPECT_EQ(PictureLoader::Load(path).pixel(0, 0), qRgb(255, 0, 0));

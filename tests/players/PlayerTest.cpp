@@ -532,24 +532,4 @@ TEST_F(PlayerTurn, ThinkingTimeCountsAtMostOneSecondPerCall)
     EXPECT_EQ(first.ElapsedSeconds(), 0);
 }
 
-TEST_F(PlayerTurn, FaceIndexFollowsThePieceCounts)
-{
-    const BoardStatus board = BoardFromRows({
-        "   ....   ",
-        "  ......  ",
-        " ........ ",
-        "..........",
-        "....XO....",
-        "....XX....",
-        "..........",
-        " ........ ",
-        "  ......  ",
-        "   ....   ",
-    });
-    Brain firstBrain(board, 1);
-    Brain secondBrain(board, 2);
-    EXPECT_EQ(Player(&board, &firstBrain, 1).FaceIndex(), 1);
-    EXPECT_EQ(Player(&board, &secondBrain, 2).FaceIndex(), 3);
-}
-
 }  // namespace
