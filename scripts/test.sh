@@ -39,6 +39,7 @@ for fuzzer in build/fuzz/fuzz/fuzz_*; do
   corpus="$root/fuzz/corpus/${name#fuzz_}"
   work="$root/build/fuzz/work/${name#fuzz_}"
   mkdir -p "$work"
+  echo "$name:"
   "$fuzzer" -runs=0 "$corpus" 2>&1 | tail -n 1
   "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" "$corpus" 2>&1 | tail -n 1
 done
