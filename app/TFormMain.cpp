@@ -1,0 +1,485 @@
+#include "app/TFormMain.h"
+
+#include "app/BoardView.h"
+#include "pictures/PictureLoader.h"
+#include "platform/TextCodec.h"
+#include "setup/Settings.h"
+
+#include <QAction>
+#include <QCoreApplication>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QLabel>
+#include <QLayout>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+#include <algorithm>
+#include <optional>
+
+namespace {
+
+constexpr std::size_t kFieldBytes = 256;
+constexpr int kFaceSide = 100;
+
+const QColor kPanelBackground(255, 255, 255);
+const QColor kPictureBackground(232, 232, 232);
+
+const QString kCaptionExitMenu = QStringLiteral("テセラの終了");
+
+QColor BackgroundOf(GameCycle::PanelColour colour)
+{
+    switch (colour) {
+    case GameCycle::PanelColour::Aqua:
+        return {0, 255, 255};
+    case GameCycle::PanelColour::Red:
+        return {255, 0, 0};
+    case GameCycle::PanelColour::Blue:
+        return {0, 0, 255};
+    case GameCycle::PanelColour::Silver:
+        break;
+    }
+    return {192, 192, 192};
+}
+
+// Black reads well on aqua and silver, white on red and blue.
+QColor TextOn(GameCycle::PanelColour colour)
+{
+    return colour == GameCycle::PanelColour::Red || colour == GameCycle::PanelColour::Blue ? QColor(255, 255, 255)
+                                                                                          : QColor(0, 0, 0);
+}
+
+void SetColours(QWidget* widget, const QColor& background, const QColor& text)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, background);
+    palette.setColor(QPalette::WindowText, text);
+    widget->setPalette(palette);
+}
+
+QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setLineWidth(1);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    SetColours(label, kPanelBackground, QColor(0, 0, 0));
+    return label;
+}
+
+// A picture box; a sunken frame around it when framed, so the picture keeps its full area.
+QLabel* MakePicture(QWidget* parent, const char* name, const QRect& geometry, bool framed)
+{
+    QWidget* holder = parent;
+    QRect inner = geometry;
+    if (framed) {
+        auto* frame = new QFrame(parent);
+        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+        frame->setLineWidth(1);
+        frame->setGeometry(geometry.adjusted(-1, -1, 1, 1));
+        holder = frame;
+        inner = QRect(1, 1, geometry.width(), geometry.height());
+    }
+    auto* label = new QLabel(holder);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(inner);
+    label->setAlignment(Qt::AlignCenter);
+    label->setAutoFillBackground(true);
+    SetColours(label, kPictureBackground, QColor(0, 0, 0));
+    return label;
+}
+
+void ShowPicture(QLabel* label, const QImage& picture, qint64* shownKey)
+{
+    const qint64 key = picture.isNull() ? 0 : picture.cacheKey();
+    if (key == *shownKey)
+        return;
+    *shownKey = key;
+    if (picture.isNull())
+        label->clear();
+    else
+        label->setPixmap(QPixmap::fromImage(picture));
+}
+
+}  // namespace
+
+TFormMain::TFormMain(QWidget* parent)
+    : QMainWindow(parent), cycle_(options_, demoBoards_)
+{
+    setObjectName(QStringLiteral("FormMain"));
+    setWindowTitle(QStringLiteral("テセラ"));
+    QFont font(QStringLiteral("IPAGothic"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    // Menus are windows of their own and take the font only when told to.
+    setAttribute(Qt::WA_WindowPropagation);
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+    connect(Timer, &QTimer::timeout, this, [this] { cycle_.TimerTimer(); });
+
+    BuildMenus();
+    BuildWindow();
+    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    layout()->activate();
+    Centre();
+
+    cycle_.SetChangeListener([this](unsigned changes) { CycleChanged(changes); });
+    PictureLoader::SetFailureReporter(
+        [this](const QString& path, const QString& reason) { ReportPictureFailure(path, reason); });
+    FormCreate();
+}
+
+TFormMain::~TFormMain()
+{
+    PictureLoader::SetFailureReporter({});
+    cycle_.SetChangeListener({});
+}
+
+QAction* TFormMain::MakeCommand(const char* name, const QString& caption)
+{
+    auto* action = new QAction(caption, this);
+    action->setObjectName(QString::fromLatin1(name));
+    return action;
+}
+
+QPushButton* TFormMain::MakeButton(QWidget* parent, const char* name, QAction* action, bool sharesCaption)
+{
+    auto* button = new QPushButton(action->text(), parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setEnabled(action->isEnabled());
+    button->setFocusPolicy(Qt::TabFocus);
+    connect(button, &QPushButton::clicked, action, &QAction::trigger);
+    connect(action, &QAction::changed, button, [button, action, sharesCaption] {
+        button->setEnabled(action->isEnabled());
+        if (sharesCaption)
+            button->setText(action->text());
+    });
+    return button;
+}
+
+void TFormMain::BuildMenus()
+{
+    MenuPrepare = MakeCommand("MenuPrepare", QStringLiteral("ゲーム開始"));
+    MenuReplay = MakeCommand("MenuReplay", QStringLiteral("リプレイ"));
+    MenuCountinue = MakeCommand("MenuCountinue", QStringLiteral("中断"));
+    MenuPass = MakeCommand("MenuPass", QStringLiteral("パス"));
+    MenuSetting = MakeCommand("MenuSetting", QStringLiteral("環境設定"));
+    MenuBorder = MakeCommand("MenuBorder", QStringLiteral("境界線を隠す"));
+    MenuExit = MakeCommand("MenuExit", kCaptionExitMenu);
+    MenuActionHelp = MakeCommand("MenuActionHelp", QStringLiteral("テセラとは？"));
+    MenuHP = MakeCommand("MenuHP", QStringLiteral("ホームページ"));
+    MenuRelease = MakeCommand("MenuRelease", QStringLiteral("リリース情報"));
+
+    // Their windows come with the settings and help work; until then the commands cannot run.
+    for (QAction* action : {MenuSetting, MenuActionHelp, MenuHP, MenuRelease})
+        action->setEnabled(false);
+
+    connect(MenuPrepare, &QAction::triggered, this, &TFormMain::BitBtnPrepareClick);
+    connect(MenuReplay, &QAction::triggered, this, [this] { cycle_.BitBtnReplayClick(); });
+    connect(MenuCountinue, &QAction::triggered, this, [this] { cycle_.BitBtnCountinueClick(); });
+    connect(MenuPass, &QAction::triggered, this, [this] { cycle_.BitBtnPassClick(); });
+    connect(MenuBorder, &QAction::triggered, this, [this] { cycle_.BitBtnBorderClick(); });
+    connect(MenuExit, &QAction::triggered, this, &TFormMain::BitBtnExitClick);
+
+    MenuMain = menuBar()->addMenu(QStringLiteral("メニュー"));
+    MenuMain->setObjectName(QStringLiteral("MenuMain"));
+    MenuMain->addAction(MenuPrepare);
+    MenuMain->addAction(MenuReplay);
+    MenuMain->addAction(MenuCountinue);
+    MenuMain->addAction(MenuPass);
+    MenuMain->addSeparator();
+    MenuMain->addAction(MenuSetting);
+    MenuMain->addAction(MenuBorder);
+    MenuMain->addSeparator();
+    MenuMain->addAction(MenuExit);
+
+    MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
+    MenuHelp->addAction(MenuActionHelp);
+    MenuHelp->addAction(MenuHP);
+    MenuHelp->addSeparator();
+    MenuHelp->addAction(MenuRelease);
+}
+
+void TFormMain::BuildWindow()
+{
+    auto* client = new QWidget(this);
+    client->setObjectName(QStringLiteral("ClientArea"));
+    client->setFixedSize(kClientWidth, kClientHeight);
+    // Captions sit on the frame line, as on the classic desktop, so the board's title fits above it at y 12.
+    client->setStyleSheet(QStringLiteral(
+        "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
+        "QGroupBox::title { subcontrol-origin: margin; subcontrol-position: top left; left: 7px;"
+        " padding: 0px 2px; background-color: palette(window); }"));
+    setCentralWidget(client);
+
+    GroupBoxBoard = new QGroupBox(QStringLiteral("[ボード]"), client);
+    GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
+    GroupBoxBoard->setGeometry(2, 0, 410, kClientHeight);
+    PanelTitle = MakePanel(GroupBoxBoard, "PanelTitle", QRect(5, 12, 400, 16), QString());
+    PanelTitle->setAutoFillBackground(false);
+    PanelTitle->setFrameStyle(QFrame::NoFrame);
+    ImageBoard = new BoardView(cycle_, GroupBoxBoard);
+    ImageBoard->move(5, 30);
+
+    const int right = 416;
+    const int rightWidth = kClientWidth - right - 2;
+    GroupBox1stPlayer = BuildSide(1, QStringLiteral("[先手]"), &sides_[0]);
+    GroupBox1stPlayer->setParent(client);
+    GroupBox1stPlayer->setGeometry(right, 0, rightWidth, 142);
+    GroupBox2ndPlayer = BuildSide(2, QStringLiteral("[後手]"), &sides_[1]);
+    GroupBox2ndPlayer->setParent(client);
+    GroupBox2ndPlayer->setGeometry(right, 144, rightWidth, 142);
+
+    GroupBoxMenu = new QGroupBox(QStringLiteral("[メニュー]"), client);
+    GroupBoxMenu->setObjectName(QStringLiteral("GroupBoxMenu"));
+    GroupBoxMenu->setGeometry(right, 288, rightWidth, kClientHeight - 288);
+    const int inner = rightWidth - 10;
+    LabelMessage = MakePanel(GroupBoxMenu, "LabelMessage", QRect(5, 16, inner, 22), QString());
+    LabelMessage->setWordWrap(true);
+
+    const int half = (inner - 3) / 2;
+    const int second = 5 + half + 3;
+    BitBtnPrepare = MakeButton(GroupBoxMenu, "BitBtnPrepare", MenuPrepare, true);
+    BitBtnPrepare->setGeometry(5, 42, half, 23);
+    BitBtnReplay = MakeButton(GroupBoxMenu, "BitBtnReplay", MenuReplay, true);
+    BitBtnReplay->setGeometry(second, 42, half, 23);
+    BitBtnCountinue = MakeButton(GroupBoxMenu, "BitBtnCountinue", MenuCountinue, true);
+    BitBtnCountinue->setGeometry(5, 67, half, 23);
+    BitBtnPass = MakeButton(GroupBoxMenu, "BitBtnPass", MenuPass, true);
+    BitBtnPass->setGeometry(second, 67, half, 23);
+    BitBtnBorder = MakeButton(GroupBoxMenu, "BitBtnBorder", MenuBorder, true);
+    BitBtnBorder->setGeometry(5, 92, inner, 23);
+    ButtonSetting = MakeButton(GroupBoxMenu, "ButtonSetting", MenuSetting, true);
+    ButtonSetting->setGeometry(5, 117, half, 23);
+    BitBtnExit = MakeButton(GroupBoxMenu, "BitBtnExit", MenuExit, false);
+    BitBtnExit->setText(QStringLiteral("終了"));
+    BitBtnExit->setGeometry(second, 117, half, 23);
+}
+
+QGroupBox* TFormMain::BuildSide(int side, const QString& caption, SideWidgets* widgets)
+{
+    const bool first = side == 1;
+    auto* group = new QGroupBox(caption);
+    group->setObjectName(QString::fromLatin1(first ? "GroupBox1stPlayer" : "GroupBox2ndPlayer"));
+
+    widgets->face = MakePicture(group, first ? "Image1stFace" : "Image2ndFace", QRect(6, 17, 100, 100), true);
+    widgets->name = MakePanel(group, first ? "Panel1stName" : "Panel2ndName", QRect(110, 16, 100, 20), QString());
+    QFont bold = widgets->name->font();
+    bold.setBold(true);
+    widgets->name->setFont(bold);
+    widgets->piece = MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat", QRect(111, 39, 38, 38), true);
+    widgets->score = MakePanel(group, first ? "Panel1stScore" : "Panel2ndScore", QRect(152, 38, 58, 19),
+                               QStringLiteral("/"));
+    widgets->point = MakePanel(group, first ? "Panel1stPoint" : "Panel2ndPoint", QRect(152, 59, 58, 19),
+                               QStringLiteral("-"));
+    widgets->playType = MakePicture(group, first ? "Image1stPlayType" : "Image2ndPlayType",
+                                    QRect(110, 80, 100, 20), false);
+    widgets->useTime = MakePanel(group, first ? "Panel1stUseTime" : "Panel2ndUseTime", QRect(110, 101, 100, 17),
+                                 QStringLiteral("00:00:00"));
+    widgets->gameResult = MakePanel(group, first ? "Panel1stGameResult" : "Panel2ndGameResult",
+                                    QRect(5, 120, 205, 18), QStringLiteral("    0勝    0敗    0分"));
+
+    if (first) {
+        Image1stFace = widgets->face;
+        Image1stFloat = widgets->piece;
+        Image1stPlayType = widgets->playType;
+        Panel1stName = widgets->name;
+        Panel1stScore = widgets->score;
+        Panel1stPoint = widgets->point;
+        Panel1stUseTime = widgets->useTime;
+        Panel1stGameResult = widgets->gameResult;
+    } else {
+        Image2ndFace = widgets->face;
+        Image2ndFloat = widgets->piece;
+        Image2ndPlayType = widgets->playType;
+        Panel2ndName = widgets->name;
+        Panel2ndScore = widgets->score;
+        Panel2ndPoint = widgets->point;
+        Panel2ndUseTime = widgets->useTime;
+        Panel2ndGameResult = widgets->gameResult;
+    }
+    return group;
+}
+
+void TFormMain::Centre()
+{
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    const QSize size = sizeHint();
+    move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+}
+
+void TFormMain::FormCreate()
+{
+    CycleChanged(GameCycle::kChangedTexts | GameCycle::kChangedBoard | GameCycle::kChangedTimer);
+
+    const WindowsIni settings = Settings::Open();
+    boardSetName_ = TextCodec::CutToField(Settings::Text(settings, Settings::kKeyDefaultBoardSet), kFieldBytes);
+    boardName_ = TextCodec::CutToField(Settings::Text(settings, Settings::kKeyDefaultBoardName), kFieldBytes);
+    boardSetFile_ = TextCodec::CutToField(Settings::BoardSetFile(settings, boardSetName_), kFieldBytes);
+
+    userPicture_ = PictureLoader::LoadStored(Settings::Text(settings, Settings::kKeyUserPicture));
+    computerPicture_ = PictureLoader::LoadStored(Settings::Text(settings, Settings::kKeyComputerPicture));
+
+    const std::optional<std::string> players =
+        Settings::RegisteredFile(settings, Settings::SetKind::Player, Settings::kStandardSetName);
+    if (players) {
+        cycle_.PlayerFor(1).Load(*players, "Demo_000");
+        cycle_.PlayerFor(2).Load(*players, "Demo_001");
+    }
+    cycle_.SetTimerInterval(Settings::BaseTimer(settings));
+    ShowTexts();
+}
+
+void TFormMain::showEvent(QShowEvent* event)
+{
+    QMainWindow::showEvent(event);
+    if (!event->spontaneous())
+        FormShow();
+}
+
+void TFormMain::FormShow()
+{
+    cycle_.Style().Load(boardSetFile_, boardName_);
+    cycle_.RedrawBoard();
+    cycle_.StartDemo();
+}
+
+void TFormMain::BitBtnPrepareClick()
+{
+    cycle_.SetTimerRunning(false);
+    cycle_.RedrawBoard();
+    cycle_.StartGame();
+}
+
+void TFormMain::BitBtnExitClick()
+{
+    QCoreApplication::exit(0);
+}
+
+void TFormMain::CycleChanged(unsigned changes)
+{
+    if (changes & GameCycle::kChangedBoard) {
+        cycle_.TakeDirtyCells();
+        ShowBoard();
+    } else if (changes & GameCycle::kChangedCells) {
+        ImageBoard->RefreshCells(cycle_.TakeDirtyCells());
+    }
+    if (changes & GameCycle::kChangedTexts)
+        ShowTexts();
+    if (changes & GameCycle::kChangedTimer)
+        FollowTimer();
+}
+
+void TFormMain::ShowBoard()
+{
+    const BoardStyle& style = cycle_.Style();
+    PanelTitle->setText(TextCodec::ToUi(style.Title()));
+    const bool firstClear = style.Transparent1stFloat() == 1;
+    const bool secondClear = style.Transparent2ndFloat() == 1;
+    ShowPicture(Image1stFloat, ImageBoard->Prepared(style.FloatPicture1st(0, 0), firstClear), &sides_[0].pieceKey);
+    ShowPicture(Image2ndFloat, ImageBoard->Prepared(style.FloatPicture2nd(0, 0), secondClear), &sides_[1].pieceKey);
+    ImageBoard->RefreshAll();
+}
+
+void TFormMain::ShowTexts()
+{
+    const QString& message = cycle_.Message();
+    if (!cycleMessageShown_ || message != cycleMessage_) {
+        cycleMessage_ = message;
+        cycleMessageShown_ = true;
+        LabelMessage->setText(message);
+        LabelMessage->setToolTip(QString());
+    }
+    for (int side = 1; side <= 2; ++side) {
+        SideWidgets& widgets = sides_[side - 1];
+        const GameCycle::SideView& view = cycle_.Side(side);
+        widgets.name->setText(view.name);
+        widgets.score->setText(view.score);
+        widgets.point->setText(view.point);
+        widgets.useTime->setText(view.useTime);
+        widgets.gameResult->setText(view.gameResult);
+        if (!widgets.colourShown || widgets.colour != view.nameColour) {
+            widgets.colour = view.nameColour;
+            widgets.colourShown = true;
+            SetColours(widgets.name, BackgroundOf(view.nameColour), TextOn(view.nameColour));
+        }
+    }
+    ShowPictures();
+    ShowCommands();
+}
+
+void TFormMain::ShowPictures()
+{
+    for (int side = 1; side <= 2; ++side) {
+        SideWidgets& widgets = sides_[side - 1];
+        Player& player = cycle_.PlayerFor(side);
+        const QImage face = player.Face(cycle_.Side(side).faceIndex);
+        const bool stretch = player.Stretch() == 1;
+        // A stretched face and the same face centred are different pictures on screen.
+        const qint64 faceKey = face.isNull() ? 0 : face.cacheKey() * 2 + (stretch ? 1 : 0);
+        if (faceKey != widgets.faceKey) {
+            widgets.faceKey = faceKey;
+            if (face.isNull()) {
+                widgets.face->clear();
+            } else if (stretch) {
+                const qreal ratio = widgets.face->devicePixelRatioF();
+                const int side = qRound(kFaceSide * ratio);
+                QPixmap pixmap = QPixmap::fromImage(
+                    face.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                pixmap.setDevicePixelRatio(ratio);
+                widgets.face->setPixmap(pixmap);
+            } else {
+                widgets.face->setPixmap(QPixmap::fromImage(face));
+            }
+        }
+        const QImage& playType = player.PlayType() == Player::kPlayUser ? userPicture_ : computerPicture_;
+        ShowPicture(widgets.playType, playType, &widgets.playTypeKey);
+    }
+}
+
+void TFormMain::ShowCommands()
+{
+    const struct {
+        QAction* action;
+        const GameCycle::Command& command;
+    } commands[] = {
+        {MenuPrepare, cycle_.Prepare()}, {MenuReplay, cycle_.Replay()}, {MenuCountinue, cycle_.Countinue()},
+        {MenuPass, cycle_.Pass()},       {MenuBorder, cycle_.Border()},
+    };
+    for (const auto& [action, command] : commands) {
+        action->setText(command.caption);
+        action->setEnabled(command.enabled);
+    }
+    MenuExit->setEnabled(cycle_.Exit().enabled);
+}
+
+void TFormMain::FollowTimer()
+{
+    // A Qt timer with interval 0 would fire without pause.
+    const int interval = std::max(1, cycle_.TimerInterval());
+    if (Timer->interval() != interval)
+        Timer->setInterval(interval);
+    if (cycle_.TimerRunning() && !Timer->isActive())
+        Timer->start();
+    else if (!cycle_.TimerRunning() && Timer->isActive())
+        Timer->stop();
+}
+
+void TFormMain::ReportPictureFailure(const QString& path, const QString& reason)
+{
+    LabelMessage->setText(QStringLiteral("読み込めません: %1").arg(QFileInfo(path).fileName()));
+    LabelMessage->setToolTip(QStringLiteral("%1\n%2").arg(path, reason));
+}

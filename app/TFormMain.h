@@ -1,0 +1,141 @@
+#pragma once
+
+#include "app/GameCycle.h"
+#include "app/SettingsGameOptions.h"
+
+#include <QImage>
+#include <QMainWindow>
+#include <QString>
+
+#include <string>
+
+class BoardView;
+class QAction;
+class QGroupBox;
+class QLabel;
+class QMenu;
+class QPushButton;
+class QShowEvent;
+class QTimer;
+
+// The main window: shows what the turn cycle reports, forwards the timer,
+// clicks and commands to it, and loads the settings, players and board at start-up.
+class TFormMain : public QMainWindow {
+    Q_OBJECT
+
+public:
+    static constexpr int kClientWidth = 632;
+    static constexpr int kClientHeight = 434;
+
+    explicit TFormMain(QWidget* parent = nullptr);
+    ~TFormMain() override;
+
+    GameCycle& Cycle() { return cycle_; }
+
+    // Loads the board and starts the demonstration; runs once per real showing.
+    void FormShow();
+
+    void BitBtnPrepareClick();
+    void BitBtnExitClick();
+
+    QGroupBox* GroupBoxBoard = nullptr;
+    QLabel* PanelTitle = nullptr;
+    BoardView* ImageBoard = nullptr;
+
+    QGroupBox* GroupBox1stPlayer = nullptr;
+    QLabel* Image1stFace = nullptr;
+    QLabel* Image1stFloat = nullptr;
+    QLabel* Image1stPlayType = nullptr;
+    QLabel* Panel1stName = nullptr;
+    QLabel* Panel1stScore = nullptr;
+    QLabel* Panel1stPoint = nullptr;
+    QLabel* Panel1stUseTime = nullptr;
+    QLabel* Panel1stGameResult = nullptr;
+
+    QGroupBox* GroupBox2ndPlayer = nullptr;
+    QLabel* Image2ndFace = nullptr;
+    QLabel* Image2ndFloat = nullptr;
+    QLabel* Image2ndPlayType = nullptr;
+    QLabel* Panel2ndName = nullptr;
+    QLabel* Panel2ndScore = nullptr;
+    QLabel* Panel2ndPoint = nullptr;
+    QLabel* Panel2ndUseTime = nullptr;
+    QLabel* Panel2ndGameResult = nullptr;
+
+    QGroupBox* GroupBoxMenu = nullptr;
+    QLabel* LabelMessage = nullptr;
+    QPushButton* BitBtnPrepare = nullptr;
+    QPushButton* BitBtnReplay = nullptr;
+    QPushButton* BitBtnCountinue = nullptr;
+    QPushButton* BitBtnPass = nullptr;
+    QPushButton* ButtonSetting = nullptr;
+    QPushButton* BitBtnBorder = nullptr;
+    QPushButton* BitBtnExit = nullptr;
+
+    QMenu* MenuMain = nullptr;
+    QMenu* MenuHelp = nullptr;
+    QAction* MenuPrepare = nullptr;
+    QAction* MenuReplay = nullptr;
+    QAction* MenuCountinue = nullptr;
+    QAction* MenuPass = nullptr;
+    QAction* MenuSetting = nullptr;
+    QAction* MenuBorder = nullptr;
+    QAction* MenuExit = nullptr;
+    QAction* MenuActionHelp = nullptr;
+    QAction* MenuHP = nullptr;
+    QAction* MenuRelease = nullptr;
+
+    QTimer* Timer = nullptr;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    struct SideWidgets {
+        QLabel* face;
+        QLabel* piece;
+        QLabel* playType;
+        QLabel* name;
+        QLabel* score;
+        QLabel* point;
+        QLabel* useTime;
+        QLabel* gameResult;
+        qint64 faceKey = 0;
+        qint64 pieceKey = 0;
+        qint64 playTypeKey = 0;
+        GameCycle::PanelColour colour = GameCycle::PanelColour::Silver;
+        bool colourShown = false;
+    };
+
+    void BuildWindow();
+    void BuildMenus();
+    QGroupBox* BuildSide(int side, const QString& caption, SideWidgets* widgets);
+    QAction* MakeCommand(const char* name, const QString& caption);
+    QPushButton* MakeButton(QWidget* parent, const char* name, QAction* action, bool sharesCaption);
+
+    void FormCreate();
+    void Centre();
+
+    void CycleChanged(unsigned changes);
+    void ShowTexts();
+    void ShowCommands();
+    void ShowBoard();
+    void ShowPictures();
+    void FollowTimer();
+    void ReportPictureFailure(const QString& path, const QString& reason);
+
+    SettingsGameOptions options_;
+    SettingsDemoBoards demoBoards_;
+    GameCycle cycle_;
+
+    QImage userPicture_;
+    QImage computerPicture_;
+    std::string boardSetName_;
+    std::string boardName_;
+    std::string boardSetFile_;
+
+    SideWidgets sides_[2];
+    // The last message the cycle reported: a picture failure stays in the line until the cycle says something new.
+    QString cycleMessage_;
+    bool cycleMessageShown_ = false;
+};

@@ -1,0 +1,31 @@
+#pragma once
+
+#include <cstdint>
+
+namespace art {
+
+// Fixed-seed generator so every run draws the same pictures.
+class Rng {
+public:
+    explicit Rng(std::uint64_t seed) : state_(seed) {}
+
+    std::uint64_t Next()
+    {
+        std::uint64_t z = (state_ += 0x9E3779B97F4A7C15ull);
+        z = (z ^ (z >> 30)) * 0xBF58476D1CE4E5B9ull;
+        z = (z ^ (z >> 27)) * 0x94D049BB133111EBull;
+        return z ^ (z >> 31);
+    }
+
+    // Uniform in [0, 1).
+    double Unit() { return static_cast<double>(Next() >> 11) * (1.0 / 9007199254740992.0); }
+
+    double Range(double low, double high) { return low + (high - low) * Unit(); }
+
+    int Below(int n) { return n <= 0 ? 0 : static_cast<int>(Next() % static_cast<std::uint64_t>(n)); }
+
+private:
+    std::uint64_t state_;
+};
+
+} // namespace art

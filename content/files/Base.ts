@@ -1,0 +1,31 @@
+[Board_000]
+BoardType=Normal
+Board=Picture\Board\Green\Board.jpg
+Border=Picture\Board\Green\Border.bmp
+NoFloat=Picture\Board\Green\NoFloat.bmp
+1stFloat_00=Picture\Board\Green\1st_00_00.bmp,Picture\Board\Green\1st_00_01.bmp,Picture\Board\Green\1st_00_02.bmp,Picture\Board\Green\1st_00_03.bmp,Picture\Board\Green\1st_00_04.bmp,Picture\Board\Green\1st_00_05.bmp
+2ndFloat_00=Picture\Board\Green\2nd_00_00.bmp,Picture\Board\Green\2nd_00_01.bmp,Picture\Board\Green\2nd_00_02.bmp,Picture\Board\Green\2nd_00_03.bmp,Picture\Board\Green\2nd_00_04.bmp,Picture\Board\Green\2nd_00_05.bmp
+Title=新しいボード
+Author=Tessella 制作チーム
+Comment=このボードを元に絵や設定を変えてください
+IntervalTime=55
+Stretch=True
+TransparentNoFloat=True
+Transparent1stFloat=True
+Transparent2ndFloat=True
+[Brain_000]
+Name=新しいプレーヤー
+Author=Tessella 制作チーム
+Comment=このプレーヤーを元に顔や作戦を変えてください
+Stretch=False
+Face_00=Picture\Face\Face01_0.bmp
+Face_01=Picture\Face\Face01_1.bmp
+Face_02=Picture\Face\Face01_2.bmp
+Face_03=Picture\Face\Face01_3.bmp
+Face_04=Picture\Face\Face01_4.bmp
+Brain_00=12,NormalBrain04,NormalBrain10,NormalBrain07
+Brain_01=24,NormalBrain04,NormalBrain10,NormalBrain02
+Brain_02=40,NormalBrain02,NormalBrain04,NormalBrain10
+Brain_03=56,NormalBrain02,NormalBrain04,NormalBrain10
+Brain_04=64,NormalBrain02,NormalBrain10,NormalBrain04
+Brain_05=72,NormalBrain02,NormalBrain10,NormalBrain08

@@ -1,0 +1,485 @@
+#include "app/BoardView.h"
+#include "app/TFormMain.h"
+
+#include "platform/TextCodec.h"
+#include "support/ScriptedRandom.h"
+#include "support/TempDir.h"
+
+#include <QAction>
+#include <QApplication>
+#include <QGroupBox>
+#include <QLabel>
+#include <QMenu>
+#include <QMenuBar>
+#include <QPainter>
+#include <QPushButton>
+#include <QShowEvent>
+#include <QTest>
+#include <QtTest/qtestspontaneevent.h>
+#include <QTimer>
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <memory>
+#include <set>
+#include <string>
+#include <vector>
+
+namespace {
+
+namespace fs = std::filesystem;
+
+const QRgb kKey = qRgb(255, 0, 255);
+const QRgb kGreen = qRgb(0, 128, 0);
+const QRgb kBlack = qRgb(0, 0, 0);
+const QRgb kDark = qRgb(20, 20, 20);
+const QRgb kLight = qRgb(250, 250, 250);
+
+std::string Sjis(const QString& text)
+{
+    std::string bytes;
+    TextCodec::FromUi(text, &bytes);
+    return bytes;
+}
+
+// A disc on the transparent key colour, so the board shows around it.
+QImage Disc(QRgb colour, int side = 32)
+{
+    QImage image(side, side, QImage::Format_RGB32);
+    image.fill(kKey);
+    QPainter painter(&image);
+    painter.setPen(Qt::NoPen);
+    painter.setBrush(QColor(colour));
+    painter.drawEllipse(3, 3, side - 6, side - 6);
+    return image;
+}
+
+QImage Plain(QRgb colour, int width, int height)
+{
+    QImage image(width, height, QImage::Format_RGB32);
+    image.fill(colour);
+    return image;
+}
+
+// The border is the key colour with one black line down the middle.
+QImage Border()
+{
+    QImage image = Plain(kKey, 400, 400);
+    for (int y = 0; y < 400; ++y)
+        image.setPixel(200, y, kBlack);
+    return image;
+}
+
+class TFormMainTest : public ::testing::Test {
+protected:
+    static void SetUpTestSuite()
+    {
+        if (qApp != nullptr)
+            return;
+        if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+            qputenv("QT_QPA_PLATFORM", "offscreen");
+        static int argc = 1;
+        static char name[] = "ui_tests";
+        static char* argv[] = {name, nullptr};
+        new QApplication(argc, argv);
+    }
+
+    void SetUp() override
+    {
+        WriteProgramFolder();
+        previous_ = fs::current_path();
+        fs::current_path(dir_.Path());
+    }
+
+    void TearDown() override
+    {
+        window_.reset();
+        fs::current_path(previous_);
+    }
+
+    void Save(const std::string& name, const QImage& image)
+    {
+        fs::create_directories((dir_.Path() / name).parent_path());
+        ASSERT_TRUE(image.save(QString::fromStdString(dir_.File(name)), "BMP"));
+    }
+
+    void WriteProgramFolder(const std::string& extraSettings = "")
+    {
+        const std::string standard = Sjis(QStringLiteral("標準"));
+        dir_.Write("Tessella.ini", "[Tessella]\r\nDefaultBoardSet=" + standard +
+                                       "\r\nDefaultBoardName=Board_000\r\nBaseTimer=55\r\nAnimation=True\r\n"
+                                       "Pass=Manual\r\nRandomBoard=False\r\n" + extraSettings +
+                                       "[BoardSet]\r\n" + standard + "=Test.tsb\r\n[BrainSet]\r\n" + standard +
+                                       "=Test.tsp\r\n");
+        dir_.Write("Test.tsb",
+                   "[BoardSet]\r\nName=Test\r\n"
+                   "[Board_000]\r\nBoardType=Normal\r\nBoard=Board.bmp\r\nBorder=Border.bmp\r\nNoFloat=Empty.bmp\r\n"
+                   "1stFloat_00=D0.bmp,D1.bmp,D2.bmp\r\n2ndFloat_00=L0.bmp,L1.bmp,L2.bmp\r\nTitle=" +
+                       Sjis(QStringLiteral("試験盤")) +
+                       "\r\nIntervalTime=100\r\nStretch=True\r\nTransparentNoFloat=True\r\n"
+                       "Transparent1stFloat=True\r\nTransparent2ndFloat=True\r\n"
+                       "[Board_001]\r\nBoardType=Picture\r\nBoard=Board.bmp\r\nBorder=Border.bmp\r\n"
+                       "NoFloat=Square.bmp\r\n1stBoard=Whole1.bmp\r\n2ndBoard=Whole2.bmp\r\nTitle=Picture\r\n"
+                       "IntervalTime=100\r\nStretch=True\r\n");
+        const std::string faces = "Face_00=F0.bmp\r\nFace_01=F1.bmp\r\nFace_02=F2.bmp\r\nFace_03=F3.bmp\r\n"
+                                  "Face_04=F4.bmp\r\n";
+        dir_.Write("Test.tsp", "[Demo_000]\r\nName=" + Sjis(QStringLiteral("先手くん")) + "\r\nStretch=True\r\n" +
+                                   faces + "Brain_00=80,NormalBrain08,,\r\n[Demo_001]\r\nName=Beta\r\n"
+                                   "Stretch=False\r\n" + faces + "Brain_00=80,NormalBrain01,,\r\n");
+        Save("Board.bmp", Plain(kGreen, 400, 400));
+        Save("Border.bmp", Border());
+        Save("Empty.bmp", Plain(kKey, 32, 32));
+        Save("Square.bmp", Plain(qRgb(128, 128, 128), 37, 37));
+        Save("Whole1.bmp", Plain(qRgb(200, 0, 0), 400, 400));
+        Save("Whole2.bmp", Plain(qRgb(0, 0, 200), 400, 400));
+        for (int frame = 0; frame < 3; ++frame) {
+            Save("D" + std::to_string(frame) + ".bmp", Disc(frame == 0 ? kDark : qRgb(90 + frame, 90, 90)));
+            Save("L" + std::to_string(frame) + ".bmp", Disc(frame == 0 ? kLight : qRgb(160 + frame, 160, 160)));
+        }
+        for (int face = 0; face < 5; ++face)
+            Save("F" + std::to_string(face) + ".bmp", Plain(qRgb(40 * face, 100, 100), 50, 50));
+        Save("Picture/User.bmp", Plain(qRgb(0, 0, 255), 100, 20));
+        Save("Picture/Computer.bmp", Plain(qRgb(255, 128, 0), 100, 20));
+    }
+
+    TFormMain& Window()
+    {
+        if (!window_)
+            window_ = std::make_unique<TFormMain>();
+        return *window_;
+    }
+
+    // Shown, demonstration running; the real timer never fires because no test runs the event loop.
+    TFormMain& Shown()
+    {
+        TFormMain& window = Window();
+        window.show();
+        return window;
+    }
+
+    static void FlushPaints() { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); }
+
+    // Ticks until the commands are back after a game; false when it never ends.
+    bool PlayToTheEnd(TFormMain& window)
+    {
+        for (int tick = 0; tick < 20000; ++tick) {
+            window.Cycle().TimerTimer();
+            if (window.MenuPrepare->isEnabled())
+                return true;
+        }
+        return false;
+    }
+
+    static QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
+
+    TempDir dir_;
+    SeededRandom seed_{20240601};
+    fs::path previous_;
+    std::unique_ptr<TFormMain> window_;
+};
+
+std::vector<std::pair<QAction*, QPushButton*>> CommandPairs(TFormMain& window)
+{
+    return {{window.MenuPrepare, window.BitBtnPrepare}, {window.MenuReplay, window.BitBtnReplay},
+            {window.MenuCountinue, window.BitBtnCountinue}, {window.MenuPass, window.BitBtnPass},
+            {window.MenuSetting, window.ButtonSetting},   {window.MenuBorder, window.BitBtnBorder},
+            {window.MenuExit, window.BitBtnExit}};
+}
+
+std::vector<QString> MenuLayout(const QMenu* menu)
+{
+    std::vector<QString> items;
+    for (const QAction* action : menu->actions())
+        items.push_back(action->isSeparator() ? QStringLiteral("-") : action->objectName() + "=" + action->text());
+    return items;
+}
+
+TEST_F(TFormMainTest, ANewWindowShowsTheInitialCaptionsTextsAndMenus)
+{
+    TFormMain& window = Window();
+    EXPECT_EQ(window.windowTitle(), QStringLiteral("テセラ"));
+    EXPECT_EQ(window.centralWidget()->size(), QSize(632, 434));
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.size().height(), 434 + window.menuBar()->height());
+    EXPECT_EQ(window.GroupBoxBoard->title(), QStringLiteral("[ボード]"));
+    EXPECT_EQ(window.GroupBox1stPlayer->title(), QStringLiteral("[先手]"));
+    EXPECT_EQ(window.GroupBox2ndPlayer->title(), QStringLiteral("[後手]"));
+    EXPECT_EQ(window.GroupBoxMenu->title(), QStringLiteral("[メニュー]"));
+    EXPECT_EQ(window.PanelTitle->geometry(), QRect(5, 12, 400, 16));
+    EXPECT_EQ(window.ImageBoard->geometry(), QRect(5, 30, 400, 400));
+    EXPECT_EQ(window.Image1stFace->size(), QSize(100, 100));
+    EXPECT_EQ(window.Image2ndPlayType->size(), QSize(100, 20));
+
+    EXPECT_EQ(window.LabelMessage->text(), QStringLiteral("テセラ"));
+    for (const QLabel* panel : {window.Panel1stScore, window.Panel2ndScore})
+        EXPECT_EQ(panel->text(), QStringLiteral("/"));
+    for (const QLabel* panel : {window.Panel1stPoint, window.Panel2ndPoint})
+        EXPECT_EQ(panel->text(), QStringLiteral("-"));
+    for (const QLabel* panel : {window.Panel1stUseTime, window.Panel2ndUseTime})
+        EXPECT_EQ(panel->text(), QStringLiteral("00:00:00"));
+    for (const QLabel* panel : {window.Panel1stGameResult, window.Panel2ndGameResult})
+        EXPECT_EQ(panel->text(), QStringLiteral("    0勝    0敗    0分"));
+
+    EXPECT_EQ(window.BitBtnPrepare->text(), QStringLiteral("ゲーム開始"));
+    EXPECT_EQ(window.BitBtnReplay->text(), QStringLiteral("リプレイ"));
+    EXPECT_EQ(window.BitBtnCountinue->text(), QStringLiteral("中断"));
+    EXPECT_EQ(window.BitBtnPass->text(), QStringLiteral("パス"));
+    EXPECT_EQ(window.ButtonSetting->text(), QStringLiteral("環境設定"));
+    EXPECT_EQ(window.BitBtnBorder->text(), QStringLiteral("境界線を隠す"));
+    EXPECT_EQ(window.BitBtnExit->text(), QStringLiteral("終了"));
+    EXPECT_TRUE(window.BitBtnPrepare->isEnabled());
+    EXPECT_FALSE(window.BitBtnReplay->isEnabled());
+    EXPECT_FALSE(window.BitBtnPass->isEnabled());
+    EXPECT_FALSE(window.BitBtnBorder->isEnabled());
+    EXPECT_TRUE(window.BitBtnExit->isEnabled());
+    EXPECT_FALSE(window.Timer->isActive());
+
+    const QList<QAction*> menus = window.menuBar()->actions();
+    ASSERT_EQ(menus.size(), 2);
+    EXPECT_EQ(menus[0]->text(), QStringLiteral("メニュー"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("ヘルプ"));
+    const std::vector<QString> main = {
+        "MenuPrepare=ゲーム開始", "MenuReplay=リプレイ", "MenuCountinue=中断", "MenuPass=パス", "-",
+        "MenuSetting=環境設定", "MenuBorder=境界線を隠す", "-", "MenuExit=テセラの終了"};
+    EXPECT_EQ(MenuLayout(window.MenuMain), main);
+    const std::vector<QString> help = {"MenuActionHelp=テセラとは？", "MenuHP=ホームページ", "-",
+                                       "MenuRelease=リリース情報"};
+    EXPECT_EQ(MenuLayout(window.MenuHelp), help);
+}
+
+TEST_F(TFormMainTest, ShowingLoadsTheBoardOfTheSettingsAndStartsTheDemonstration)
+{
+    TFormMain& window = Shown();
+    EXPECT_EQ(window.PanelTitle->text(), QStringLiteral("試験盤"));
+    EXPECT_EQ(window.Panel1stName->text(), QStringLiteral("先手くん"));
+    EXPECT_EQ(window.Panel2ndName->text(), QStringLiteral("Beta"));
+    EXPECT_EQ(window.Cycle().GameMode(), GameCycle::kModeDemo);
+    EXPECT_TRUE(window.Timer->isActive());
+    EXPECT_EQ(window.Timer->interval(), 55);
+    EXPECT_FALSE(window.BitBtnReplay->isEnabled());
+
+    // Faces: the first player's are stretched to the frame, the second's keep their size.
+    ASSERT_FALSE(window.Image1stFace->pixmap().isNull());
+    EXPECT_EQ(window.Image1stFace->pixmap().deviceIndependentSize().toSize(), QSize(100, 100));
+    EXPECT_EQ(window.Image2ndFace->pixmap().deviceIndependentSize().toSize(), QSize(50, 50));
+    EXPECT_EQ(window.Image1stPlayType->pixmap().toImage().pixel(50, 10), qRgb(255, 128, 0));
+    EXPECT_EQ(window.Image1stFloat->pixmap().toImage().pixelColor(16, 16), QColor(kDark));
+}
+
+TEST_F(TFormMainTest, RestoringTheWindowDoesNotStartTheDemonstrationAgain)
+{
+    TFormMain& window = Shown();
+    for (int tick = 0; tick < 60; ++tick)
+        window.Cycle().TimerTimer();
+    const int moves = window.Cycle().LiveBoard().MoveCount();
+    ASSERT_GT(moves, 0);
+
+    QShowEvent restored;
+    QSpontaneKeyEvent::setSpontaneous(&restored);
+    // notify() keeps the event spontaneous, as the window system's restore delivers it.
+    QApplication::instance()->notify(&window, &restored);
+    EXPECT_EQ(window.Cycle().LiveBoard().MoveCount(), moves);
+
+    window.hide();
+    window.show();
+    EXPECT_EQ(window.Cycle().LiveBoard().MoveCount(), 0) << "a new showing starts afresh";
+}
+
+TEST_F(TFormMainTest, EachButtonAndItsMenuItemShareOneStateThroughADemonstrationAndAGame)
+{
+    TFormMain& window = Shown();
+    const auto pairs = CommandPairs(window);
+    auto expectShared = [&](int tick) {
+        for (const auto& [action, button] : pairs) {
+            ASSERT_EQ(action->isEnabled(), button->isEnabled()) << button->objectName().toStdString() << " " << tick;
+            if (button != window.BitBtnExit) {
+                ASSERT_EQ(action->text(), button->text()) << button->objectName().toStdString() << " " << tick;
+            }
+        }
+    };
+    for (int tick = 0; tick < 300; ++tick) {
+        window.Cycle().TimerTimer();
+        expectShared(tick);
+    }
+    window.BitBtnPrepare->click();
+    for (int tick = 0; tick < 20000 && !window.MenuPrepare->isEnabled(); ++tick) {
+        window.Cycle().TimerTimer();
+        expectShared(tick);
+    }
+    expectShared(-1);
+    EXPECT_TRUE(window.BitBtnReplay->isEnabled());
+}
+
+TEST_F(TFormMainTest, PauseAndContinueFollowTheModeOnBothControls)
+{
+    TFormMain& window = Shown();
+    window.BitBtnCountinue->click();
+    EXPECT_EQ(window.MenuCountinue->text(), QStringLiteral("継続"));
+    EXPECT_EQ(window.BitBtnCountinue->text(), QStringLiteral("継続"));
+    EXPECT_FALSE(window.Timer->isActive());
+    EXPECT_TRUE(window.BitBtnPrepare->isEnabled());
+    EXPECT_TRUE(window.BitBtnExit->isEnabled());
+
+    window.MenuCountinue->trigger();
+    EXPECT_EQ(window.BitBtnCountinue->text(), QStringLiteral("中断"));
+    EXPECT_TRUE(window.Timer->isActive());
+    EXPECT_TRUE(window.BitBtnPrepare->isEnabled()) << "a demonstration keeps its commands";
+
+    window.BitBtnPrepare->click();
+    EXPECT_EQ(window.LabelMessage->text(), QStringLiteral("先手の番です"));
+    EXPECT_EQ(Background(window.Panel1stName), QColor(0, 255, 255));
+    EXPECT_EQ(Background(window.Panel2ndName), QColor(192, 192, 192));
+    EXPECT_TRUE(window.Timer->isActive());
+    EXPECT_FALSE(window.BitBtnPrepare->isEnabled());
+    EXPECT_FALSE(window.MenuExit->isEnabled());
+
+    window.BitBtnCountinue->click();
+    EXPECT_FALSE(window.Timer->isActive());
+    EXPECT_TRUE(window.MenuPrepare->isEnabled());
+    EXPECT_TRUE(window.BitBtnExit->isEnabled());
+    window.BitBtnCountinue->click();
+    EXPECT_TRUE(window.Timer->isActive());
+    EXPECT_FALSE(window.BitBtnPrepare->isEnabled());
+    EXPECT_FALSE(window.BitBtnExit->isEnabled());
+}
+
+TEST_F(TFormMainTest, AFinishedPictureGameLetsTheBorderBeHiddenAndShownAgain)
+{
+    TFormMain& window = Shown();
+    window.Cycle().Style().Load("Test.tsb", "Board_001");
+    window.BitBtnPrepare->click();
+    EXPECT_EQ(window.BitBtnBorder->text(), QStringLiteral("境界線を隠す"));
+    EXPECT_FALSE(window.BitBtnBorder->isEnabled());
+    ASSERT_TRUE(PlayToTheEnd(window));
+
+    const QString message = window.LabelMessage->text();
+    const QColor first = Background(window.Panel1stName);
+    const QColor second = Background(window.Panel2ndName);
+    if (message == QStringLiteral("引き分けです")) {
+        EXPECT_EQ(first, QColor(192, 192, 192));
+        EXPECT_EQ(second, QColor(192, 192, 192));
+    } else {
+        EXPECT_TRUE(message.endsWith(QStringLiteral("の勝ちです"))) << message.toStdString();
+        const QLabel* winner = first == QColor(255, 0, 0) ? window.Panel1stName : window.Panel2ndName;
+        const QLabel* loser = winner == window.Panel1stName ? window.Panel2ndName : window.Panel1stName;
+        EXPECT_EQ(Background(winner), QColor(255, 0, 0));
+        EXPECT_EQ(Background(loser), QColor(0, 0, 255));
+        EXPECT_EQ(winner->palette().color(QPalette::WindowText), QColor(255, 255, 255));
+        EXPECT_TRUE(message.startsWith(winner->text()));
+    }
+
+    ASSERT_TRUE(window.BitBtnBorder->isEnabled());
+    EXPECT_EQ(window.ImageBoard->grab().toImage().pixel(200, 5), kBlack);
+    window.BitBtnBorder->click();
+    EXPECT_EQ(window.BitBtnBorder->text(), QStringLiteral("境界線を表示する"));
+    EXPECT_EQ(window.MenuBorder->text(), QStringLiteral("境界線を表示する"));
+    EXPECT_EQ(window.ImageBoard->grab().toImage().pixel(200, 5), kGreen);
+    window.MenuBorder->trigger();
+    EXPECT_EQ(window.BitBtnBorder->text(), QStringLiteral("境界線を隠す"));
+    EXPECT_EQ(window.ImageBoard->grab().toImage().pixel(200, 5), kBlack);
+}
+
+TEST_F(TFormMainTest, AUserPlaysByClickingALegalCellUnderTheCrossHair)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    window.BitBtnPrepare->click();
+    cycle.TimerTimer();
+    ASSERT_EQ(window.Panel1stPoint->text(), QStringLiteral("Thinking"));
+
+    int legal = -1;
+    for (int cell = 0; cell < 100 && legal < 0; ++cell) {
+        if (cycle.LiveBoard().IsLegal(cell / 10, cell % 10, 1) == 1)
+            legal = cell;
+    }
+    ASSERT_GE(legal, 0);
+    const QPoint legalPoint = cycle.SpriteAt(legal / 10, legal % 10).rect.center();
+    const QPoint cornerPoint = cycle.SpriteAt(0, 3).rect.center();
+
+    QTest::mouseMove(window.ImageBoard, cornerPoint);
+    EXPECT_EQ(window.ImageBoard->cursor().shape(), Qt::ArrowCursor);
+    QTest::mouseMove(window.ImageBoard, legalPoint);
+    EXPECT_EQ(window.ImageBoard->cursor().shape(), Qt::CrossCursor);
+
+    QTest::mouseClick(window.ImageBoard, Qt::LeftButton, {}, cornerPoint);
+    cycle.TimerTimer();
+    EXPECT_EQ(window.Panel1stPoint->text(), QStringLiteral("Thinking"));
+    EXPECT_EQ(cycle.LiveBoard().OwnerAt(0, 3), 0);
+
+    QTest::mouseClick(window.ImageBoard, Qt::LeftButton, {}, legalPoint);
+    cycle.TimerTimer();
+    EXPECT_EQ(cycle.LiveBoard().OwnerAt(legal / 10, legal % 10), 1);
+    EXPECT_EQ(window.Panel1stPoint->text(), QStringLiteral("%1 - %2").arg(legal / 10 + 1).arg(legal % 10 + 1));
+    QTest::mouseMove(window.ImageBoard, legalPoint + QPoint(1, 0));
+    EXPECT_EQ(window.ImageBoard->cursor().shape(), Qt::ArrowCursor) << "the cell is taken";
+}
+
+TEST_F(TFormMainTest, ATickRepaintsOnlyTheCellsThatChanged)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    FlushPaints();
+    BoardView& board = *window.ImageBoard;
+
+    board.ResetStats();
+    window.BitBtnPrepare->click();
+    FlushPaints();
+    EXPECT_EQ(board.Stats().paints, 1);
+    EXPECT_TRUE(board.Stats().lastRegion.contains(board.rect())) << "a new game redraws the whole board";
+
+    int checkedTicks = 0;
+    for (int tick = 0; tick < 400; ++tick) {
+        std::vector<qint64> before;
+        for (int cell = 0; cell < 100; ++cell)
+            before.push_back(cycle.SpriteAt(cell / 10, cell % 10).picture.cacheKey());
+        board.ResetStats();
+        cycle.TimerTimer();
+        FlushPaints();
+        QRegion changed;
+        int changedCells = 0;
+        for (int cell = 0; cell < 100; ++cell) {
+            if (cycle.SpriteAt(cell / 10, cell % 10).picture.cacheKey() != before[cell]) {
+                changed += cycle.SpriteAt(cell / 10, cell % 10).rect;
+                ++changedCells;
+            }
+        }
+        if (changed.isEmpty()) {
+            EXPECT_EQ(board.Stats().paints, 0) << "tick " << tick;
+            continue;
+        }
+        ++checkedTicks;
+        EXPECT_EQ(board.Stats().paints, 1) << "tick " << tick;
+        EXPECT_EQ(board.Stats().lastRegion, changed) << "tick " << tick;
+        EXPECT_EQ(board.Stats().spritesDrawn, changedCells) << "tick " << tick;
+    }
+    EXPECT_GT(checkedTicks, 20);
+}
+
+TEST_F(TFormMainTest, APictureThatCannotBeLoadedIsNamedInTheMessageLine)
+{
+    WriteProgramFolder("UserPicture=Picture\\Missing.bmp\r\n");
+    TFormMain& window = Shown();
+    EXPECT_TRUE(window.LabelMessage->text().contains(QStringLiteral("Missing.bmp")))
+        << window.LabelMessage->text().toStdString();
+    for (int tick = 0; tick < 50; ++tick)
+        window.Cycle().TimerTimer();
+    EXPECT_TRUE(window.LabelMessage->text().contains(QStringLiteral("Missing.bmp"))) << "a demonstration says nothing";
+    window.BitBtnPrepare->click();
+    EXPECT_EQ(window.LabelMessage->text(), QStringLiteral("先手の番です"));
+}
+
+TEST_F(TFormMainTest, ExitEndsTheEventLoopWithStatusZero)
+{
+    TFormMain& window = Shown();
+    QTimer::singleShot(0, window.BitBtnExit, &QPushButton::click);
+    QTimer guard;
+    guard.setSingleShot(true);
+    QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
+    guard.start(5000);
+    EXPECT_EQ(QApplication::exec(), 0);
+}
+
+}  // namespace

@@ -1,0 +1,313 @@
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QColor>
+#include <QDir>
+#include <QDirIterator>
+#include <QFile>
+#include <QImage>
+#include <QProcess>
+#include <QSet>
+
+#include <cmath>
+#include <cstdlib>
+#include <regex>
+#include <set>
+#include <string>
+
+namespace {
+
+const QString kFolder = QStringLiteral(TESSELLA_CONTENT_DIR);
+constexpr QRgb kKey = 0xFFFF00FFu;
+constexpr int kFrames = 6;
+
+struct SpriteDesign {
+    const char* name;
+    int kinds;
+};
+constexpr SpriteDesign kSpriteDesigns[] = {{"Green", 1}, {"Wood", 1}, {"Night", 1}, {"Gems", 4}, {"Garden", 4}};
+
+QString PictureFile(const QString& name)
+{
+    return kFolder + QStringLiteral("/Picture/") + name;
+}
+
+QImage Picture(const QString& name)
+{
+    return QImage(PictureFile(name));
+}
+
+QString PieceName(const char* design, int side, int kind, int frame)
+{
+    return QStringLiteral("Board/%1/%2_%3_%4.bmp")
+        .arg(QString::fromLatin1(design), side == 1 ? QStringLiteral("1st") : QStringLiteral("2nd"))
+        .arg(kind, 2, 10, QChar('0'))
+        .arg(frame, 2, 10, QChar('0'));
+}
+
+QRgb BottomLeft(const QImage& image)
+{
+    return image.pixel(0, image.height() - 1);
+}
+
+// Bits per pixel from the BMP header.
+int BmpDepth(const QString& name)
+{
+    QFile file(PictureFile(name));
+    if (!file.open(QIODevice::ReadOnly))
+        return -1;
+    const QByteArray header = file.read(30);
+    if (header.size() < 30 || !header.startsWith("BM"))
+        return -1;
+    return static_cast<unsigned char>(header[28]) | (static_cast<unsigned char>(header[29]) << 8);
+}
+
+int KeyPixelsWithin(const QImage& image, double radius)
+{
+    int count = 0;
+    for (int y = 0; y < image.height(); ++y)
+        for (int x = 0; x < image.width(); ++x) {
+            const double dx = x + 0.5 - 16.5;
+            const double dy = y + 0.5 - 16.5;
+            if (dx * dx + dy * dy <= radius * radius && (image.pixel(x, y) | 0xFF000000u) == kKey)
+                ++count;
+        }
+    return count;
+}
+
+// Columns that hold at least one pixel of the piece.
+int VisibleWidth(const QImage& image)
+{
+    int columns = 0;
+    for (int x = 0; x < image.width(); ++x)
+        for (int y = 0; y < image.height(); ++y)
+            if ((image.pixel(x, y) | 0xFF000000u) != kKey) {
+                ++columns;
+                break;
+            }
+    return columns;
+}
+
+// Mean colour of the inner part of a piece, where shadows and edges do not reach.
+QColor MeanInside(const QImage& image)
+{
+    long sums[3] = {0, 0, 0};
+    long count = 0;
+    for (int y = 8; y < 25; ++y)
+        for (int x = 8; x < 25; ++x) {
+            const QRgb rgb = image.pixel(x, y);
+            if ((rgb | 0xFF000000u) == kKey)
+                continue;
+            sums[0] += qRed(rgb);
+            sums[1] += qGreen(rgb);
+            sums[2] += qBlue(rgb);
+            ++count;
+        }
+    if (count == 0)
+        return QColor();
+    return QColor(int(sums[0] / count), int(sums[1] / count), int(sums[2] / count));
+}
+
+double Distance(const QColor& a, const QColor& b)
+{
+    return std::hypot(a.red() - b.red(), a.green() - b.green(), a.blue() - b.blue());
+}
+
+int DifferentPixels(const QImage& a, const QImage& b)
+{
+    int count = 0;
+    for (int y = 0; y < a.height(); ++y)
+        for (int x = 0; x < a.width(); ++x)
+            if (a.pixel(x, y) != b.pixel(x, y))
+                ++count;
+    return count;
+}
+
+// Whether (x, y) lies on a two-pixel grid line or on one of the four dots where lines cross.
+bool OnGrid(int x, int y)
+{
+    auto onLine = [](int v) {
+        const int offset = (v - 16 + 37) % 37;
+        return offset == 0 || offset == 36;
+    };
+    for (int a : {3, 7})
+        for (int b : {3, 7})
+            if (std::abs(x - (16 + 37 * a)) <= 3 && std::abs(y - (16 + 37 * b)) <= 3)
+                return true;
+    return onLine(x) || onLine(y);
+}
+
+QSet<QString> FilesUnder(const QString& root)
+{
+    QSet<QString> files;
+    QDirIterator it(root, QDir::Files, QDirIterator::Subdirectories);
+    while (it.hasNext())
+        files.insert(QDir(root).relativeFilePath(it.next()));
+    return files;
+}
+
+}  // namespace
+
+TEST(StandardArtwork, PieceSpritesAreSolidOnAKeyColourBackground)
+{
+    for (const SpriteDesign& design : kSpriteDesigns)
+        for (int side = 1; side <= 2; ++side)
+            for (int kind = 0; kind < design.kinds; ++kind)
+                for (int frame = 0; frame < kFrames; ++frame) {
+                    const QString name = PieceName(design.name, side, kind, frame);
+                    SCOPED_TRACE(name.toStdString());
+                    const QImage piece = Picture(name);
+                    ASSERT_EQ(piece.size(), QSize(32, 32));
+                    // A palette or 16-bit file would not keep the key colour exact.
+                    EXPECT_EQ(BmpDepth(name), 24);
+                    EXPECT_EQ(BottomLeft(piece), kKey);
+                    EXPECT_EQ(piece.pixel(0, 0), kKey);
+                    EXPECT_EQ(piece.pixel(31, 0), kKey);
+                    if (frame == 0) {
+                        EXPECT_EQ(KeyPixelsWithin(piece, 11.0), 0) << "holes in the still piece";
+                    }
+                }
+}
+
+TEST(StandardArtwork, TurningFramesNarrowToAnEdgeAndEndInTheOtherSidesLook)
+{
+    for (const SpriteDesign& design : kSpriteDesigns)
+        for (int side = 1; side <= 2; ++side)
+            for (int kind = 0; kind < design.kinds; ++kind) {
+                SCOPED_TRACE(PieceName(design.name, side, kind, 0).toStdString());
+                const QImage still = Picture(PieceName(design.name, side, kind, 0));
+                const QImage edge = Picture(PieceName(design.name, side, kind, kFrames / 2));
+                const QImage last = Picture(PieceName(design.name, side, kind, kFrames - 1));
+                const QImage newOwner = Picture(PieceName(design.name, 3 - side, kind, 0));
+                EXPECT_LT(VisibleWidth(edge), VisibleWidth(still) / 2);
+                EXPECT_LT(Distance(MeanInside(last), MeanInside(newOwner)),
+                          Distance(MeanInside(last), MeanInside(still)));
+            }
+}
+
+TEST(StandardArtwork, BordersHoldOnlyGridLinesOnTheirKeyColour)
+{
+    for (const char* design : {"Green", "Wood", "Night", "Gems", "Garden", "Landscape"}) {
+        SCOPED_TRACE(design);
+        const QString name = QStringLiteral("Board/%1/Border.bmp").arg(QString::fromLatin1(design));
+        const QImage border = Picture(name);
+        ASSERT_EQ(border.size(), QSize(400, 400));
+        EXPECT_EQ(BmpDepth(name), 24);
+        EXPECT_EQ(BottomLeft(border), kKey);
+        int stray = 0;
+        int lines = 0;
+        for (int y = 0; y < 400; ++y)
+            for (int x = 0; x < 400; ++x) {
+                if (border.pixel(x, y) == kKey)
+                    continue;
+                ++lines;
+                if (!OnGrid(x, y))
+                    ++stray;
+            }
+        // Drawn without smoothing: a blended pixel beside a line would show as a fringe.
+        EXPECT_EQ(stray, 0);
+        EXPECT_GT(lines, 76 * 37 * 2);
+    }
+}
+
+TEST(StandardArtwork, EmptyCellsSuitTheirBoardType)
+{
+    for (const SpriteDesign& design : kSpriteDesigns) {
+        SCOPED_TRACE(design.name);
+        const QImage cell = Picture(QStringLiteral("Board/%1/NoFloat.bmp").arg(QString::fromLatin1(design.name)));
+        ASSERT_EQ(cell.size(), QSize(32, 32));
+        EXPECT_EQ(BottomLeft(cell), kKey);
+    }
+    const QImage tile = Picture(QStringLiteral("Board/Landscape/NoFloat.bmp"));
+    ASSERT_EQ(tile.size(), QSize(37, 37));
+    EXPECT_EQ(KeyPixelsWithin(tile, 30.0), 0) << "the Picture type's cells are drawn opaque";
+    const QImage day = Picture(QStringLiteral("Board/Landscape/1stBoard.jpg"));
+    const QImage night = Picture(QStringLiteral("Board/Landscape/2ndBoard.jpg"));
+    ASSERT_EQ(day.size(), QSize(400, 400));
+    ASSERT_EQ(night.size(), QSize(400, 400));
+    EXPECT_GT(qGray(MeanInside(day.copy(100, 100, 32, 32)).rgb()), qGray(MeanInside(night.copy(100, 100, 32, 32)).rgb()) + 40);
+}
+
+TEST(StandardArtwork, EveryCharacterShowsFiveClearlyDifferentFaces)
+{
+    for (int character = 0; character < 12; ++character) {
+        QImage faces[5];
+        for (int expression = 0; expression < 5; ++expression) {
+            faces[expression] = Picture(QStringLiteral("Face/Face%1_%2.bmp").arg(character, 2, 10, QChar('0')).arg(expression));
+            ASSERT_EQ(faces[expression].size(), QSize(100, 100)) << character << " " << expression;
+        }
+        for (int a = 0; a < 5; ++a)
+            for (int b = a + 1; b < 5; ++b)
+                EXPECT_GT(DifferentPixels(faces[a], faces[b]), 300) << "face " << character << ": " << a << " and " << b;
+        if (character > 0) {
+            const QImage first = Picture(QStringLiteral("Face/Face00_0.bmp"));
+            EXPECT_GT(DifferentPixels(first, faces[0]), 3000) << "character " << character << " looks like 00";
+        }
+    }
+}
+
+TEST(StandardArtwork, ScreenPicturesHaveTheirSizesAndBannersCarryText)
+{
+    EXPECT_EQ(Picture(QStringLiteral("Title.jpg")).size(), QSize(300, 200));
+    EXPECT_EQ(Picture(QStringLiteral("Release.bmp")).size(), QSize(100, 20));
+    EXPECT_EQ(Picture(QStringLiteral("User.bmp")).size(), QSize(100, 20));
+    EXPECT_EQ(Picture(QStringLiteral("Computer.bmp")).size(), QSize(100, 20));
+    EXPECT_EQ(Picture(QStringLiteral("Logo.bmp")).size(), QSize(64, 64));
+    EXPECT_GT(DifferentPixels(Picture(QStringLiteral("User.bmp")), Picture(QStringLiteral("Computer.bmp"))), 500);
+    for (const char* name : {"Welcome.bmp", "Thanks.bmp"}) {
+        SCOPED_TRACE(name);
+        const QImage banner = Picture(QString::fromLatin1(name));
+        ASSERT_EQ(banner.size(), QSize(280, 30));
+        EXPECT_EQ(BottomLeft(banner), kKey);
+        int text = 0;
+        for (int y = 0; y < 30; ++y)
+            for (int x = 0; x < 280; ++x)
+                text += banner.pixel(x, y) != kKey ? 1 : 0;
+        EXPECT_GT(text, 280 * 30 / 10);
+        EXPECT_LT(text, 280 * 30 / 2);
+    }
+}
+
+TEST(StandardArtwork, BoardSetNamesExactlyTheBoardPicturesDrawn)
+{
+    QFile set(kFolder + QStringLiteral("/Standard.tsb"));
+    ASSERT_TRUE(set.open(QIODevice::ReadOnly));
+    const std::string bytes = set.readAll().toStdString();
+    const std::regex picture(R"(Picture\\Board\\([A-Za-z]+)\\([A-Za-z0-9_]+\.(?:bmp|jpg)))");
+    QSet<QString> named;
+    for (std::sregex_iterator it(bytes.begin(), bytes.end(), picture), end; it != end; ++it)
+        named.insert(QStringLiteral("%1/%2").arg(QString::fromStdString((*it)[1].str()), QString::fromStdString((*it)[2].str())));
+    const QSet<QString> drawn = FilesUnder(kFolder + QStringLiteral("/Picture/Board"));
+    EXPECT_EQ(named - drawn, QSet<QString>()) << "named but not drawn";
+    EXPECT_EQ(drawn - named, QSet<QString>()) << "drawn but never used";
+}
+
+TEST(StandardArtwork, GeneratorDrawsTheSameBytesOnEveryRun)
+{
+    const TempDir folder;
+    QProcess generator;
+    QProcessEnvironment environment = QProcessEnvironment::systemEnvironment();
+    environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
+    environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
+    generator.setProcessEnvironment(environment);
+    generator.start(QStringLiteral(TESSELLA_ARTWORK_PROGRAM), {QString::fromStdString(folder.Path().string())});
+    ASSERT_TRUE(generator.waitForFinished(300000));
+    ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
+
+    const QString again = QString::fromStdString(folder.File("Picture"));
+    const QString built = kFolder + QStringLiteral("/Picture");
+    const QSet<QString> files = FilesUnder(again);
+    EXPECT_EQ(files, FilesUnder(built));
+    int different = 0;
+    for (const QString& file : files) {
+        QFile a(again + '/' + file);
+        QFile b(built + '/' + file);
+        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file.toStdString();
+        if (a.readAll() != b.readAll()) {
+            ADD_FAILURE() << file.toStdString() << " differs between runs";
+            ++different;
+        }
+    }
+    EXPECT_EQ(different, 0);
+}

@@ -1,0 +1,394 @@
+#include "ContentFolder.h"
+
+#include "data/BoardStyle.h"
+#include "data/WindowsIni.h"
+#include "pictures/PictureLoader.h"
+#include "platform/HostPath.h"
+#include "platform/TextCodec.h"
+#include "players/Brain.h"
+#include "players/Player.h"
+#include "players/PlayerSetFile.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <QImage>
+#include <QString>
+
+#include <algorithm>
+#include <cstdio>
+#include <filesystem>
+#include <regex>
+#include <set>
+#include <string>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr int kCell = BoardStyle::kSquare;
+constexpr int kOrigin = BoardStyle::kSquareOrigin;
+
+std::string KindKey(const char* side, int kind)
+{
+    char key[32];
+    std::snprintf(key, sizeof key, "%sFloat_%02d", side, kind);
+    return key;
+}
+
+bool Playable(int row, int column)
+{
+    static constexpr int kFirst[10] = {3, 2, 1, 0, 0, 0, 0, 1, 2, 3};
+    return column >= kFirst[row] && column <= 9 - kFirst[row];
+}
+
+// Every kind of one side holds the same number of frames, numbered without gaps.
+void ExpectKindsWithoutGaps(const WindowsIni& ini, const std::string& section, const char* side, int kinds,
+                            int frames)
+{
+    for (int kind = 0; kind < BoardStyle::kMaxKinds; ++kind) {
+        const std::string key = KindKey(side, kind);
+        if (kind >= kinds) {
+            EXPECT_EQ(ini.FindValue(section, key, 0), nullptr) << key << " after a gap";
+            continue;
+        }
+        EXPECT_NE(ini.FindValue(section, key, frames - 1), nullptr) << key << " lacks frames";
+        EXPECT_EQ(ini.FindValue(section, key, frames), nullptr) << key << " has extra frames";
+    }
+}
+
+void ExpectPiecesOfSize(const BoardStyle& style, int side, int size)
+{
+    for (int kind = 0; kind < style.KindCount(side); ++kind) {
+        for (int frame = 0; frame < style.FrameCount(side); ++frame) {
+            const QImage& piece =
+                side == 1 ? style.FloatPicture1st(kind, frame) : style.FloatPicture2nd(kind, frame);
+            ASSERT_FALSE(piece.isNull()) << "side " << side << " kind " << kind << " frame " << frame;
+            EXPECT_EQ(piece.size(), QSize(size, size)) << "side " << side << " kind " << kind;
+        }
+    }
+}
+
+// Checks one board of a set as the game shows it: pictures, kinds and frames.
+void ExpectCompleteBoard(const std::string& setFile, const std::string& section)
+{
+    SCOPED_TRACE(setFile + " " + section);
+    BoardStyle style;
+    ASSERT_EQ(style.Load(setFile, section), 0);
+    const WindowsIni ini(setFile);
+
+    EXPECT_EQ(style.BoardPicture().size(), QSize(400, 400));
+    EXPECT_EQ(style.BorderPicture().size(), QSize(400, 400));
+    EXPECT_FALSE(style.Title().empty());
+    EXPECT_GT(style.IntervalTime(), 0);
+    EXPECT_EQ(style.KindCount1st(), style.KindCount2nd());
+    EXPECT_EQ(style.FrameCount1st(), style.FrameCount2nd());
+
+    switch (style.BoardType()) {
+    case BoardStyle::kTypeNormal:
+    case BoardStyle::kTypeRandom:
+        EXPECT_EQ(style.NoFloatPicture().size(), QSize(32, 32));
+        EXPECT_GE(style.KindCount1st(), style.BoardType() == BoardStyle::kTypeRandom ? 2 : 1);
+        EXPECT_GE(style.FrameCount1st(), 5);
+        ExpectKindsWithoutGaps(ini, section, "1st", style.KindCount1st(), style.FrameCount1st());
+        ExpectKindsWithoutGaps(ini, section, "2nd", style.KindCount2nd(), style.FrameCount2nd());
+        ExpectPiecesOfSize(style, 1, 32);
+        ExpectPiecesOfSize(style, 2, 32);
+        break;
+    case BoardStyle::kTypePicture:
+        EXPECT_EQ(style.NoFloatPicture().size(), QSize(kCell, kCell));
+        EXPECT_EQ(style.Board1stPicture().size(), QSize(400, 400));
+        EXPECT_EQ(style.Board2ndPicture().size(), QSize(400, 400));
+        EXPECT_EQ(style.KindCount1st(), 76);
+        EXPECT_EQ(style.FrameCount1st(), 1);
+        ExpectPiecesOfSize(style, 1, kCell);
+        ExpectPiecesOfSize(style, 2, kCell);
+        break;
+    default:
+        ADD_FAILURE() << "board type " << style.BoardType();
+    }
+}
+
+// The border must draw its lines on the cell boundaries and leave every cell open.
+void ExpectBorderOnGrid(const std::string& setFile, const std::string& section)
+{
+    SCOPED_TRACE(setFile + " " + section);
+    BoardStyle style;
+    style.Load(setFile, section);
+    const QImage& border = style.BorderPicture();
+    ASSERT_EQ(border.size(), QSize(400, 400));
+    const QRgb key = border.pixel(0, border.height() - 1);
+    for (int row = 0; row < 10; ++row) {
+        for (int column = 0; column < 10; ++column) {
+            if (!Playable(row, column))
+                continue;
+            const int left = kOrigin + kCell * column;
+            const int top = kOrigin + kCell * row;
+            const int midX = left + kCell / 2;
+            const int midY = top + kCell / 2;
+            EXPECT_EQ(border.pixel(midX, midY), key) << "centre of cell " << row << "," << column;
+            EXPECT_NE(border.pixel(left, midY), key) << "left line of cell " << row << "," << column;
+            EXPECT_NE(border.pixel(left + kCell, midY), key) << "right line of cell " << row << "," << column;
+            EXPECT_NE(border.pixel(midX, top), key) << "top line of cell " << row << "," << column;
+            EXPECT_NE(border.pixel(midX, top + kCell), key) << "bottom line of cell " << row << "," << column;
+        }
+    }
+}
+
+std::vector<std::string> PlayerSections(const std::string& setFile)
+{
+    std::vector<std::string> sections;
+    const int count = PlayerSetFile::CountPlayers(setFile);
+    for (int n = 0; n < count; ++n)
+        sections.push_back(PlayerSetFile::PlayerSection(n));
+    return sections;
+}
+
+bool HasCode(const std::array<int, 3>& codes, int code)
+{
+    return codes[0] == code || codes[1] == code || codes[2] == code;
+}
+
+// A profile the computer can play through a whole game: at every move count
+// a phase applies whose limit reaches it and which names a voting strategy.
+void ExpectPlayableProfile(const Player& player)
+{
+    for (int moveCount = 0; moveCount <= 72; ++moveCount) {
+        const int phase = player.PhaseFor(moveCount);
+        ASSERT_GE(phase, 0) << "move " << moveCount;
+        EXPECT_GE(player.Limit(phase), moveCount) << "move " << moveCount;
+        const std::array<int, 3> codes = player.CodesFor(moveCount);
+        bool votes = false;
+        for (const int code : codes)
+            votes = votes || (code > Brain::kCodeUser && code <= Brain::kCodeFewestReplies);
+        EXPECT_TRUE(votes) << "move " << moveCount << " has no strategy that votes";
+    }
+}
+
+// Every strategy value is empty or a keyword the loader knows; a typo would silently mean "none".
+void ExpectKnownKeywords(const std::string& setFile, const std::string& section)
+{
+    const WindowsIni ini(setFile);
+    for (int phase = 0; phase < Player::kPhases; ++phase) {
+        char key[32];
+        std::snprintf(key, sizeof key, "Brain_%02d", phase);
+        ASSERT_NE(ini.FindValue(section, key, 0), nullptr) << section << " " << key;
+        for (int slot = 1; slot <= Player::kSlots; ++slot) {
+            const std::string* value = ini.FindValue(section, key, slot);
+            ASSERT_NE(value, nullptr) << section << " " << key << " value " << slot;
+            EXPECT_TRUE(value->empty() || Brain::StrategyCode(*value) != 0) << section << " " << key << " " << *value;
+        }
+        EXPECT_EQ(ini.FindValue(section, key, Player::kSlots + 1), nullptr) << section << " " << key;
+    }
+}
+
+void ExpectSingleValue(const WindowsIni& ini, const std::string& section, const std::string& key)
+{
+    EXPECT_NE(ini.FindValue(section, key, 0), nullptr) << section << " " << key;
+    EXPECT_EQ(ini.FindValue(section, key, 1), nullptr) << section << " " << key << " holds a comma";
+}
+
+void ExpectCompletePlayer(const std::string& setFile, const std::string& section)
+{
+    SCOPED_TRACE(setFile + " " + section);
+    Player player(nullptr, nullptr, 0);
+    ASSERT_EQ(player.Load(setFile, section), 0);
+    EXPECT_FALSE(player.Name().empty());
+    EXPECT_FALSE(player.Author().empty());
+    EXPECT_FALSE(player.Comment().empty());
+    for (int face = 0; face < Player::kFaces; ++face)
+        EXPECT_EQ(player.Face(face).size(), QSize(100, 100)) << "face " << face;
+    ExpectPlayableProfile(player);
+    ExpectKnownKeywords(setFile, section);
+
+    const WindowsIni ini(setFile);
+    for (const char* key : {"Name", "Author", "Comment", "Stretch"})
+        ExpectSingleValue(ini, section, key);
+}
+
+using StandardContent = ContentFolder;
+
+}  // namespace
+
+TEST_F(StandardContent, EveryStandardBoardLoadsWithAllItsPictures)
+{
+    const std::vector<std::string> boards = BoardSections("Standard.tsb");
+    ASSERT_FALSE(boards.empty());
+    std::set<int> types;
+    for (const std::string& section : boards) {
+        ExpectCompleteBoard("Standard.tsb", section);
+        BoardStyle style;
+        style.Load("Standard.tsb", section);
+        types.insert(style.BoardType());
+    }
+    EXPECT_EQ(types, (std::set<int>{BoardStyle::kTypeNormal, BoardStyle::kTypeRandom, BoardStyle::kTypePicture}));
+    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+}
+
+TEST_F(StandardContent, EveryStandardBoardBorderLinesUpWithTheCells)
+{
+    for (const std::string& section : BoardSections("Standard.tsb"))
+        ExpectBorderOnGrid("Standard.tsb", section);
+}
+
+TEST_F(StandardContent, EveryStandardPlayerLoadsWithFacesAndAPlayableProfile)
+{
+    const std::vector<std::string> sections = PlayerSections("Standard.tsp");
+    ASSERT_GE(sections.size(), 9u);
+
+    std::set<std::string> names;
+    int userPlayers = 0;
+    for (const std::string& section : sections) {
+        ExpectCompletePlayer("Standard.tsp", section);
+        Player player(nullptr, nullptr, 0);
+        player.Load("Standard.tsp", section);
+        EXPECT_TRUE(names.insert(player.Name()).second) << "name used twice: " << Utf8(player.Name());
+        EXPECT_EQ(player.Author(), Sjis("Tessella 制作チーム")) << section;
+        if (HasCode(player.CodesFor(0), Brain::kCodeUser))
+            ++userPlayers;
+    }
+    EXPECT_EQ(userPlayers, 1) << "one player is meant for the user's side";
+
+    for (const char* demo : {"Demo_000", "Demo_001"}) {
+        ExpectCompletePlayer("Standard.tsp", demo);
+        Player player(nullptr, nullptr, 0);
+        player.Load("Standard.tsp", demo);
+        EXPECT_TRUE(names.insert(player.Name()).second) << demo;
+        EXPECT_FALSE(HasCode(player.CodesFor(0), Brain::kCodeUser)) << demo;
+    }
+
+    const WindowsIni ini("Standard.tsp");
+    EXPECT_EQ(ini.GetString("BrainSet", "Name", 0, ""), Sjis("標準"));
+    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+}
+
+TEST_F(StandardContent, TemplateLoadsAsABoardAndAsAPlayer)
+{
+    ExpectCompleteBoard("Base.ts", "Board_000");
+    ExpectCompletePlayer("Base.ts", "Brain_000");
+    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+
+    // The set name comes from the dialog that makes the set, never from the template.
+    const WindowsIni ini("Base.ts");
+    EXPECT_EQ(ini.KeyCount("BoardSet"), -1);
+    EXPECT_EQ(ini.KeyCount("BrainSet"), -1);
+}
+
+TEST_F(StandardContent, SetsMadeFromTheTemplateOpenWithOneBoardOrPlayer)
+{
+    const TempDir folder;
+    const std::string mine = Sjis("わたしのセット");
+    const std::string boardSet = folder.File("Mine.tsb");
+    const std::string playerSet = folder.File("Mine.tsp");
+    for (const auto& [setSection, file] : {std::pair{"BoardSet", boardSet}, std::pair{"BrainSet", playerSet}}) {
+        WindowsIni made("Base.ts");
+        made.SetValue(setSection, "Name", mine, 0);
+        ASSERT_EQ(made.WriteTo(file), 0);
+    }
+
+    EXPECT_EQ(WindowsIni(boardSet).GetString("BoardSet", "Name", 0, ""), mine);
+    EXPECT_EQ(BoardSections(boardSet), std::vector<std::string>{"Board_000"});
+    ExpectCompleteBoard(boardSet, "Board_000");
+
+    EXPECT_EQ(WindowsIni(playerSet).GetString("BrainSet", "Name", 0, ""), mine);
+    EXPECT_EQ(PlayerSetFile::CountPlayers(playerSet), 1);
+    ExpectCompletePlayer(playerSet, "Brain_000");
+    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+}
+
+TEST_F(StandardContent, SettingsPointAtRegisteredSetsAndExistingChoices)
+{
+    const WindowsIni ini("Tessella.ini");
+    const std::string standard = Sjis("標準");
+    // A release below 1.10 would run the migration on the very first start.
+    EXPECT_EQ(ini.GetString("Tessella", "Release", 0, ""), "1.10");
+
+    const std::string boardSetName = ini.GetString("Tessella", "DefaultBoardSet", 0, "");
+    EXPECT_EQ(boardSetName, standard);
+    const std::string boardFile = ini.GetString("BoardSet", boardSetName, 0, "");
+    EXPECT_EQ(boardFile, "Standard.tsb");
+    const std::vector<std::string> boards = BoardSections(boardFile);
+    const std::string boardName = ini.GetString("Tessella", "DefaultBoardName", 0, "");
+    EXPECT_NE(std::find(boards.begin(), boards.end(), boardName), boards.end()) << boardName;
+
+    const std::string playerFile = ini.GetString("BrainSet", standard, 0, "");
+    EXPECT_EQ(playerFile, "Standard.tsp");
+    const int players = PlayerSetFile::CountPlayers(playerFile);
+    for (const char* prefix : {"Default", "1st", "2nd"}) {
+        const std::string setKey = std::string(prefix) + "BrainSet";
+        const std::string nameKey = std::string(prefix) + "BrainName";
+        EXPECT_EQ(ini.GetString("Tessella", setKey, 0, ""), standard) << setKey;
+        const std::string section = ini.GetString("Tessella", nameKey, 0, "");
+        int number = -1;
+        ASSERT_EQ(std::sscanf(section.c_str(), "Brain_%3d", &number), 1) << nameKey;
+        EXPECT_EQ(PlayerSetFile::PlayerSection(number), section) << nameKey;
+        EXPECT_LT(number, players) << nameKey;
+    }
+
+    // User against computer: the first side is the user's player, the second a computer.
+    EXPECT_EQ(ini.GetString("Tessella", "WarType", 0, ""), "UserVsComp");
+    Player first(nullptr, nullptr, 0);
+    first.Load(playerFile, ini.GetString("Tessella", "1stBrainName", 0, ""));
+    EXPECT_TRUE(HasCode(first.CodesFor(0), Brain::kCodeUser));
+    Player second(nullptr, nullptr, 0);
+    second.Load(playerFile, ini.GetString("Tessella", "2ndBrainName", 0, ""));
+    EXPECT_FALSE(HasCode(second.CodesFor(0), Brain::kCodeUser));
+
+    for (const char* key : {"UserPicture", "ComputerPicture"}) {
+        const std::string stored = ini.GetString("Tessella", key, 0, "");
+        EXPECT_EQ(PictureLoader::Load(HostPath::ToHostQ(stored)).size(), QSize(100, 20)) << key;
+    }
+    EXPECT_EQ(ini.GetInt("Tessella", "BaseTimer", 0, 0), 55);
+    for (const char* key : {"Animation", "RandomBoard"})
+        EXPECT_EQ(ini.GetString("Tessella", key, 0, ""), "True") << key;
+    for (const char* key : {"RandomBoard2", "RandomBoard3"})
+        EXPECT_EQ(ini.GetString("Tessella", key, 0, ""), "False") << key;
+    EXPECT_EQ(ini.GetString("Tessella", "Pass", 0, ""), "Manual");
+    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+}
+
+TEST_F(StandardContent, SetFilesAreStoredExactlyAsTheIniEngineWritesThem)
+{
+    const TempDir folder;
+    for (const char* name : {"Standard.tsb", "Standard.tsp", "Base.ts", "Tessella.ini"}) {
+        SCOPED_TRACE(name);
+        const std::string bytes = ReadBytes(name);
+        ASSERT_FALSE(bytes.empty());
+        EXPECT_EQ(TextCodec::ToUi(bytes).indexOf(QChar(0xFFFD)), -1) << "not CP932";
+        std::size_t lines = 0;
+        for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1)) {
+            ++lines;
+            EXPECT_TRUE(at > 0 && bytes[at - 1] == '\r') << "bare LF at byte " << at;
+        }
+        EXPECT_GT(lines, 0u);
+        EXPECT_EQ(bytes.find("\r\n\r\n"), std::string::npos) << "blank line";
+        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << "the last line would be lost";
+
+        WindowsIni ini(name);
+        ASSERT_EQ(ini.WriteTo(folder.File("copy")), 0);
+        EXPECT_EQ(folder.Read("copy"), bytes) << "differs from what the INI engine writes";
+    }
+}
+
+TEST_F(StandardContent, HelpDocumentIsUtf8HtmlAndItsLocalLinksResolve)
+{
+    const std::string html = ReadBytes(HostPath::ToHost("Document\\TSReadme.htm"));
+    ASSERT_FALSE(html.empty());
+    const QString text = QString::fromUtf8(html);
+    EXPECT_EQ(text.toUtf8().toStdString(), html) << "not UTF-8";
+    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+    EXPECT_NE(html.find("lang=\"ja\""), std::string::npos);
+
+    // Every caption the main window shows for its commands is explained.
+    for (const char* caption : {"ゲーム開始", "リプレイ", "中断", "継続", "パス", "環境設定", "境界線を隠す", "終了"})
+        EXPECT_NE(html.find(caption), std::string::npos) << caption;
+
+    const std::regex link(R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")");
+    int links = 0;
+    for (std::sregex_iterator it(html.begin(), html.end(), link), end; it != end; ++it) {
+        const std::filesystem::path target = std::filesystem::path("Document") / (*it)[1].str();
+        EXPECT_TRUE(std::filesystem::exists(target)) << target;
+        ++links;
+    }
+    EXPECT_GT(links, 0);
+}
