@@ -436,9 +436,9 @@ void TFormMain::ShowPictures()
                 widgets.face->clear();
             } else if (stretch) {
                 const qreal ratio = widgets.face->devicePixelRatioF();
-                const int side = qRound(kFaceSide * ratio);
+                const int pixels = qRound(kFaceSide * ratio);
                 QPixmap pixmap = QPixmap::fromImage(
-                    face.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
+                    face.scaled(pixels, pixels, Qt::IgnoreAspectRatio, Qt::SmoothTransformation));
                 pixmap.setDevicePixelRatio(ratio);
                 widgets.face->setPixmap(pixmap);
             } else {

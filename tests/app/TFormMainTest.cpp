@@ -26,6 +26,12 @@
 #include <string>
 #include <vector>
 
+// Fontconfig keeps its caches for the life of the process; LeakSanitizer would report them.
+extern "C" const char* __lsan_default_suppressions()
+{
+    return "leak:libfontconfig\n";
+}
+
 namespace {
 
 namespace fs = std::filesystem;

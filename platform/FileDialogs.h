@@ -1,0 +1,18 @@
+#pragma once
+
+#include <QString>
+
+#include <functional>
+
+class QWidget;
+
+// The open-file and open-picture dialogs, behind a seam that tests answer.
+class FileDialogs {
+public:
+    // The host path chosen, or an empty text when the user cancelled.
+    static QString OpenFile(QWidget* parent, const QString& caption, const QString& filter);
+    static QString OpenPicture(QWidget* parent, const QString& caption);
+
+    using Responder = std::function<QString(const QString& caption, const QString& filter)>;
+    static void SetResponder(Responder responder);
+};
