@@ -58,8 +58,8 @@ GameCycle::Batch::~Batch()
 }
 
 GameCycle::GameCycle(const GameOptions& options, DemoBoardSource& demoBoards)
-    : options_(options)
-    , demoBoards_(demoBoards)
+    : options_(&options)
+    , demoBoards_(&demoBoards)
     , brain1st_(liveBoard_, 1)
     , brain2nd_(liveBoard_, 2)
     , player1st_(&liveBoard_, &brain1st_, 1)
@@ -82,6 +82,16 @@ GameCycle::GameCycle(const GameOptions& options, DemoBoardSource& demoBoards)
 void GameCycle::SetChangeListener(std::function<void(unsigned changes)> listener)
 {
     listener_ = std::move(listener);
+}
+
+void GameCycle::SetOptions(const GameOptions& options)
+{
+    options_ = &options;
+}
+
+void GameCycle::SetDemoBoards(DemoBoardSource& demoBoards)
+{
+    demoBoards_ = &demoBoards;
 }
 
 void GameCycle::TimerTimer()
@@ -146,7 +156,7 @@ int GameCycle::AskMove()
     }
 
     if (mode_ == kModeGame) {
-        if (options_.GetAutoPass() == 0 && player.PlayType() == Player::kPlayUser)
+        if (options_->GetAutoPass() == 0 && player.PlayType() == Player::kPlayUser)
             Enable(pass_, true);
         SetText(message_, side_ == 1 ? QStringLiteral("先手はパスです") : QStringLiteral("後手はパスです"));
         SetText(ViewOf(side_).point, QStringLiteral("Pass"));
@@ -359,7 +369,7 @@ void GameCycle::StartDemo()
     mode_ = kModeDemo;
     SetCaption(countinue_, QStringLiteral("中断"));
     Enable(replay_, false);
-    demoBoards_.ChooseBoard(&style_);
+    demoBoards_->ChooseBoard(&style_);
     ResetGame();
     Notify(kChangedBoard);
     for (int side = 1; side <= 2; ++side) {
@@ -438,7 +448,7 @@ bool GameCycle::RevealStep(int side)
         break;
     }
 
-    const bool animate = options_.GetAnimation() != 0;
+    const bool animate = options_->GetAnimation() != 0;
     const int frames = style_.FrameCount(side);
     bool advanced = false;
     for (int row = 0; row < kSize; ++row) {
@@ -699,7 +709,7 @@ GameCycle::SideView& GameCycle::ViewOf(int side)
 int GameCycle::BaseTimer() const
 {
     // Below 1 the pacing countdown would never run out.
-    return std::max(1, options_.GetBaseTimer());
+    return std::max(1, options_->GetBaseTimer());
 }
 
 int GameCycle::PacingInterval() const

@@ -76,6 +76,9 @@ public:
     GameCycle& operator=(const GameCycle&) = delete;
 
     void SetChangeListener(std::function<void(unsigned changes)> listener);
+    // The windows that hold the options and choose the boards arrive after the main window.
+    void SetOptions(const GameOptions& options);
+    void SetDemoBoards(DemoBoardSource& demoBoards);
 
     // The turn cycle.
     void TimerTimer();
@@ -173,8 +176,8 @@ private:
     bool ReplayExhausted() const;
     void Notify(unsigned changes);
 
-    const GameOptions& options_;
-    DemoBoardSource& demoBoards_;
+    const GameOptions* options_;
+    DemoBoardSource* demoBoards_;
     BoardStatus liveBoard_;
     BoardStatus savedBoard_;
     BoardStyle style_;

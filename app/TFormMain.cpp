@@ -1,9 +1,13 @@
 #include "app/TFormMain.h"
 
 #include "app/BoardView.h"
+#include "app/PreparedDemoBoards.h"
 #include "pictures/PictureLoader.h"
+#include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
 #include "setup/Settings.h"
+#include "setup/TFormPrepareGame.h"
+#include "setup/TFormSettingGame.h"
 
 #include <QAction>
 #include <QCoreApplication>
@@ -180,9 +184,10 @@ void TFormMain::BuildMenus()
     MenuHP = MakeCommand("MenuHP", QStringLiteral("ホームページ"));
     MenuRelease = MakeCommand("MenuRelease", QStringLiteral("リリース情報"));
 
-    // Their windows come with the settings and help work; until then the commands cannot run.
+    // Their windows are attached or built later; until then the commands cannot run.
     for (QAction* action : {MenuSetting, MenuActionHelp, MenuHP, MenuRelease})
         action->setEnabled(false);
+    connect(MenuSetting, &QAction::triggered, this, &TFormMain::ButtonSettingClick);
 
     connect(MenuPrepare, &QAction::triggered, this, &TFormMain::BitBtnPrepareClick);
     connect(MenuReplay, &QAction::triggered, this, [this] { cycle_.BitBtnReplayClick(); });
@@ -357,11 +362,55 @@ void TFormMain::FormShow()
     cycle_.StartDemo();
 }
 
+void TFormMain::AttachSetup(TFormSettingGame& settingGame, TFormPrepareGame& prepareGame)
+{
+    settingGame_ = &settingGame;
+    prepareGame_ = &prepareGame;
+    preparedBoards_ = std::make_unique<PreparedDemoBoards>(prepareGame, settingGame.GetProgramDir(),
+                                                           [this](const QString& note) { ShowNote(note); });
+    cycle_.SetOptions(settingGame);
+    cycle_.SetDemoBoards(*preparedBoards_);
+    MenuSetting->setEnabled(true);
+}
+
 void TFormMain::BitBtnPrepareClick()
 {
+    const bool running = cycle_.TimerRunning();
     cycle_.SetTimerRunning(false);
+    if (prepareGame_ != nullptr) {
+        if (ModalHost::ShowModal(*prepareGame_) != kModalOk) {
+            cycle_.SetTimerRunning(running);
+            return;
+        }
+        const Player* chosen[2] = {&prepareGame_->Get1stPlayer(), &prepareGame_->Get2ndPlayer()};
+        for (int side = 1; side <= 2; ++side) {
+            Player& player = cycle_.PlayerFor(side);
+            if (!player.SameAs(*chosen[side - 1]))
+                player.LoadFrom(*chosen[side - 1]);
+        }
+        cycle_.Style().LoadFrom(prepareGame_->GetBoardStyle());
+    }
     cycle_.RedrawBoard();
     cycle_.StartGame();
+    if (prepareGame_ != nullptr && !prepareGame_->GetBoardNote().isEmpty())
+        ShowNote(prepareGame_->GetBoardNote());
+}
+
+void TFormMain::ButtonSettingClick()
+{
+    if (settingGame_ == nullptr)
+        return;
+    const bool running = cycle_.TimerRunning();
+    cycle_.SetTimerRunning(false);
+    if (ModalHost::ShowModal(*settingGame_) == kModalOk)
+        cycle_.SetTimerInterval(settingGame_->GetBaseTimer());
+    cycle_.SetTimerRunning(running);
+}
+
+void TFormMain::ShowNote(const QString& note)
+{
+    LabelMessage->setText(note);
+    LabelMessage->setToolTip(note);
 }
 
 void TFormMain::BitBtnExitClick()

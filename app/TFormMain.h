@@ -7,9 +7,13 @@
 #include <QMainWindow>
 #include <QString>
 
+#include <memory>
 #include <string>
 
 class BoardView;
+class PreparedDemoBoards;
+class TFormPrepareGame;
+class TFormSettingGame;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -35,7 +39,12 @@ public:
     // Loads the board and starts the demonstration; runs once per real showing.
     void FormShow();
 
+    // The settings and preparation windows, created after the main window; from then on
+    // they hold the game options and choose every board.
+    void AttachSetup(TFormSettingGame& settingGame, TFormPrepareGame& prepareGame);
+
     void BitBtnPrepareClick();
+    void ButtonSettingClick();
     void BitBtnExitClick();
 
     QGroupBox* GroupBoxBoard = nullptr;
@@ -124,9 +133,14 @@ private:
     void FollowTimer();
     void ReportPictureFailure(const QString& path, const QString& reason);
 
+    void ShowNote(const QString& note);
+
     SettingsGameOptions options_;
     SettingsDemoBoards demoBoards_;
     GameCycle cycle_;
+    TFormSettingGame* settingGame_ = nullptr;
+    TFormPrepareGame* prepareGame_ = nullptr;
+    std::unique_ptr<PreparedDemoBoards> preparedBoards_;
 
     QImage userPicture_;
     QImage computerPicture_;

@@ -1,5 +1,11 @@
 #include "app/TFormMain.h"
+#include "data/TFormSelectBoard.h"
 #include "platform/Random.h"
+#include "players/TFormSelectPlayer.h"
+#include "setup/TFormInputSetName.h"
+#include "setup/TFormPrepareGame.h"
+#include "setup/TFormSaveConfirm.h"
+#include "setup/TFormSettingGame.h"
 
 #include <QApplication>
 #include <QImage>
@@ -62,6 +68,14 @@ int main(int argc, char* argv[])
     Random::SeedFromClock();
 
     TFormMain window;
+    // The dialogs are created once and kept for the run; each needs the ones it opens first.
+    TFormInputSetName inputSetName;
+    TFormSettingGame settingGame(inputSetName);
+    TFormSaveConfirm saveConfirm;
+    TFormSelectBoard selectBoard;
+    TFormSelectPlayer selectPlayer;
+    TFormPrepareGame prepareGame(settingGame, selectPlayer, selectBoard);
+    window.AttachSetup(settingGame, prepareGame);
     window.show();
     if (!options.screenshot.isEmpty())
         return SaveScreenshot(window, options);

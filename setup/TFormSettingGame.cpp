@@ -1,0 +1,892 @@
+#include "setup/TFormSettingGame.h"
+
+#include "pictures/PictureLoader.h"
+#include "platform/BusyCursor.h"
+#include "platform/FileDialogs.h"
+#include "platform/HostPath.h"
+#include "platform/ModalHost.h"
+#include "platform/ModalResult.h"
+#include "platform/TextCodec.h"
+#include "setup/TFormInputSetName.h"
+
+#include <QByteArray>
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFileInfo>
+#include <QFont>
+#include <QGridLayout>
+#include <QGroupBox>
+#include <QGuiApplication>
+#include <QHBoxLayout>
+#include <QLabel>
+#include <QLineEdit>
+#include <QListWidget>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPushButton>
+#include <QScreen>
+#include <QShowEvent>
+#include <QSignalBlocker>
+#include <QSpinBox>
+#include <QVBoxLayout>
+
+#include <algorithm>
+#include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <utility>
+#include <vector>
+
+namespace {
+
+constexpr char kSetNameKey[] = "Name";
+constexpr char kLogoFile[] = "Picture\\Logo.bmp";
+constexpr int kBaseTimerStepMax = 999;
+// The longest file name most host file systems take, less the room the
+// temporary file of an atomic write needs beside it.
+constexpr std::size_t kHostNameBytes = 255 - 24;
+// Only the first characters of the base timer's text count.
+constexpr int kBaseTimerScanChars = 256;
+constexpr int kButtonWidth = 64;
+constexpr int kListWidth = 168;
+constexpr int kListHeight = 116;
+constexpr int kOkWidth = 96;
+
+// Characters the INI syntax or file names cannot carry, line breaks aside.
+const QString kRefusedCharacters = QStringLiteral(",;!=[]\\/:*?\"<>|");
+
+QString Ui(const std::string& cp932)
+{
+    return TextCodec::ToUi(cp932);
+}
+
+QByteArray Bytes(const std::string& cp932)
+{
+    return QByteArray(cp932.data(), static_cast<qsizetype>(cp932.size()));
+}
+
+std::string ItemBytes(const QVariant& data)
+{
+    const QByteArray bytes = data.toByteArray();
+    return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
+}
+
+void AppendItem(QListWidget* list, const std::string& name)
+{
+    auto* item = new QListWidgetItem(Ui(name), list);
+    item->setData(Qt::UserRole, Bytes(name));
+}
+
+void AppendItem(QComboBox* box, const std::string& name)
+{
+    box->addItem(Ui(name), Bytes(name));
+}
+
+bool ReadBytes(const std::string& hostPath, std::string* bytes)
+{
+    std::ifstream in(hostPath, std::ios::binary);
+    if (!in)
+        return false;
+    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
+bool SameFile(const std::string& hostPathA, const std::string& hostPathB)
+{
+    std::error_code error;
+    return std::filesystem::equivalent(hostPathA, hostPathB, error);
+}
+
+bool Exists(const std::string& hostPath)
+{
+    std::error_code error;
+    return std::filesystem::exists(std::filesystem::symlink_status(hostPath, error));
+}
+
+QString CharacterName(QChar c)
+{
+    if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
+        return QStringLiteral("改行");
+    if (c.unicode() < 0x20 || c.unicode() == 0x7f)
+        return QStringLiteral("制御文字");
+    return QStringLiteral("「%1」").arg(c);
+}
+
+}  // namespace
+
+TFormSettingGame::TFormSettingGame(TFormInputSetName& inputSetName, QWidget* parent)
+    : QDialog(parent), inputSetName_(inputSetName)
+{
+    setObjectName(QStringLiteral("FormSettingGame"));
+    setWindowTitle(QStringLiteral("テセラ／ゲーム設定"));
+    QFont font(QStringLiteral("IPAGothic"), 9);
+    font.setStyleHint(QFont::SansSerif);
+    setFont(font);
+    BuildWindow();
+    FormCreate();
+}
+
+TFormSettingGame::~TFormSettingGame() = default;
+
+QGroupBox* TFormSettingGame::BuildSetGroup(const QString& title, const QString& caption, QLabel** label,
+                                           QListWidget** list, QPushButton** newButton, QPushButton** addButton,
+                                           QPushButton** deleteButton, QPushButton** modifyButton)
+{
+    auto* group = new QGroupBox(title, this);
+    *label = new QLabel(caption, group);
+    *list = new QListWidget(group);
+    (*list)->setSelectionMode(QAbstractItemView::SingleSelection);
+    (*list)->setMinimumWidth(kListWidth);
+    (*list)->setFixedHeight(kListHeight);
+    (*label)->setBuddy(*list);
+
+    *newButton = new QPushButton(QStringLiteral("新規"), group);
+    *addButton = new QPushButton(QStringLiteral("追加"), group);
+    *deleteButton = new QPushButton(QStringLiteral("削除"), group);
+    *modifyButton = new QPushButton(QStringLiteral("設定"), group);
+
+    auto* buttons = new QVBoxLayout;
+    buttons->setSpacing(6);
+    for (QPushButton* button : {*newButton, *addButton, *deleteButton, *modifyButton}) {
+        button->setFixedWidth(kButtonWidth);
+        button->setAutoDefault(false);
+        buttons->addWidget(button);
+    }
+    buttons->addStretch();
+
+    auto* layout = new QGridLayout(group);
+    layout->setContentsMargins(10, 8, 10, 10);
+    layout->setHorizontalSpacing(8);
+    layout->setVerticalSpacing(4);
+    layout->addWidget(*label, 0, 0);
+    layout->addWidget(*list, 1, 0);
+    layout->addLayout(buttons, 1, 1);
+    return group;
+}
+
+void TFormSettingGame::BuildWindow()
+{
+    GroupBoxSettingGame = new QGroupBox(QStringLiteral("[設定]"), this);
+    GroupBoxSettingGame->setObjectName(QStringLiteral("GroupBoxSettingGame"));
+    LabelBaseTimer = new QLabel(QStringLiteral("ベースタイマ："), GroupBoxSettingGame);
+    LabelBaseTimer->setObjectName(QStringLiteral("LabelBaseTimer"));
+    EditBaseTimer = new QLineEdit(GroupBoxSettingGame);
+    EditBaseTimer->setObjectName(QStringLiteral("EditBaseTimer"));
+    EditBaseTimer->setAttribute(Qt::WA_InputMethodEnabled, false);
+    EditBaseTimer->setInputMethodHints(Qt::ImhDigitsOnly);
+    EditBaseTimer->setAlignment(Qt::AlignRight);
+    EditBaseTimer->setFixedWidth(64);
+    LabelBaseTimer->setBuddy(EditBaseTimer);
+    UpDownBaseTimer = new QSpinBox(GroupBoxSettingGame);
+    UpDownBaseTimer->setObjectName(QStringLiteral("UpDownBaseTimer"));
+    UpDownBaseTimer->setRange(0, kBaseTimerStepMax);
+    UpDownBaseTimer->setWrapping(false);
+    // Only its arrows show: the edit beside it holds the text.
+    UpDownBaseTimer->setFocusPolicy(Qt::NoFocus);
+    UpDownBaseTimer->setFixedSize(18, EditBaseTimer->sizeHint().height());
+    if (auto* inner = UpDownBaseTimer->findChild<QLineEdit*>())
+        inner->setVisible(false);
+
+    CheckBoxAnimation = new QCheckBox(QStringLiteral("コマのアニメーション表示をする"), GroupBoxSettingGame);
+    CheckBoxAnimation->setObjectName(QStringLiteral("CheckBoxAnimation"));
+    CheckBoxAutoPass = new QCheckBox(QStringLiteral("パスを自動的に行う"), GroupBoxSettingGame);
+    CheckBoxAutoPass->setObjectName(QStringLiteral("CheckBoxAutoPass"));
+    CheckBoxRandomBoard = new QCheckBox(QStringLiteral("ゲーム毎にボードを変える"), GroupBoxSettingGame);
+    CheckBoxRandomBoard->setObjectName(QStringLiteral("CheckBoxRandomBoard"));
+    CheckBoxRandomBoard2 = new QCheckBox(QStringLiteral("ボードセット内のみ有効"), GroupBoxSettingGame);
+    CheckBoxRandomBoard2->setObjectName(QStringLiteral("CheckBoxRandomBoard2"));
+    ComboBoxRandomBoard2 = new QComboBox(GroupBoxSettingGame);
+    ComboBoxRandomBoard2->setObjectName(QStringLiteral("ComboBoxRandomBoard2"));
+    ComboBoxRandomBoard2->setEditable(true);
+    ComboBoxRandomBoard2->setInsertPolicy(QComboBox::NoInsert);
+    ComboBoxRandomBoard2->setMinimumWidth(170);
+    ComboBoxRandomBoard2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
+    CheckBoxRandomBoard3 = new QCheckBox(QStringLiteral("ピクチャータイプのみ変える"), GroupBoxSettingGame);
+    CheckBoxRandomBoard3->setObjectName(QStringLiteral("CheckBoxRandomBoard3"));
+
+    auto* timerRow = new QHBoxLayout;
+    timerRow->setSpacing(2);
+    timerRow->addWidget(LabelBaseTimer);
+    timerRow->addSpacing(4);
+    timerRow->addWidget(EditBaseTimer);
+    timerRow->addWidget(UpDownBaseTimer);
+    timerRow->addStretch();
+
+    constexpr int kIndent = 22;
+    auto* options = new QGridLayout(GroupBoxSettingGame);
+    options->setContentsMargins(12, 8, 12, 10);
+    options->setHorizontalSpacing(24);
+    options->setVerticalSpacing(6);
+    options->addLayout(timerRow, 0, 0);
+    options->addWidget(CheckBoxAnimation, 1, 0);
+    options->addWidget(CheckBoxAutoPass, 2, 0);
+    options->addWidget(CheckBoxRandomBoard, 0, 1, 1, 2);
+    auto* random2Row = new QHBoxLayout;
+    random2Row->setSpacing(8);
+    random2Row->addSpacing(kIndent);
+    random2Row->addWidget(CheckBoxRandomBoard2);
+    random2Row->addWidget(ComboBoxRandomBoard2, 1);
+    options->addLayout(random2Row, 1, 1);
+    auto* random3Row = new QHBoxLayout;
+    random3Row->addSpacing(kIndent);
+    random3Row->addWidget(CheckBoxRandomBoard3);
+    random3Row->addStretch();
+    options->addLayout(random3Row, 2, 1);
+    options->setColumnStretch(1, 1);
+
+    GroupBoxBoardSetting = BuildSetGroup(QStringLiteral("[ボードセット]"), QStringLiteral("登録しているボードセット"),
+                                         &LabelBoardSet, &ListBoxBoardSet, &ButtonNewBoardSet, &ButtonAddBoardSet,
+                                         &ButtonDeleteBoardSet, &ButtonModifyBoardSet);
+    GroupBoxBoardSetting->setObjectName(QStringLiteral("GroupBoxBoardSetting"));
+    LabelBoardSet->setObjectName(QStringLiteral("LabelBoardSet"));
+    ListBoxBoardSet->setObjectName(QStringLiteral("ListBoxBoardSet"));
+    ButtonNewBoardSet->setObjectName(QStringLiteral("ButtonNewBoardSet"));
+    ButtonAddBoardSet->setObjectName(QStringLiteral("ButtonAddBoardSet"));
+    ButtonDeleteBoardSet->setObjectName(QStringLiteral("ButtonDeleteBoardSet"));
+    ButtonModifyBoardSet->setObjectName(QStringLiteral("ButtonModifyBoardSet"));
+
+    GroupBoxPlayerSet = BuildSetGroup(QStringLiteral("[プレーヤセット]"), QStringLiteral("登録しているプレーヤセット"),
+                                      &LabelPlayerSet, &ListBoxPlayerSet, &ButtonNewPlayerSet, &ButtonAddPlayerSet,
+                                      &ButtonDeletePlayerSet, &ButtonModifyPlayerSet);
+    GroupBoxPlayerSet->setObjectName(QStringLiteral("GroupBoxPlayerSet"));
+    LabelPlayerSet->setObjectName(QStringLiteral("LabelPlayerSet"));
+    ListBoxPlayerSet->setObjectName(QStringLiteral("ListBoxPlayerSet"));
+    ButtonNewPlayerSet->setObjectName(QStringLiteral("ButtonNewPlayerSet"));
+    ButtonAddPlayerSet->setObjectName(QStringLiteral("ButtonAddPlayerSet"));
+    ButtonDeletePlayerSet->setObjectName(QStringLiteral("ButtonDeletePlayerSet"));
+    ButtonModifyPlayerSet->setObjectName(QStringLiteral("ButtonModifyPlayerSet"));
+
+    ImageTS = new QLabel(this);
+    ImageTS->setObjectName(QStringLiteral("ImageTS"));
+    ImageTS->setFixedSize(32, 32);
+    ImageTS->setScaledContents(true);
+    LabelURL = new QLabel(QStringLiteral("https://tessella.example/"), this);
+    LabelURL->setObjectName(QStringLiteral("LabelURL"));
+    LabelURL->setTextInteractionFlags(Qt::TextSelectableByMouse);
+
+    BitBtnOk = new QPushButton(QStringLiteral("設定"), this);
+    BitBtnOk->setObjectName(QStringLiteral("BitBtnOk"));
+    BitBtnOk->setDefault(true);
+    BitBtnOk->setFixedWidth(kOkWidth);
+    BitBtnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
+    BitBtnCancel->setAutoDefault(false);
+    BitBtnCancel->setFixedWidth(kOkWidth);
+
+    auto* setGroups = new QHBoxLayout;
+    setGroups->setSpacing(10);
+    setGroups->addWidget(GroupBoxBoardSetting);
+    setGroups->addWidget(GroupBoxPlayerSet);
+
+    auto* bottom = new QHBoxLayout;
+    bottom->setSpacing(8);
+    bottom->addWidget(ImageTS);
+    bottom->addWidget(LabelURL);
+    bottom->addStretch();
+    bottom->addWidget(BitBtnOk);
+    bottom->addWidget(BitBtnCancel);
+
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(12, 12, 12, 12);
+    layout->setSpacing(10);
+    layout->addWidget(GroupBoxSettingGame);
+    layout->addLayout(setGroups);
+    layout->addLayout(bottom);
+    layout->setSizeConstraint(QLayout::SetFixedSize);
+
+    connect(EditBaseTimer, &QLineEdit::textChanged, this, &TFormSettingGame::EditBaseTimerChange);
+    connect(UpDownBaseTimer, &QSpinBox::valueChanged, this, &TFormSettingGame::UpDownBaseTimerClick);
+    connect(CheckBoxRandomBoard, &QCheckBox::clicked, this, &TFormSettingGame::CheckBoxRandomBoardClick);
+    connect(CheckBoxRandomBoard2, &QCheckBox::clicked, this, &TFormSettingGame::CheckBoxRandomBoard2Click);
+    connect(CheckBoxRandomBoard3, &QCheckBox::clicked, this, &TFormSettingGame::CheckBoxRandomBoard3Click);
+    connect(ListBoxBoardSet, &QListWidget::itemSelectionChanged, this, &TFormSettingGame::ListBoxBoardSetClick);
+    connect(ListBoxPlayerSet, &QListWidget::itemSelectionChanged, this, &TFormSettingGame::ListBoxPlayerSetClick);
+    connect(ButtonNewBoardSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonNewBoardSetClick);
+    connect(ButtonNewPlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonNewPlayerSetClick);
+    connect(ButtonAddBoardSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonAddBoardSetClick);
+    connect(ButtonAddPlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonAddPlayerSetClick);
+    connect(ButtonDeleteBoardSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonDeleteBoardSetClick);
+    connect(ButtonDeletePlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonDeletePlayerSetClick);
+    connect(ButtonModifyBoardSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonModifyBoardSetClick);
+    connect(ButtonModifyPlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonModifyPlayerSetClick);
+    connect(BitBtnOk, &QPushButton::clicked, this, &TFormSettingGame::BitBtnOkClick);
+    connect(BitBtnCancel, &QPushButton::clicked, this, &TFormSettingGame::BitBtnCancelClick);
+}
+
+void TFormSettingGame::SetBoardEditor(std::function<void()> editor)
+{
+    boardEditor_ = std::move(editor);
+    ButtonModifyBoardSet->setEnabled(static_cast<bool>(boardEditor_));
+}
+
+void TFormSettingGame::SetPlayerEditor(std::function<void()> editor)
+{
+    playerEditor_ = std::move(editor);
+    ButtonModifyPlayerSet->setEnabled(static_cast<bool>(playerEditor_));
+}
+
+void TFormSettingGame::FormCreate()
+{
+    programDir_ = QDir::currentPath();
+    ButtonModifyBoardSet->setEnabled(static_cast<bool>(boardEditor_));
+    ButtonModifyPlayerSet->setEnabled(static_cast<bool>(playerEditor_));
+    const QImage logo = PictureLoader::LoadStored(kLogoFile);
+    if (!logo.isNull())
+        ImageTS->setPixmap(QPixmap::fromImage(logo));
+    LoadSettings(Settings::Open());
+}
+
+void TFormSettingGame::FormShow()
+{
+    ReturnToProgramDir();
+    settings_ = Settings::Open();
+    LoadSettings(*settings_);
+}
+
+void TFormSettingGame::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    FormShow();
+}
+
+void TFormSettingGame::LoadSettings(const WindowsIni& settings)
+{
+    const QSignalBlocker blockBoards(ListBoxBoardSet);
+    const QSignalBlocker blockPlayers(ListBoxPlayerSet);
+    const QSignalBlocker blockBox(ComboBoxRandomBoard2);
+    const QSignalBlocker blockEdit(EditBaseTimer);
+    const QSignalBlocker blockUpDown(UpDownBaseTimer);
+
+    ListBoxBoardSet->clear();
+    ComboBoxRandomBoard2->clear();
+    for (const Settings::SetEntry& entry : Settings::Registry(settings, Settings::SetKind::Board)) {
+        if (entry.name != Settings::kStandardSetName)
+            AppendItem(ListBoxBoardSet, entry.name);
+        AppendItem(ComboBoxRandomBoard2, entry.name);
+    }
+    randomBoxLoaded_ = Settings::Text(settings, Settings::kKeyDefaultBoardSet);
+    ComboBoxRandomBoard2->setCurrentIndex(ComboBoxRandomBoard2->findData(Bytes(randomBoxLoaded_)));
+    ComboBoxRandomBoard2->setEditText(Ui(randomBoxLoaded_));
+    boardSetName_ = randomBoxLoaded_;
+
+    ListBoxPlayerSet->clear();
+    for (const Settings::SetEntry& entry : Settings::Registry(settings, Settings::SetKind::Player)) {
+        if (entry.name != Settings::kStandardSetName)
+            AppendItem(ListBoxPlayerSet, entry.name);
+    }
+
+    baseTimer_ = Settings::BaseTimer(settings);
+    EditBaseTimer->setText(QString::number(baseTimer_));
+    UpDownBaseTimer->setValue(baseTimer_);
+
+    animation_ = Settings::Switch(settings, Settings::kKeyAnimation) ? 1 : 0;
+    CheckBoxAnimation->setChecked(animation_ == 1);
+    autoPass_ = Settings::AutoPass(settings) ? 1 : 0;
+    CheckBoxAutoPass->setChecked(autoPass_ == 1);
+    randomBoard_ = Settings::Switch(settings, Settings::kKeyRandomBoard) ? 1 : 0;
+    randomBoard2_ = Settings::Switch(settings, Settings::kKeyRandomBoard2) ? 1 : 0;
+    randomBoard3_ = Settings::Switch(settings, Settings::kKeyRandomBoard3) ? 1 : 0;
+    CheckBoxRandomBoard->setChecked(randomBoard_ == 1);
+    CheckBoxRandomBoard2->setChecked(randomBoard2_ == 1);
+    CheckBoxRandomBoard3->setChecked(randomBoard3_ == 1);
+    ApplyRandomBoardEnabling(false);
+}
+
+void TFormSettingGame::ApplyRandomBoardEnabling(bool afterClick)
+{
+    const bool random = CheckBoxRandomBoard->isChecked();
+    const bool withinSet = CheckBoxRandomBoard2->isChecked();
+    const bool pictureOnly = CheckBoxRandomBoard3->isChecked();
+    CheckBoxRandomBoard2->setEnabled(random && !pictureOnly);
+    CheckBoxRandomBoard3->setEnabled(random && !withinSet);
+    // Both narrowing options on comes only from an edited file; a click on the first box then frees the set box.
+    ComboBoxRandomBoard2->setEnabled(random && withinSet && (!pictureOnly || afterClick));
+}
+
+void TFormSettingGame::EditBaseTimerChange()
+{
+    const QString text = EditBaseTimer->text();
+    int value = 0;
+    const qsizetype scanned = std::min<qsizetype>(text.size(), kBaseTimerScanChars);
+    for (qsizetype i = 0; i < scanned; ++i) {
+        const QChar c = text.at(i);
+        if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
+            value = std::min(value * 10 + (c.unicode() - '0'), kBaseTimerTypedLimit);
+        else
+            value = baseTimer_;
+    }
+    baseTimer_ = value;
+
+    const QString shown = QString::number(value);
+    if (text != shown) {
+        const QSignalBlocker block(EditBaseTimer);
+        EditBaseTimer->setText(shown);
+    }
+    const QSignalBlocker block(UpDownBaseTimer);
+    UpDownBaseTimer->setValue(std::min(value, kBaseTimerStepMax));
+}
+
+void TFormSettingGame::UpDownBaseTimerClick()
+{
+    baseTimer_ = UpDownBaseTimer->value();
+    const QSignalBlocker block(EditBaseTimer);
+    EditBaseTimer->setText(QString::number(baseTimer_));
+}
+
+void TFormSettingGame::CheckBoxRandomBoardClick()
+{
+    ApplyRandomBoardEnabling(true);
+}
+
+void TFormSettingGame::CheckBoxRandomBoard2Click()
+{
+    ApplyRandomBoardEnabling(true);
+}
+
+void TFormSettingGame::CheckBoxRandomBoard3Click()
+{
+    ApplyRandomBoardEnabling(true);
+}
+
+TFormSettingGame::SetKindControls TFormSettingGame::BoardControls()
+{
+    return {Settings::SetKind::Board,
+            ".tsb",
+            QStringLiteral("ボードセットを開く"),
+            QStringLiteral("ボードセットファイル (*.TSB *.tsb);;全てのファイル (*)"),
+            ListBoxBoardSet,
+            ComboBoxRandomBoard2,
+            &boardSetName_,
+            &boardSetFile_,
+            &boardEditor_,
+            ButtonModifyBoardSet};
+}
+
+TFormSettingGame::SetKindControls TFormSettingGame::PlayerControls()
+{
+    return {Settings::SetKind::Player,
+            ".tsp",
+            QStringLiteral("プレーヤーセットを開く"),
+            QStringLiteral("プレーヤセットファイル (*.TSP *.tsp);;全てのファイル (*)"),
+            ListBoxPlayerSet,
+            nullptr,
+            &playerSetName_,
+            &playerSetFile_,
+            &playerEditor_,
+            ButtonModifyPlayerSet};
+}
+
+void TFormSettingGame::ListBoxBoardSetClick()
+{
+    SelectSet(BoardControls());
+}
+
+void TFormSettingGame::ListBoxPlayerSetClick()
+{
+    SelectSet(PlayerControls());
+}
+
+void TFormSettingGame::ButtonNewBoardSetClick()
+{
+    NewSet(BoardControls());
+}
+
+void TFormSettingGame::ButtonNewPlayerSetClick()
+{
+    NewSet(PlayerControls());
+}
+
+void TFormSettingGame::ButtonAddBoardSetClick()
+{
+    AddSet(BoardControls());
+}
+
+void TFormSettingGame::ButtonAddPlayerSetClick()
+{
+    AddSet(PlayerControls());
+}
+
+void TFormSettingGame::ButtonDeleteBoardSetClick()
+{
+    DeleteSet(BoardControls());
+}
+
+void TFormSettingGame::ButtonDeletePlayerSetClick()
+{
+    DeleteSet(PlayerControls());
+}
+
+void TFormSettingGame::ButtonModifyBoardSetClick()
+{
+    ModifySet(BoardControls());
+}
+
+void TFormSettingGame::ButtonModifyPlayerSetClick()
+{
+    ModifySet(PlayerControls());
+}
+
+void TFormSettingGame::SelectSet(const SetKindControls& set)
+{
+    const QList<QListWidgetItem*> selected = set.list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    *set.name = ItemBytes(selected.front()->data(Qt::UserRole));
+    *set.file = Settings::RegisteredFile(SettingsField(), set.kind, *set.name).value_or(std::string());
+}
+
+QString TFormSettingGame::NewSetNameProblem(const SetKindControls& set, const std::string& name) const
+{
+    if (name.empty())
+        return QStringLiteral("セット名が入力されていません。");
+    const std::string file = name + set.extension;
+    // The host may keep names in more bytes than CP932 does (three per kanji in UTF-8).
+    if (name.size() > kSetNameBytes || HostPath::Plain(file).size() > kHostNameBytes)
+        return QStringLiteral("セット名が長すぎます。もっと短い名前を入力してください。");
+    const QString text = Ui(name);
+    for (const QChar c : text) {
+        if (kRefusedCharacters.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
+            return QStringLiteral("セット名に%1は使えません。\n"
+                                  "次の文字と改行はセット名に使えません：\n, ; ! = [ ] \\ / : * ? \" < > |")
+                .arg(CharacterName(c));
+    }
+    if (name == Settings::kStandardSetName)
+        return QStringLiteral("「%1」は標準セットの名前なので使えません。").arg(text);
+    if (Settings::IsRegistered(*settings_, set.kind, name))
+        return QStringLiteral("セット「%1」は既に登録されています。別の名前を入力してください。").arg(text);
+    if (Exists(HostPath::ToHost(file)))
+        return QStringLiteral("ファイル「%1」が既にあります。別の名前を入力してください。").arg(Ui(file));
+    return QString();
+}
+
+void TFormSettingGame::NewSet(const SetKindControls& set)
+{
+    ReturnToProgramDir();
+    SettingsField();
+    for (;;) {
+        if (ModalHost::ShowModal(inputSetName_) != kModalOk)
+            return;
+        const std::string name = inputSetName_.GetSetName();
+        const QString problem = NewSetNameProblem(set, name);
+        if (!problem.isEmpty()) {
+            Inform(problem);
+            continue;
+        }
+
+        const std::string file = name + set.extension;
+        WindowsIni setFile(HostPath::ToHost(kTemplateFile));
+        setFile.SetValue(Settings::RegistrySection(set.kind), kSetNameKey, name, 0);
+        if (setFile.WriteTo(HostPath::Plain(file)) != 0) {
+            Inform(QStringLiteral("セットファイル「%1」を作れませんでした。\n"
+                                  "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
+                       .arg(Ui(file)));
+            return;
+        }
+        if (Settings::Register(*settings_, set.kind, name, file) != 0) {
+            Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
+            return;
+        }
+        const QSignalBlocker block(set.list);
+        AppendItem(set.list, name);
+        if (set.randomBox != nullptr) {
+            const QSignalBlocker blockBox(set.randomBox);
+            const QString text = set.randomBox->currentText();
+            AppendItem(set.randomBox, name);
+            set.randomBox->setEditText(text);
+        }
+        return;
+    }
+}
+
+bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, WindowsIni& setFile, std::string* stored)
+{
+    const std::string hostPath = chosenPath.toStdString();
+    const QString shownName = QFileInfo(chosenPath).fileName();
+    std::string relative;
+    if (!HostPath::ToStored(hostPath, &relative)) {
+        Inform(QStringLiteral("ファイル名「%1」にはシフトJISで表せない文字が含まれているため、登録できません。")
+                   .arg(shownName));
+        return false;
+    }
+    if (relative.empty() || relative.front() != '\\') {
+        // Inside the program folder already: found from there as it is.
+        if (!Settings::IsStorableValue(relative)) {
+            Inform(QStringLiteral("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
+            return false;
+        }
+        *stored = relative;
+        return true;
+    }
+
+    std::string baseName;
+    if (!TextCodec::FromUtf8(shownName.toStdString(), &baseName)) {
+        Inform(QStringLiteral("ファイル名「%1」にはシフトJISで表せない文字が含まれているため、登録できません。")
+                   .arg(shownName));
+        return false;
+    }
+    if (!Settings::IsStorableValue(baseName)) {
+        Inform(QStringLiteral("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
+        return false;
+    }
+
+    const std::string target = HostPath::ToHost(baseName);
+    if (Exists(target)) {
+        std::string chosenBytes;
+        std::string targetBytes;
+        const bool same = SameFile(hostPath, target)
+            || (ReadBytes(hostPath, &chosenBytes) && ReadBytes(target, &targetBytes) && chosenBytes == targetBytes);
+        if (same) {
+            *stored = baseName;
+            return true;
+        }
+        const QString targetName = QString::fromStdString(std::filesystem::path(target).filename().string());
+        if (!AskYesNo(QStringLiteral("プログラムのフォルダには、同じ名前の別のファイル「%1」があります。\n"
+                                     "選んだファイルで置き換えますか？")
+                          .arg(targetName)))
+            return false;
+    }
+    if (setFile.WriteTo(target) != 0) {
+        Inform(QStringLiteral("「%1」をプログラムのフォルダにコピーできませんでした。\n"
+                              "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
+                   .arg(shownName));
+        return false;
+    }
+    *stored = baseName;
+    return true;
+}
+
+void TFormSettingGame::AddSet(const SetKindControls& set)
+{
+    ReturnToProgramDir();
+    const QString chosen = FileDialogs::OpenFile(this, set.openTitle, set.openFilter);
+    // The open dialog may have moved the working directory.
+    ReturnToProgramDir();
+    if (chosen.isEmpty())
+        return;
+    const QString path = QFileInfo(chosen).absoluteFilePath();
+    const QString shownName = QFileInfo(chosen).fileName();
+    const char* section = Settings::RegistrySection(set.kind);
+
+    WindowsIni setFile(path.toStdString());
+    const std::string* found = setFile.FindValue(section, kSetNameKey, 0);
+    if (found == nullptr || found->empty()) {
+        Inform(QStringLiteral("「%1」にはセット名（[%2] の Name）が書かれていないため、登録できません。")
+                   .arg(shownName, QString::fromLatin1(section)));
+        return;
+    }
+    const std::string name = *found;
+    if (Settings::IsRegistered(SettingsField(), set.kind, name)) {
+        Inform(QStringLiteral("セット「%1」は既に登録されています。").arg(Ui(name)));
+        return;
+    }
+    if (!Settings::IsStorableSetName(name)) {
+        Inform(QStringLiteral("セット名「%1」は = や [ を含むため、登録できません。").arg(Ui(name)));
+        return;
+    }
+
+    std::string stored;
+    if (!PlaceInProgramDir(path, setFile, &stored))
+        return;
+    if (Settings::Register(*settings_, set.kind, name, stored) != 0) {
+        Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
+        return;
+    }
+    const QSignalBlocker block(set.list);
+    AppendItem(set.list, name);
+    if (set.randomBox != nullptr) {
+        const QSignalBlocker blockBox(set.randomBox);
+        const QString text = set.randomBox->currentText();
+        AppendItem(set.randomBox, name);
+        set.randomBox->setEditText(text);
+    }
+}
+
+void TFormSettingGame::DeleteSet(const SetKindControls& set)
+{
+    const QList<QListWidgetItem*> selected = set.list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    QListWidgetItem* item = selected.front();
+    const std::string name = ItemBytes(item->data(Qt::UserRole));
+    if (name == Settings::kStandardSetName)
+        return;
+
+    if (set.randomBox != nullptr) {
+        QComboBox* box = set.randomBox;
+        const QSignalBlocker block(box);
+        const int index = box->findData(Bytes(name));
+        if (index >= 0) {
+            const QString text = box->currentText();
+            const bool shown = text == item->text();
+            box->removeItem(index);
+            if (shown) {
+                // The item before it, or the one now first when it was first.
+                const int next = index > 0 ? index - 1 : (box->count() > 0 ? 0 : -1);
+                box->setCurrentIndex(next);
+                box->setEditText(next >= 0 ? box->itemText(next) : QString());
+            } else {
+                box->setEditText(text);
+            }
+        }
+    }
+
+    Settings::Unregister(SettingsField(), set.kind, name);
+    const QSignalBlocker block(set.list);
+    delete set.list->takeItem(set.list->row(item));
+    // Nothing stays selected, so Delete and Modify never act on a set that was not clicked.
+    set.list->clearSelection();
+    set.list->setCurrentRow(-1);
+}
+
+void TFormSettingGame::ModifySet(const SetKindControls& set)
+{
+    if (!*set.editor)
+        return;
+    const QList<QListWidgetItem*> selected = set.list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    if (ItemBytes(selected.front()->data(Qt::UserRole)) == Settings::kStandardSetName)
+        return;
+    SelectSet(set);
+    (*set.editor)();
+    ReturnToProgramDir();
+}
+
+bool TFormSettingGame::RandomBoxName(std::string* name) const
+{
+    const QString text = ComboBoxRandomBoard2->currentText();
+    const int index = ComboBoxRandomBoard2->findText(text, Qt::MatchExactly | Qt::MatchCaseSensitive);
+    if (index >= 0) {
+        *name = ItemBytes(ComboBoxRandomBoard2->itemData(index));
+        return true;
+    }
+    if (text == Ui(randomBoxLoaded_)) {
+        *name = randomBoxLoaded_;
+        return true;
+    }
+    return TextCodec::FromUi(text, name);
+}
+
+void TFormSettingGame::BitBtnOkClick()
+{
+    std::string boardSetName = boardSetName_;
+    if (CheckBoxRandomBoard2->isChecked()) {
+        if (!RandomBoxName(&boardSetName)) {
+            Inform(QStringLiteral("ボードセット名にシフトJISで表せない文字が含まれています。"));
+            return;
+        }
+        if (!Settings::IsStorableValue(boardSetName)) {
+            Inform(QStringLiteral("ボードセット名に , ; ! や改行は使えません。"));
+            return;
+        }
+    }
+    if (!SaveSettings(boardSetName))
+        return;
+    done(kModalOk);
+    settings_.reset();
+}
+
+bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
+{
+    WindowsIni& settings = SettingsField();
+    const bool animation = CheckBoxAnimation->isChecked();
+    const bool autoPass = CheckBoxAutoPass->isChecked();
+    const bool random = CheckBoxRandomBoard->isChecked();
+    const bool withinSet = CheckBoxRandomBoard2->isChecked();
+    const bool pictureOnly = CheckBoxRandomBoard3->isChecked();
+
+    // Kept so that a write that fails leaves the dialog's copy as the file is.
+    struct Before {
+        const char* key;
+        std::optional<std::string> value;
+    };
+    std::vector<Before> before;
+    for (const char* key : {Settings::kKeyBaseTimer.name, Settings::kKeyAnimation.name, Settings::kKeyPass.name,
+                            Settings::kKeyRandomBoard.name, Settings::kKeyRandomBoard2.name,
+                            Settings::kKeyDefaultBoardSet.name, Settings::kKeyRandomBoard3.name}) {
+        const std::string* value = settings.FindValue(Settings::kSectionTessella, key, 0);
+        before.push_back({key, value ? std::optional<std::string>(*value) : std::nullopt});
+    }
+
+    int written = 0;
+    {
+        const BusyCursor busy;
+        ReturnToProgramDir();
+        Settings::SetBaseTimer(settings, baseTimer_);
+        Settings::SetSwitch(settings, Settings::kKeyAnimation, animation);
+        Settings::SetAutoPass(settings, autoPass);
+        Settings::SetSwitch(settings, Settings::kKeyRandomBoard, random);
+        Settings::SetSwitch(settings, Settings::kKeyRandomBoard2, withinSet);
+        if (withinSet)
+            Settings::SetText(settings, Settings::kKeyDefaultBoardSet, boardSetName);
+        Settings::SetSwitch(settings, Settings::kKeyRandomBoard3, pictureOnly);
+        written = Settings::Save(settings);
+    }
+    if (written != 0) {
+        for (const Before& key : before) {
+            if (key.value)
+                settings.SetValue(Settings::kSectionTessella, key.key, *key.value, 0);
+            else
+                settings.Remove(Settings::kSectionTessella, key.key);
+        }
+        Inform(QStringLiteral("設定ファイル「%1」に書き込めませんでした。\n"
+                              "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
+                   .arg(QString::fromLatin1(Settings::kFileName)));
+        return false;
+    }
+
+    animation_ = animation ? 1 : 0;
+    autoPass_ = autoPass ? 1 : 0;
+    randomBoard_ = random ? 1 : 0;
+    randomBoard2_ = withinSet ? 1 : 0;
+    randomBoard3_ = pictureOnly ? 1 : 0;
+    if (withinSet)
+        boardSetName_ = boardSetName;
+    return true;
+}
+
+void TFormSettingGame::BitBtnCancelClick()
+{
+    LoadSettings(SettingsField());
+    done(kModalCancel);
+    settings_.reset();
+}
+
+void TFormSettingGame::reject()
+{
+    BitBtnCancelClick();
+}
+
+WindowsIni& TFormSettingGame::SettingsField()
+{
+    if (!settings_) {
+        ReturnToProgramDir();
+        settings_ = Settings::Open();
+    }
+    return *settings_;
+}
+
+void TFormSettingGame::ReturnToProgramDir() const
+{
+    QDir::setCurrent(programDir_);
+}
+
+void TFormSettingGame::Inform(const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    ModalHost::ShowModal(box);
+}
+
+bool TFormSettingGame::AskYesNo(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    const int answer = ModalHost::ShowModal(box);
+    // A person answers with the box's own button codes, a test responder with the modal results.
+    return answer == kModalYes || answer == QMessageBox::Yes;
+}

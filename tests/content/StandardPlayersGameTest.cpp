@@ -38,20 +38,11 @@ bool Plays(const Player& player, int code)
     return std::find(codes.begin(), codes.end(), code) != codes.end();
 }
 
-// Keeps the opponent off the corners from the very first move.
-bool GuardsCornersFromTheStart(const Player& player)
-{
-    const std::array<int, 3> codes = player.CodesFor(0);
-    return std::find(codes.begin(), codes.end(), Brain::kCodeKeepOffCorners) != codes.end();
-}
-
 bool PlaysOnlyRandom(const Player& player)
 {
-    for (const int code : CodesPlayed(player)) {
-        if (code != Brain::kCodeNone && code != Brain::kCodeRandom)
-            return false;
-    }
-    return true;
+    const std::vector<int> codes = CodesPlayed(player);
+    return std::all_of(codes.begin(), codes.end(),
+                       [](int code) { return code == Brain::kCodeNone || code == Brain::kCodeRandom; });
 }
 
 struct Record {
@@ -116,20 +107,11 @@ void Count(Record* record, int margin)
 
 void PrintTable(const Record& random, const std::vector<Record>& records)
 {
-    char line[160];
-    std::cout << "Standard players against " << Utf8(random.name) << " (" << random.section
-              << ", random moves), " << records.front().Games() << " games each, half of them moving first\n";
-    std::cout << "section    wins losses draws  win%  mean margin  name\n";
-    for (const Record& record : records) {
-        std::snprintf(line, sizeof line, "%-9s %5d %6d %5d %5.0f %12.1f  ", record.section.c_str(), record.wins,
-                      record.losses, record.draws, 100.0 * record.wins / record.Games(),
-                      static_cast<double>(record.margin) / record.Games());
-        std::cout << line << Utf8(record.name) << "\n";
-    }
-    std::snprintf(line, sizeof line, "%-9s %5d %6d %5d %5.0f %12.1f  ", random.section.c_str(), random.wins,
-                  random.losses, random.draws, 100.0 * random.wins / random.Games(),
-                  static_cast<double>(random.margin) / random.Games());
-    std::cout << line << Utf8(random.name) << " (all games)\n";
+    std::cout << "Standard players against " << Utf8(random.name) << " (random moves), "
+              << records.front().Games() << " games each, half of them moving first\n";
+    for (const Record& r : records)
+        std::printf("%-9s %4d wins %4d losses %4d draws, mean margin %5.1f  %s\n", r.section.c_str(), r.wins,
+                    r.losses, r.draws, static_cast<double>(r.margin) / r.Games(), Utf8(r.name).c_str());
 }
 
 using StandardPlayersGame = ContentFolder;
@@ -181,7 +163,8 @@ TEST_F(StandardPlayersGame, StrongerStandardPlayersBeatTheRandomOne)
         if (Plays(probe, Brain::kCodeTakeCorners) || Plays(probe, Brain::kCodeKeepOffCorners)) {
             EXPECT_GT(2 * record.wins, record.Games()) << "a player that minds the corners should beat random moves";
         }
-        if (GuardsCornersFromTheStart(probe)) {
+        const std::array<int, 3> opening = probe.CodesFor(0);
+        if (std::find(opening.begin(), opening.end(), Brain::kCodeKeepOffCorners) != opening.end()) {
             EXPECT_GE(5 * record.wins, 4 * record.Games()) << "guarding corners from the first move should win 4 in 5";
         }
     }

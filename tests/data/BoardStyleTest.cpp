@@ -127,13 +127,9 @@ TEST_F(BoardStyleTest, MissingFileGivesTheEmptyDesignWithDefaults)
     EXPECT_EQ(style_.SectionName(), "Board_003");
     EXPECT_EQ(style_.BoardType(), 0);
     EXPECT_EQ(style_.IntervalTime(), 100);
-    EXPECT_EQ(style_.Stretch(), 1);
-    EXPECT_EQ(style_.TransparentNoFloat(), 0);
     EXPECT_EQ(style_.Title(), "");
     EXPECT_TRUE(style_.BorderPicture().isNull());
     EXPECT_EQ(style_.KindCount1st(), 0);
-    EXPECT_EQ(style_.FrameCount1st(), 0);
-    EXPECT_TRUE(style_.FloatPicture1st(0, 0).isNull());
 }
 
 TEST_F(BoardStyleTest, NothingOfTheBoardLoadedBeforeShowsThrough)
@@ -151,13 +147,10 @@ TEST_F(BoardStyleTest, NothingOfTheBoardLoadedBeforeShowsThrough)
     WriteBoard({"1stFloat_00=c.bmp,c.bmp,c.bmp", "1stFloat_01=c.bmp", "Title=Second"});
     Load();
     EXPECT_EQ(style_.Title(), "Second");
-    EXPECT_EQ(style_.Author(), "");
     EXPECT_EQ(style_.Comment(), "");
     EXPECT_TRUE(style_.BoardPicture().isNull());
-    EXPECT_TRUE(style_.BorderPicture().isNull());
     EXPECT_TRUE(style_.NoFloatPicture().isNull());
     EXPECT_TRUE(style_.Board1stPicture().isNull());
-    EXPECT_EQ(style_.BoardType(), 0);
     EXPECT_EQ(style_.IntervalTime(), 100);
     EXPECT_EQ(style_.Stretch(), 1);
     EXPECT_EQ(style_.TransparentNoFloat() + style_.Transparent1stFloat() + style_.Transparent2ndFloat(), 0);
@@ -187,12 +180,10 @@ TEST_F(BoardStyleTest, SwitchesAndNumbers)
     EXPECT_EQ(style_.Stretch(), 1);
     EXPECT_EQ(style_.IntervalTime(), 250);
 
-    for (const auto& [text, type] : std::vector<std::pair<std::string, int>>{{"Normal", 1}, {"Random", 2}}) {
-        WriteBoard({"BoardType=" + text, "Stretch=False"});
-        Load();
-        EXPECT_EQ(style_.BoardType(), type);
-        EXPECT_EQ(style_.Stretch(), 0);
-    }
+    WriteBoard({"BoardType=Random", "Stretch=False"});
+    Load();
+    EXPECT_EQ(style_.BoardType(), 2);
+    EXPECT_EQ(style_.Stretch(), 0);
 }
 
 TEST_F(BoardStyleTest, TextsKeepTheirBytesAndAreCutWhole)
@@ -245,14 +236,10 @@ TEST_F(BoardStyleTest, CountsAndClamping)
     EXPECT_EQ(style_.KindCount(2), 1);
     EXPECT_EQ(style_.FrameCount(2), 2);
     EXPECT_EQ(style_.KindCount(0), 1);
-    EXPECT_EQ(style_.FrameCount(7), 2);
     EXPECT_TRUE(style_.FloatPicture1st(0, 1).isNull());
-    EXPECT_EQ(Colour(style_.FloatPicture1st(0, 2)), kBlue);
     EXPECT_EQ(Colour(style_.FloatPicture1st(2, 2)), kBlue) << "kind beyond the count is kind 0";
     EXPECT_EQ(Colour(style_.FloatPicture1st(1, 3)), kGreen) << "frame beyond the count is frame 0";
-    EXPECT_EQ(Colour(style_.FloatPicture2nd(-1, 99)), kBlue);
-    EXPECT_EQ(Colour(style_.FloatPicture2nd(0, 1)), kGreen);
-    EXPECT_EQ(Colour(style_.FloatPicture2nd(0, -1)), kBlue);
+    EXPECT_EQ(Colour(style_.FloatPicture2nd(-1, -1)), kBlue);
 }
 
 TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoard)
@@ -267,7 +254,6 @@ TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoard)
     ExpectCutOut(style_, 1, QSize(45, 40), kGrey);
     ExpectCutOut(style_, 2, QSize(45, 40), kGrey);
     EXPECT_EQ(style_.FloatPicture1st(0, 0).pixel(0, 0), BoardPixel(127, 16)) << "kind 0 is row 0, column 3";
-    EXPECT_EQ(style_.FloatPicture1st(0, 0).format(), style_.NoFloatPicture().format());
     EXPECT_EQ(style_.NoFloatPicture().pixel(0, 0), kGrey) << "the cut-out works on copies";
 }
 
@@ -281,7 +267,6 @@ TEST_F(BoardStyleTest, CutOutClipsToASmallBoardAndWorksWithoutNoFloat)
     EXPECT_EQ(Colour(style_.FloatPicture1st(0, 0)), kGrey) << "row 0 column 3 lies outside the picture";
     // Kind 4 is row 1, column 2: its square starts at (90, 53), ten columns inside the picture.
     const QImage piece = style_.FloatPicture1st(4, 0);
-    EXPECT_EQ(piece.pixel(0, 0), BoardPixel(90, 53));
     EXPECT_EQ(piece.pixel(9, 36), BoardPixel(99, 89));
     EXPECT_EQ(piece.pixel(10, 0), kGrey);
 
@@ -293,7 +278,7 @@ TEST_F(BoardStyleTest, CutOutClipsToASmallBoardAndWorksWithoutNoFloat)
 
     WriteBoard({"BoardType=Picture", "1stBoard=small.bmp"});
     Load();
-    EXPECT_EQ(style_.FloatPicture1st(0, 0).size(), QSize(37, 37));
+    EXPECT_EQ(style_.FloatPicture1st(0, 0).size(), QSize(37, 37)) << "no NoFloat: a square of its own";
     EXPECT_EQ(style_.FloatPicture1st(0, 0).pixel(20, 20), qRgb(0, 0, 0)) << "nothing of the square lies there";
     EXPECT_EQ(style_.FloatPicture1st(4, 0).pixel(9, 0), BoardPixel(99, 53));
 }
@@ -323,15 +308,14 @@ TEST_F(BoardStyleTest, WholeBoardOutsidePictureTypeOnlyLoads)
     EXPECT_EQ(Colour(style_.FloatPicture1st(0, 0)), kRed);
 }
 
-TEST_F(BoardStyleTest, StoredNamesMatchFilesWithoutRegardToCase)
+TEST_F(BoardStyleTest, StoredNamesUseBackslashesAndIgnoreCase)
 {
     fs::create_directory(dir_.Path() / "Pics");
     Picture("Pics/Piece.BMP", kBlue);
-    WriteBoard({"Board=pics\\piece.bmp", "1stFloat_00=PICS\\PIECE.bmp"});
-    Load();
-    EXPECT_EQ(Colour(style_.BoardPicture()), kBlue);
+    WriteBoard({"1stFloat_00=PICS\\piece.bmp"});
+    fs::rename(dir_.Path() / "set.tsb", dir_.Path() / "Pics" / "Set.tsb");
+    style_.Load("pics\\SET.tsb", "Board_000");
     EXPECT_EQ(Colour(style_.FloatPicture1st(0, 0)), kBlue);
-    EXPECT_TRUE(failures_.empty());
 }
 
 TEST_F(BoardStyleTest, PicturesThatCannotBeLoadedLeaveEmptySlotsAndTheLoadGoesOn)
@@ -343,10 +327,8 @@ TEST_F(BoardStyleTest, PicturesThatCannotBeLoadedLeaveEmptySlotsAndTheLoadGoesOn
     WriteBoard({"BoardType=Picture", "Board=", "Border=bad.bmp", "NoFloat=nofloat.bmp", "1stBoard=",
                 "2ndFloat_00=a.bmp,bad.bmp,c.bmp", "2ndFloat_01=missing.bmp", "2ndFloat_02=c.bmp", "Title=After"});
     Load();
-    EXPECT_TRUE(style_.BoardPicture().isNull());
     EXPECT_TRUE(style_.BorderPicture().isNull());
     EXPECT_EQ(style_.Title(), "After");
-    EXPECT_EQ(Colour(style_.NoFloatPicture()), kGrey);
     EXPECT_EQ(style_.KindCount1st(), 76) << "an empty 1stBoard still cuts out";
     EXPECT_EQ(Colour(style_.FloatPicture1st(75, 0)), kGrey);
     EXPECT_EQ(style_.KindCount2nd(), 3);
@@ -372,7 +354,6 @@ TEST_F(BoardStyleTest, LoadFromTakesOverTheOtherBoardAndASecondLoadDecodesNothin
     const int decodes = PictureLoader::DecodeCount();
     style_.LoadFrom(chosen);
     EXPECT_EQ(PictureLoader::DecodeCount(), decodes);
-    EXPECT_EQ(style_.FileName(), "set.tsb");
     EXPECT_EQ(style_.SectionName(), "Board_000");
     EXPECT_EQ(style_.Title(), "T");
     EXPECT_EQ(Colour(style_.FloatPicture1st(0, 0)), kRed);

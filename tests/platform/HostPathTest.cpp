@@ -52,58 +52,31 @@ protected:
 
 }  // namespace
 
-TEST_F(HostPathTest, NamesAreMatchedWithoutRegardToCase)
+TEST_F(HostPathTest, StoredNamesFindTheHostFileWithoutRegardToCase)
 {
-    Touch("Boards/Wood.BMP");
-    Touch("Boards/Sub/Piece1.bmp");
-    EXPECT_EQ(HostPath::ToHost("Boards\\Sub\\Piece1.bmp"), "Boards/Sub/Piece1.bmp");
+    for (const char* file : {"Boards/Wood.BMP", "Boards/Sub/Piece1.bmp", "ＡＢＣ.bmp", "盤面/表示.bmp", "Pic.bmp", "PIC.bmp", "pIc.bmp"})
+        Touch(file);
+    const std::pair<std::string, std::string> cases[] = {
+        {"Boards\\Sub\\Piece1.bmp", "Boards/Sub/Piece1.bmp"},
+        {"", ""},
+        {"boards\\sub\\PIECE1.BMP", "Boards/Sub/Piece1.bmp"},
+        {".\\boards\\..\\BOARDS\\wood.bmp", "./Boards/../Boards/Wood.BMP"},
+        {Stored("ａｂｃ.BMP"), "ＡＢＣ.bmp"},  // full-width letters fold too
+        // 表 ends in byte 0x5C, which must not be read as a folder separator.
+        {"\x94\xD5\x96\xCA\\\x95\x5C\x8E\xA6.bmp", "盤面/表示.bmp"},
+        // Several matches: the exact one, else the first in order.
+        {"pIc.bmp", "pIc.bmp"},
+        {"pic.bmp", "PIC.bmp"},
+        // Unmatched names give the path as written.
+        {"BOARDS\\Missing.bmp", "BOARDS/Missing.bmp"},
+        {"C:\\Games\\Wood.bmp", "C:/Games/Wood.bmp"},
+        {"\\\\server\\share\\x.bmp", "//server/share/x.bmp"},
+        {WithBackslashes(programFolder_ + "/BOARDS/wood.bmp"), programFolder_ + "/Boards/Wood.BMP"},
+        {WithBackslashes(programFolder_ + "/SUB/none.bmp"), programFolder_ + "/SUB/none.bmp"},
+    };
+    for (const auto& [stored, host] : cases)
+        EXPECT_EQ(HostPath::ToHost(stored), host) << stored;
     EXPECT_EQ(HostPath::ToHostQ("Boards\\Sub\\Piece1.bmp"), QString("Boards/Sub/Piece1.bmp"));
-    EXPECT_EQ(HostPath::ToHost(""), "");
-    EXPECT_EQ(HostPath::ToHost("BOARDS\\wood.bmp"), "Boards/Wood.BMP");
-    EXPECT_EQ(HostPath::ToHost("boards\\sub\\PIECE1.BMP"), "Boards/Sub/Piece1.bmp");
-    EXPECT_EQ(HostPath::ToHost(".\\boards\\..\\BOARDS\\wood.bmp"), "./Boards/../Boards/Wood.BMP");
-    // Full-width letters fold too.
-    Touch("ＡＢＣ.bmp");
-    EXPECT_EQ(HostPath::ToHost(Stored("ａｂｃ.BMP")), "ＡＢＣ.bmp");
-}
-
-TEST_F(HostPathTest, UnmatchedNamesGiveThePathAsWritten)
-{
-    Touch("Boards/Wood.bmp");
-    EXPECT_EQ(HostPath::ToHost("BOARDS\\Missing.bmp"), "BOARDS/Missing.bmp");
-    EXPECT_EQ(HostPath::ToHost("nowhere\\wood.bmp"), "nowhere/wood.bmp");
-    EXPECT_EQ(HostPath::ToHost("C:\\Games\\Wood.bmp"), "C:/Games/Wood.bmp");
-    EXPECT_EQ(HostPath::ToHost("\\\\server\\share\\x.bmp"), "//server/share/x.bmp");
-}
-
-TEST_F(HostPathTest, SeveralCaseMatchesPickTheExactOneElseTheFirstInOrder)
-{
-    Touch("Pic.bmp");
-    Touch("PIC.bmp");
-    Touch("pIc.bmp");
-    EXPECT_EQ(HostPath::ToHost("Pic.bmp"), "Pic.bmp");
-    EXPECT_EQ(HostPath::ToHost("pIc.bmp"), "pIc.bmp");
-    EXPECT_EQ(HostPath::ToHost("pic.bmp"), "PIC.bmp");
-}
-
-TEST_F(HostPathTest, JapaneseNames)
-{
-    Touch("盤面/表示.bmp");
-    // 表 ends in byte 0x5C, which must not be read as a folder separator.
-    const std::string stored = std::string("\x94\xD5\x96\xCA\\\x95\x5C\x8E\xA6.bmp");
-    EXPECT_EQ(HostPath::ToHost(stored), "盤面/表示.bmp");
-    Touch("Ｐｉｃ/駒.BMP");
-    EXPECT_EQ(HostPath::ToHost(Stored("ｐｉｃ\\駒.bmp")), "Ｐｉｃ/駒.BMP");
-}
-
-TEST_F(HostPathTest, AbsoluteNames)
-{
-    Touch("Sub/File.bmp");
-    const std::string real = programFolder_ + "/Sub/File.bmp";
-    EXPECT_EQ(HostPath::ToHost(WithBackslashes(real)), real);
-    EXPECT_EQ(HostPath::ToHost(WithBackslashes(programFolder_ + "/SUB/file.BMP")), real);
-    EXPECT_EQ(HostPath::ToHost(WithBackslashes(programFolder_ + "/SUB/none.bmp")),
-              programFolder_ + "/SUB/none.bmp");
 }
 
 TEST_F(HostPathTest, StoredNamesAreRelativeInsideTheProgramFolder)

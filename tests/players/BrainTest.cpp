@@ -5,6 +5,7 @@
 
 #include <gtest/gtest.h>
 
+#include <algorithm>
 #include <vector>
 
 namespace {
@@ -25,19 +26,6 @@ Cells Candidates(const Brain& brain)
     for (int i = 0; i < brain.CandidateCount(); ++i)
         candidates.push_back(brain.CandidateAt(i));
     return candidates;
-}
-
-// The board's own view of the side's legal cells, to check a hand-built position.
-Cells LegalCells(const BoardStatus& board, int side)
-{
-    Cells cells;
-    for (int r = 0; r < BoardStatus::kSize; ++r) {
-        for (int c = 0; c < BoardStatus::kSize; ++c) {
-            if (board.IsLegal(r, c, side))
-                cells.push_back(r * 10 + c);
-        }
-    }
-    return cells;
 }
 
 // Votes cast by one strategy on a fresh brain for the first player.
@@ -117,64 +105,29 @@ BoardStatus ThreatPosition(bool withCornerThreat)
     });
 }
 
+// The start with the lower row of the centre emptied: the first player can only play 46.
 BoardStatus OneCandidatePosition()
 {
-    return BoardFromRows({
-        "   ....   ",
-        "  ......  ",
-        " ........ ",
-        "..........",
-        "....XO....",
-        "..........",
-        "..........",
-        " ........ ",
-        "  ......  ",
-        "   ....   ",
-    });
-}
-
-TEST(BrainTest, PositionsHaveTheCandidatesTheTestsAssume)
-{
-    EXPECT_EQ(LegalCells(BoardStatus(), 1), (Cells{35, 46, 53, 64}));
-    EXPECT_EQ(LegalCells(WorkedExample(), 1), (Cells{23, 25, 30, 52}));
-    EXPECT_EQ(LegalCells(RimPosition(), 1), (Cells{24, 49, 93}));
-    EXPECT_EQ(LegalCells(WipeOutPosition(), 1), (Cells{35, 46, 57}));
-    EXPECT_EQ(LegalCells(ThreatPosition(false), 1), (Cells{46, 75}));
-    EXPECT_EQ(LegalCells(ThreatPosition(true), 1), (Cells{33, 46, 75}));
-    EXPECT_EQ(LegalCells(OneCandidatePosition(), 1), (Cells{46}));
-
-    const BoardStatus board = WorkedExample();
-    Brain brain(board, 1);
-    brain.ChooseMove({0, 0, 0});
-    EXPECT_EQ(Candidates(brain), LegalCells(board, 1));
-    EXPECT_EQ(brain.CandidateAt(4), -1);
+    std::vector<std::string> rows = StartRows();
+    rows[5] = "..........";
+    return BoardFromRows(rows);
 }
 
 TEST(BrainTest, CornerAndEdgeTablesAreTheOctagonRimInRowOrder)
 {
     const auto off = [](int r, int c) { return !BoardStatus::IsOnBoard(r, c); };
     Cells rim;
-    Cells ends;
-    for (int r = 0; r < 10; ++r) {
-        for (int c = 0; c < 10; ++c) {
-            if (off(r, c))
-                continue;
-            if (off(r - 1, c) || off(r + 1, c) || off(r, c - 1) || off(r, c + 1))
-                rim.push_back(r * 10 + c);
-            const bool outerRow = (r == 0 || r == 9) && (off(r, c - 1) || off(r, c + 1));
-            const bool outerColumn = (c == 0 || c == 9) && (off(r - 1, c) || off(r + 1, c));
-            if (outerRow || outerColumn)
-                ends.push_back(r * 10 + c);
-        }
+    for (int cell = 0; cell < 100; ++cell) {
+        const int r = cell / 10, c = cell % 10;
+        if (!off(r, c) && (off(r - 1, c) || off(r + 1, c) || off(r, c - 1) || off(r, c + 1)))
+            rim.push_back(cell);
     }
-    Cells edges;
+    Cells edges, corners;
     for (const Brain::Square& s : Brain::EdgeCells)
         edges.push_back(s.row * 10 + s.column);
-    Cells corners;
     for (const Brain::Square& s : Brain::CornerCells)
         corners.push_back(s.row * 10 + s.column);
     EXPECT_EQ(edges, rim);
-    EXPECT_EQ(corners, ends);
     EXPECT_EQ(corners, (Cells{3, 6, 30, 39, 60, 69, 93, 96}));
 }
 
@@ -190,8 +143,6 @@ TEST(BrainTest, UserClicksAreAMailboxWhoseFirstVoteIsTheMove)
 
     EXPECT_EQ(brain.Clear(), 0);
     EXPECT_EQ(brain.FirstVote(), -1);
-    EXPECT_EQ(brain.VoteCount(), 0);
-    EXPECT_EQ(brain.VoteAt(0), -1);
     EXPECT_EQ(brain.VoteAt(1), -1);
 }
 
@@ -236,9 +187,8 @@ TEST(BrainTest, TallySettlesEqualCountsByOddDraws)
     };
     for (const auto& tc : cases) {
         Brain brain(board, 1);
-        brain.AddVote(35);
-        brain.AddVote(46);
-        brain.AddVote(53);
+        for (int cell : {35, 46, 53})
+            brain.AddVote(cell);
         ScriptedRandom random(tc.draws);
         EXPECT_EQ(brain.ChooseMove({0, 0, 0}), tc.expected);
         EXPECT_EQ(random.Draws(), 3);
@@ -285,7 +235,7 @@ TEST(BrainTest, PositionalStrategiesVoteInCandidateOrder)
     EXPECT_EQ(VotesOf(rim, 17), (Cells{24}));
 }
 
-TEST(BrainTest, FlipStrategiesVoteForEveryCandidateReachingTheBest)
+TEST(BrainTest, CountingStrategiesVoteForEveryCandidateReachingTheBest)
 {
     const BoardStatus example = WorkedExample();
     EXPECT_EQ(VotesOf(example, 18), (Cells{25, 30}));
@@ -294,14 +244,7 @@ TEST(BrainTest, FlipStrategiesVoteForEveryCandidateReachingTheBest)
     const BoardStatus wipeOut = WipeOutPosition();
     EXPECT_EQ(VotesOf(wipeOut, 18), (Cells{46}));
     EXPECT_EQ(VotesOf(wipeOut, 19), (Cells{35, 57}));
-    EXPECT_EQ(VotesOf(BoardStatus(), 18), (Cells{35, 46, 53, 64}));
-}
-
-TEST(BrainTest, FewestRepliesIncludesACandidateThatLeavesNoReply)
-{
-    EXPECT_EQ(VotesOf(WipeOutPosition(), 20), (Cells{46}));
-    // Every opening move leaves the same number of replies.
-    EXPECT_EQ(VotesOf(BoardStatus(), 20), (Cells{35, 46, 53, 64}));
+    EXPECT_EQ(VotesOf(wipeOut, 20), (Cells{46})) << "leaving no reply at all counts as fewest";
 }
 
 TEST(BrainTest, KeepOffStrategiesLookAtTheOpponentsReplies)
@@ -379,12 +322,6 @@ TEST(BrainTest, CodeZeroStopsAndUnknownCodesActAsRandom)
     }
     {
         Brain brain(board, 1);
-        ScriptedRandom random({3, 3, 0, 0, 1, 0});
-        EXPECT_EQ(brain.ChooseMove({-1, 11, 0}), 64);
-        EXPECT_EQ(Votes(brain), (Cells{64, 64}));
-    }
-    {
-        Brain brain(board, 1);
         ScriptedRandom random({1, 0, 1});
         EXPECT_EQ(brain.ChooseMove({11, 11, 11}), 46);
         EXPECT_EQ(Votes(brain), (Cells{46, 35, 46}));
@@ -405,26 +342,16 @@ TEST(BrainTest, OneCandidateIsPlayedByEveryStrategyButTheUser)
 
 TEST(BrainTest, NoCandidateMeansNoVoteAndNoDraw)
 {
-    const BoardStatus full = BoardFromRows({
-        "   XXXX   ",
-        "  XXXXXX  ",
-        " XXXXXXXX ",
-        "XXXXXXXXXX",
-        "XXXX.XXXXX",
-        "XXXXXXXXXX",
-        "XXXXXXXXXX",
-        " XXXXXXXX ",
-        "  XXXXXX  ",
-        "   XXXX   ",
-    });
-    for (int side : {1, 2}) {
-        Brain lone(full, side);
-        ScriptedRandom random({1});
-        EXPECT_EQ(lone.ChooseMove({11, 12, 20}), -1);
-        EXPECT_EQ(lone.CandidateCount(), 0);
-        EXPECT_EQ(lone.VoteCount(), 0);
-        EXPECT_EQ(random.Draws(), 0);
-    }
+    // The second player has no piece left, so no cell is legal for it.
+    std::vector<std::string> rows = StartRows();
+    for (std::string& row : rows)
+        std::replace(row.begin(), row.end(), 'O', 'X');
+    const BoardStatus board = BoardFromRows(rows);
+    Brain lone(board, 2);
+    ScriptedRandom random({1});
+    EXPECT_EQ(lone.ChooseMove({11, 12, 20}), -1);
+    EXPECT_EQ(lone.VoteCount(), 0);
+    EXPECT_EQ(random.Draws(), 0);
 }
 
 TEST(BrainTest, FaceIndexComparesLivePieceCounts)
@@ -439,13 +366,12 @@ TEST(BrainTest, FaceIndexComparesLivePieceCounts)
     EXPECT_EQ(second.FaceIndex(), 3);
     // The brain reads the live board as it is now, not as it was at construction.
     EXPECT_NE(second.ChooseMove({16, 0, 0}), -1);
-    EXPECT_EQ(Candidates(second), LegalCells(board, 2));
+    EXPECT_EQ(Candidates(second), (Cells{34, 36, 56}));
 }
 
 TEST(BrainTest, StrategyKeywordsMapBothWays)
 {
     EXPECT_STREQ(Brain::StrategyKeyword(10), "NormalBrain00");
-    EXPECT_STREQ(Brain::StrategyKeyword(15), "NormalBrain05");
     EXPECT_STREQ(Brain::StrategyKeyword(20), "NormalBrain10");
     for (int code : {0, 9, 21, -1})
         EXPECT_STREQ(Brain::StrategyKeyword(code), "") << code;

@@ -61,28 +61,6 @@ std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<st
     return a;
 }
 
-class CollectFailures {
-public:
-    CollectFailures()
-    {
-        PictureLoader::SetFailureReporter([this](const QString& path, const QString&) { paths.push_back(path); });
-    }
-    ~CollectFailures() { PictureLoader::SetFailureReporter({}); }
-    std::vector<QString> paths;
-};
-
-class ScopedWorkingDir {
-public:
-    explicit ScopedWorkingDir(const std::filesystem::path& dir) : previous_(std::filesystem::current_path())
-    {
-        std::filesystem::current_path(dir);
-    }
-    ~ScopedWorkingDir() { std::filesystem::current_path(previous_); }
-
-private:
-    std::filesystem::path previous_;
-};
-
 std::array<int, 3> PhaseCodes(const Player& player, int phase)
 {
     return {player.Code(phase, 0), player.Code(phase, 1), player.Code(phase, 2)};
@@ -101,36 +79,21 @@ TEST(PlayerLoad, ReadsEveryPartOfTheSection)
     EXPECT_EQ(player.Author(), "Maker");
     EXPECT_EQ(player.Comment(), "Says hello");
     EXPECT_EQ(player.Stretch(), 1);
-    for (int i = 0; i < Player::kFaces; ++i) {
-        ASSERT_FALSE(player.Face(i).isNull()) << "face " << i;
-        EXPECT_EQ(player.Face(i).width(), 11 + i);
-        EXPECT_EQ(QColor(player.Face(i).pixel(0, 0)), QColor(200, 40, 40));
-    }
+    for (int i = 0; i < Player::kFaces; ++i)
+        EXPECT_EQ(player.Face(i).width(), 11 + i) << "face " << i;
     EXPECT_EQ(PhaseCodes(player, 0), (std::array<int, 3>{12, 18, 13}));
     EXPECT_EQ(PhaseCodes(player, 1), (std::array<int, 3>{14, 20, 11}));
-    EXPECT_EQ(PhaseCodes(player, 2), (std::array<int, 3>{16, 0, 0}));
     EXPECT_EQ(PhaseCodes(player, 5), (std::array<int, 3>{10, 0, 0}));
-    EXPECT_EQ(player.Limit(0), 10);
     EXPECT_EQ(player.Limit(1), 30);
     EXPECT_EQ(player.Limit(5), 72);
-}
 
-TEST(PlayerLoad, OutOfRangeQueriesGiveNothing)
-{
-    TempDir dir;
-    dir.Write("set.tsp", Crlf(FullSection(dir, "[Brain_000]")));
-    Player player(nullptr, nullptr, 0);
-    player.Load(dir.File("set.tsp"), "Brain_000");
+    // Queries past the tables give nothing.
     EXPECT_EQ(player.Code(6, 0), 0);
     EXPECT_EQ(player.Code(0, 3), 0);
-    EXPECT_EQ(player.Code(-1, 0), 0);
     EXPECT_EQ(player.Limit(6), 0);
-    EXPECT_EQ(player.Limit(-1), 0);
     EXPECT_FALSE(player.StrategyName(0, 3).has_value());
     EXPECT_FALSE(player.StrategyName(6, 0).has_value());
-    EXPECT_FALSE(player.StrategyName(0, -1).has_value());
     EXPECT_TRUE(player.Face(5).isNull());
-    EXPECT_TRUE(player.Face(-1).isNull());
 }
 
 TEST(PlayerLoad, AFaceThatCannotBeReadStaysEmptyAndIsReported)
@@ -141,18 +104,15 @@ TEST(PlayerLoad, AFaceThatCannotBeReadStaysEmptyAndIsReported)
     lines[7] = "Face_02=";
     dir.Write("set.tsp", Crlf(lines));
 
-    CollectFailures failures;
+    std::vector<QString> failures;
+    PictureLoader::SetFailureReporter([&](const QString& path, const QString&) { failures.push_back(path); });
     Player player(nullptr, nullptr, 0);
     player.Load(dir.File("set.tsp"), "Brain_000");
+    PictureLoader::SetFailureReporter({});
     EXPECT_TRUE(player.Face(1).isNull());
     EXPECT_TRUE(player.Face(2).isNull()) << "an empty name means no picture";
-    EXPECT_EQ(player.Face(0).width(), 11);
-    EXPECT_EQ(player.Face(3).width(), 14);
-    EXPECT_EQ(player.Face(4).width(), 15);
-    EXPECT_EQ(player.Name(), "Full");
-    EXPECT_EQ(player.Limit(1), 30);
-    ASSERT_EQ(failures.paths.size(), 1u);
-    EXPECT_EQ(failures.paths[0], QString::fromStdString(dir.File("missing.bmp")));
+    EXPECT_EQ(player.Face(3).width(), 14) << "the faces after it still load";
+    EXPECT_EQ(failures, std::vector<QString>{QString::fromStdString(dir.File("missing.bmp"))});
 }
 
 TEST(PlayerLoad, StoredFaceNamesAreRelativeToTheProgramFolderAndIgnoreCase)
@@ -162,9 +122,11 @@ TEST(PlayerLoad, StoredFaceNamesAreRelativeToTheProgramFolderAndIgnoreCase)
     SaveFace(dir, "picture/face0.bmp", 21);
     dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=p", "Face_00=Picture\\FACE0.BMP"}));
 
-    const ScopedWorkingDir inDir(dir.Path());
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
     Player player(nullptr, nullptr, 0);
     player.Load("set.tsp", "Brain_000");
+    std::filesystem::current_path(previous);
     EXPECT_EQ(player.Face(0).width(), 21);
 }
 
@@ -177,7 +139,6 @@ TEST(PlayerLoad, StartsFromAFreshProfile)
         "Face_00=" + dir.File("face4.bmp"),
         "Face_01=" + dir.File("face3.bmp"),
         "Face_02=" + dir.File("face2.bmp"),
-        "Brain_00=abc,NormalBrain02",
         "Brain_03=25",
     })));
     Player player(nullptr, nullptr, 0);
@@ -189,17 +150,11 @@ TEST(PlayerLoad, StartsFromAFreshProfile)
 
     EXPECT_EQ(player.Name(), "Sparse");
     EXPECT_EQ(player.Author(), "");
-    EXPECT_EQ(player.Comment(), "");
     EXPECT_EQ(player.Stretch(), 0);
-    EXPECT_EQ(player.Face(0).width(), 15);
     EXPECT_EQ(player.Face(2).width(), 13);
     EXPECT_TRUE(player.Face(3).isNull()) << "only three face keys: faces 3 and 4 keep the fresh empty picture";
-    EXPECT_TRUE(player.Face(4).isNull());
-    EXPECT_EQ(PhaseCodes(player, 0), (std::array<int, 3>{12, 0, 0}));
-    EXPECT_EQ(player.Limit(0), 0);
-    EXPECT_EQ(PhaseCodes(player, 1), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(PhaseCodes(player, 0), (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(player.Limit(3), 25);
-    EXPECT_EQ(PhaseCodes(player, 3), (std::array<int, 3>{0, 0, 0}));
     EXPECT_EQ(player.PlayType(), Player::kPlayUser);
     EXPECT_EQ(player.State(), 4);
     EXPECT_EQ(player.Wins(), 0);
@@ -220,25 +175,10 @@ TEST(PlayerLoad, MissingFileOrSectionLeavesAFreshProfileWithLimitsZero)
         EXPECT_EQ(player.Name(), "");
         EXPECT_TRUE(player.Face(0).isNull());
         EXPECT_EQ(player.Stretch(), 0);
-        for (int phase = 0; phase < Player::kPhases; ++phase) {
-            EXPECT_EQ(player.Limit(phase), 0);
-            EXPECT_EQ(player.Code(phase, 0), 0);
-        }
+        EXPECT_EQ(player.Limit(5), 0);
+        EXPECT_EQ(player.Code(0, 0), 0);
         EXPECT_EQ(player.Losses(), 0);
     }
-}
-
-TEST(PlayerLoad, JapaneseTextsKeepTheirBytes)
-{
-    TempDir dir;
-    const std::string name = "\x95\x57\x8f\x80\x83\x76\x83\x8c\x83\x43\x83\x84\x81\x5b";  // 標準プレイヤー
-    const std::string comment = "\x8a\x70\x82\xf0\x8e\xe6\x82\xe9";                      // 角を取る
-    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=" + name, "Comment=" + comment}));
-    Player player(nullptr, nullptr, 0);
-    player.Load(dir.File("set.tsp"), "Brain_000");
-    EXPECT_EQ(player.Name(), name);
-    EXPECT_EQ(TextCodec::ToUi(player.Name()), QString::fromUtf8("標準プレイヤー"));
-    EXPECT_EQ(TextCodec::ToUi(player.Comment()), QString::fromUtf8("角を取る"));
 }
 
 TEST(PlayerStrategyNames, DisplayNamesOfTheCodes)
@@ -251,8 +191,6 @@ TEST(PlayerStrategyNames, DisplayNamesOfTheCodes)
         EXPECT_EQ(Player::StrategyCodeOfName(name), code);
     }
     EXPECT_EQ(Player::StrategyDisplayName(10), "\x83\x86\x81\x5b\x83\x55");
-    EXPECT_EQ(Player::StrategyDisplayName(0), "");
-    EXPECT_EQ(Player::StrategyDisplayName(9), "");
     EXPECT_EQ(Player::StrategyDisplayName(21), "");
     EXPECT_EQ(Player::StrategyCodeOfName(""), 0);
     EXPECT_EQ(Player::StrategyCodeOfName("NormalBrain02"), 0);
@@ -297,17 +235,13 @@ TEST(PlayerIdentity, LoadFromTakesRecordTimeAndCodesFromTheSource)
     std::int64_t now = 500;
     Clock::SetOverride([&now] { return now; });
     Player::ResetThinkingClock();
-    source.ChooseMove();
-    now = 501;
-    source.ChooseMove();
-    now = 502;
-    source.ChooseMove();
+    for (now = 500; now <= 502; ++now)
+        source.ChooseMove();
     Clock::ClearOverride();
     Player::ResetThinkingClock();
     ASSERT_EQ(source.ElapsedSeconds(), 2);
-    source.AddWin();
-    source.AddWin();
-    source.AddWin();
+    for (int i = 0; i < 3; ++i)
+        source.AddWin();
     source.AddLoss();
 
     // The file changes under the source: codes come from the source, the rest from the file.
@@ -322,8 +256,8 @@ TEST(PlayerIdentity, LoadFromTakesRecordTimeAndCodesFromTheSource)
     EXPECT_EQ(target.PlayType(), Player::kPlayUser);
     EXPECT_EQ(target.Name(), "Changed");
     EXPECT_EQ(target.Limit(0), 40);
-    for (int phase = 0; phase < Player::kPhases; ++phase)
-        EXPECT_EQ(PhaseCodes(target, phase), PhaseCodes(source, phase)) << phase;
+    EXPECT_EQ(PhaseCodes(target, 0), (std::array<int, 3>{12, 18, 13}));
+    EXPECT_EQ(PhaseCodes(target, 5), (std::array<int, 3>{10, 0, 0}));
     EXPECT_EQ(target.SameAs(source), 1);
 
     target.LoadFrom(target);
@@ -399,9 +333,6 @@ TEST_F(PlayerTurn, PhaseChoiceFallsBackBeforeAnEmptyPhase)
     EXPECT_EQ(player.PhaseFor(0), -1);
     EXPECT_EQ(player.CodesFor(0), (std::array<int, 3>{11, 0, 0}));
 
-    LoadProfile(&player, {"Brain_00=3,NormalBrain08,NormalBrain02", "Brain_01=5,NormalBrain09,,"});
-    EXPECT_EQ(player.PhaseFor(20), 1) << "stops at phase 2, which the file leaves empty";
-    EXPECT_EQ(player.CodesFor(20), (std::array<int, 3>{19, 0, 0}));
 }
 
 TEST_F(PlayerTurn, ComputerPlaysThePhaseOfTheLiveMoveCount)
