@@ -385,7 +385,9 @@ void TFormMain::BitBtnPrepareClick()
         const Player* chosen[2] = {&prepareGame_->Get1stPlayer(), &prepareGame_->Get2ndPlayer()};
         for (int side = 1; side <= 2; ++side) {
             Player& player = cycle_.PlayerFor(side);
-            if (!player.SameAs(*chosen[side - 1]))
+            if (player.SameAs(*chosen[side - 1]))
+                player.ReloadFrom(*chosen[side - 1]);
+            else
                 player.LoadFrom(*chosen[side - 1]);
         }
         cycle_.Style().LoadFrom(prepareGame_->GetBoardStyle());

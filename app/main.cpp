@@ -1,3 +1,4 @@
+#include "app/ProgramFolder.h"
 #include "app/TFormMain.h"
 #include "data/TFormSelectBoard.h"
 #include "platform/Random.h"
@@ -8,38 +9,90 @@
 #include "setup/TFormSettingGame.h"
 
 #include <QApplication>
+#include <QDir>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
 
 #include <cstdio>
+#include <cstdlib>
+#include <cstring>
 
 namespace {
 
+const char kUsage[] =
+    "usage: tessella [--dir DIR] [--screenshot FILE.png --ticks N]\n"
+    "\n"
+    "  --dir DIR            use DIR as the program folder (settings, sets, pictures);\n"
+    "                       by default $XDG_DATA_HOME/tessella or ~/.local/share/tessella,\n"
+    "                       filled with the standard content on first start\n"
+    "  --screenshot FILE    run the start-up without a screen, play N ticks of the\n"
+    "  --ticks N            demonstration and save the main window as a PNG picture\n"
+    "  --help               show this text\n"
+    "  --version            show the release\n";
+
 struct Options {
+    QString dir;
     QString screenshot;
     int ticks = 0;
-    bool valid = true;
+    bool help = false;
+    bool version = false;
+    QString error;
 };
 
-Options ParseOptions(const QStringList& arguments)
+Options ParseOptions(int argc, char* argv[])
 {
     Options options;
-    for (int i = 1; i < arguments.size(); ++i) {
-        const QString& argument = arguments.at(i);
-        const bool hasValue = i + 1 < arguments.size();
-        if (argument == QLatin1String("--screenshot") && hasValue) {
-            options.screenshot = arguments.at(++i);
-        } else if (argument == QLatin1String("--ticks") && hasValue) {
-            bool ok = false;
-            options.ticks = arguments.at(++i).toInt(&ok);
-            options.valid = options.valid && ok && options.ticks >= 0;
+    for (int i = 1; i < argc && options.error.isEmpty(); ++i) {
+        const char* argument = argv[i];
+        const bool hasValue = i + 1 < argc;
+        if (std::strcmp(argument, "--help") == 0 || std::strcmp(argument, "-h") == 0) {
+            options.help = true;
+        } else if (std::strcmp(argument, "--version") == 0) {
+            options.version = true;
+        } else if (std::strcmp(argument, "--dir") == 0 && hasValue) {
+            options.dir = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
+            options.screenshot = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argument, "--ticks") == 0 && hasValue) {
+            char* end = nullptr;
+            const long ticks = std::strtol(argv[++i], &end, 10);
+            if (*end != '\0' || ticks < 0 || ticks > 1000000)
+                options.error = QStringLiteral("--ticks needs a number from 0 to 1000000");
+            options.ticks = static_cast<int>(ticks);
         } else {
-            options.valid = false;
+            options.error = QStringLiteral("unknown option %1").arg(QString::fromLocal8Bit(argument));
         }
     }
+    if (options.error.isEmpty() && options.ticks > 0 && options.screenshot.isEmpty())
+        options.error = QStringLiteral("--ticks goes with --screenshot");
     return options;
+}
+
+bool HasDisplay()
+{
+    return !qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM") || !qEnvironmentVariableIsEmpty("DISPLAY")
+           || !qEnvironmentVariableIsEmpty("WAYLAND_DISPLAY");
+}
+
+// Makes the program folder the working directory, seeding it on first start.
+bool EnterProgramFolder(const QString& requested)
+{
+    const QString folder = requested.isEmpty() ? ProgramFolder::DefaultPath() : requested;
+    const QString content =
+        ProgramFolder::FindContent({QStringLiteral(TESSELLA_INSTALLED_CONTENT), QStringLiteral(TESSELLA_BUILD_CONTENT)});
+    QString reason;
+    if (!content.isEmpty() && QDir(folder).absolutePath() != QDir(content).absolutePath()
+        && !ProgramFolder::Seed(folder, content, &reason)) {
+        std::fprintf(stderr, "tessella: %s\n", qPrintable(reason));
+        return false;
+    }
+    if (!QDir::setCurrent(folder)) {
+        std::fprintf(stderr, "tessella: cannot use the program folder %s\n", qPrintable(folder));
+        return false;
+    }
+    return true;
 }
 
 // Plays the start-up and the given number of ticks without an event loop, then saves the window.
@@ -59,12 +112,31 @@ int SaveScreenshot(TFormMain& window, const Options& options)
 
 int main(int argc, char* argv[])
 {
-    QApplication application(argc, argv);
-    const Options options = ParseOptions(QApplication::arguments());
-    if (!options.valid) {
-        std::fprintf(stderr, "usage: tessella [--screenshot FILE.png --ticks N]\n");
+    const Options options = ParseOptions(argc, argv);
+    if (!options.error.isEmpty()) {
+        std::fprintf(stderr, "tessella: %s\n\n%s", qPrintable(options.error), kUsage);
         return 2;
     }
+    if (options.help) {
+        std::fputs(kUsage, stdout);
+        return 0;
+    }
+    if (options.version) {
+        std::printf("Tessella %s\n", TESSELLA_VERSION);
+        return 0;
+    }
+    if (!options.screenshot.isEmpty() && qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
+        qputenv("QT_QPA_PLATFORM", "offscreen");
+    if (!HasDisplay()) {
+        std::fprintf(stderr,
+                     "tessella: no display found (neither DISPLAY nor WAYLAND_DISPLAY is set).\n"
+                     "Start Tessella from a desktop session, or use --screenshot FILE.png --ticks N.\n");
+        return 1;
+    }
+    if (!EnterProgramFolder(options.dir))
+        return 1;
+
+    QApplication application(argc, argv);
     Random::SeedFromClock();
 
     TFormMain window;

@@ -112,6 +112,20 @@ int Player::LoadFrom(const Player& other)
     return 0;
 }
 
+int Player::ReloadFrom(const Player& other)
+{
+    const int elapsed = elapsedSeconds_;
+    const int wins = wins_;
+    const int losses = losses_;
+    const int draws = draws_;
+    LoadFrom(other);
+    elapsedSeconds_ = elapsed;
+    wins_ = wins;
+    losses_ = losses;
+    draws_ = draws;
+    return 0;
+}
+
 int Player::SameAs(const Player& other) const
 {
     const bool same =

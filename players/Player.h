@@ -41,6 +41,9 @@ public:
     int Load(const std::string& fileName, const std::string& sectionName);
     // Load the other's section, then take its time, play type, record and codes.
     int LoadFrom(const Player& other);
+    // LoadFrom the other, keeping this player's own record and thinking time:
+    // the same player chosen again picks up edits to its profile.
+    int ReloadFrom(const Player& other);
     // 1 when file name, section name and play type are equal, else 0.
     int SameAs(const Player& other) const;
 

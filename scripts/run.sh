@@ -7,7 +7,5 @@ bash scripts/setup.sh
 cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
 cmake --build build/release -j "$(nproc)"
 
-# The program folder is the working directory; the build lays out the standard one.
-game=$(pwd)/build/release/app/tessella
-cd build/release/content
-exec "$game" "$@"
+# Without --dir the game uses ~/.local/share/tessella, seeded from this build's content on first start.
+exec build/release/app/tessella "$@"

@@ -264,6 +264,28 @@ TEST(PlayerIdentity, LoadFromTakesRecordTimeAndCodesFromTheSource)
     EXPECT_EQ(target.Wins(), 3) << "loading from itself keeps the record";
 }
 
+TEST(PlayerIdentity, ReloadFromKeepsTheOwnRecordAndTakesTheEditedProfile)
+{
+    TempDir dir;
+    const std::string file = dir.File("set.tsp");
+    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=Before", "Brain_00=72,NormalBrain02,,"}));
+    Player playing(nullptr, nullptr, 0);
+    playing.Load(file, "Brain_000");
+    playing.AddWin();
+    playing.AddDraw();
+
+    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=After", "Brain_00=72,NormalBrain10,,"}));
+    Player chosen(nullptr, nullptr, 0);
+    chosen.Load(file, "Brain_000");
+    ASSERT_EQ(playing.SameAs(chosen), 1);
+    playing.ReloadFrom(chosen);
+    EXPECT_EQ(playing.Name(), "After");
+    EXPECT_EQ(playing.Code(0, 0), 20);
+    EXPECT_EQ(playing.Wins(), 1);
+    EXPECT_EQ(playing.Draws(), 1);
+    EXPECT_EQ(playing.Losses(), 0);
+}
+
 // Side 1 has two legal cells: 30, a corner, and 65, not a corner.
 BoardStatus CornerOrNot()
 {
