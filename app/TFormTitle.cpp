@@ -1,0 +1,133 @@
+#include "app/TFormTitle.h"
+
+#include "pictures/PictureLoader.h"
+#include "platform/ModalHost.h"
+#include "platform/ModalResult.h"
+#include "setup/Settings.h"
+#include "setup/TFormVersionUp.h"
+
+#include <QGuiApplication>
+#include <QKeyEvent>
+#include <QLabel>
+#include <QMouseEvent>
+#include <QPixmap>
+#include <QScreen>
+#include <QShowEvent>
+#include <QTimer>
+
+namespace {
+
+constexpr int kBlinkInterval = 500;
+constexpr int kHidesBeforeClosing = 5;
+
+}  // namespace
+
+TFormTitle::TFormTitle(TFormVersionUp& versionUp, QWidget* parent)
+    : QDialog(parent)
+    , versionUp_(versionUp)
+{
+    setObjectName(QStringLiteral("FormTitle"));
+    setWindowTitle(QStringLiteral("テセラ"));
+    setFixedSize(300, 200);
+
+    ImageTitle = new QLabel(this);
+    ImageTitle->setObjectName(QStringLiteral("ImageTitle"));
+    ImageTitle->setGeometry(0, 0, 300, 200);
+    ImageTitle->setAlignment(Qt::AlignCenter);
+    ImageTitle->setPixmap(QPixmap::fromImage(PictureLoader::LoadStored("Picture\\Title.jpg")));
+
+    ImageWelcome = new QLabel(this);
+    ImageWelcome->setObjectName(QStringLiteral("ImageWelcome"));
+    ImageWelcome->setGeometry(10, 140, 280, 30);
+    ImageWelcome->setPixmap(QPixmap::fromImage(TransparentPicture("Picture\\Welcome.bmp")));
+
+    ImageRelease = new QLabel(this);
+    ImageRelease->setObjectName(QStringLiteral("ImageRelease"));
+    ImageRelease->setGeometry(5, 180, 100, 20);
+    ImageRelease->setPixmap(QPixmap::fromImage(PictureLoader::LoadStored("Picture\\Release.bmp")));
+
+    Timer = new QTimer(this);
+    Timer->setInterval(kBlinkInterval);
+    connect(Timer, &QTimer::timeout, this, &TFormTitle::TimerTimer);
+}
+
+QImage TFormTitle::TransparentPicture(const std::string& storedName)
+{
+    QImage image = PictureLoader::LoadStored(storedName).convertToFormat(QImage::Format_ARGB32);
+    if (image.isNull())
+        return image;
+    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
+    for (int y = 0; y < image.height(); ++y) {
+        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & RGB_MASK) == key)
+                line[x] = 0;
+        }
+    }
+    return image;
+}
+
+void TFormTitle::FormShow()
+{
+    bool migrate = false;
+    {
+        const WindowsIni settings = Settings::Open();
+        release_ = Settings::ReleaseText(settings);
+        migrate = Settings::IsOlderRelease(Settings::ParseRelease(release_));
+    }
+    if (migrate)
+        ModalHost::ShowModal(versionUp_);
+    Timer->start(kBlinkInterval);
+}
+
+void TFormTitle::TimerTimer()
+{
+    Timer->setInterval(kBlinkInterval);
+    if (blink_ == 1) {
+        ImageWelcome->show();
+        blink_ = 0;
+        return;
+    }
+    ImageWelcome->hide();
+    blink_ = 1;
+    ++hideCount_;
+    if (hideCount_ >= kHidesBeforeClosing) {
+        Timer->stop();
+        done(kModalOk);
+    }
+}
+
+void TFormTitle::FormClick()
+{
+    Timer->stop();
+    done(kModalOk);
+}
+
+void TFormTitle::FormKeyPress()
+{
+    Timer->stop();
+    done(kModalOk);
+}
+
+void TFormTitle::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        move(screen->availableGeometry().center() - rect().center());
+    // The migration screen is modal too; it starts once this one is on screen.
+    QTimer::singleShot(0, this, &TFormTitle::FormShow);
+}
+
+void TFormTitle::mousePressEvent(QMouseEvent* event)
+{
+    event->accept();
+    FormClick();
+}
+
+void TFormTitle::keyPressEvent(QKeyEvent* event)
+{
+    event->accept();
+    FormKeyPress();
+}

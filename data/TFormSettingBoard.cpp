@@ -1,0 +1,1181 @@
+#include "data/TFormSettingBoard.h"
+
+#include "data/BoardStyle.h"
+#include "data/WindowsIni.h"
+#include "pictures/PictureLoader.h"
+#include "platform/FileDialogs.h"
+#include "platform/HostPath.h"
+#include "platform/ModalHost.h"
+#include "platform/TextCodec.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QFile>
+#include <QFileInfo>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QTextCursor>
+#include <QTimer>
+
+#include <algorithm>
+#include <cstdio>
+
+namespace {
+
+constexpr int kSlots = BoardStyle::kMaxKinds * BoardStyle::kMaxFrames;
+constexpr std::size_t kPathBytes = BoardStyle::kFieldBytes;
+// Texts are written one byte short of the 256-byte field they are read into.
+constexpr std::size_t kTextBytes = 255;
+constexpr int kNewBoardTimer = 55;
+constexpr int kMaxTimerChars = 256;
+constexpr int kUpDownMax = 999;
+
+const QColor kPanelBackground(255, 255, 255);
+const QColor kPictureBackground(208, 208, 208);
+
+const QString kTypeNames[] = {QStringLiteral("ノーマルタイプ"), QStringLiteral("ランダムタイプ"),
+                              QStringLiteral("ピクチャータイプ")};
+const char* const kTypeKeys[] = {"Normal", "Random", "Picture"};
+
+void SetBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* label = new QLabel(parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    SetBackground(label, kPanelBackground);
+    return label;
+}
+
+QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
+    return label;
+}
+
+// A sunken frame around a picture box, so the picture keeps its whole area.
+QLabel* MakePicture(QWidget* parent, const char* name, const QRect& inner)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(1);
+    frame->setGeometry(inner.adjusted(-1, -1, 1, 1));
+    auto* label = new QLabel(frame);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(1, 1, inner.width(), inner.height());
+    label->setAlignment(Qt::AlignCenter);
+    SetBackground(label, kPictureBackground);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* check = new QCheckBox(caption, parent);
+    check->setObjectName(QString::fromLatin1(name));
+    check->setGeometry(geometry);
+    return check;
+}
+
+QScrollBar* MakeScrollBar(QWidget* parent, const char* name, const QRect& geometry)
+{
+    auto* bar = new QScrollBar(Qt::Horizontal, parent);
+    bar->setObjectName(QString::fromLatin1(name));
+    bar->setGeometry(geometry);
+    bar->setRange(0, TFormSettingBoard::kEditableSlots - 1);
+    bar->setPageStep(1);
+    return bar;
+}
+
+// The bottom-left pixel's colour is the background, whatever its alpha.
+QImage TransparentCopy(const QImage& picture)
+{
+    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
+    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
+    for (int y = 0; y < image.height(); ++y) {
+        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
+        for (int x = 0; x < image.width(); ++x) {
+            if ((line[x] & RGB_MASK) == key)
+                line[x] = 0;
+        }
+    }
+    return image;
+}
+
+// Stretched fills the box; otherwise the picture keeps its size, centred and cut by the box.
+void ShowBox(QLabel* label, const QImage& picture, bool stretched, bool transparent)
+{
+    if (picture.isNull()) {
+        label->clear();
+        return;
+    }
+    const QImage image = transparent ? TransparentCopy(picture) : picture;
+    const QSize box = label->size();
+    if (stretched && image.size() != box)
+        label->setPixmap(QPixmap::fromImage(image.scaled(box, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+    else
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+// A piece larger than its box is shrunk to fit, keeping its shape.
+void ShowPiece(QLabel* label, const QImage& picture, bool transparent)
+{
+    if (picture.isNull()) {
+        label->clear();
+        return;
+    }
+    const QImage image = transparent ? TransparentCopy(picture) : picture;
+    const QSize box = label->size();
+    if (image.width() > box.width() || image.height() > box.height())
+        label->setPixmap(QPixmap::fromImage(image.scaled(box, Qt::KeepAspectRatio, Qt::SmoothTransformation)));
+    else
+        label->setPixmap(QPixmap::fromImage(image));
+}
+
+std::string BoardSection(int number)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, "Board_%03d", number);
+    return name;
+}
+
+std::string KindKey(int side, int kind)
+{
+    char name[16];
+    std::snprintf(name, sizeof name, side == 1 ? "1stFloat_%02d" : "2ndFloat_%02d", kind);
+    return name;
+}
+
+// The INI syntax would split or cut a stored text at these, so they become their full-width forms.
+QString FullWidth(QString text, bool joinLines)
+{
+    for (QChar& c : text) {
+        if (c == u',')
+            c = QChar(0xFF0C);
+        else if (c == u';')
+            c = QChar(0xFF1B);
+        else if (c == u'!')
+            c = QChar(0xFF01);
+        else if (joinLines && (c == u'\n' || c == u'\r' || c == QChar::ParagraphSeparator
+                               || c == QChar::LineSeparator))
+            c = u' ';
+    }
+    return text;
+}
+
+bool HoldsIniSeparator(const std::string& text)
+{
+    return text.find_first_of(",;!") != std::string::npos;
+}
+
+// Next wraps to the first board at or past the end, also from an index a larger set left behind.
+int WrappedNext(int index, int count)
+{
+    if (count <= 0 || index < 0 || index >= count)
+        return 0;
+    return index;
+}
+
+QImage LoadPreview(const std::string& stored)
+{
+    if (stored.empty())
+        return {};
+    return PictureLoader::LoadStored(stored);
+}
+
+}  // namespace
+
+TFormSettingBoard::TFormSettingBoard(QWidget* parent)
+    : QDialog(parent), style_(std::make_unique<BoardStyle>())
+{
+    BuildWindow();
+    FormCreate();
+}
+
+TFormSettingBoard::~TFormSettingBoard() = default;
+
+QGroupBox* TFormSettingBoard::BuildSide(int side, const QRect& geometry)
+{
+    const bool first = side == 1;
+    auto* group = new QGroupBox(first ? QStringLiteral("[先手コマ]") : QStringLiteral("[後手コマ]"), this);
+    group->setObjectName(first ? QStringLiteral("GroupBox1stFloat") : QStringLiteral("GroupBox2ndFloat"));
+    group->setGeometry(geometry);
+    const int width = geometry.width();
+
+    QLabel* image = MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat",
+                                QRect(13, 25, kPieceSide, kPieceSide));
+    QLabel* kindCaption = MakeCaption(group, first ? "Label1stFloatKind" : "Label2ndFloatKind",
+                                      QStringLiteral("種類"), QRect(64, 22, 34, 20));
+    QLabel* kindNum = MakePanel(group, first ? "Label1stFloatKindNum" : "Label2ndFloatKindNum",
+                                QRect(100, 22, 32, 20));
+    QScrollBar* kind = MakeScrollBar(group, first ? "ScrollBar1stFloatKind" : "ScrollBar2ndFloatKind",
+                                     QRect(138, 24, width - 150, 16));
+    QLabel* animationCaption = MakeCaption(group, first ? "Label1stFloatAnimation" : "Label2ndFloatAnimation",
+                                           QStringLiteral("変化"), QRect(64, 46, 34, 20));
+    QLabel* animationNum = MakePanel(group, first ? "Label1stFloatAnimationNum" : "Label2ndFloatAnimationNum",
+                                     QRect(100, 46, 32, 20));
+    QScrollBar* animation =
+        MakeScrollBar(group, first ? "ScrollBar1stFloatAnimation" : "ScrollBar2ndFloatAnimation",
+                      QRect(138, 48, width - 150, 16));
+
+    const int buttonWidth = (width - 24 - 8) / 3;
+    QPushButton* refer = MakeButton(group, first ? "BitBtnRefer1stFloat" : "BitBtnRefer2ndFloat",
+                                    QStringLiteral("参照（コマ）"), QRect(12, 74, buttonWidth + 20, 26));
+    QPushButton* test = MakeButton(group, first ? "BitBtnTest1stFloat" : "BitBtnTest2ndFloat",
+                                   QStringLiteral("ﾃｽﾄ"), QRect(12 + buttonWidth + 24, 74, buttonWidth - 10, 26));
+    QPushButton* clear = MakeButton(group, first ? "BitBtnClear1stFloat" : "BitBtnClear2ndFloat",
+                                    QStringLiteral("消去"),
+                                    QRect(12 + 2 * buttonWidth + 18, 74, width - 12 - (12 + 2 * buttonWidth + 18), 26));
+    QCheckBox* transparent = MakeCheck(group, first ? "CheckBoxTransparent1stFloat" : "CheckBoxTransparent2ndFloat",
+                                       QStringLiteral("コマを透過にする"), QRect(12, 104, width - 24, 20));
+
+    if (first) {
+        GroupBox1stFloat = group;
+        Image1stFloat = image;
+        Label1stFloatKind = kindCaption;
+        Label1stFloatKindNum = kindNum;
+        ScrollBar1stFloatKind = kind;
+        Label1stFloatAnimation = animationCaption;
+        Label1stFloatAnimationNum = animationNum;
+        ScrollBar1stFloatAnimation = animation;
+        BitBtnRefer1stFloat = refer;
+        BitBtnTest1stFloat = test;
+        BitBtnClear1stFloat = clear;
+        CheckBoxTransparent1stFloat = transparent;
+        connect(kind, &QScrollBar::actionTriggered, this, [this] { ScrollBar1stFloatKindScroll(); });
+        connect(animation, &QScrollBar::actionTriggered, this, [this] { ScrollBar1stFloatAnimationScroll(); });
+        connect(refer, &QPushButton::clicked, this, [this] { BitBtnRefer1stFloatClick(); });
+        connect(test, &QPushButton::clicked, this, [this] { BitBtnTest1stFloatClick(); });
+        connect(clear, &QPushButton::clicked, this, [this] { BitBtnClear1stFloatClick(); });
+        connect(transparent, &QCheckBox::clicked, this, [this] { CheckBoxTransparent1stFloatClick(); });
+    } else {
+        GroupBox2ndFloat = group;
+        Image2ndFloat = image;
+        Label2ndFloatKind = kindCaption;
+        Label2ndFloatKindNum = kindNum;
+        ScrollBar2ndFloatKind = kind;
+        Label2ndFloatAnimation = animationCaption;
+        Label2ndFloatAnimationNum = animationNum;
+        ScrollBar2ndFloatAnimation = animation;
+        BitBtnRefer2ndFloat = refer;
+        BitBtnTest2ndFloat = test;
+        BitBtnClear2ndFloat = clear;
+        CheckBoxTransparent2ndFloat = transparent;
+        connect(kind, &QScrollBar::actionTriggered, this, [this] { ScrollBar2ndFloatKindScroll(); });
+        connect(animation, &QScrollBar::actionTriggered, this, [this] { ScrollBar2ndFloatAnimationScroll(); });
+        connect(refer, &QPushButton::clicked, this, [this] { BitBtnRefer2ndFloatClick(); });
+        connect(test, &QPushButton::clicked, this, [this] { BitBtnTest2ndFloatClick(); });
+        connect(clear, &QPushButton::clicked, this, [this] { BitBtnClear2ndFloatClick(); });
+        connect(transparent, &QCheckBox::clicked, this, [this] { CheckBoxTransparent2ndFloatClick(); });
+    }
+    return group;
+}
+
+void TFormSettingBoard::BuildWindow()
+{
+    setObjectName(QStringLiteral("FormSettingBoard"));
+    setWindowTitle(QStringLiteral("テセラ／ユーザ用ボードセット設定"));
+    setFont(QFont(QStringLiteral("IPAGothic"), 9));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    constexpr int kWidth = 672;
+    constexpr int kHeight = 402;
+    setFixedSize(kWidth, kHeight);
+
+    // Left: the board group with the preview, the browse row and the board's own settings.
+    constexpr int kBoardGroupWidth = 420;
+    constexpr int kGroupHeight = 348;
+    GroupBoxBoard = new QGroupBox(QStringLiteral("[ボードを設定して下さい]"), this);
+    GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
+    GroupBoxBoard->setGeometry(8, 8, kBoardGroupWidth, kGroupHeight);
+
+    constexpr int kLeft = 12;
+    constexpr int kPreviewTop = 54;
+    RadioButtonCreate = new QRadioButton(QStringLiteral("追加"), GroupBoxBoard);
+    RadioButtonCreate->setObjectName(QStringLiteral("RadioButtonCreate"));
+    RadioButtonCreate->setGeometry(kLeft, 24, 56, 22);
+    RadioButtonModify = new QRadioButton(QStringLiteral("修正"), GroupBoxBoard);
+    RadioButtonModify->setObjectName(QStringLiteral("RadioButtonModify"));
+    RadioButtonModify->setGeometry(kLeft + 60, 24, 56, 22);
+    RadioButtonModify->setChecked(true);
+    BitBtnBackBoard = MakeButton(GroupBoxBoard, "BitBtnBackBoard", QStringLiteral("<"),
+                                 QRect(kLeft + kPreviewSide + 2 - 66, 22, 32, 26));
+    BitBtnNextBoard = MakeButton(GroupBoxBoard, "BitBtnNextBoard", QStringLiteral(">"),
+                                 QRect(kLeft + kPreviewSide + 2 - 32, 22, 32, 26));
+
+    ImageBoard = MakePicture(GroupBoxBoard, "ImageBoard", QRect(kLeft + 1, kPreviewTop + 1, kPreviewSide, kPreviewSide));
+    ImageBorder = new QLabel(ImageBoard->parentWidget());
+    ImageBorder->setObjectName(QStringLiteral("ImageBorder"));
+    ImageBorder->setGeometry(ImageBoard->geometry());
+    ImageBorder->setAlignment(Qt::AlignCenter);
+    ImageBorder->setAttribute(Qt::WA_TranslucentBackground);
+    ImageBorder->raise();
+
+    constexpr int kReferTop = kPreviewTop + kPreviewSide + 8;
+    constexpr int kReferWidth = (kPreviewSide + 2 - 6) / 2;
+    BitBtnReferBoard = MakeButton(GroupBoxBoard, "BitBtnReferBoard", QStringLiteral("参照（ボード）"),
+                                  QRect(kLeft, kReferTop, kReferWidth, 26));
+    BitBtnReferBorder = MakeButton(GroupBoxBoard, "BitBtnReferBorder", QStringLiteral("参照（境界線）"),
+                                   QRect(kLeft + kReferWidth + 6, kReferTop, kReferWidth, 26));
+    CheckBoxStretch = MakeCheck(GroupBoxBoard, "CheckBoxStretch", QStringLiteral("サイズを調整する"),
+                                QRect(kLeft, kReferTop + 32, kPreviewSide, 22));
+
+    constexpr int kFieldX = kLeft + kPreviewSide + 2 + 14;
+    constexpr int kFieldWidth = kBoardGroupWidth - 12 - kFieldX;
+    LabelTitle = MakeCaption(GroupBoxBoard, "LabelTitle", QStringLiteral("タイトル"), QRect(kFieldX, 22, kFieldWidth, 18));
+    EditTitle = new QLineEdit(GroupBoxBoard);
+    EditTitle->setObjectName(QStringLiteral("EditTitle"));
+    EditTitle->setGeometry(kFieldX, 40, kFieldWidth, 24);
+    LabelAuthor = MakeCaption(GroupBoxBoard, "LabelAuthor", QStringLiteral("作者"), QRect(kFieldX, 70, kFieldWidth, 18));
+    EditAuthor = new QLineEdit(GroupBoxBoard);
+    EditAuthor->setObjectName(QStringLiteral("EditAuthor"));
+    EditAuthor->setGeometry(kFieldX, 88, kFieldWidth, 24);
+    LabelComment = MakeCaption(GroupBoxBoard, "LabelComment", QStringLiteral("コメント"),
+                               QRect(kFieldX, 118, kFieldWidth, 18));
+    MemoComment = new QPlainTextEdit(GroupBoxBoard);
+    MemoComment->setObjectName(QStringLiteral("MemoComment"));
+    MemoComment->setGeometry(kFieldX, 136, kFieldWidth, 92);
+    MemoComment->setTabChangesFocus(true);
+    MemoComment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
+
+    LabelBoardType = MakeCaption(GroupBoxBoard, "LabelBoardType", QStringLiteral("ボードタイプ"),
+                                 QRect(kFieldX, 234, kFieldWidth, 18));
+    ComboBoxBoardType = new QComboBox(GroupBoxBoard);
+    ComboBoxBoardType->setObjectName(QStringLiteral("ComboBoxBoardType"));
+    ComboBoxBoardType->setGeometry(kFieldX, 252, kFieldWidth, 24);
+    ComboBoxBoardType->setEditable(true);
+    ComboBoxBoardType->setInsertPolicy(QComboBox::NoInsert);
+    ComboBoxBoardType->setCompleter(nullptr);
+
+    LabelBoardTimer = MakeCaption(GroupBoxBoard, "LabelBoardTimer", QStringLiteral("ボードタイマ："),
+                                  QRect(kFieldX, 286, 88, 24));
+    EditBoardTimer = new QLineEdit(GroupBoxBoard);
+    EditBoardTimer->setObjectName(QStringLiteral("EditBoardTimer"));
+    EditBoardTimer->setGeometry(kFieldX + 90, 286, kFieldWidth - 90 - 20, 24);
+    EditBoardTimer->setMaxLength(kMaxTimerChars);
+    UpDownBoardTimer = new QSpinBox(GroupBoxBoard);
+    UpDownBoardTimer->setObjectName(QStringLiteral("UpDownBoardTimer"));
+    // Only the arrows show: the edit beside it holds the text.
+    UpDownBoardTimer->setGeometry(kFieldX + kFieldWidth - 20, 286, 20, 24);
+    UpDownBoardTimer->setRange(0, kUpDownMax);
+    UpDownBoardTimer->setFocusPolicy(Qt::NoFocus);
+    UpDownBoardTimer->setStyleSheet(QStringLiteral("QSpinBox { color: transparent; }"));
+
+    // Right: the empty cell and the pieces of each side.
+    constexpr int kRight = 8 + kBoardGroupWidth + 8;
+    constexpr int kRightWidth = kWidth - 8 - kRight;
+    GroupBoxNoFloat = new QGroupBox(QStringLiteral("[なしコマ]"), this);
+    GroupBoxNoFloat->setObjectName(QStringLiteral("GroupBoxNoFloat"));
+    GroupBoxNoFloat->setGeometry(kRight, 8, kRightWidth, 80);
+    ImageNoFloat = MakePicture(GroupBoxNoFloat, "ImageNoFloat", QRect(13, 25, kPieceSide, kPieceSide));
+    BitBtnReferNoFloat = MakeButton(GroupBoxNoFloat, "BitBtnReferNoFloat", QStringLiteral("参照（コマ）"),
+                                    QRect(64, 22, 96, 26));
+    BitBtnClearNoFloat = MakeButton(GroupBoxNoFloat, "BitBtnClearNoFloat", QStringLiteral("消去"),
+                                    QRect(164, 22, kRightWidth - 12 - 164, 26));
+    CheckBoxTransparentNoFloat = MakeCheck(GroupBoxNoFloat, "CheckBoxTransparentNoFloat",
+                                           QStringLiteral("コマを透過にする"), QRect(64, 52, kRightWidth - 76, 20));
+
+    constexpr int kSideHeight = (kGroupHeight - 80 - 16) / 2;
+    BuildSide(1, QRect(kRight, 8 + 80 + 8, kRightWidth, kSideHeight));
+    BuildSide(2, QRect(kRight, 8 + 80 + 8 + kSideHeight + 8, kRightWidth, kSideHeight));
+
+    constexpr int kButtonWidth = 104;
+    constexpr int kButtonTop = 8 + kGroupHeight + 10;
+    BitBtnClose = MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
+                             QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
+    BitBtnSave = MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
+                            QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
+    BitBtnDefault = MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
+                               QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
+
+    Timer = new QTimer(this);
+    Timer->setObjectName(QStringLiteral("Timer"));
+
+    // The user's own changes only: texts and states the dialog sets itself do not count as edits.
+    connect(RadioButtonCreate, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButtonCreateClick();
+    });
+    connect(RadioButtonModify, &QRadioButton::toggled, this, [this](bool on) {
+        if (on)
+            RadioButtonModifyClick();
+    });
+    connect(BitBtnBackBoard, &QPushButton::clicked, this, [this] { BitBtnBackBoardClick(); });
+    connect(BitBtnNextBoard, &QPushButton::clicked, this, [this] { BitBtnNextBoardClick(); });
+    connect(EditTitle, &QLineEdit::textEdited, this, [this] { EditTitleChange(); });
+    connect(EditAuthor, &QLineEdit::textEdited, this, [this] { EditAuthorChange(); });
+    connect(MemoComment, &QPlainTextEdit::textChanged, this, [this] { MemoCommentChange(); });
+    connect(ComboBoxBoardType, &QComboBox::activated, this, [this] { ComboBoxBoardTypeChange(); });
+    connect(ComboBoxBoardType->lineEdit(), &QLineEdit::textEdited, this, [this] { ComboBoxBoardTypeChange(); });
+    connect(EditBoardTimer, &QLineEdit::textEdited, this, [this] { EditBoardTimerChange(); });
+    connect(UpDownBoardTimer, &QSpinBox::valueChanged, this, [this] { UpDownBoardTimerClick(); });
+    connect(CheckBoxStretch, &QCheckBox::clicked, this, [this] { CheckBoxStretchClick(); });
+    connect(BitBtnReferBoard, &QPushButton::clicked, this, [this] { BitBtnReferBoardClick(); });
+    connect(BitBtnReferBorder, &QPushButton::clicked, this, [this] { BitBtnReferBorderClick(); });
+    connect(BitBtnReferNoFloat, &QPushButton::clicked, this, [this] { BitBtnReferNoFloatClick(); });
+    connect(BitBtnClearNoFloat, &QPushButton::clicked, this, [this] { BitBtnClearNoFloatClick(); });
+    connect(CheckBoxTransparentNoFloat, &QCheckBox::clicked, this, [this] { CheckBoxTransparentNoFloatClick(); });
+    connect(BitBtnDefault, &QPushButton::clicked, this, [this] { BitBtnDefaultClick(); });
+    connect(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
+    connect(BitBtnClose, &QPushButton::clicked, this, [this] { BitBtnCloseClick(); });
+    connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+}
+
+void TFormSettingBoard::FormCreate()
+{
+    for (const QString& name : kTypeNames)
+        ComboBoxBoardType->addItem(name);
+    for (PathGrid& grid : floatPaths_)
+        grid.assign(kSlots, std::string());
+    boardCount_ = 0;
+    browseIndex_ = 0;
+    ClearForm();
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingBoard::SetBoardSet(std::string name, std::string file, QString programDir)
+{
+    setName_ = std::move(name);
+    setFile_ = std::move(file);
+    programDir_ = std::move(programDir);
+}
+
+void TFormSettingBoard::SetAskSave(std::function<int()> askSave)
+{
+    askSave_ = std::move(askSave);
+}
+
+void TFormSettingBoard::EnterProgramDir() const
+{
+    if (!programDir_.isEmpty())
+        QDir::setCurrent(programDir_);
+}
+
+const std::string& TFormSettingBoard::FloatPath(int side, int kind, int frame) const
+{
+    static const std::string kNone;
+    if (kind < 0 || kind >= BoardStyle::kMaxKinds || frame < 0 || frame >= BoardStyle::kMaxFrames)
+        return kNone;
+    return floatPaths_[SideIndex(side)][kind * BoardStyle::kMaxFrames + frame];
+}
+
+std::string& TFormSettingBoard::Path(int side, int kind, int frame)
+{
+    return floatPaths_[SideIndex(side)][kind * BoardStyle::kMaxFrames + frame];
+}
+
+TFormSettingBoard::SideControls TFormSettingBoard::Side(int side) const
+{
+    if (side == 1)
+        return {Image1stFloat, Label1stFloatKindNum, Label1stFloatAnimationNum, ScrollBar1stFloatKind,
+                ScrollBar1stFloatAnimation, CheckBoxTransparent1stFloat};
+    return {Image2ndFloat, Label2ndFloatKindNum, Label2ndFloatAnimationNum, ScrollBar2ndFloatKind,
+            ScrollBar2ndFloatAnimation, CheckBoxTransparent2ndFloat};
+}
+
+void TFormSettingBoard::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
+    const QRect area = owner ? owner->frameGeometry()
+                             : (screen() ? screen()->availableGeometry() : QRect(0, 0, width(), height()));
+    move(area.center() - rect().center());
+    FormShow();
+}
+
+void TFormSettingBoard::FormShow()
+{
+    EnterProgramDir();
+    section_ = BoardSection(0);
+    Timer->stop();
+    currentKind_ = {};
+    currentFrame_ = {};
+    testRunning_ = {};
+    testStarted_ = {};
+    boardCount_ = CountBoards();
+    ShowBoard(setFile_, section_);
+    {
+        const QSignalBlocker blocker(RadioButtonModify);
+        RadioButtonModify->setChecked(true);
+    }
+    addMode_ = false;
+    BitBtnNextBoard->setEnabled(true);
+    BitBtnBackBoard->setEnabled(true);
+    for (int side = 1; side <= 2; ++side) {
+        Side(side).kindNum->setText(QStringLiteral("1"));
+        Side(side).animationNum->setText(QStringLiteral("1"));
+    }
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+    Timer->start();
+}
+
+int TFormSettingBoard::CountBoards() const
+{
+    const WindowsIni ini(HostPath::ToHost(setFile_));
+    int count = 0;
+    while (ini.FindValue(BoardSection(count), "Title", 0) != nullptr)
+        ++count;
+    return count;
+}
+
+void TFormSettingBoard::ClearForm()
+{
+    boardPath_.clear();
+    borderPath_.clear();
+    noFloatPath_.clear();
+    board1stPath_.clear();
+    board2ndPath_.clear();
+    for (PathGrid& grid : floatPaths_)
+        std::fill(grid.begin(), grid.end(), std::string());
+    currentKind_ = {};
+    currentFrame_ = {};
+    ClearPreviews();
+    EditTitle->clear();
+    EditAuthor->clear();
+    {
+        const QSignalBlocker blocker(MemoComment);
+        MemoComment->clear();
+    }
+    SetTimerValue(kNewBoardTimer);
+    for (QCheckBox* check : {CheckBoxStretch, CheckBoxTransparentNoFloat, CheckBoxTransparent1stFloat,
+                             CheckBoxTransparent2ndFloat})
+        check->setChecked(false);
+    for (int side = 1; side <= 2; ++side) {
+        const SideControls controls = Side(side);
+        controls.kind->setValue(0);
+        controls.animation->setValue(0);
+        controls.kindNum->setText(QStringLiteral("1"));
+        controls.animationNum->setText(QStringLiteral("1"));
+    }
+}
+
+void TFormSettingBoard::ClearPreviews()
+{
+    boardPicture_ = QImage();
+    borderPicture_ = QImage();
+    noFloatPicture_ = QImage();
+    floatPicture_ = {};
+    ImageBoard->clear();
+    ImageBorder->clear();
+    ImageNoFloat->clear();
+    Image1stFloat->clear();
+    Image2ndFloat->clear();
+}
+
+void TFormSettingBoard::SetTimerValue(int value)
+{
+    boardTimer_ = value;
+    EditBoardTimer->setText(QString::number(value));
+    {
+        const QSignalBlocker blocker(UpDownBoardTimer);
+        UpDownBoardTimer->setValue(std::min(value, kUpDownMax));
+    }
+    // A timer with interval 0 would fire without pause.
+    Timer->setInterval(std::max(1, value));
+}
+
+void TFormSettingBoard::SetBoardTypeText(int type)
+{
+    const QSignalBlocker blocker(ComboBoxBoardType);
+    if (type >= BoardStyle::kTypeNormal && type <= BoardStyle::kTypePicture) {
+        ComboBoxBoardType->setCurrentIndex(type - 1);
+    } else {
+        ComboBoxBoardType->setCurrentIndex(-1);
+        ComboBoxBoardType->setEditText(QStringLiteral("タイプ無し"));
+    }
+}
+
+void TFormSettingBoard::ShowBoard(const std::string& file, const std::string& section)
+{
+    ClearForm();
+    const WindowsIni ini(HostPath::ToHost(file));
+    auto copy = [&](const char* key, std::string* target) {
+        if (const std::string* value = ini.FindValue(section, key, 0))
+            *target = TextCodec::CutToField(*value, kPathBytes);
+    };
+    auto copySide = [&](int side, const char* boardKey, std::string* boardTarget) {
+        copy(boardKey, boardTarget);
+        for (int kind = 0; kind < BoardStyle::kMaxKinds; ++kind) {
+            const std::string key = KindKey(side, kind);
+            for (int frame = 0; frame < BoardStyle::kMaxFrames; ++frame) {
+                const std::string* value = ini.FindValue(section, key, frame);
+                if (value == nullptr)
+                    break;
+                Path(side, kind, frame) = TextCodec::CutToField(*value, kPathBytes);
+            }
+        }
+    };
+    copy("Board", &boardPath_);
+    copy("Border", &borderPath_);
+    copy("NoFloat", &noFloatPath_);
+    copySide(1, "1stBoard", &board1stPath_);
+    copySide(2, "2ndBoard", &board2ndPath_);
+
+    style_->Load(file, section);
+    boardPicture_ = style_->BoardPicture();
+    borderPicture_ = style_->BorderPicture();
+    noFloatPicture_ = style_->NoFloatPicture();
+    floatPicture_[0] = style_->FloatPicture1st(0, 0);
+    floatPicture_[1] = style_->FloatPicture2nd(0, 0);
+    EditTitle->setText(TextCodec::ToUi(style_->Title()));
+    EditAuthor->setText(TextCodec::ToUi(style_->Author()));
+    {
+        const QSignalBlocker blocker(MemoComment);
+        MemoComment->setPlainText(TextCodec::ToUi(style_->Comment()));
+    }
+    SetTimerValue(std::clamp(style_->IntervalTime(), 0, kMaxTimer));
+    SetBoardTypeText(style_->BoardType());
+    CheckBoxStretch->setChecked(style_->Stretch() == 1);
+    CheckBoxTransparentNoFloat->setChecked(style_->TransparentNoFloat() == 1);
+    CheckBoxTransparent1stFloat->setChecked(style_->Transparent1stFloat() == 1);
+    CheckBoxTransparent2ndFloat->setChecked(style_->Transparent2ndFloat() == 1);
+    ShowBoardPicture();
+    ShowBorderPicture();
+    ShowNoFloat();
+    ShowFloat(1, floatPicture_[0]);
+    ShowFloat(2, floatPicture_[1]);
+
+    section_ = section;
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingBoard::ShowBoardPicture()
+{
+    ShowBox(ImageBoard, boardPicture_, CheckBoxStretch->isChecked(), false);
+}
+
+void TFormSettingBoard::ShowBorderPicture()
+{
+    ShowBox(ImageBorder, borderPicture_, CheckBoxStretch->isChecked(), true);
+}
+
+void TFormSettingBoard::ShowNoFloat()
+{
+    ShowPiece(ImageNoFloat, noFloatPicture_, CheckBoxTransparentNoFloat->isChecked());
+}
+
+void TFormSettingBoard::ShowFloat(int side, const QImage& picture)
+{
+    floatPicture_[SideIndex(side)] = picture;
+    ShowPiece(Side(side).image, picture, Side(side).transparent->isChecked());
+}
+
+bool TFormSettingBoard::SaveAllowed() const
+{
+    if (boardPath_.empty() || borderPath_.empty() || noFloatPath_.empty())
+        return false;
+    for (int side = 1; side <= 2; ++side) {
+        bool anyKind = false;
+        for (int kind = 0; kind < BoardStyle::kMaxKinds && !anyKind; ++kind)
+            anyKind = !FloatPath(side, kind, 0).empty();
+        if (!anyKind)
+            return false;
+    }
+    // A board without a type is counted in its set but can never be chosen.
+    return std::find(std::begin(kTypeNames), std::end(kTypeNames), ComboBoxBoardType->currentText())
+        != std::end(kTypeNames);
+}
+
+void TFormSettingBoard::UpdateSaveState()
+{
+    BitBtnSave->setEnabled(false);
+    if (SaveAllowed()) {
+        BitBtnSave->setEnabled(true);
+        BitBtnDefault->setEnabled(true);
+    }
+}
+
+void TFormSettingBoard::BitBtnNextBoardClick()
+{
+    browseIndex_ = WrappedNext(browseIndex_ + 1, boardCount_);
+    ShowBoard(setFile_, BoardSection(browseIndex_));
+}
+
+void TFormSettingBoard::BitBtnBackBoardClick()
+{
+    int index = browseIndex_ - 1;
+    if (boardCount_ <= 0)
+        index = 0;
+    else if (index < 0 || index >= boardCount_)
+        index = boardCount_ - 1;
+    browseIndex_ = index;
+    ShowBoard(setFile_, BoardSection(browseIndex_));
+}
+
+void TFormSettingBoard::BitBtnSaveClick()
+{
+    if (Save() != 0)
+        return;
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingBoard::BitBtnDefaultClick()
+{
+    if (addMode_)
+        ClearForm();
+    else
+        ShowBoard(setFile_, section_);
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingBoard::BitBtnCloseClick()
+{
+    if (BitBtnSave->isEnabled()) {
+        int answer = kModalCancel;
+        if (askSave_) {
+            answer = askSave_();
+        } else {
+            QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("保存しますか？"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+            const int button = ModalHost::ShowModal(box);
+            answer = button == QMessageBox::Yes ? kModalYes : button == QMessageBox::No ? kModalNo : kModalCancel;
+        }
+        if (answer != kModalYes && answer != kModalNo)
+            return;
+        if (answer == kModalYes && Save() != 0)
+            return;
+    }
+    Timer->stop();
+    done(kModalCancel);
+}
+
+void TFormSettingBoard::reject()
+{
+    BitBtnCloseClick();
+}
+
+void TFormSettingBoard::RadioButtonCreateClick()
+{
+    addMode_ = true;
+    ClearForm();
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+    BitBtnNextBoard->setEnabled(false);
+    BitBtnBackBoard->setEnabled(false);
+}
+
+void TFormSettingBoard::RadioButtonModifyClick()
+{
+    addMode_ = false;
+    ShowBoard(setFile_, section_);
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+    BitBtnNextBoard->setEnabled(true);
+    BitBtnBackBoard->setEnabled(true);
+}
+
+void TFormSettingBoard::EditBoardTimerChange()
+{
+    const QString text = EditBoardTimer->text().left(kMaxTimerChars);
+    const int before = boardTimer_;
+    int value = 0;
+    for (const QChar c : text) {
+        if (c >= u'0' && c <= u'9')
+            value = std::min(kMaxTimer, value * 10 + (c.unicode() - u'0'));
+        else
+            value = before;
+    }
+    SetTimerValue(value);
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::UpDownBoardTimerClick()
+{
+    SetTimerValue(UpDownBoardTimer->value());
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::ScrollKind(int side)
+{
+    const int i = SideIndex(side);
+    const SideControls controls = Side(side);
+    currentKind_[i] = controls.kind->sliderPosition();
+    currentFrame_[i] = 0;
+    const std::string& first = FloatPath(side, currentKind_[i], 0);
+    ShowFloat(side, LoadPreview(first));
+    controls.animation->setValue(0);
+    controls.kindNum->setText(QString::number(currentKind_[i] + 1));
+    controls.animationNum->setText(QStringLiteral("1"));
+}
+
+void TFormSettingBoard::ScrollAnimation(int side)
+{
+    const int i = SideIndex(side);
+    const SideControls controls = Side(side);
+    currentFrame_[i] = controls.animation->sliderPosition();
+    ShowFloat(side, LoadPreview(FloatPath(side, currentKind_[i], currentFrame_[i])));
+    controls.animationNum->setText(QString::number(currentFrame_[i] + 1));
+}
+
+void TFormSettingBoard::ScrollBar1stFloatKindScroll()
+{
+    ScrollKind(1);
+}
+
+void TFormSettingBoard::ScrollBar2ndFloatKindScroll()
+{
+    ScrollKind(2);
+}
+
+void TFormSettingBoard::ScrollBar1stFloatAnimationScroll()
+{
+    ScrollAnimation(1);
+}
+
+void TFormSettingBoard::ScrollBar2ndFloatAnimationScroll()
+{
+    ScrollAnimation(2);
+}
+
+void TFormSettingBoard::BitBtnTest1stFloatClick()
+{
+    testRunning_[0] = true;
+}
+
+void TFormSettingBoard::BitBtnTest2ndFloatClick()
+{
+    testRunning_[1] = true;
+}
+
+void TFormSettingBoard::TimerTimer()
+{
+    bool stop = false;
+    TestStep(1, &stop);
+    if (!stop)
+        TestStep(2, &stop);
+}
+
+void TFormSettingBoard::TestStep(int side, bool* stop)
+{
+    const int i = SideIndex(side);
+    if (!testRunning_[i])
+        return;
+    if (!testStarted_[i]) {
+        currentFrame_[i] = 0;
+        testStarted_[i] = true;
+    }
+    int& frame = currentFrame_[i];
+    if (frame >= BoardStyle::kMaxFrames || FloatPath(side, currentKind_[i], frame).empty()) {
+        testRunning_[i] = false;
+        testStarted_[i] = false;
+        frame = std::max(0, frame - 1);
+        *stop = true;
+        return;
+    }
+    const SideControls controls = Side(side);
+    ShowFloat(side, LoadPreview(FloatPath(side, currentKind_[i], frame)));
+    controls.animationNum->setText(QString::number(frame + 1));
+    controls.animation->setValue(frame);
+    ++frame;
+}
+
+void TFormSettingBoard::ClearFloat(int side)
+{
+    const int i = SideIndex(side);
+    Path(side, currentKind_[i], currentFrame_[i]).clear();
+    ShowFloat(side, QImage());
+    UpdateSaveState();
+    BitBtnDefault->setEnabled(true);
+}
+
+void TFormSettingBoard::BitBtnClear1stFloatClick()
+{
+    ClearFloat(1);
+}
+
+void TFormSettingBoard::BitBtnClear2ndFloatClick()
+{
+    ClearFloat(2);
+}
+
+void TFormSettingBoard::BitBtnClearNoFloatClick()
+{
+    noFloatPath_.clear();
+    noFloatPicture_ = QImage();
+    ImageNoFloat->clear();
+    UpdateSaveState();
+    BitBtnDefault->setEnabled(true);
+}
+
+void TFormSettingBoard::BitBtnReferBoardClick()
+{
+    ReferPicture(Target::Board);
+}
+
+void TFormSettingBoard::BitBtnReferBorderClick()
+{
+    ReferPicture(Target::Border);
+}
+
+void TFormSettingBoard::BitBtnReferNoFloatClick()
+{
+    ReferPicture(Target::NoFloat);
+}
+
+void TFormSettingBoard::BitBtnRefer1stFloatClick()
+{
+    ReferPicture(Target::Float1st);
+}
+
+void TFormSettingBoard::BitBtnRefer2ndFloatClick()
+{
+    ReferPicture(Target::Float2nd);
+}
+
+void TFormSettingBoard::ReferPicture(Target target)
+{
+    static const QString kCaptions[] = {QStringLiteral("ボードの絵を開く"), QStringLiteral("境界線の絵を開く"),
+                                        QStringLiteral("コマ（なし）の絵を開く"),
+                                        QStringLiteral("コマ（先手）の絵を開く"),
+                                        QStringLiteral("コマ（後手）の絵を開く")};
+    EnterProgramDir();
+    const QString chosen = FileDialogs::OpenPicture(this, kCaptions[static_cast<int>(target)]);
+    EnterProgramDir();
+    if (chosen.isEmpty())
+        return;
+
+    std::string stored;
+    if (!HostPath::ToStored(chosen.toStdString(), &stored)) {
+        Message(QStringLiteral("このファイル名はボードセットに書けません。\n%1").arg(chosen));
+        return;
+    }
+    if (HoldsIniSeparator(stored) || stored.size() > kPathBytes) {
+        Message(QStringLiteral("このファイル名はボードセットに書けません（「,」「;」「!」を含む名前や"
+                               "%1バイトを超える名前は読み戻せません）。\n%2")
+                    .arg(kPathBytes)
+                    .arg(chosen));
+        return;
+    }
+
+    // Decoded here rather than through the loader's own report, so the user hears of a failure once.
+    QString reason;
+    QImage picture;
+    QFile file(chosen);
+    if (file.open(QIODevice::ReadOnly))
+        picture = PictureLoader::Decode(file.readAll(), QFileInfo(chosen).suffix(), &reason);
+    else
+        reason = file.errorString();
+
+    switch (target) {
+    case Target::Board:
+        boardPath_ = stored;
+        boardPicture_ = picture;
+        ShowBoardPicture();
+        break;
+    case Target::Border:
+        borderPath_ = stored;
+        borderPicture_ = picture;
+        ShowBorderPicture();
+        break;
+    case Target::NoFloat:
+        noFloatPath_ = stored;
+        noFloatPicture_ = picture;
+        ShowNoFloat();
+        break;
+    case Target::Float1st:
+    case Target::Float2nd: {
+        const int side = target == Target::Float1st ? 1 : 2;
+        const SideControls controls = Side(side);
+        Path(side, controls.kind->value(), controls.animation->value()) = stored;
+        ShowFloat(side, picture);
+        break;
+    }
+    }
+    if (picture.isNull())
+        Message(QStringLiteral("絵を読み込めませんでした（%1）。ファイル名はそのまま使います。\n%2").arg(reason, chosen));
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::FilterEdit(QLineEdit* edit)
+{
+    const QString text = edit->text();
+    const QString filtered = FullWidth(text, false);
+    if (filtered != text) {
+        const int cursor = edit->cursorPosition();
+        edit->setText(filtered);
+        edit->setCursorPosition(cursor);
+    }
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::EditTitleChange()
+{
+    FilterEdit(EditTitle);
+}
+
+void TFormSettingBoard::EditAuthorChange()
+{
+    FilterEdit(EditAuthor);
+}
+
+void TFormSettingBoard::MemoCommentChange()
+{
+    const QString text = MemoComment->toPlainText();
+    const QString filtered = FullWidth(text, true);
+    if (filtered != text) {
+        const QSignalBlocker blocker(MemoComment);
+        const int cursor = MemoComment->textCursor().position();
+        // Edited in place, so the user's undo history stays.
+        QTextCursor all(MemoComment->document());
+        all.select(QTextCursor::Document);
+        all.insertText(filtered);
+        QTextCursor at = MemoComment->textCursor();
+        at.setPosition(std::min(cursor, static_cast<int>(filtered.size())));
+        MemoComment->setTextCursor(at);
+    }
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::ComboBoxBoardTypeChange()
+{
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::CheckBoxTransparentNoFloatClick()
+{
+    ShowNoFloat();
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::CheckBoxTransparent1stFloatClick()
+{
+    ShowFloat(1, floatPicture_[0]);
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::CheckBoxTransparent2ndFloatClick()
+{
+    ShowFloat(2, floatPicture_[1]);
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::CheckBoxStretchClick()
+{
+    ShowBoardPicture();
+    ShowBorderPicture();
+    UpdateSaveState();
+}
+
+void TFormSettingBoard::Message(const QString& text)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
+    ModalHost::ShowModal(box);
+}
+
+int TFormSettingBoard::Save()
+{
+    struct Field {
+        const char* key;
+        QString text;
+        const char* caption;
+    };
+    const Field fields[] = {
+        {"Title", FullWidth(EditTitle->text(), false), "タイトル"},
+        {"Author", FullWidth(EditAuthor->text(), false), "作者"},
+        {"Comment", FullWidth(MemoComment->toPlainText(), true), "コメント"},
+    };
+    std::string texts[3];
+    for (int n = 0; n < 3; ++n) {
+        if (!TextCodec::FromUi(fields[n].text, &texts[n])) {
+            Message(QStringLiteral("「%1」に保存できない文字があります。").arg(QString::fromUtf8(fields[n].caption)));
+            return -1;
+        }
+        texts[n] = TextCodec::CutToField(texts[n], kTextBytes);
+    }
+
+    EnterProgramDir();
+    const std::string hostFile = HostPath::ToHost(setFile_);
+    WindowsIni ini(hostFile);
+    std::string section = section_;
+    if (addMode_) {
+        int count = 0;
+        while (ini.FindValue(BoardSection(count), "Title", 0) != nullptr)
+            ++count;
+        section = BoardSection(count);
+        // A stray section without a title must not lend its keys to the new board.
+        ini.Remove(section);
+    }
+
+    const QString typeText = ComboBoxBoardType->currentText();
+    for (int type = 0; type < 3; ++type) {
+        if (typeText == kTypeNames[type])
+            ini.SetValue(section, "BoardType", kTypeKeys[type], 0);
+    }
+    ini.SetValue(section, "Board", boardPath_, 0);
+    ini.SetValue(section, "Border", borderPath_, 0);
+    ini.SetValue(section, "NoFloat", noFloatPath_, 0);
+    if (!board1stPath_.empty())
+        ini.SetValue(section, "1stBoard", board1stPath_, 0);
+    if (!board2ndPath_.empty())
+        ini.SetValue(section, "2ndBoard", board2ndPath_, 0);
+    for (int side = 1; side <= 2; ++side) {
+        for (int kind = 0; kind < BoardStyle::kMaxKinds; ++kind) {
+            const std::string key = KindKey(side, kind);
+            ini.Remove(section, key);
+            for (int frame = 0; frame < BoardStyle::kMaxFrames; ++frame) {
+                const std::string& path = FloatPath(side, kind, frame);
+                if (path.empty())
+                    break;
+                ini.AddValue(section, key, path);
+            }
+        }
+    }
+    ini.SetValue(section, "Title", texts[0], 0);
+    ini.SetValue(section, "Author", texts[1], 0);
+    ini.SetValue(section, "Comment", texts[2], 0);
+    ini.SetValue(section, "IntervalTime", std::to_string(boardTimer_), 0);
+    auto flag = [](const QCheckBox* check) { return check->isChecked() ? "True" : "False"; };
+    ini.SetValue(section, "Stretch", flag(CheckBoxStretch), 0);
+    ini.SetValue(section, "TransparentNoFloat", flag(CheckBoxTransparentNoFloat), 0);
+    ini.SetValue(section, "Transparent1stFloat", flag(CheckBoxTransparent1stFloat), 0);
+    ini.SetValue(section, "Transparent2ndFloat", flag(CheckBoxTransparent2ndFloat), 0);
+
+    if (ini.Write() != 0) {
+        Message(QStringLiteral("ボードセットファイル「%1」に書き込めませんでした。")
+                    .arg(QDir::current().absoluteFilePath(QString::fromStdString(hostFile))));
+        return -1;
+    }
+    section_ = section;
+    if (addMode_)
+        boardCount_ = CountBoards();
+    return 0;
+}

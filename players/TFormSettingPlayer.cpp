@@ -1,0 +1,726 @@
+#include "players/TFormSettingPlayer.h"
+
+#include "data/WindowsIni.h"
+#include "pictures/PictureLoader.h"
+#include "platform/FileDialogs.h"
+#include "platform/HostPath.h"
+#include "platform/ModalHost.h"
+#include "platform/TextCodec.h"
+#include "players/Brain.h"
+#include "players/Player.h"
+#include "players/PlayerSetFile.h"
+
+#include <QCheckBox>
+#include <QComboBox>
+#include <QDir>
+#include <QGroupBox>
+#include <QLabel>
+#include <QLineEdit>
+#include <QMessageBox>
+#include <QPixmap>
+#include <QPlainTextEdit>
+#include <QPushButton>
+#include <QRadioButton>
+#include <QScreen>
+#include <QScrollBar>
+#include <QShowEvent>
+#include <QSpinBox>
+#include <QTextCursor>
+
+#include <algorithm>
+#include <climits>
+#include <cstdio>
+
+namespace {
+
+// The strategies offered, in the order of the list; the user's strategy is not offered.
+constexpr int kOfferedCodes[] = {
+    Brain::kCodeNone,          Brain::kCodeRandom,        Brain::kCodeTakeCorners, Brain::kCodeAvoidCorners,
+    Brain::kCodeTakeEdges,     Brain::kCodeAvoidEdges,    Brain::kCodeMostFlips,   Brain::kCodeFewestFlips,
+    Brain::kCodeKeepOffCorners, Brain::kCodeKeepOffEdges, Brain::kCodeFewestReplies,
+};
+
+const QColor kHeadingBackground(224, 224, 224);
+const QColor kPictureBackground(208, 208, 208);
+
+// Characters that would end a value in the set file become their full-width forms.
+QString FullWidthSeparators(QString text)
+{
+    text.replace(QLatin1Char(','), QChar(0xFF0C));
+    text.replace(QLatin1Char(';'), QChar(0xFF1B));
+    text.replace(QLatin1Char('!'), QChar(0xFF01));
+    return text;
+}
+
+// A comment is one line of the set file.
+QString OneLine(QString text)
+{
+    text.replace(QStringLiteral("\r\n"), QStringLiteral(" "));
+    text.replace(QLatin1Char('\r'), QLatin1Char(' '));
+    text.replace(QLatin1Char('\n'), QLatin1Char(' '));
+    text.replace(QChar(QChar::ParagraphSeparator), QLatin1Char(' '));
+    text.replace(QChar(QChar::LineSeparator), QLatin1Char(' '));
+    return text;
+}
+
+// The limit as the set file reads it back: leading blanks, a sign and digits, else 0.
+int LimitOf(const QString& text)
+{
+    qsizetype i = 0;
+    while (i < text.size() && (text[i] == QLatin1Char(' ') || text[i] == QLatin1Char('\t')))
+        ++i;
+    bool negative = false;
+    if (i < text.size() && (text[i] == QLatin1Char('+') || text[i] == QLatin1Char('-'))) {
+        negative = text[i] == QLatin1Char('-');
+        ++i;
+    }
+    const long long limit = negative ? -static_cast<long long>(INT_MIN) : INT_MAX;
+    long long magnitude = 0;
+    for (; i < text.size() && text[i] >= QLatin1Char('0') && text[i] <= QLatin1Char('9'); ++i) {
+        magnitude = magnitude * 10 + (text[i].unicode() - '0');
+        if (magnitude >= limit) {
+            magnitude = limit;
+            break;
+        }
+    }
+    return static_cast<int>(negative ? -magnitude : magnitude);
+}
+
+// Next and back wrap at both ends, also from an index a larger set left behind.
+int Wrapped(int index, int count)
+{
+    if (count <= 0 || index >= count)
+        return 0;
+    if (index < 0)
+        return count - 1;
+    return index;
+}
+
+QLabel* MakeHeading(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
+    label->setAlignment(Qt::AlignCenter);
+    QPalette palette = label->palette();
+    palette.setColor(QPalette::Window, kHeadingBackground);
+    label->setPalette(palette);
+    label->setAutoFillBackground(true);
+    return label;
+}
+
+QLabel* MakeCaption(QWidget* parent, const QString& text, const QRect& geometry)
+{
+    auto* label = new QLabel(text, parent);
+    label->setGeometry(geometry);
+    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+    return label;
+}
+
+QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(false);
+    return button;
+}
+
+// Rewrites a line edit's text in place, keeping the cursor where the user left it.
+void ReplaceTyped(QLineEdit* edit, const QString& text)
+{
+    if (edit->text() == text)
+        return;
+    const int cursor = edit->cursorPosition();
+    const QSignalBlocker blocker(edit);
+    edit->setText(text);
+    edit->setCursorPosition(std::min(cursor, static_cast<int>(text.size())));
+}
+
+}  // namespace
+
+TFormSettingPlayer::TFormSettingPlayer(QWidget* parent)
+    : QDialog(parent)
+{
+    BuildWindow();
+    FormCreate();
+}
+
+TFormSettingPlayer::~TFormSettingPlayer() = default;
+
+void TFormSettingPlayer::BuildWindow()
+{
+    setObjectName(QStringLiteral("FormSettingPlayer"));
+    setWindowTitle(QStringLiteral("テセラ／ユーザ用プレーヤーセット"));
+    setFont(QFont(QStringLiteral("IPAGothic"), 9));
+    setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
+
+    constexpr int kWidth = 560;
+    constexpr int kGroupWidth = kWidth - 16;
+    constexpr int kInner = kGroupWidth - 24;
+    constexpr int kGroupHeight = 446;
+    constexpr int kHeight = 8 + kGroupHeight + 10 + 30 + 10;
+    setFixedSize(kWidth, kHeight);
+
+    GroupBoxPlayer = new QGroupBox(QStringLiteral("[プレーヤーを設定して下さい]"), this);
+    GroupBoxPlayer->setObjectName(QStringLiteral("GroupBoxPlayer"));
+    GroupBoxPlayer->setGeometry(8, 8, kGroupWidth, kGroupHeight);
+
+    RadioButtonCreate = new QRadioButton(QStringLiteral("追加"), GroupBoxPlayer);
+    RadioButtonCreate->setObjectName(QStringLiteral("RadioButtonCreate"));
+    RadioButtonCreate->setGeometry(12, 24, 64, 24);
+    RadioButtonModify = new QRadioButton(QStringLiteral("修正"), GroupBoxPlayer);
+    RadioButtonModify->setObjectName(QStringLiteral("RadioButtonModify"));
+    RadioButtonModify->setGeometry(80, 24, 64, 24);
+    RadioButtonModify->setChecked(true);
+    BitBtnBackPlayer = MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", QStringLiteral("<"),
+                                  QRect(12 + kInner - 2 * 40 - 4, 22, 40, 26));
+    BitBtnNextPlayer = MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral(">"),
+                                  QRect(12 + kInner - 40, 22, 40, 26));
+
+    // The face column: the picture, the scroll bar choosing which face, the browse button, the scaling box.
+    constexpr int kFaceTop = 58;
+    auto* faceFrame = new QFrame(GroupBoxPlayer);
+    faceFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    faceFrame->setGeometry(12, kFaceTop, kFaceSide + 2, kFaceSide + 2);
+    ImageFace = new QLabel(faceFrame);
+    ImageFace->setObjectName(QStringLiteral("ImageFace"));
+    ImageFace->setGeometry(1, 1, kFaceSide, kFaceSide);
+    ImageFace->setAlignment(Qt::AlignCenter);
+    QPalette picturePalette = ImageFace->palette();
+    picturePalette.setColor(QPalette::Window, kPictureBackground);
+    ImageFace->setPalette(picturePalette);
+    ImageFace->setAutoFillBackground(true);
+
+    ScrollBarFace = new QScrollBar(Qt::Horizontal, GroupBoxPlayer);
+    ScrollBarFace->setObjectName(QStringLiteral("ScrollBarFace"));
+    ScrollBarFace->setRange(0, kFaces - 1);
+    ScrollBarFace->setPageStep(1);
+    ScrollBarFace->setGeometry(12, kFaceTop + kFaceSide + 6, kFaceSide + 2, 18);
+    ScrollBarFace->setToolTip(QStringLiteral("表示する顔：0 互角・1 優勢・2 勝ち・3 劣勢・4 負け"));
+    BitBtnReferPlayer = MakeButton(GroupBoxPlayer, "BitBtnReferPlayer", QStringLiteral("参照"),
+                                   QRect(12, kFaceTop + kFaceSide + 30, kFaceSide + 2, 26));
+    CheckBoxStretch = new QCheckBox(QStringLiteral("ｻｲｽﾞを調整する"), GroupBoxPlayer);
+    CheckBoxStretch->setObjectName(QStringLiteral("CheckBoxStretch"));
+    CheckBoxStretch->setGeometry(12, kFaceTop + kFaceSide + 60, kFaceSide + 40, 22);
+
+    // The texts beside the face.
+    constexpr int kCaptionX = 12 + kFaceSide + 2 + 12;
+    constexpr int kCaptionWidth = 56;
+    constexpr int kTextX = kCaptionX + kCaptionWidth + 6;
+    constexpr int kTextWidth = 12 + kInner - kTextX;
+    auto* labelName = MakeCaption(GroupBoxPlayer, QStringLiteral("名前："), QRect(kCaptionX, kFaceTop, kCaptionWidth, 24));
+    EditName = new QLineEdit(GroupBoxPlayer);
+    EditName->setObjectName(QStringLiteral("EditName"));
+    EditName->setGeometry(kTextX, kFaceTop, kTextWidth, 24);
+    labelName->setBuddy(EditName);
+    auto* labelAuthor =
+        MakeCaption(GroupBoxPlayer, QStringLiteral("作者："), QRect(kCaptionX, kFaceTop + 30, kCaptionWidth, 24));
+    EditAuthor = new QLineEdit(GroupBoxPlayer);
+    EditAuthor->setObjectName(QStringLiteral("EditAuthor"));
+    EditAuthor->setGeometry(kTextX, kFaceTop + 30, kTextWidth, 24);
+    labelAuthor->setBuddy(EditAuthor);
+    auto* labelComment =
+        MakeCaption(GroupBoxPlayer, QStringLiteral("コメント："), QRect(kCaptionX, kFaceTop + 60, kCaptionWidth, 24));
+    MemoComment = new QPlainTextEdit(GroupBoxPlayer);
+    MemoComment->setObjectName(QStringLiteral("MemoComment"));
+    MemoComment->setGeometry(kTextX, kFaceTop + 60, kTextWidth, kFaceSide + 82 - 60);
+    MemoComment->setTabChangesFocus(true);
+    labelComment->setBuddy(MemoComment);
+    labelComment->setAlignment(Qt::AlignRight | Qt::AlignTop);
+    labelComment->setContentsMargins(0, 4, 0, 0);
+
+    // The phase table: a heading row, then per phase the limit with its up-down and three strategies.
+    constexpr int kTableTop = kFaceTop + kFaceSide + 96;
+    constexpr int kHeadingHeight = 22;
+    constexpr int kRowHeight = 28;
+    constexpr int kRowCaptionWidth = 24;
+    constexpr int kLimitWidth = 76;
+    constexpr int kStrategyX = 12 + kRowCaptionWidth + kLimitWidth + 6;
+    constexpr int kStrategyWidth = (12 + kInner - kStrategyX - 2 * 6) / kSlots;
+    auto strategyX = [](int slot) { return kStrategyX + slot * (kStrategyWidth + 6); };
+
+    PanelGameCounter = MakeHeading(GroupBoxPlayer, "PanelGameCounter", QStringLiteral("手数"),
+                                   QRect(12 + kRowCaptionWidth, kTableTop, kLimitWidth, kHeadingHeight));
+    PanelBrain1 = MakeHeading(GroupBoxPlayer, "PanelBrain1", QStringLiteral("1"),
+                              QRect(strategyX(0), kTableTop, kStrategyWidth, kHeadingHeight));
+    PanelBrain2 = MakeHeading(GroupBoxPlayer, "PanelBrain2", QStringLiteral("2"),
+                              QRect(strategyX(1), kTableTop, kStrategyWidth, kHeadingHeight));
+    PanelBrain3 = MakeHeading(GroupBoxPlayer, "PanelBrain3", QStringLiteral("3"),
+                              QRect(strategyX(2), kTableTop, kStrategyWidth, kHeadingHeight));
+
+    for (int phase = 0; phase < kPhases; ++phase) {
+        const int y = kTableTop + kHeadingHeight + 4 + phase * kRowHeight;
+        auto* rowCaption = new QLabel(QString::number(phase + 1), GroupBoxPlayer);
+        rowCaption->setGeometry(12, y, kRowCaptionWidth - 6, 24);
+        rowCaption->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+
+        auto* limit = new QLineEdit(GroupBoxPlayer);
+        limit->setObjectName(QStringLiteral("EditBrainLimit%1").arg(phase + 1));
+        limit->setGeometry(12 + kRowCaptionWidth, y, kLimitWidth - 18, 24);
+        limit->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
+        EditBrainLimit[phase] = limit;
+
+        auto* upDown = new QSpinBox(GroupBoxPlayer);
+        upDown->setObjectName(QStringLiteral("UpDownBrainLimit%1").arg(phase + 1));
+        upDown->setRange(0, kLimitStepMax);
+        upDown->setWrapping(false);
+        // Only its arrows show: the limit box beside it holds the text.
+        upDown->setFocusPolicy(Qt::NoFocus);
+        upDown->setGeometry(12 + kRowCaptionWidth + kLimitWidth - 18, y, 18, 24);
+        if (auto* inner = upDown->findChild<QLineEdit*>())
+            inner->setVisible(false);
+        UpDownBrainLimit[phase] = upDown;
+
+        for (int slot = 0; slot < kSlots; ++slot) {
+            auto* box = new QComboBox(GroupBoxPlayer);
+            static const char* const kSlotNames[kSlots] = {"1st", "2nd", "3rd"};
+            box->setObjectName(QStringLiteral("ComboBox%1BrainName%2").arg(QLatin1String(kSlotNames[slot])).arg(phase + 1));
+            box->setEditable(true);
+            box->setInsertPolicy(QComboBox::NoInsert);
+            box->setCompleter(nullptr);
+            box->setMaxVisibleItems(11);
+            box->setGeometry(strategyX(slot), y, kStrategyWidth, 24);
+            (slot == 0 ? ComboBox1stBrainName : slot == 1 ? ComboBox2ndBrainName : ComboBox3rdBrainName)[phase] = box;
+        }
+    }
+
+    constexpr int kButtonWidth = 104;
+    constexpr int kButtonTop = 8 + kGroupHeight + 10;
+    BitBtnClose = MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
+                             QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
+    BitBtnSave = MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
+                            QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
+    BitBtnDefault = MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
+                               QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
+
+    // Only the user's actions count as changes; the texts the editor sets itself are set with signals blocked.
+    connect(RadioButtonCreate, &QRadioButton::clicked, this, [this] { RadioButtonCreateClick(); });
+    connect(RadioButtonModify, &QRadioButton::clicked, this, [this] { RadioButtonModifyClick(); });
+    connect(BitBtnNextPlayer, &QPushButton::clicked, this, [this] { BitBtnNextPlayerClick(); });
+    connect(BitBtnBackPlayer, &QPushButton::clicked, this, [this] { BitBtnBackPlayerClick(); });
+    connect(ScrollBarFace, &QScrollBar::valueChanged, this, [this] { ScrollBarFaceChange(); });
+    connect(BitBtnReferPlayer, &QPushButton::clicked, this, [this] { BitBtnReferPlayerClick(); });
+    connect(CheckBoxStretch, &QCheckBox::clicked, this, [this] { CheckBoxStretchClick(); });
+    connect(EditName, &QLineEdit::textEdited, this, [this] { EditNameChange(); });
+    connect(EditAuthor, &QLineEdit::textEdited, this, [this] { EditAuthorChange(); });
+    connect(MemoComment, &QPlainTextEdit::textChanged, this, [this] { MemoCommentChange(); });
+    for (int phase = 0; phase < kPhases; ++phase) {
+        connect(EditBrainLimit[phase], &QLineEdit::textEdited, this, [this, phase] { EditBrainLimitChange(phase); });
+        connect(UpDownBrainLimit[phase], &QSpinBox::valueChanged, this, [this, phase] { UpDownBrainLimitClick(phase); });
+        for (int slot = 0; slot < kSlots; ++slot) {
+            QComboBox* box = StrategyBox(phase, slot);
+            connect(box->lineEdit(), &QLineEdit::textEdited, this,
+                    [this, phase, slot] { ComboBoxBrainNameChange(phase, slot); });
+            connect(box, &QComboBox::activated, this, [this, phase, slot] { ComboBoxBrainNameChange(phase, slot); });
+        }
+    }
+    connect(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
+    connect(BitBtnDefault, &QPushButton::clicked, this, [this] { BitBtnDefaultClick(); });
+    connect(BitBtnClose, &QPushButton::clicked, this, [this] { BitBtnCloseClick(); });
+}
+
+QComboBox* TFormSettingPlayer::StrategyBox(int phase, int slot) const
+{
+    if (slot == 0)
+        return ComboBox1stBrainName[phase];
+    if (slot == 1)
+        return ComboBox2ndBrainName[phase];
+    return ComboBox3rdBrainName[phase];
+}
+
+void TFormSettingPlayer::SetPlayerSet(std::string name, std::string file, QString programDir)
+{
+    setName_ = std::move(name);
+    setFile_ = std::move(file);
+    programDir_ = std::move(programDir);
+}
+
+void TFormSettingPlayer::SetAskSave(std::function<int()> askSave)
+{
+    askSave_ = std::move(askSave);
+}
+
+void TFormSettingPlayer::EnterProgramDir() const
+{
+    if (!programDir_.isEmpty())
+        QDir::setCurrent(programDir_);
+}
+
+void TFormSettingPlayer::Tell(const QString& message)
+{
+    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
+    ModalHost::ShowModal(box);
+}
+
+void TFormSettingPlayer::FormCreate()
+{
+    player_ = std::make_unique<Player>(nullptr, nullptr, 0);
+    browseIndex_ = 0;
+    ClearForm();
+}
+
+void TFormSettingPlayer::showEvent(QShowEvent* event)
+{
+    QDialog::showEvent(event);
+    if (event->spontaneous())
+        return;
+    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, width(), height());
+    move(area.center() - rect().center());
+    FormShow();
+}
+
+void TFormSettingPlayer::FormShow()
+{
+    EnterProgramDir();
+    RadioButtonModify->setChecked(true);
+    createMode_ = false;
+    BitBtnNextPlayer->setEnabled(true);
+    BitBtnBackPlayer->setEnabled(true);
+    section_ = PlayerSetFile::PlayerSection(0);
+    playerCount_ = PlayerSetFile::CountPlayers(setFile_);
+    ShowPlayer(setFile_, section_);
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingPlayer::ClearForm()
+{
+    for (std::string& face : faceFiles_)
+        face.clear();
+    for (int phase = 0; phase < kPhases; ++phase) {
+        {
+            const QSignalBlocker blockEdit(EditBrainLimit[phase]);
+            EditBrainLimit[phase]->setText(QStringLiteral("0"));
+            const QSignalBlocker blockUpDown(UpDownBrainLimit[phase]);
+            UpDownBrainLimit[phase]->setValue(0);
+        }
+        for (int slot = 0; slot < kSlots; ++slot) {
+            QComboBox* box = StrategyBox(phase, slot);
+            const QSignalBlocker blocker(box);
+            box->clear();
+            for (const int code : kOfferedCodes)
+                box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)));
+            box->setCurrentIndex(-1);
+            box->setEditText(QString());
+        }
+    }
+    {
+        const QSignalBlocker blockScroll(ScrollBarFace);
+        ScrollBarFace->setValue(0);
+    }
+    ImageFace->clear();
+    {
+        const QSignalBlocker blockName(EditName);
+        EditName->clear();
+        const QSignalBlocker blockAuthor(EditAuthor);
+        EditAuthor->clear();
+        const QSignalBlocker blockComment(MemoComment);
+        MemoComment->clear();
+    }
+    CheckBoxStretch->setChecked(false);
+    CheckBoxStretchClick();
+}
+
+void TFormSettingPlayer::ShowPlayer(const std::string& file, const std::string& section)
+{
+    EnterProgramDir();
+    {
+        const WindowsIni ini(HostPath::ToHost(file));
+        for (int i = 0; i < kFaces; ++i) {
+            char key[16];
+            std::snprintf(key, sizeof key, "Face_%02d", i);
+            faceFiles_[i] = ini.GetString(section, key, 0, std::string());
+        }
+    }
+    player_->Load(file, section);
+
+    {
+        const QSignalBlocker blockName(EditName);
+        EditName->setText(TextCodec::ToUi(player_->Name()));
+        const QSignalBlocker blockAuthor(EditAuthor);
+        EditAuthor->setText(TextCodec::ToUi(player_->Author()));
+        const QSignalBlocker blockComment(MemoComment);
+        MemoComment->setPlainText(TextCodec::ToUi(player_->Comment()));
+    }
+    CheckBoxStretch->setChecked(player_->Stretch() == 1);
+    {
+        // The preview shows the face the browse button replaces.
+        const QSignalBlocker blockScroll(ScrollBarFace);
+        ScrollBarFace->setValue(0);
+    }
+    ShowFace(0);
+
+    for (int phase = 0; phase < kPhases; ++phase) {
+        const int limit = player_->Limit(phase);
+        {
+            const QSignalBlocker blockEdit(EditBrainLimit[phase]);
+            EditBrainLimit[phase]->setText(QString::number(limit));
+            const QSignalBlocker blockUpDown(UpDownBrainLimit[phase]);
+            UpDownBrainLimit[phase]->setValue(limit);
+        }
+        for (int slot = 0; slot < kSlots; ++slot) {
+            QComboBox* box = StrategyBox(phase, slot);
+            const QSignalBlocker blocker(box);
+            box->setCurrentIndex(-1);
+            box->setEditText(TextCodec::ToUi(player_->StrategyName(phase, slot).value_or(std::string())));
+        }
+    }
+    section_ = section;
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingPlayer::ShowFace(int index)
+{
+    const std::string& stored = faceFiles_.at(index);
+    const QImage face = stored.empty() ? QImage() : PictureLoader::LoadStored(stored, QDir::currentPath());
+    if (face.isNull()) {
+        ImageFace->clear();
+        return;
+    }
+    if (CheckBoxStretch->isChecked()) {
+        ImageFace->setPixmap(
+            QPixmap::fromImage(face.scaled(kFaceSide, kFaceSide, Qt::IgnoreAspectRatio, Qt::SmoothTransformation)));
+        return;
+    }
+    // Unscaled, the middle of a larger picture shows.
+    const int width = std::min(face.width(), kFaceSide);
+    const int height = std::min(face.height(), kFaceSide);
+    ImageFace->setPixmap(
+        QPixmap::fromImage(face.copy((face.width() - width) / 2, (face.height() - height) / 2, width, height)));
+}
+
+void TFormSettingPlayer::UpdateSaveState()
+{
+    BitBtnSave->setEnabled(false);
+    for (const std::string& face : faceFiles_) {
+        if (face.empty())
+            return;
+    }
+    BitBtnSave->setEnabled(true);
+    BitBtnDefault->setEnabled(true);
+}
+
+void TFormSettingPlayer::BitBtnNextPlayerClick()
+{
+    browseIndex_ = Wrapped(browseIndex_ + 1, playerCount_);
+    ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
+}
+
+void TFormSettingPlayer::BitBtnBackPlayerClick()
+{
+    browseIndex_ = Wrapped(browseIndex_ - 1, playerCount_);
+    ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
+}
+
+void TFormSettingPlayer::RadioButtonCreateClick()
+{
+    // A click on the mode already chosen changes nothing.
+    if (createMode_)
+        return;
+    createMode_ = true;
+    ClearForm();
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+    BitBtnNextPlayer->setEnabled(false);
+    BitBtnBackPlayer->setEnabled(false);
+}
+
+void TFormSettingPlayer::RadioButtonModifyClick()
+{
+    if (!createMode_)
+        return;
+    createMode_ = false;
+    ShowPlayer(setFile_, section_);
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+    BitBtnNextPlayer->setEnabled(true);
+    BitBtnBackPlayer->setEnabled(true);
+}
+
+void TFormSettingPlayer::ScrollBarFaceChange()
+{
+    ShowFace(ScrollBarFace->value());
+}
+
+void TFormSettingPlayer::BitBtnReferPlayerClick()
+{
+    EnterProgramDir();
+    const int index = ScrollBarFace->value();
+    const QString chosen = FileDialogs::OpenPicture(this, QStringLiteral("プレーヤーの絵を開く"));
+    EnterProgramDir();
+    if (!chosen.isEmpty()) {
+        std::string stored;
+        if (!HostPath::ToStored(chosen.toStdString(), &stored)) {
+            Tell(QStringLiteral("ファイル名「%1」は保存できない文字を含むため使えません。").arg(chosen));
+        } else if (stored.find_first_of(",;!") != std::string::npos) {
+            Tell(QStringLiteral("ファイル名「%1」は , ; ! を含むため使えません。").arg(chosen));
+        } else if (stored.size() > kFaceFileBytes) {
+            Tell(QStringLiteral("ファイル名「%1」は長すぎるため使えません。").arg(chosen));
+        } else {
+            faceFiles_[index] = stored;
+            QString reason;
+            if (PictureLoader::LoadStored(stored, QDir::currentPath(), &reason).isNull())
+                Tell(QStringLiteral("絵「%1」を読み込めませんでした（%2）。ファイル名はそのまま使います。")
+                         .arg(chosen, reason));
+            ShowFace(index);
+        }
+    }
+    UpdateSaveState();
+}
+
+void TFormSettingPlayer::CheckBoxStretchClick()
+{
+    ShowFace(ScrollBarFace->value());
+    UpdateSaveState();
+}
+
+void TFormSettingPlayer::UpDownBrainLimitClick(int phase)
+{
+    {
+        const QSignalBlocker blocker(EditBrainLimit[phase]);
+        EditBrainLimit[phase]->setText(QString::number(UpDownBrainLimit[phase]->value()));
+    }
+    EditBrainLimitChange(phase);
+}
+
+void TFormSettingPlayer::EditNameChange()
+{
+    ReplaceTyped(EditName, FullWidthSeparators(EditName->text()));
+    UpdateSaveState();
+}
+
+void TFormSettingPlayer::EditAuthorChange()
+{
+    ReplaceTyped(EditAuthor, FullWidthSeparators(EditAuthor->text()));
+    UpdateSaveState();
+}
+
+void TFormSettingPlayer::MemoCommentChange()
+{
+    const QString typed = MemoComment->toPlainText();
+    const QString stored = OneLine(FullWidthSeparators(typed));
+    if (stored != typed) {
+        const int cursor = MemoComment->textCursor().position();
+        const QSignalBlocker blocker(MemoComment);
+        MemoComment->setPlainText(stored);
+        QTextCursor moved = MemoComment->textCursor();
+        moved.setPosition(std::min(cursor, static_cast<int>(stored.size())));
+        MemoComment->setTextCursor(moved);
+    }
+    UpdateSaveState();
+}
+
+void TFormSettingPlayer::EditBrainLimitChange(int phase)
+{
+    {
+        // The up-down steps on from the number the box reads as.
+        const QSignalBlocker blocker(UpDownBrainLimit[phase]);
+        UpDownBrainLimit[phase]->setValue(std::clamp(LimitOf(EditBrainLimit[phase]->text()), 0, kLimitStepMax));
+    }
+    UpdateSaveState();
+}
+
+void TFormSettingPlayer::ComboBoxBrainNameChange(int, int)
+{
+    UpdateSaveState();
+}
+
+int TFormSettingPlayer::Save()
+{
+    PlayerRecordText record;
+    const struct {
+        QString text;
+        std::string* field;
+        const char* caption;
+    } texts[] = {
+        {EditName->text(), &record.name, "名前"},
+        {EditAuthor->text(), &record.author, "作者"},
+        {OneLine(MemoComment->toPlainText()), &record.comment, "コメント"},
+    };
+    for (const auto& text : texts) {
+        const QString typed = FullWidthSeparators(text.text);
+        if (!TextCodec::FromUi(typed, text.field)) {
+            Tell(QStringLiteral("%1に Shift-JIS で保存できない文字があります。その文字を直してから保存して下さい。")
+                     .arg(QString::fromUtf8(text.caption)));
+            return -1;
+        }
+        if (text.field->size() > PlayerSetFile::kWrittenText) {
+            Tell(QStringLiteral("%1が長すぎます（%2 バイトまで）。短くしてから保存して下さい。")
+                     .arg(QString::fromUtf8(text.caption))
+                     .arg(PlayerSetFile::kWrittenText));
+            return -1;
+        }
+    }
+    record.stretch = CheckBoxStretch->isChecked();
+    record.faces = faceFiles_;
+    for (int phase = 0; phase < kPhases; ++phase) {
+        record.limits[phase] = std::to_string(LimitOf(EditBrainLimit[phase]->text()));
+        for (int slot = 0; slot < kSlots; ++slot) {
+            std::string name;
+            const bool held = TextCodec::FromUi(StrategyBox(phase, slot)->currentText(), &name);
+            record.codes[phase][slot] = held ? Player::StrategyCodeOfName(name) : Brain::kCodeNone;
+        }
+    }
+
+    EnterProgramDir();
+    const std::string section =
+        createMode_ ? PlayerSetFile::PlayerSection(PlayerSetFile::CountPlayers(setFile_)) : section_;
+    if (PlayerSetFile::WriteSection(setFile_, section, record) != 0) {
+        Tell(QStringLiteral("プレーヤーセットファイル「%1」に書き込めませんでした。")
+                 .arg(QDir::current().absoluteFilePath(QString::fromStdString(HostPath::Plain(setFile_)))));
+        return -1;
+    }
+    section_ = section;
+    if (createMode_)
+        playerCount_ = PlayerSetFile::CountPlayers(setFile_);
+    return 0;
+}
+
+void TFormSettingPlayer::BitBtnSaveClick()
+{
+    if (Save() != 0)
+        return;
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingPlayer::BitBtnDefaultClick()
+{
+    if (createMode_)
+        ClearForm();
+    else
+        ShowPlayer(setFile_, section_);
+    BitBtnSave->setEnabled(false);
+    BitBtnDefault->setEnabled(false);
+}
+
+void TFormSettingPlayer::BitBtnCloseClick()
+{
+    if (BitBtnSave->isEnabled()) {
+        int answer = kModalCancel;
+        if (askSave_) {
+            answer = askSave_();
+        } else {
+            QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("保存しますか？"),
+                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
+            const int result = ModalHost::ShowModal(box);
+            answer = result == QMessageBox::Yes || result == kModalYes ? kModalYes
+                   : result == QMessageBox::No || result == kModalNo   ? kModalNo
+                                                                       : kModalCancel;
+        }
+        if (answer != kModalYes && answer != kModalNo)
+            return;
+        // A save that failed keeps the editor open with the changes.
+        if (answer == kModalYes && Save() != 0)
+            return;
+    }
+    done(kModalCancel);
+}
+
+void TFormSettingPlayer::reject()
+{
+    BitBtnCloseClick();
+}

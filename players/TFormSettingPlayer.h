@@ -1,0 +1,133 @@
+#pragma once
+
+#include <QDialog>
+#include <QString>
+
+#include <array>
+#include <functional>
+#include <memory>
+#include <string>
+
+class Player;
+class QCheckBox;
+class QComboBox;
+class QGroupBox;
+class QLabel;
+class QLineEdit;
+class QPlainTextEdit;
+class QPushButton;
+class QRadioButton;
+class QScrollBar;
+class QShowEvent;
+class QSpinBox;
+
+// The player editor: browses the players of one player set, changes one or
+// adds a new one, and saves it into the set file. Always closes with Cancel.
+//
+// The owner calls SetPlayerSet before each showing and may set the save
+// question through SetAskSave (it answers kModalYes, kModalNo or kModalCancel);
+// without one the editor asks with a plain message box.
+class TFormSettingPlayer : public QDialog {
+    Q_OBJECT
+
+public:
+    static constexpr int kFaceSide = 100;
+    static constexpr int kFaces = 5;
+    static constexpr int kPhases = 6;
+    static constexpr int kSlots = 3;
+    static constexpr int kLimitStepMax = 72;
+    // A face file name must fit the 256-byte field of the set file to be read back whole.
+    static constexpr std::size_t kFaceFileBytes = 256;
+
+    explicit TFormSettingPlayer(QWidget* parent = nullptr);
+    ~TFormSettingPlayer() override;
+
+    // The set to edit (CP932 name and file as registered) and the program folder
+    // the set file and face pictures are relative to.
+    void SetPlayerSet(std::string name, std::string file, QString programDir);
+    void SetAskSave(std::function<int()> askSave);
+
+    const std::string& GetPlayerSetName() const { return setName_; }
+    const std::string& GetPlayerSetFile() const { return setFile_; }
+    const std::string& GetSection() const { return section_; }
+    int BrowseIndex() const { return browseIndex_; }
+    int PlayerCount() const { return playerCount_; }
+    // The stored name (CP932, `\` between folders) of a face, "" when not set.
+    const std::string& FaceFile(int index) const { return faceFiles_.at(index); }
+
+    void FormCreate();
+    void FormShow();
+
+    void BitBtnNextPlayerClick();
+    void BitBtnBackPlayerClick();
+    void RadioButtonCreateClick();
+    void RadioButtonModifyClick();
+    void ScrollBarFaceChange();
+    void BitBtnReferPlayerClick();
+    void CheckBoxStretchClick();
+    void UpDownBrainLimitClick(int phase);
+    void EditNameChange();
+    void EditAuthorChange();
+    void MemoCommentChange();
+    void EditBrainLimitChange(int phase);
+    void ComboBoxBrainNameChange(int phase, int slot);
+    void BitBtnSaveClick();
+    void BitBtnDefaultClick();
+    void BitBtnCloseClick();
+
+    QGroupBox* GroupBoxPlayer = nullptr;
+    QRadioButton* RadioButtonCreate = nullptr;
+    QRadioButton* RadioButtonModify = nullptr;
+    QLabel* ImageFace = nullptr;
+    QScrollBar* ScrollBarFace = nullptr;
+    QPushButton* BitBtnReferPlayer = nullptr;
+    QCheckBox* CheckBoxStretch = nullptr;
+    QLineEdit* EditName = nullptr;
+    QLineEdit* EditAuthor = nullptr;
+    QPlainTextEdit* MemoComment = nullptr;
+    QPushButton* BitBtnBackPlayer = nullptr;
+    QPushButton* BitBtnNextPlayer = nullptr;
+    QLabel* PanelGameCounter = nullptr;
+    QLabel* PanelBrain1 = nullptr;
+    QLabel* PanelBrain2 = nullptr;
+    QLabel* PanelBrain3 = nullptr;
+    // Index p holds the controls named with the digit p + 1 (EditBrainLimit1 for phase 0).
+    std::array<QLineEdit*, kPhases> EditBrainLimit{};
+    std::array<QSpinBox*, kPhases> UpDownBrainLimit{};
+    std::array<QComboBox*, kPhases> ComboBox1stBrainName{};
+    std::array<QComboBox*, kPhases> ComboBox2ndBrainName{};
+    std::array<QComboBox*, kPhases> ComboBox3rdBrainName{};
+    QPushButton* BitBtnDefault = nullptr;
+    QPushButton* BitBtnSave = nullptr;
+    QPushButton* BitBtnClose = nullptr;
+
+public slots:
+    // The close box and Escape run the close button: unsaved changes are asked about.
+    void reject() override;
+
+protected:
+    void showEvent(QShowEvent* event) override;
+
+private:
+    void BuildWindow();
+    QComboBox* StrategyBox(int phase, int slot) const;
+    void EnterProgramDir() const;
+    void ClearForm();
+    void ShowPlayer(const std::string& file, const std::string& section);
+    void ShowFace(int index);
+    void UpdateSaveState();
+    // 0 when written; -1 when refused or not written, the user having been told why.
+    int Save();
+    void Tell(const QString& message);
+
+    QString programDir_;
+    std::function<int()> askSave_;
+    std::unique_ptr<Player> player_;
+    std::string setName_;
+    std::string setFile_;
+    std::string section_;
+    int browseIndex_ = 0;
+    int playerCount_ = 0;
+    bool createMode_ = false;
+    std::array<std::string, kFaces> faceFiles_;
+};
