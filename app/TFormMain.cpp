@@ -2,6 +2,10 @@
 
 #include "app/BoardView.h"
 #include "app/PreparedDemoBoards.h"
+#include "app/TFormRelease.h"
+#include "app/TFormTitle.h"
+#include "platform/HostPath.h"
+#include "platform/Shell.h"
 #include "pictures/PictureLoader.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
@@ -188,6 +192,11 @@ void TFormMain::BuildMenus()
     for (QAction* action : {MenuSetting, MenuActionHelp, MenuHP, MenuRelease})
         action->setEnabled(false);
     connect(MenuSetting, &QAction::triggered, this, &TFormMain::ButtonSettingClick);
+    connect(MenuRelease, &QAction::triggered, this, &TFormMain::MenuReleaseClick);
+    connect(MenuActionHelp, &QAction::triggered, this, &TFormMain::MenuActionHelpClick);
+    connect(MenuHP, &QAction::triggered, this, &TFormMain::MenuHPClick);
+    MenuActionHelp->setEnabled(true);
+    MenuHP->setEnabled(true);
 
     connect(MenuPrepare, &QAction::triggered, this, &TFormMain::BitBtnPrepareClick);
     connect(MenuReplay, &QAction::triggered, this, [this] { cycle_.BitBtnReplayClick(); });
@@ -359,7 +368,48 @@ void TFormMain::FormShow()
 {
     cycle_.Style().Load(boardSetFile_, boardName_);
     cycle_.RedrawBoard();
-    cycle_.StartDemo();
+    if (title_ == nullptr) {
+        cycle_.StartDemo();
+        return;
+    }
+    // A modal window is started from a show handler only once the showing is done.
+    QTimer::singleShot(0, this, [this] {
+        ModalHost::ShowModal(*title_);
+        cycle_.StartDemo();
+    });
+}
+
+void TFormMain::AttachScreens(TFormTitle& title, TFormRelease& release)
+{
+    title_ = &title;
+    release_ = &release;
+    MenuRelease->setEnabled(true);
+}
+
+template <typename Step>
+void TFormMain::WithTimerStopped(Step step)
+{
+    const bool running = cycle_.TimerRunning();
+    cycle_.SetTimerRunning(false);
+    step();
+    cycle_.SetTimerRunning(running);
+}
+
+void TFormMain::MenuReleaseClick()
+{
+    if (release_ != nullptr)
+        WithTimerStopped([this] { ModalHost::ShowModal(*release_); });
+}
+
+void TFormMain::MenuActionHelpClick()
+{
+    WithTimerStopped([] { Shell::Open(HostPath::ToHostQ("Document\\TSReadme.htm")); });
+}
+
+void TFormMain::MenuHPClick()
+{
+    // Tessella has no web page of its own; the help document stands in for it.
+    MenuActionHelpClick();
 }
 
 void TFormMain::AttachSetup(TFormSettingGame& settingGame, TFormPrepareGame& prepareGame)
@@ -402,11 +452,10 @@ void TFormMain::ButtonSettingClick()
 {
     if (settingGame_ == nullptr)
         return;
-    const bool running = cycle_.TimerRunning();
-    cycle_.SetTimerRunning(false);
-    if (ModalHost::ShowModal(*settingGame_) == kModalOk)
-        cycle_.SetTimerInterval(settingGame_->GetBaseTimer());
-    cycle_.SetTimerRunning(running);
+    WithTimerStopped([this] {
+        if (ModalHost::ShowModal(*settingGame_) == kModalOk)
+            cycle_.SetTimerInterval(settingGame_->GetBaseTimer());
+    });
 }
 
 void TFormMain::ShowNote(const QString& note)

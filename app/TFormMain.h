@@ -13,7 +13,9 @@
 class BoardView;
 class PreparedDemoBoards;
 class TFormPrepareGame;
+class TFormRelease;
 class TFormSettingGame;
+class TFormTitle;
 class QAction;
 class QGroupBox;
 class QLabel;
@@ -43,8 +45,14 @@ public:
     // they hold the game options and choose every board.
     void AttachSetup(TFormSettingGame& settingGame, TFormPrepareGame& prepareGame);
 
+    // The title screen shown at the first showing, and the release information.
+    void AttachScreens(TFormTitle& title, TFormRelease& release);
+
     void BitBtnPrepareClick();
     void ButtonSettingClick();
+    void MenuReleaseClick();
+    void MenuActionHelpClick();
+    void MenuHPClick();
     void BitBtnExitClick();
 
     QGroupBox* GroupBoxBoard = nullptr;
@@ -134,12 +142,17 @@ private:
     void ReportPictureFailure(const QString& path, const QString& reason);
 
     void ShowNote(const QString& note);
+    // Runs a modal step with the timer stopped, then lets the timer run as it did before.
+    template <typename Step>
+    void WithTimerStopped(Step step);
 
     SettingsGameOptions options_;
     SettingsDemoBoards demoBoards_;
     GameCycle cycle_;
     TFormSettingGame* settingGame_ = nullptr;
     TFormPrepareGame* prepareGame_ = nullptr;
+    TFormTitle* title_ = nullptr;
+    TFormRelease* release_ = nullptr;
     std::unique_ptr<PreparedDemoBoards> preparedBoards_;
 
     QImage userPicture_;

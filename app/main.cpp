@@ -1,12 +1,18 @@
 #include "app/ProgramFolder.h"
 #include "app/TFormMain.h"
+#include "app/TFormRelease.h"
+#include "app/TFormTitle.h"
 #include "data/TFormSelectBoard.h"
+#include "data/TFormSettingBoard.h"
+#include "platform/ModalHost.h"
 #include "platform/Random.h"
 #include "players/TFormSelectPlayer.h"
+#include "players/TFormSettingPlayer.h"
 #include "setup/TFormInputSetName.h"
 #include "setup/TFormPrepareGame.h"
 #include "setup/TFormSaveConfirm.h"
 #include "setup/TFormSettingGame.h"
+#include "setup/TFormVersionUp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -139,15 +145,38 @@ int main(int argc, char* argv[])
     QApplication application(argc, argv);
     Random::SeedFromClock();
 
+    // Every window is created once and kept for the run, the main window first;
+    // a window is created after the ones it opens, which it takes as references.
     TFormMain window;
-    // The dialogs are created once and kept for the run; each needs the ones it opens first.
     TFormInputSetName inputSetName;
     TFormSettingGame settingGame(inputSetName);
-    TFormSaveConfirm saveConfirm;
     TFormSelectBoard selectBoard;
     TFormSelectPlayer selectPlayer;
     TFormPrepareGame prepareGame(settingGame, selectPlayer, selectBoard);
+    TFormRelease release;
+    TFormSaveConfirm saveConfirm;
+    TFormSettingBoard settingBoard;
+    TFormSettingPlayer settingPlayer;
+    TFormVersionUp versionUp;
+    TFormTitle title(versionUp);
+
+    const auto askSave = [&saveConfirm] { return ModalHost::ShowModal(saveConfirm); };
+    settingBoard.SetAskSave(askSave);
+    settingPlayer.SetAskSave(askSave);
+    settingGame.SetBoardEditor([&] {
+        settingBoard.SetBoardSet(settingGame.GetBoardSetName(), settingGame.GetBoardSetFile(),
+                                 settingGame.GetProgramDir());
+        ModalHost::ShowModal(settingBoard);
+    });
+    settingGame.SetPlayerEditor([&] {
+        settingPlayer.SetPlayerSet(settingGame.GetPlayerSetName(), settingGame.GetPlayerSetFile(),
+                                   settingGame.GetProgramDir());
+        ModalHost::ShowModal(settingPlayer);
+    });
     window.AttachSetup(settingGame, prepareGame);
+    // A headless screenshot skips the title screen.
+    if (options.screenshot.isEmpty())
+        window.AttachScreens(title, release);
     window.show();
     if (!options.screenshot.isEmpty())
         return SaveScreenshot(window, options);

@@ -1,4 +1,8 @@
 #include "app/TFormMain.h"
+#include "app/TFormRelease.h"
+#include "app/TFormTitle.h"
+#include "platform/Shell.h"
+#include "setup/TFormVersionUp.h"
 #include "data/TFormSelectBoard.h"
 #include "platform/ModalHost.h"
 #include "players/TFormSelectPlayer.h"
@@ -114,6 +118,39 @@ TEST_F(MainSetupTest, SettingsApplyTheBaseTimerOnlyWhenAccepted)
     window_->ButtonSettingClick();
     EXPECT_EQ(cycle.TimerInterval(), 30);
     EXPECT_EQ(settingGame_->GetBaseTimer(), 30);
+}
+
+TEST_F(MainSetupTest, ReleaseInformationAndHelpPauseTheRunningGame)
+{
+    TFormVersionUp versionUp;
+    TFormTitle title(versionUp);
+    TFormRelease release;
+    window_->AttachScreens(title, release);
+    GameCycle& cycle = window_->Cycle();
+    ASSERT_TRUE(cycle.TimerRunning());
+
+    bool pausedWhileShown = false;
+    ModalHost::SetResponder([&](QDialog& dialog) {
+        EXPECT_EQ(&dialog, &release);
+        pausedWhileShown = !cycle.TimerRunning();
+        return static_cast<int>(kModalCancel);
+    });
+    window_->MenuReleaseClick();
+    EXPECT_TRUE(pausedWhileShown);
+    EXPECT_TRUE(cycle.TimerRunning());
+
+    QString opened;
+    Shell::SetResponder([&](const QString& document) {
+        opened = document;
+        pausedWhileShown = !cycle.TimerRunning();
+        return true;
+    });
+    pausedWhileShown = false;
+    window_->MenuHPClick();
+    Shell::SetResponder({});
+    EXPECT_TRUE(pausedWhileShown);
+    EXPECT_TRUE(opened.endsWith(QStringLiteral("Document/TSReadme.htm"))) << opened.toStdString();
+    EXPECT_TRUE(cycle.TimerRunning());
 }
 
 }  // namespace
