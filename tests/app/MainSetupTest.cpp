@@ -153,4 +153,24 @@ TEST_F(MainSetupTest, ReleaseInformationAndHelpPauseTheRunningGame)
     EXPECT_TRUE(cycle.TimerRunning());
 }
 
+TEST(MainStartUp, WithoutASettingsFileUsesTheStandardBoardAndA55MillisecondTimer)
+{
+    UiApp();
+    TempDir empty;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(empty.Path());
+    {
+        TFormMain window;
+        window.FormShow();
+        GameCycle& cycle = window.Cycle();
+        EXPECT_EQ(cycle.GameMode(), GameCycle::kModeDemo);
+        EXPECT_EQ(cycle.TimerInterval(), 55);
+        EXPECT_EQ(cycle.Style().FileName(), "Standard.tsb");
+        EXPECT_EQ(cycle.Style().SectionName(), "Board_000");
+        for (int tick = 0; tick < 20; ++tick)
+            cycle.TimerTimer();
+    }
+    std::filesystem::current_path(previous);
+}
+
 }  // namespace
