@@ -37,7 +37,7 @@ for fuzzer in build/fuzz/fuzz/fuzz_*; do
   [ -x "$fuzzer" ] || continue
   name=$(basename "$fuzzer")
   corpus="$root/fuzz/corpus/${name#fuzz_}"
-  work="$root/build/fuzz/work/${name#fuzz_}"
+  work="$root/build/fuzz/units/${name#fuzz_}"
   mkdir -p "$work"
   echo "$name:"
   "$fuzzer" -runs=0 "$corpus" 2>&1 | tail -n 1

@@ -390,7 +390,7 @@ TEST_F(PictureLoaderTest, TruncatedBmpIsRefused)
     // Only the padding of the last row missing still holds every pixel.
     EXPECT_FALSE(PictureLoader::Load(Write("unpadded.bmp", Encode(Noise(3, 2), "BMP").substr(0, 54 + 12 + 9))).isNull());
     EXPECT_EQ(Refusal("short.bmp", Encode(Noise(3, 2), "BMP").substr(0, 54 + 12 + 8)), truncated);
-    EXPECT_EQ(Refusal("stub.bmp", whole.substr(0, 10)), QStringLiteral("BMP データが壊れています"));
+    EXPECT_EQ(Refusal("short.bmp", whole.substr(0, 10)), QStringLiteral("BMP データが壊れています"));
 }
 
 TEST_F(PictureLoaderTest, HeaderDimensionsAreCheckedBeforeDecoding)
