@@ -2,6 +2,7 @@
 
 #include "app/GameCycle.h"
 #include "data/BoardStyle.h"
+#include "pictures/Transparency.h"
 
 #include <QMouseEvent>
 #include <QPaintEvent>
@@ -18,21 +19,6 @@ QImage OpaqueCopy(const QImage& picture)
 {
     return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                              : QImage::Format_RGB32);
-}
-
-// The bottom-left pixel's colour is the background, whatever its alpha.
-QImage TransparentCopy(const QImage& picture)
-{
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
-    return image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
 }
 
 QPoint PicturePoint(const QPointF& position)
@@ -82,8 +68,13 @@ QImage BoardView::Prepared(const QImage& picture, bool transparent)
         return *found;
     Cache& previous = transparent ? previousTransparent_ : previousOpaque_;
     const auto kept = previous.constFind(key);
-    const QImage converted =
-        kept != previous.cend() ? *kept : transparent ? TransparentCopy(picture) : OpaqueCopy(picture);
+    QImage converted;
+    if (kept != previous.cend())
+        converted = *kept;
+    else if (transparent)
+        converted = TransparentCopy(picture).convertToFormat(QImage::Format_ARGB32_Premultiplied);
+    else
+        converted = OpaqueCopy(picture);
     current.insert(key, converted);
     return converted;
 }

@@ -1,6 +1,7 @@
 #include "app/TFormTitle.h"
 
 #include "pictures/PictureLoader.h"
+#include "pictures/Transparency.h"
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "setup/Settings.h"
@@ -53,18 +54,7 @@ TFormTitle::TFormTitle(TFormVersionUp& versionUp, QWidget* parent)
 
 QImage TFormTitle::TransparentPicture(const std::string& storedName)
 {
-    QImage image = PictureLoader::LoadStored(storedName).convertToFormat(QImage::Format_ARGB32);
-    if (image.isNull())
-        return image;
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        QRgb* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
-    return image;
+    return TransparentCopy(PictureLoader::LoadStored(storedName));
 }
 
 void TFormTitle::FormShow()

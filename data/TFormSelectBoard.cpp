@@ -2,6 +2,7 @@
 
 #include "data/BoardStyle.h"
 #include "data/WindowsIni.h"
+#include "pictures/Transparency.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
@@ -96,21 +97,6 @@ QPushButton* MakeButton(QWidget* parent, const char* name, const QString& captio
     button->setGeometry(geometry);
     button->setAutoDefault(false);
     return button;
-}
-
-// The bottom-left pixel's colour is the background, whatever its alpha.
-QImage TransparentCopy(const QImage& picture)
-{
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
-    return image;
 }
 
 // Stretched fills the box; otherwise the picture keeps its size, centred and cut by the box.

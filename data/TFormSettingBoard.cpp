@@ -3,6 +3,7 @@
 #include "data/BoardStyle.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/Transparency.h"
 #include "platform/FileDialogs.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
@@ -117,21 +118,6 @@ QScrollBar* MakeScrollBar(QWidget* parent, const char* name, const QRect& geomet
     bar->setRange(0, TFormSettingBoard::kEditableSlots - 1);
     bar->setPageStep(1);
     return bar;
-}
-
-// The bottom-left pixel's colour is the background, whatever its alpha.
-QImage TransparentCopy(const QImage& picture)
-{
-    QImage image = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = image.pixel(0, image.height() - 1) & RGB_MASK;
-    for (int y = 0; y < image.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(image.scanLine(y));
-        for (int x = 0; x < image.width(); ++x) {
-            if ((line[x] & RGB_MASK) == key)
-                line[x] = 0;
-        }
-    }
-    return image;
 }
 
 // Stretched fills the box; otherwise the picture keeps its size, centred and cut by the box.

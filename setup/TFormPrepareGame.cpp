@@ -3,6 +3,7 @@
 #include "data/TFormSelectBoard.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/Transparency.h"
 #include "platform/BusyCursor.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
@@ -244,21 +245,6 @@ QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text, 
     radio->setObjectName(QString::fromLatin1(name));
     radio->setGeometry(geometry);
     return radio;
-}
-
-// The bottom-left pixel's colour is the background of a picture drawn transparent.
-QImage TransparentCopy(const QImage& picture)
-{
-    QImage copy = picture.convertToFormat(QImage::Format_ARGB32);
-    const QRgb key = copy.pixel(0, copy.height() - 1) & 0xFFFFFFu;
-    for (int y = 0; y < copy.height(); ++y) {
-        auto* line = reinterpret_cast<QRgb*>(copy.scanLine(y));
-        for (int x = 0; x < copy.width(); ++x) {
-            if ((line[x] & 0xFFFFFFu) == key)
-                line[x] = 0;
-        }
-    }
-    return copy;
 }
 
 void ShowPicture(QLabel* label, const QImage& picture, bool stretched, bool transparent)

@@ -1,6 +1,7 @@
 #include "pictures/PictureLoader.h"
 
 #include "pictures/PictureCache.h"
+#include "pictures/Transparency.h"
 #include "support/TempDir.h"
 
 #include <QBuffer>
@@ -502,4 +503,16 @@ TEST_F(PictureLoaderTest, CacheEvictsTheLeastRecentlyUsedPicture)
     EXPECT_EQ(PictureLoader::GetStats().cachedPictures, 0);
 }
 
+}
+
+TEST(Transparency, TheBottomLeftColourBecomesTransparentWhateverItsAlpha)
+{
+    QImage sprite(3, 2, QImage::Format_RGB32);
+    sprite.fill(qRgb(255, 0, 255));
+    sprite.setPixel(1, 0, qRgb(10, 20, 30));
+    const QImage shown = TransparentCopy(sprite);
+    EXPECT_EQ(qAlpha(shown.pixel(0, 1)), 0);
+    EXPECT_EQ(qAlpha(shown.pixel(2, 0)), 0);
+    EXPECT_EQ(shown.pixel(1, 0), qRgba(10, 20, 30, 255));
+    EXPECT_TRUE(TransparentCopy(QImage()).isNull());
 }
