@@ -4,6 +4,7 @@
 #include "app/PreparedDemoBoards.h"
 #include "app/TFormRelease.h"
 #include "app/TFormTitle.h"
+#include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
 #include "platform/Shell.h"
 #include "pictures/PictureLoader.h"
@@ -36,7 +37,6 @@ namespace {
 constexpr std::size_t kFieldBytes = 256;
 constexpr int kFaceSide = 100;
 
-const QColor kPanelBackground(255, 255, 255);
 const QColor kPictureBackground(232, 232, 232);
 
 const QString kCaptionExitMenu = QStringLiteral("テセラの終了");
@@ -71,38 +71,13 @@ void SetColours(QWidget* widget, const QColor& background, const QColor& text)
     widget->setPalette(palette);
 }
 
-QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+QLabel* MakeUnframedPicture(QWidget* parent, const char* name, const QRect& geometry)
 {
-    auto* label = new QLabel(text, parent);
+    auto* label = new QLabel(parent);
     label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
     label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);
-    SetColours(label, kPanelBackground, QColor(0, 0, 0));
-    return label;
-}
-
-// A picture box; a sunken frame around it when framed, so the picture keeps its full area.
-QLabel* MakePicture(QWidget* parent, const char* name, const QRect& geometry, bool framed)
-{
-    QWidget* holder = parent;
-    QRect inner = geometry;
-    if (framed) {
-        auto* frame = new QFrame(parent);
-        frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-        frame->setLineWidth(1);
-        frame->setGeometry(geometry.adjusted(-1, -1, 1, 1));
-        holder = frame;
-        inner = QRect(1, 1, geometry.width(), geometry.height());
-    }
-    auto* label = new QLabel(holder);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(inner);
-    label->setAlignment(Qt::AlignCenter);
-    label->setAutoFillBackground(true);
-    SetColours(label, kPictureBackground, QColor(0, 0, 0));
+    FormWidgets::SetBackground(label, kPictureBackground);
     return label;
 }
 
@@ -240,7 +215,7 @@ void TFormMain::BuildWindow()
     GroupBoxBoard = new QGroupBox(QStringLiteral("[ボード]"), client);
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(2, 0, 410, kClientHeight);
-    PanelTitle = MakePanel(GroupBoxBoard, "PanelTitle", QRect(5, 12, 400, 16), QString());
+    PanelTitle = FormWidgets::MakePanel(GroupBoxBoard, "PanelTitle", QRect(5, 12, 400, 16));
     PanelTitle->setAutoFillBackground(false);
     PanelTitle->setFrameStyle(QFrame::NoFrame);
     ImageBoard = new BoardView(cycle_, GroupBoxBoard);
@@ -259,7 +234,7 @@ void TFormMain::BuildWindow()
     GroupBoxMenu->setObjectName(QStringLiteral("GroupBoxMenu"));
     GroupBoxMenu->setGeometry(right, 288, rightWidth, kClientHeight - 288);
     const int inner = rightWidth - 10;
-    LabelMessage = MakePanel(GroupBoxMenu, "LabelMessage", QRect(5, 16, inner, 22), QString());
+    LabelMessage = FormWidgets::MakePanel(GroupBoxMenu, "LabelMessage", QRect(5, 16, inner, 22));
     LabelMessage->setWordWrap(true);
 
     const int half = (inner - 3) / 2;
@@ -287,22 +262,24 @@ QGroupBox* TFormMain::BuildSide(int side, const QString& caption, SideWidgets* w
     auto* group = new QGroupBox(caption);
     group->setObjectName(QString::fromLatin1(first ? "GroupBox1stPlayer" : "GroupBox2ndPlayer"));
 
-    widgets->face = MakePicture(group, first ? "Image1stFace" : "Image2ndFace", QRect(6, 17, 100, 100), true);
-    widgets->name = MakePanel(group, first ? "Panel1stName" : "Panel2ndName", QRect(110, 16, 100, 20), QString());
+    widgets->face = FormWidgets::MakePicture(group, first ? "Image1stFace" : "Image2ndFace", QRect(6, 17, 100, 100),
+                                             kPictureBackground);
+    widgets->name = FormWidgets::MakePanel(group, first ? "Panel1stName" : "Panel2ndName", QRect(110, 16, 100, 20));
     QFont bold = widgets->name->font();
     bold.setBold(true);
     widgets->name->setFont(bold);
-    widgets->piece = MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat", QRect(111, 39, 38, 38), true);
-    widgets->score = MakePanel(group, first ? "Panel1stScore" : "Panel2ndScore", QRect(152, 38, 58, 19),
-                               QStringLiteral("/"));
-    widgets->point = MakePanel(group, first ? "Panel1stPoint" : "Panel2ndPoint", QRect(152, 59, 58, 19),
-                               QStringLiteral("-"));
-    widgets->playType = MakePicture(group, first ? "Image1stPlayType" : "Image2ndPlayType",
-                                    QRect(110, 80, 100, 20), false);
-    widgets->useTime = MakePanel(group, first ? "Panel1stUseTime" : "Panel2ndUseTime", QRect(110, 101, 100, 17),
-                                 QStringLiteral("00:00:00"));
-    widgets->gameResult = MakePanel(group, first ? "Panel1stGameResult" : "Panel2ndGameResult",
-                                    QRect(5, 120, 205, 18), QStringLiteral("    0勝    0敗    0分"));
+    widgets->piece = FormWidgets::MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat", QRect(111, 39, 38, 38),
+                                              kPictureBackground);
+    widgets->score = FormWidgets::MakePanel(group, first ? "Panel1stScore" : "Panel2ndScore", QRect(152, 38, 58, 19),
+                                            QStringLiteral("/"));
+    widgets->point = FormWidgets::MakePanel(group, first ? "Panel1stPoint" : "Panel2ndPoint", QRect(152, 59, 58, 19),
+                                            QStringLiteral("-"));
+    widgets->playType = MakeUnframedPicture(group, first ? "Image1stPlayType" : "Image2ndPlayType",
+                                            QRect(110, 80, 100, 20));
+    widgets->useTime = FormWidgets::MakePanel(group, first ? "Panel1stUseTime" : "Panel2ndUseTime",
+                                              QRect(110, 101, 100, 17), QStringLiteral("00:00:00"));
+    widgets->gameResult = FormWidgets::MakePanel(group, first ? "Panel1stGameResult" : "Panel2ndGameResult",
+                                                 QRect(5, 120, 205, 18), QStringLiteral("    0勝    0敗    0分"));
 
     if (first) {
         Image1stFace = widgets->face;

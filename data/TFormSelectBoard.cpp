@@ -3,6 +3,7 @@
 #include "data/BoardStyle.h"
 #include "data/WindowsIni.h"
 #include "pictures/Transparency.h"
+#include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
@@ -31,73 +32,7 @@ constexpr int kDesignInterval = 50;
 // Names typed into the set box are held one byte short of the 256-byte field.
 constexpr std::size_t kTypedNameBytes = 255;
 
-const QColor kPanelBackground(255, 255, 255);
 const QColor kPictureBackground(208, 208, 208);
-
-void SetBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-// A sunken edge whose light side still shows against white panels.
-void SetEdge(QFrame* frame)
-{
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Light, QColor(200, 200, 200));
-    frame->setPalette(palette);
-}
-
-QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    label->setTextFormat(Qt::PlainText);
-    SetBackground(label, kPanelBackground);
-    SetEdge(label);
-    return label;
-}
-
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                    Qt::Alignment alignment)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAlignment(alignment);
-    return label;
-}
-
-// A sunken frame around a picture box, so the picture keeps its whole area.
-QLabel* MakePicture(QWidget* parent, const char* name, const QRect& inner)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setLineWidth(1);
-    SetEdge(frame);
-    frame->setGeometry(inner.adjusted(-1, -1, 1, 1));
-    auto* label = new QLabel(frame);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(1, 1, inner.width(), inner.height());
-    label->setAlignment(Qt::AlignCenter);
-    SetBackground(label, kPictureBackground);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
 
 // Stretched fills the box; otherwise the picture keeps its size, centred and cut by the box.
 QPixmap BoxPixmap(const QImage& picture, int side, bool stretched, bool transparent)
@@ -196,8 +131,8 @@ void TFormSelectBoard::BuildWindow()
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(8, 8, kWidth - 16, 326);
 
-    LabelBoardSet = MakeCaption(GroupBoxBoard, "LabelBoardSet", QStringLiteral("ボードセット名："),
-                                QRect(12, 24, 100, 24), Qt::AlignLeft | Qt::AlignVCenter);
+    LabelBoardSet = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardSet", QStringLiteral("ボードセット名："),
+                                             QRect(12, 24, 100, 24), Qt::AlignLeft | Qt::AlignVCenter);
     ComboBoxBoardSet = new QComboBox(GroupBoxBoard);
     ComboBoxBoardSet->setObjectName(QStringLiteral("ComboBoxBoardSet"));
     ComboBoxBoardSet->setGeometry(112, 24, 240, 24);
@@ -209,21 +144,24 @@ void TFormSelectBoard::BuildWindow()
 
     // Left column: the board with its title above and the browse row below.
     constexpr int kLeft = 12;
-    PanelTitle = MakePanel(GroupBoxBoard, "PanelTitle", QRect(kLeft, 58, kPreviewSide + 2, 24));
+    PanelTitle = FormWidgets::MakeFileTextPanel(GroupBoxBoard, "PanelTitle", QRect(kLeft, 58, kPreviewSide + 2, 24));
     QFont bold = PanelTitle->font();
     bold.setBold(true);
     PanelTitle->setFont(bold);
-    ImageBoard = MakePicture(GroupBoxBoard, "ImageBoard", QRect(kLeft + 1, 87, kPreviewSide, kPreviewSide));
+    ImageBoard = FormWidgets::MakePicture(GroupBoxBoard, "ImageBoard", QRect(kLeft + 1, 87, kPreviewSide, kPreviewSide),
+                                          kPictureBackground, FormWidgets::Edge::Light);
     ImageBorder = new QLabel(ImageBoard->parentWidget());
     ImageBorder->setObjectName(QStringLiteral("ImageBorder"));
     ImageBorder->setGeometry(ImageBoard->geometry());
     ImageBorder->setAlignment(Qt::AlignCenter);
     ImageBorder->setAttribute(Qt::WA_TranslucentBackground);
     ImageBorder->raise();
-    BitBtnBackBoard = MakeButton(GroupBoxBoard, "BitBtnBackBoard", QStringLiteral("<"), QRect(kLeft, 292, 30, 24));
-    PanelBoardType = MakePanel(GroupBoxBoard, "PanelBoardType", QRect(kLeft + 34, 292, kPreviewSide + 2 - 68, 24));
-    BitBtnNextBoard = MakeButton(GroupBoxBoard, "BitBtnNextBoard", QStringLiteral(">"),
-                                 QRect(kLeft + kPreviewSide + 2 - 30, 292, 30, 24));
+    BitBtnBackBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnBackBoard", QStringLiteral("<"),
+                                              QRect(kLeft, 292, 30, 24));
+    PanelBoardType = FormWidgets::MakeFileTextPanel(GroupBoxBoard, "PanelBoardType",
+                                                    QRect(kLeft + 34, 292, kPreviewSide + 2 - 68, 24));
+    BitBtnNextBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnNextBoard", QStringLiteral(">"),
+                                              QRect(kLeft + kPreviewSide + 2 - 30, 292, 30, 24));
 
     // Right column: empty cell and pieces, then the comment and the author.
     constexpr int kRight = kLeft + kPreviewSide + 2 + 16;
@@ -233,39 +171,44 @@ void TFormSelectBoard::BuildWindow()
     constexpr int kControlWidth = kRight + kRightWidth - kControlX;
     const Qt::Alignment captionAlign = Qt::AlignLeft | Qt::AlignVCenter;
 
-    LabelNoFloat = MakeCaption(GroupBoxBoard, "LabelNoFloat", QStringLiteral("なし"), QRect(kRight, 58, 40, 34),
-                               captionAlign);
-    ImageNoFloat = MakePicture(GroupBoxBoard, "ImageNoFloat", QRect(kImageX, 59, kPieceSide, kPieceSide));
+    LabelNoFloat = FormWidgets::MakeCaption(GroupBoxBoard, "LabelNoFloat", QStringLiteral("なし"),
+                                            QRect(kRight, 58, 40, 34), captionAlign);
+    ImageNoFloat = FormWidgets::MakePicture(GroupBoxBoard, "ImageNoFloat", QRect(kImageX, 59, kPieceSide, kPieceSide),
+                                            kPictureBackground, FormWidgets::Edge::Light);
 
-    Label1stFloat = MakeCaption(GroupBoxBoard, "Label1stFloat", QStringLiteral("先手"), QRect(kRight, 106, 40, 34),
-                                captionAlign);
-    Image1stFloat = MakePicture(GroupBoxBoard, "Image1stFloat", QRect(kImageX, 107, kPieceSide, kPieceSide));
+    Label1stFloat = FormWidgets::MakeCaption(GroupBoxBoard, "Label1stFloat", QStringLiteral("先手"),
+                                             QRect(kRight, 106, 40, 34), captionAlign);
+    Image1stFloat = FormWidgets::MakePicture(GroupBoxBoard, "Image1stFloat",
+                                             QRect(kImageX, 107, kPieceSide, kPieceSide),
+                                             kPictureBackground, FormWidgets::Edge::Light);
     ScrollBar1stFloat = new QScrollBar(Qt::Horizontal, GroupBoxBoard);
     ScrollBar1stFloat->setObjectName(QStringLiteral("ScrollBar1stFloat"));
     ScrollBar1stFloat->setGeometry(kControlX, 100, kControlWidth, 16);
-    BitBtn1stAnimation = MakeButton(GroupBoxBoard, "BitBtn1stAnimation", QStringLiteral("アニメーション"),
-                                    QRect(kControlX, 120, kControlWidth, 26));
+    BitBtn1stAnimation = FormWidgets::MakeButton(GroupBoxBoard, "BitBtn1stAnimation", QStringLiteral("アニメーション"),
+                                                 QRect(kControlX, 120, kControlWidth, 26));
 
-    Label2ndFloat = MakeCaption(GroupBoxBoard, "Label2ndFloat", QStringLiteral("後手"), QRect(kRight, 160, 40, 34),
-                                captionAlign);
-    Image2ndFloat = MakePicture(GroupBoxBoard, "Image2ndFloat", QRect(kImageX, 161, kPieceSide, kPieceSide));
+    Label2ndFloat = FormWidgets::MakeCaption(GroupBoxBoard, "Label2ndFloat", QStringLiteral("後手"),
+                                             QRect(kRight, 160, 40, 34), captionAlign);
+    Image2ndFloat = FormWidgets::MakePicture(GroupBoxBoard, "Image2ndFloat",
+                                             QRect(kImageX, 161, kPieceSide, kPieceSide),
+                                             kPictureBackground, FormWidgets::Edge::Light);
     ScrollBar2ndFloat = new QScrollBar(Qt::Horizontal, GroupBoxBoard);
     ScrollBar2ndFloat->setObjectName(QStringLiteral("ScrollBar2ndFloat"));
     ScrollBar2ndFloat->setGeometry(kControlX, 154, kControlWidth, 16);
-    BitBtn2ndAnimation = MakeButton(GroupBoxBoard, "BitBtn2ndAnimation", QStringLiteral("アニメーション"),
-                                    QRect(kControlX, 174, kControlWidth, 26));
+    BitBtn2ndAnimation = FormWidgets::MakeButton(GroupBoxBoard, "BitBtn2ndAnimation", QStringLiteral("アニメーション"),
+                                                 QRect(kControlX, 174, kControlWidth, 26));
 
-    LabelComment = MakePanel(GroupBoxBoard, "LabelComment", QRect(kRight, 212, kRightWidth, 76));
+    LabelComment = FormWidgets::MakeFileTextPanel(GroupBoxBoard, "LabelComment", QRect(kRight, 212, kRightWidth, 76));
     LabelComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelComment->setWordWrap(true);
     LabelComment->setMargin(4);
-    PanelAuthor = MakePanel(GroupBoxBoard, "PanelAuthor", QRect(kRight, 292, kRightWidth, 24));
+    PanelAuthor = FormWidgets::MakeFileTextPanel(GroupBoxBoard, "PanelAuthor", QRect(kRight, 292, kRightWidth, 24));
 
     constexpr int kButtonWidth = 112;
-    BitBtnCancel = MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
-                              QRect(kWidth - 8 - kButtonWidth, 344, kButtonWidth, 30));
-    BitBtnOk = MakeButton(this, "BitBtnOk", QStringLiteral("ボード決定"),
-                          QRect(kWidth - 8 - 2 * kButtonWidth - 8, 344, kButtonWidth, 30));
+    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
+                                           QRect(kWidth - 8 - kButtonWidth, 344, kButtonWidth, 30));
+    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", QStringLiteral("ボード決定"),
+                                       QRect(kWidth - 8 - 2 * kButtonWidth - 8, 344, kButtonWidth, 30));
     BitBtnOk->setDefault(true);
 
     Timer = new QTimer(this);

@@ -5,6 +5,7 @@
 #include "pictures/PictureLoader.h"
 #include "pictures/Transparency.h"
 #include "platform/FileDialogs.h"
+#include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
@@ -42,65 +43,11 @@ constexpr int kNewBoardTimer = 55;
 constexpr int kMaxTimerChars = 256;
 constexpr int kUpDownMax = 999;
 
-const QColor kPanelBackground(255, 255, 255);
 const QColor kPictureBackground(208, 208, 208);
 
 const QString kTypeNames[] = {QStringLiteral("ノーマルタイプ"), QStringLiteral("ランダムタイプ"),
                               QStringLiteral("ピクチャータイプ")};
 const char* const kTypeKeys[] = {"Normal", "Random", "Picture"};
-
-void SetBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setAlignment(Qt::AlignCenter);
-    SetBackground(label, kPanelBackground);
-    return label;
-}
-
-QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
-    return label;
-}
-
-// A sunken frame around a picture box, so the picture keeps its whole area.
-QLabel* MakePicture(QWidget* parent, const char* name, const QRect& inner)
-{
-    auto* frame = new QFrame(parent);
-    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    frame->setLineWidth(1);
-    frame->setGeometry(inner.adjusted(-1, -1, 1, 1));
-    auto* label = new QLabel(frame);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(1, 1, inner.width(), inner.height());
-    label->setAlignment(Qt::AlignCenter);
-    SetBackground(label, kPictureBackground);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
 
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
 {
@@ -220,30 +167,34 @@ QGroupBox* TFormSettingBoard::BuildSide(int side, const QRect& geometry)
     group->setGeometry(geometry);
     const int width = geometry.width();
 
-    QLabel* image = MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat",
-                                QRect(13, 25, kPieceSide, kPieceSide));
-    QLabel* kindCaption = MakeCaption(group, first ? "Label1stFloatKind" : "Label2ndFloatKind",
-                                      QStringLiteral("種類"), QRect(64, 22, 34, 20));
-    QLabel* kindNum = MakePanel(group, first ? "Label1stFloatKindNum" : "Label2ndFloatKindNum",
-                                QRect(100, 22, 32, 20));
+    QLabel* image = FormWidgets::MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat",
+                                             QRect(13, 25, kPieceSide, kPieceSide), kPictureBackground);
+    QLabel* kindCaption = FormWidgets::MakeCaption(group, first ? "Label1stFloatKind" : "Label2ndFloatKind",
+                                                   QStringLiteral("種類"), QRect(64, 22, 34, 20));
+    QLabel* kindNum = FormWidgets::MakePanel(group, first ? "Label1stFloatKindNum" : "Label2ndFloatKindNum",
+                                             QRect(100, 22, 32, 20));
     QScrollBar* kind = MakeScrollBar(group, first ? "ScrollBar1stFloatKind" : "ScrollBar2ndFloatKind",
                                      QRect(138, 24, width - 150, 16));
-    QLabel* animationCaption = MakeCaption(group, first ? "Label1stFloatAnimation" : "Label2ndFloatAnimation",
-                                           QStringLiteral("変化"), QRect(64, 46, 34, 20));
-    QLabel* animationNum = MakePanel(group, first ? "Label1stFloatAnimationNum" : "Label2ndFloatAnimationNum",
-                                     QRect(100, 46, 32, 20));
+    QLabel* animationCaption = FormWidgets::MakeCaption(group,
+                                                        first ? "Label1stFloatAnimation" : "Label2ndFloatAnimation",
+                                                        QStringLiteral("変化"), QRect(64, 46, 34, 20));
+    QLabel* animationNum = FormWidgets::MakePanel(group,
+                                                  first ? "Label1stFloatAnimationNum" : "Label2ndFloatAnimationNum",
+                                                  QRect(100, 46, 32, 20));
     QScrollBar* animation =
         MakeScrollBar(group, first ? "ScrollBar1stFloatAnimation" : "ScrollBar2ndFloatAnimation",
                       QRect(138, 48, width - 150, 16));
 
     const int buttonWidth = (width - 24 - 8) / 3;
-    QPushButton* refer = MakeButton(group, first ? "BitBtnRefer1stFloat" : "BitBtnRefer2ndFloat",
-                                    QStringLiteral("参照（コマ）"), QRect(12, 74, buttonWidth + 20, 26));
-    QPushButton* test = MakeButton(group, first ? "BitBtnTest1stFloat" : "BitBtnTest2ndFloat",
-                                   QStringLiteral("ﾃｽﾄ"), QRect(12 + buttonWidth + 24, 74, buttonWidth - 10, 26));
-    QPushButton* clear = MakeButton(group, first ? "BitBtnClear1stFloat" : "BitBtnClear2ndFloat",
-                                    QStringLiteral("消去"),
-                                    QRect(12 + 2 * buttonWidth + 18, 74, width - 12 - (12 + 2 * buttonWidth + 18), 26));
+    QPushButton* refer = FormWidgets::MakeButton(group, first ? "BitBtnRefer1stFloat" : "BitBtnRefer2ndFloat",
+                                                 QStringLiteral("参照（コマ）"), QRect(12, 74, buttonWidth + 20, 26));
+    QPushButton* test = FormWidgets::MakeButton(group, first ? "BitBtnTest1stFloat" : "BitBtnTest2ndFloat",
+                                                QStringLiteral("ﾃｽﾄ"),
+                                                QRect(12 + buttonWidth + 24, 74, buttonWidth - 10, 26));
+    QPushButton* clear = FormWidgets::MakeButton(group, first ? "BitBtnClear1stFloat" : "BitBtnClear2ndFloat",
+                                                 QStringLiteral("消去"),
+                                                 QRect(12 + 2 * buttonWidth + 18, 74,
+                                                       width - 12 - (12 + 2 * buttonWidth + 18), 26));
     QCheckBox* transparent = MakeCheck(group, first ? "CheckBoxTransparent1stFloat" : "CheckBoxTransparent2ndFloat",
                                        QStringLiteral("コマを透過にする"), QRect(12, 104, width - 24, 20));
 
@@ -316,12 +267,14 @@ void TFormSettingBoard::BuildWindow()
     RadioButtonModify->setObjectName(QStringLiteral("RadioButtonModify"));
     RadioButtonModify->setGeometry(kLeft + 60, 24, 56, 22);
     RadioButtonModify->setChecked(true);
-    BitBtnBackBoard = MakeButton(GroupBoxBoard, "BitBtnBackBoard", QStringLiteral("<"),
-                                 QRect(kLeft + kPreviewSide + 2 - 66, 22, 32, 26));
-    BitBtnNextBoard = MakeButton(GroupBoxBoard, "BitBtnNextBoard", QStringLiteral(">"),
-                                 QRect(kLeft + kPreviewSide + 2 - 32, 22, 32, 26));
+    BitBtnBackBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnBackBoard", QStringLiteral("<"),
+                                              QRect(kLeft + kPreviewSide + 2 - 66, 22, 32, 26));
+    BitBtnNextBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnNextBoard", QStringLiteral(">"),
+                                              QRect(kLeft + kPreviewSide + 2 - 32, 22, 32, 26));
 
-    ImageBoard = MakePicture(GroupBoxBoard, "ImageBoard", QRect(kLeft + 1, kPreviewTop + 1, kPreviewSide, kPreviewSide));
+    ImageBoard = FormWidgets::MakePicture(GroupBoxBoard, "ImageBoard",
+                                          QRect(kLeft + 1, kPreviewTop + 1, kPreviewSide, kPreviewSide),
+                                          kPictureBackground);
     ImageBorder = new QLabel(ImageBoard->parentWidget());
     ImageBorder->setObjectName(QStringLiteral("ImageBorder"));
     ImageBorder->setGeometry(ImageBoard->geometry());
@@ -331,33 +284,35 @@ void TFormSettingBoard::BuildWindow()
 
     constexpr int kReferTop = kPreviewTop + kPreviewSide + 8;
     constexpr int kReferWidth = (kPreviewSide + 2 - 6) / 2;
-    BitBtnReferBoard = MakeButton(GroupBoxBoard, "BitBtnReferBoard", QStringLiteral("参照（ボード）"),
-                                  QRect(kLeft, kReferTop, kReferWidth, 26));
-    BitBtnReferBorder = MakeButton(GroupBoxBoard, "BitBtnReferBorder", QStringLiteral("参照（境界線）"),
-                                   QRect(kLeft + kReferWidth + 6, kReferTop, kReferWidth, 26));
+    BitBtnReferBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnReferBoard", QStringLiteral("参照（ボード）"),
+                                               QRect(kLeft, kReferTop, kReferWidth, 26));
+    BitBtnReferBorder = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnReferBorder", QStringLiteral("参照（境界線）"),
+                                                QRect(kLeft + kReferWidth + 6, kReferTop, kReferWidth, 26));
     CheckBoxStretch = MakeCheck(GroupBoxBoard, "CheckBoxStretch", QStringLiteral("サイズを調整する"),
                                 QRect(kLeft, kReferTop + 32, kPreviewSide, 22));
 
     constexpr int kFieldX = kLeft + kPreviewSide + 2 + 14;
     constexpr int kFieldWidth = kBoardGroupWidth - 12 - kFieldX;
-    LabelTitle = MakeCaption(GroupBoxBoard, "LabelTitle", QStringLiteral("タイトル"), QRect(kFieldX, 22, kFieldWidth, 18));
+    LabelTitle = FormWidgets::MakeCaption(GroupBoxBoard, "LabelTitle", QStringLiteral("タイトル"),
+                                          QRect(kFieldX, 22, kFieldWidth, 18));
     EditTitle = new QLineEdit(GroupBoxBoard);
     EditTitle->setObjectName(QStringLiteral("EditTitle"));
     EditTitle->setGeometry(kFieldX, 40, kFieldWidth, 24);
-    LabelAuthor = MakeCaption(GroupBoxBoard, "LabelAuthor", QStringLiteral("作者"), QRect(kFieldX, 70, kFieldWidth, 18));
+    LabelAuthor = FormWidgets::MakeCaption(GroupBoxBoard, "LabelAuthor", QStringLiteral("作者"),
+                                           QRect(kFieldX, 70, kFieldWidth, 18));
     EditAuthor = new QLineEdit(GroupBoxBoard);
     EditAuthor->setObjectName(QStringLiteral("EditAuthor"));
     EditAuthor->setGeometry(kFieldX, 88, kFieldWidth, 24);
-    LabelComment = MakeCaption(GroupBoxBoard, "LabelComment", QStringLiteral("コメント"),
-                               QRect(kFieldX, 118, kFieldWidth, 18));
+    LabelComment = FormWidgets::MakeCaption(GroupBoxBoard, "LabelComment", QStringLiteral("コメント"),
+                                            QRect(kFieldX, 118, kFieldWidth, 18));
     MemoComment = new QPlainTextEdit(GroupBoxBoard);
     MemoComment->setObjectName(QStringLiteral("MemoComment"));
     MemoComment->setGeometry(kFieldX, 136, kFieldWidth, 92);
     MemoComment->setTabChangesFocus(true);
     MemoComment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    LabelBoardType = MakeCaption(GroupBoxBoard, "LabelBoardType", QStringLiteral("ボードタイプ"),
-                                 QRect(kFieldX, 234, kFieldWidth, 18));
+    LabelBoardType = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardType", QStringLiteral("ボードタイプ"),
+                                              QRect(kFieldX, 234, kFieldWidth, 18));
     ComboBoxBoardType = new QComboBox(GroupBoxBoard);
     ComboBoxBoardType->setObjectName(QStringLiteral("ComboBoxBoardType"));
     ComboBoxBoardType->setGeometry(kFieldX, 252, kFieldWidth, 24);
@@ -365,8 +320,8 @@ void TFormSettingBoard::BuildWindow()
     ComboBoxBoardType->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxBoardType->setCompleter(nullptr);
 
-    LabelBoardTimer = MakeCaption(GroupBoxBoard, "LabelBoardTimer", QStringLiteral("ボードタイマ："),
-                                  QRect(kFieldX, 286, 88, 24));
+    LabelBoardTimer = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardTimer", QStringLiteral("ボードタイマ："),
+                                               QRect(kFieldX, 286, 88, 24));
     EditBoardTimer = new QLineEdit(GroupBoxBoard);
     EditBoardTimer->setObjectName(QStringLiteral("EditBoardTimer"));
     EditBoardTimer->setGeometry(kFieldX + 90, 286, kFieldWidth - 90 - 20, 24);
@@ -385,11 +340,12 @@ void TFormSettingBoard::BuildWindow()
     GroupBoxNoFloat = new QGroupBox(QStringLiteral("[なしコマ]"), this);
     GroupBoxNoFloat->setObjectName(QStringLiteral("GroupBoxNoFloat"));
     GroupBoxNoFloat->setGeometry(kRight, 8, kRightWidth, 80);
-    ImageNoFloat = MakePicture(GroupBoxNoFloat, "ImageNoFloat", QRect(13, 25, kPieceSide, kPieceSide));
-    BitBtnReferNoFloat = MakeButton(GroupBoxNoFloat, "BitBtnReferNoFloat", QStringLiteral("参照（コマ）"),
-                                    QRect(64, 22, 96, 26));
-    BitBtnClearNoFloat = MakeButton(GroupBoxNoFloat, "BitBtnClearNoFloat", QStringLiteral("消去"),
-                                    QRect(164, 22, kRightWidth - 12 - 164, 26));
+    ImageNoFloat = FormWidgets::MakePicture(GroupBoxNoFloat, "ImageNoFloat", QRect(13, 25, kPieceSide, kPieceSide),
+                                            kPictureBackground);
+    BitBtnReferNoFloat = FormWidgets::MakeButton(GroupBoxNoFloat, "BitBtnReferNoFloat", QStringLiteral("参照（コマ）"),
+                                                 QRect(64, 22, 96, 26));
+    BitBtnClearNoFloat = FormWidgets::MakeButton(GroupBoxNoFloat, "BitBtnClearNoFloat", QStringLiteral("消去"),
+                                                 QRect(164, 22, kRightWidth - 12 - 164, 26));
     CheckBoxTransparentNoFloat = MakeCheck(GroupBoxNoFloat, "CheckBoxTransparentNoFloat",
                                            QStringLiteral("コマを透過にする"), QRect(64, 52, kRightWidth - 76, 20));
 
@@ -399,12 +355,12 @@ void TFormSettingBoard::BuildWindow()
 
     constexpr int kButtonWidth = 104;
     constexpr int kButtonTop = 8 + kGroupHeight + 10;
-    BitBtnClose = MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
-                             QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
-    BitBtnSave = MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
-                            QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
-    BitBtnDefault = MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
-                               QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
+    BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
+                                          QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
+    BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
+                                         QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
+    BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
+                                            QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
 
     Timer = new QTimer(this);
     Timer->setObjectName(QStringLiteral("Timer"));

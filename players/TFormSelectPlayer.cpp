@@ -1,6 +1,7 @@
 #include "players/TFormSelectPlayer.h"
 
 #include "data/WindowsIni.h"
+#include "platform/FormWidgets.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
 #include "players/Player.h"
@@ -25,50 +26,19 @@ namespace {
 // Names typed into the set box are held one byte short of the 256-byte field.
 constexpr std::size_t kTypedNameBytes = 255;
 
-const QColor kPanelBackground(255, 255, 255);
 const QColor kHeadingBackground(224, 224, 224);
 const QColor kPictureBackground(208, 208, 208);
 
-void SetBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-// A sunken edge whose light side still shows against white panels.
-void SetEdge(QFrame* frame)
-{
-    QPalette palette = frame->palette();
-    palette.setColor(QPalette::Light, QColor(200, 200, 200));
-    frame->setPalette(palette);
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
-                  QFrame::Shadow shadow, const QColor& background)
+QLabel* MakeHeading(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
 {
     auto* label = new QLabel(text, parent);
-    if (name != nullptr)
-        label->setObjectName(QString::fromLatin1(name));
+    label->setObjectName(QString::fromLatin1(name));
     label->setGeometry(geometry);
-    label->setFrameStyle(QFrame::Panel | shadow);
+    label->setFrameStyle(QFrame::Panel | QFrame::Raised);
     label->setAlignment(Qt::AlignCenter);
     label->setTextFormat(Qt::PlainText);
-    SetBackground(label, background);
-    if (shadow == QFrame::Sunken)
-        SetEdge(label);
+    FormWidgets::SetBackground(label, kHeadingBackground);
     return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
 }
 
 // Next and back wrap at both ends, also from an index a larger set left behind.
@@ -122,30 +92,22 @@ void TFormSelectPlayer::BuildWindow()
     ComboBoxPlayerSet->setCompleter(nullptr);
 
     // The face with the browse buttons under it; the texts beside it.
-    auto* faceFrame = new QFrame(GroupBoxPlayer);
-    faceFrame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    SetEdge(faceFrame);
-    faceFrame->setGeometry(12, 58, kFaceSide + 2, kFaceSide + 2);
-    ImageFace = new QLabel(faceFrame);
-    ImageFace->setObjectName(QStringLiteral("ImageFace"));
-    ImageFace->setGeometry(1, 1, kFaceSide, kFaceSide);
-    ImageFace->setAlignment(Qt::AlignCenter);
-    SetBackground(ImageFace, kPictureBackground);
-    BitBtnBackPlayer = MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", QStringLiteral("< 前"), QRect(12, 166, 49, 26));
-    BitBtnNextPlayer = MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral("次 >"), QRect(65, 166, 49, 26));
+    ImageFace = FormWidgets::MakePicture(GroupBoxPlayer, "ImageFace", QRect(13, 59, kFaceSide, kFaceSide),
+                                         kPictureBackground, FormWidgets::Edge::Light);
+    BitBtnBackPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", QStringLiteral("< 前"),
+                                               QRect(12, 166, 49, 26));
+    BitBtnNextPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral("次 >"),
+                                               QRect(65, 166, 49, 26));
 
     constexpr int kTextX = 12 + kFaceSide + 2 + 12;
     constexpr int kTextWidth = 12 + kInner - kTextX;
-    PanelName = MakeLabel(GroupBoxPlayer, "PanelName", QString(), QRect(kTextX, 58, kTextWidth, 26), QFrame::Sunken,
-                          kPanelBackground);
+    PanelName = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "PanelName", QRect(kTextX, 58, kTextWidth, 26));
     QFont bold = PanelName->font();
     bold.setBold(true);
     bold.setPointSize(bold.pointSize() + 1);
     PanelName->setFont(bold);
-    PanelAuthor = MakeLabel(GroupBoxPlayer, "PanelAuthor", QString(), QRect(kTextX, 88, kTextWidth, 22),
-                            QFrame::Sunken, kPanelBackground);
-    LabelComment = MakeLabel(GroupBoxPlayer, "LabelComment", QString(), QRect(kTextX, 114, kTextWidth, 78),
-                             QFrame::Sunken, kPanelBackground);
+    PanelAuthor = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "PanelAuthor", QRect(kTextX, 88, kTextWidth, 22));
+    LabelComment = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "LabelComment", QRect(kTextX, 114, kTextWidth, 78));
     LabelComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelComment->setWordWrap(true);
     LabelComment->setMargin(4);
@@ -159,37 +121,32 @@ void TFormSelectPlayer::BuildWindow()
     auto columnX = [](int column) { return kTableX + (column == 0 ? 0 : kLimitWidth + (column - 1) * kStrategyWidth); };
     auto columnWidth = [](int column) { return column == 0 ? kLimitWidth : kStrategyWidth; };
 
-    PanelGameCounter = MakeLabel(GroupBoxPlayer, "PanelGameCounter", QStringLiteral("手数"),
-                                 QRect(columnX(0), kTableTop, columnWidth(0), kRowHeight), QFrame::Raised,
-                                 kHeadingBackground);
-    PanelBrain1 = MakeLabel(GroupBoxPlayer, "PanelBrain1", QStringLiteral("1"),
-                            QRect(columnX(1), kTableTop, columnWidth(1), kRowHeight), QFrame::Raised,
-                            kHeadingBackground);
-    PanelBrain2 = MakeLabel(GroupBoxPlayer, "PanelBrain2", QStringLiteral("2"),
-                            QRect(columnX(2), kTableTop, columnWidth(2), kRowHeight), QFrame::Raised,
-                            kHeadingBackground);
-    PanelBrain3 = MakeLabel(GroupBoxPlayer, "PanelBrain3", QStringLiteral("3"),
-                            QRect(columnX(3), kTableTop, columnWidth(3), kRowHeight), QFrame::Raised,
-                            kHeadingBackground);
+    PanelGameCounter = MakeHeading(GroupBoxPlayer, "PanelGameCounter", QStringLiteral("手数"),
+                                   QRect(columnX(0), kTableTop, columnWidth(0), kRowHeight));
+    PanelBrain1 = MakeHeading(GroupBoxPlayer, "PanelBrain1", QStringLiteral("1"),
+                              QRect(columnX(1), kTableTop, columnWidth(1), kRowHeight));
+    PanelBrain2 = MakeHeading(GroupBoxPlayer, "PanelBrain2", QStringLiteral("2"),
+                              QRect(columnX(2), kTableTop, columnWidth(2), kRowHeight));
+    PanelBrain3 = MakeHeading(GroupBoxPlayer, "PanelBrain3", QStringLiteral("3"),
+                              QRect(columnX(3), kTableTop, columnWidth(3), kRowHeight));
     for (int phase = 0; phase < kPhases; ++phase) {
         const int y = kTableTop + kRowHeight * (phase + 1);
-        LabelLimit[phase] = MakeLabel(GroupBoxPlayer, nullptr, QString(), QRect(columnX(0), y, columnWidth(0), kRowHeight),
-                                      QFrame::Sunken, kPanelBackground);
+        LabelLimit[phase] = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, nullptr,
+                                                           QRect(columnX(0), y, columnWidth(0), kRowHeight));
         LabelLimit[phase]->setObjectName(QStringLiteral("LabelLimit%1").arg(phase));
         for (int slot = 0; slot < kSlots; ++slot) {
-            QLabel* label = MakeLabel(GroupBoxPlayer, nullptr, QString(),
-                                      QRect(columnX(slot + 1), y, columnWidth(slot + 1), kRowHeight), QFrame::Sunken,
-                                      kPanelBackground);
+            QLabel* label = FormWidgets::MakeFileTextPanel(
+                GroupBoxPlayer, nullptr, QRect(columnX(slot + 1), y, columnWidth(slot + 1), kRowHeight));
             label->setObjectName(QStringLiteral("LabelStrategy%1_%2").arg(phase).arg(slot + 1));
             LabelStrategy[phase][slot] = label;
         }
     }
 
     constexpr int kButtonWidth = 112;
-    BitBtnCancel = MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
-                              QRect(kWidth - 8 - kButtonWidth, 376, kButtonWidth, 30));
-    BitBtnOk = MakeButton(this, "BitBtnOk", QStringLiteral("決定"),
-                          QRect(kWidth - 8 - 2 * kButtonWidth - 8, 376, kButtonWidth, 30));
+    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
+                                           QRect(kWidth - 8 - kButtonWidth, 376, kButtonWidth, 30));
+    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", QStringLiteral("決定"),
+                                       QRect(kWidth - 8 - 2 * kButtonWidth - 8, 376, kButtonWidth, 30));
     BitBtnOk->setDefault(true);
 
     // Typing and choosing from the list are the user's changes; texts the dialog sets are not.

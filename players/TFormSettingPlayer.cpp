@@ -3,6 +3,7 @@
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "platform/FileDialogs.h"
+#include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
@@ -110,23 +111,6 @@ QLabel* MakeHeading(QWidget* parent, const char* name, const QString& text, cons
     return label;
 }
 
-QLabel* MakeCaption(QWidget* parent, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignRight | Qt::AlignVCenter);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
-{
-    auto* button = new QPushButton(caption, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    button->setAutoDefault(false);
-    return button;
-}
-
 // Rewrites a line edit's text in place, keeping the cursor where the user left it.
 void ReplaceTyped(QLineEdit* edit, const QString& text)
 {
@@ -174,10 +158,10 @@ void TFormSettingPlayer::BuildWindow()
     RadioButtonModify->setObjectName(QStringLiteral("RadioButtonModify"));
     RadioButtonModify->setGeometry(80, 24, 64, 24);
     RadioButtonModify->setChecked(true);
-    BitBtnBackPlayer = MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", QStringLiteral("<"),
-                                  QRect(12 + kInner - 2 * 40 - 4, 22, 40, 26));
-    BitBtnNextPlayer = MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral(">"),
-                                  QRect(12 + kInner - 40, 22, 40, 26));
+    BitBtnBackPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", QStringLiteral("<"),
+                                               QRect(12 + kInner - 2 * 40 - 4, 22, 40, 26));
+    BitBtnNextPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral(">"),
+                                               QRect(12 + kInner - 40, 22, 40, 26));
 
     // The face column: the picture, the scroll bar choosing which face, the browse button, the scaling box.
     constexpr int kFaceTop = 58;
@@ -199,8 +183,8 @@ void TFormSettingPlayer::BuildWindow()
     ScrollBarFace->setPageStep(1);
     ScrollBarFace->setGeometry(12, kFaceTop + kFaceSide + 6, kFaceSide + 2, 18);
     ScrollBarFace->setToolTip(QStringLiteral("表示する顔：0 互角・1 優勢・2 勝ち・3 劣勢・4 負け"));
-    BitBtnReferPlayer = MakeButton(GroupBoxPlayer, "BitBtnReferPlayer", QStringLiteral("参照"),
-                                   QRect(12, kFaceTop + kFaceSide + 30, kFaceSide + 2, 26));
+    BitBtnReferPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnReferPlayer", QStringLiteral("参照"),
+                                                QRect(12, kFaceTop + kFaceSide + 30, kFaceSide + 2, 26));
     CheckBoxStretch = new QCheckBox(QStringLiteral("ｻｲｽﾞを調整する"), GroupBoxPlayer);
     CheckBoxStretch->setObjectName(QStringLiteral("CheckBoxStretch"));
     CheckBoxStretch->setGeometry(12, kFaceTop + kFaceSide + 60, kFaceSide + 40, 22);
@@ -210,19 +194,21 @@ void TFormSettingPlayer::BuildWindow()
     constexpr int kCaptionWidth = 56;
     constexpr int kTextX = kCaptionX + kCaptionWidth + 6;
     constexpr int kTextWidth = 12 + kInner - kTextX;
-    auto* labelName = MakeCaption(GroupBoxPlayer, QStringLiteral("名前："), QRect(kCaptionX, kFaceTop, kCaptionWidth, 24));
+    const Qt::Alignment captionAlign = Qt::AlignRight | Qt::AlignVCenter;
+    auto* labelName = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, QStringLiteral("名前："),
+                                               QRect(kCaptionX, kFaceTop, kCaptionWidth, 24), captionAlign);
     EditName = new QLineEdit(GroupBoxPlayer);
     EditName->setObjectName(QStringLiteral("EditName"));
     EditName->setGeometry(kTextX, kFaceTop, kTextWidth, 24);
     labelName->setBuddy(EditName);
-    auto* labelAuthor =
-        MakeCaption(GroupBoxPlayer, QStringLiteral("作者："), QRect(kCaptionX, kFaceTop + 30, kCaptionWidth, 24));
+    auto* labelAuthor = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, QStringLiteral("作者："),
+                                                 QRect(kCaptionX, kFaceTop + 30, kCaptionWidth, 24), captionAlign);
     EditAuthor = new QLineEdit(GroupBoxPlayer);
     EditAuthor->setObjectName(QStringLiteral("EditAuthor"));
     EditAuthor->setGeometry(kTextX, kFaceTop + 30, kTextWidth, 24);
     labelAuthor->setBuddy(EditAuthor);
-    auto* labelComment =
-        MakeCaption(GroupBoxPlayer, QStringLiteral("コメント："), QRect(kCaptionX, kFaceTop + 60, kCaptionWidth, 24));
+    auto* labelComment = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, QStringLiteral("コメント："),
+                                                  QRect(kCaptionX, kFaceTop + 60, kCaptionWidth, 24), captionAlign);
     MemoComment = new QPlainTextEdit(GroupBoxPlayer);
     MemoComment->setObjectName(QStringLiteral("MemoComment"));
     MemoComment->setGeometry(kTextX, kFaceTop + 60, kTextWidth, kFaceSide + 82 - 60);
@@ -288,12 +274,12 @@ void TFormSettingPlayer::BuildWindow()
 
     constexpr int kButtonWidth = 104;
     constexpr int kButtonTop = 8 + kGroupHeight + 10;
-    BitBtnClose = MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
-                             QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
-    BitBtnSave = MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
-                            QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
-    BitBtnDefault = MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
-                               QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
+    BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
+                                          QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
+    BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
+                                         QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
+    BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
+                                            QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
 
     // Only the user's actions count as changes; the texts the editor sets itself are set with signals blocked.
     connect(RadioButtonCreate, &QRadioButton::clicked, this, [this] { RadioButtonCreateClick(); });

@@ -5,6 +5,7 @@
 #include "pictures/PictureLoader.h"
 #include "pictures/Transparency.h"
 #include "platform/BusyCursor.h"
+#include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
 #include "platform/Random.h"
@@ -41,8 +42,9 @@ constexpr int kPreviewSide = 100;
 // A Picture-only draw may go on this many times more than there are boards to draw from.
 constexpr int kExtraPictureDraws = 20;
 
-const QColor kPanelBackground(255, 255, 255);
 const QColor kPictureBackground(232, 232, 232);
+// Buttons here take Enter when focused, as dialog buttons normally do.
+constexpr bool kAutoDefault = true;
 
 std::string Field(const std::string& text)
 {
@@ -181,27 +183,6 @@ private:
     std::map<std::string, std::unique_ptr<WindowsIni>> others_;
 };
 
-void SetBackground(QWidget* widget, const QColor& colour)
-{
-    QPalette palette = widget->palette();
-    palette.setColor(QPalette::Window, colour);
-    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
-    widget->setPalette(palette);
-    widget->setAutoFillBackground(true);
-}
-
-QLabel* MakePanel(QWidget* parent, const char* name, const QRect& geometry)
-{
-    auto* label = new QLabel(parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
-    label->setLineWidth(1);
-    label->setAlignment(Qt::AlignCenter);
-    SetBackground(label, kPanelBackground);
-    return label;
-}
-
 // A sunken frame just around the picture area, so the picture keeps its full size.
 QFrame* MakePictureFrame(QWidget* parent, const QRect& geometry)
 {
@@ -209,7 +190,7 @@ QFrame* MakePictureFrame(QWidget* parent, const QRect& geometry)
     frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
     frame->setLineWidth(1);
     frame->setGeometry(geometry.adjusted(-1, -1, 1, 1));
-    SetBackground(frame, kPictureBackground);
+    FormWidgets::SetBackground(frame, kPictureBackground);
     return frame;
 }
 
@@ -220,23 +201,6 @@ QLabel* MakePicture(QWidget* frame, const char* name, const QSize& size)
     label->setGeometry(QRect(QPoint(1, 1), size));
     label->setAlignment(Qt::AlignCenter);
     return label;
-}
-
-QLabel* MakeLabel(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* label = new QLabel(text, parent);
-    label->setObjectName(QString::fromLatin1(name));
-    label->setGeometry(geometry);
-    label->setAlignment(Qt::AlignCenter);
-    return label;
-}
-
-QPushButton* MakeButton(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
-{
-    auto* button = new QPushButton(text, parent);
-    button->setObjectName(QString::fromLatin1(name));
-    button->setGeometry(geometry);
-    return button;
 }
 
 QRadioButton* MakeRadio(QWidget* parent, const char* name, const QString& text, const QRect& geometry)
@@ -328,13 +292,14 @@ void TFormPrepareGame::BuildWindow()
                                      const char* button, QLabel** panelOut, QLabel** faceOut, QLabel** playTypeOut,
                                      QPushButton** buttonOut) {
         const int pictureX = x + (kColumn - kFaceSide) / 2;
-        *panelOut = MakePanel(GroupBoxPlayer, panel, QRect(x, 24, kColumn, 22));
+        *panelOut = FormWidgets::MakePanel(GroupBoxPlayer, panel, QRect(x, 24, kColumn, 22));
         const QSize faceSize(kFaceSide, kFaceSide);
         const QSize iconSize(kFaceSide, 20);
         *faceOut = MakePicture(MakePictureFrame(GroupBoxPlayer, QRect(QPoint(pictureX, 54), faceSize)), face, faceSize);
         *playTypeOut =
             MakePicture(MakePictureFrame(GroupBoxPlayer, QRect(QPoint(pictureX, 160), iconSize)), playType, iconSize);
-        *buttonOut = MakeButton(GroupBoxPlayer, button, QStringLiteral("プレーヤ変更"), QRect(x, 188, kColumn, 26));
+        *buttonOut = FormWidgets::MakeButton(GroupBoxPlayer, button, QStringLiteral("プレーヤ変更"),
+                                             QRect(x, 188, kColumn, 26), kAutoDefault);
     };
     playerColumn(kLeft, "Panel1stPlayerName", "Image1stPlayer", "Image1stPlayType", "ButtonSelect1stPlayer",
                  &Panel1stPlayerName, &Image1stPlayer, &Image1stPlayType, &ButtonSelect1stPlayer);
@@ -355,7 +320,7 @@ void TFormPrepareGame::BuildWindow()
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(8, 238, kGroupWidth, 196);
 
-    PanelBoardTitle = MakePanel(GroupBoxBoard, "PanelBoardTitle", QRect(kCentre - 100, 24, 200, 22));
+    PanelBoardTitle = FormWidgets::MakePanel(GroupBoxBoard, "PanelBoardTitle", QRect(kCentre - 100, 24, 200, 22));
     QFrame* boardFrame =
         MakePictureFrame(GroupBoxBoard, QRect(kCentre - kPreviewSide / 2, 54, kPreviewSide, kPreviewSide));
     ImageBoard = MakePicture(boardFrame, "ImageBoard", QSize(kPreviewSide, kPreviewSide));
@@ -364,15 +329,15 @@ void TFormPrepareGame::BuildWindow()
 
     const auto pieceColumn = [this](int x, const char* label, const QString& caption, const char* image,
                                     QLabel** labelOut, QLabel** imageOut) {
-        *labelOut = MakeLabel(GroupBoxBoard, label, caption, QRect(x, 66, kColumn, 18));
+        *labelOut = FormWidgets::MakeCaption(GroupBoxBoard, label, caption, QRect(x, 66, kColumn, 18), Qt::AlignCenter);
         *imageOut = MakePicture(MakePictureFrame(GroupBoxBoard, QRect(x + (kColumn - 32) / 2, 88, 32, 32)), image,
                                 QSize(32, 32));
     };
     pieceColumn(kLeft, "Label1stFloat", QStringLiteral("先手"), "Image1stFloat", &Label1stFloat, &Image1stFloat);
     pieceColumn(kRight, "Label2ndFloat", QStringLiteral("後手"), "Image2ndFloat", &Label2ndFloat, &Image2ndFloat);
 
-    ButtonSelectBoard = MakeButton(GroupBoxBoard, "ButtonSelectBoard", QStringLiteral("ボード変更"),
-                                   QRect(kCentre - kColumn / 2, 162, kColumn, 26));
+    ButtonSelectBoard = FormWidgets::MakeButton(GroupBoxBoard, "ButtonSelectBoard", QStringLiteral("ボード変更"),
+                                                QRect(kCentre - kColumn / 2, 162, kColumn, 26), kAutoDefault);
 
     ImageTS = new QLabel(this);
     ImageTS->setObjectName(QStringLiteral("ImageTS"));
@@ -383,10 +348,11 @@ void TFormPrepareGame::BuildWindow()
     LabelURL->setGeometry(56, 442, 160, 36);
     LabelURL->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    BitBtnOk = MakeButton(this, "BitBtnOk", QStringLiteral("ゲーム開始"), QRect(kClientWidth - 232, 446, 108, 28));
+    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", QStringLiteral("ゲーム開始"),
+                                       QRect(kClientWidth - 232, 446, 108, 28), kAutoDefault);
     BitBtnOk->setDefault(true);
-    BitBtnCancel =
-        MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"), QRect(kClientWidth - 116, 446, 108, 28));
+    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
+                                           QRect(kClientWidth - 116, 446, 108, 28), kAutoDefault);
 
     const auto onChecked = [this](QRadioButton* radio, void (TFormPrepareGame::*handler)()) {
         // Checking a button, by the user or from the settings, runs its click action.

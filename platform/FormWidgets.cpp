@@ -1,0 +1,86 @@
+#include "platform/FormWidgets.h"
+
+#include <QFrame>
+#include <QLabel>
+#include <QPalette>
+#include <QPushButton>
+
+namespace {
+
+const QColor kPanelBackground(255, 255, 255);
+
+void SetLightEdge(QFrame* frame)
+{
+    QPalette palette = frame->palette();
+    palette.setColor(QPalette::Light, QColor(200, 200, 200));
+    frame->setPalette(palette);
+}
+
+}  // namespace
+
+void FormWidgets::SetBackground(QWidget* widget, const QColor& colour)
+{
+    QPalette palette = widget->palette();
+    palette.setColor(QPalette::Window, colour);
+    palette.setColor(QPalette::WindowText, QColor(0, 0, 0));
+    widget->setPalette(palette);
+    widget->setAutoFillBackground(true);
+}
+
+QLabel* FormWidgets::MakePanel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr)
+        label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    label->setAlignment(Qt::AlignCenter);
+    SetBackground(label, kPanelBackground);
+    return label;
+}
+
+QLabel* FormWidgets::MakeFileTextPanel(QWidget* parent, const char* name, const QRect& geometry, const QString& text)
+{
+    QLabel* label = MakePanel(parent, name, geometry, text);
+    label->setTextFormat(Qt::PlainText);
+    SetLightEdge(label);
+    return label;
+}
+
+QLabel* FormWidgets::MakePicture(QWidget* parent, const char* name, const QRect& inner, const QColor& background,
+                                 Edge edge)
+{
+    auto* frame = new QFrame(parent);
+    frame->setFrameStyle(QFrame::Panel | QFrame::Sunken);
+    frame->setLineWidth(1);
+    if (edge == Edge::Light)
+        SetLightEdge(frame);
+    frame->setGeometry(inner.adjusted(-1, -1, 1, 1));
+    auto* label = new QLabel(frame);
+    label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(1, 1, inner.width(), inner.height());
+    label->setAlignment(Qt::AlignCenter);
+    SetBackground(label, background);
+    return label;
+}
+
+QPushButton* FormWidgets::MakeButton(QWidget* parent, const char* name, const QString& caption,
+                                     const QRect& geometry, bool autoDefault)
+{
+    auto* button = new QPushButton(caption, parent);
+    button->setObjectName(QString::fromLatin1(name));
+    button->setGeometry(geometry);
+    button->setAutoDefault(autoDefault);
+    return button;
+}
+
+QLabel* FormWidgets::MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
+                                 Qt::Alignment alignment)
+{
+    auto* label = new QLabel(text, parent);
+    if (name != nullptr)
+        label->setObjectName(QString::fromLatin1(name));
+    label->setGeometry(geometry);
+    label->setAlignment(alignment);
+    return label;
+}
