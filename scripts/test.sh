@@ -26,7 +26,9 @@ echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
   -DTESSELLA_SANITIZE=ON -DTESSELLA_BENCH=OFF >/dev/null
 cmake --build build/sanitize -j "$jobs"
+# The font library keeps caches for the life of the process; they are not our leaks.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
+  LSAN_OPTIONS="suppressions=$root/tests/lsan.supp" \
   ctest --test-dir build/sanitize --output-on-failure -j "$jobs"
 
 echo "== Fuzzers: replay the corpora, then fuzz ${fuzz_seconds}s each"
