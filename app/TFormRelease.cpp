@@ -2,14 +2,13 @@
 
 #include "app/TFormTitle.h"
 #include "pictures/PictureLoader.h"
+#include "platform/FormWidgets.h"
 #include "platform/ModalResult.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -80,8 +79,7 @@ void TFormRelease::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    FormWidgets::CentreOnScreen(this);
     FormShow();
 }
 

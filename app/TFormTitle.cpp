@@ -2,17 +2,16 @@
 
 #include "pictures/PictureLoader.h"
 #include "pictures/Transparency.h"
+#include "platform/FormWidgets.h"
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "setup/Settings.h"
 #include "setup/TFormVersionUp.h"
 
-#include <QGuiApplication>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
 #include <QPixmap>
-#include <QScreen>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -104,8 +103,7 @@ void TFormTitle::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    FormWidgets::CentreOnScreen(this);
     // The migration screen is modal too; it starts once this one is on screen.
     QTimer::singleShot(0, this, &TFormTitle::FormShow);
 }

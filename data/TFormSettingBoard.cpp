@@ -702,15 +702,7 @@ void TFormSettingBoard::BitBtnDefaultClick()
 void TFormSettingBoard::BitBtnCloseClick()
 {
     if (BitBtnSave->isEnabled()) {
-        int answer = kModalCancel;
-        if (askSave_) {
-            answer = askSave_();
-        } else {
-            QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("保存しますか？"),
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-            const int button = ModalHost::ShowModal(box);
-            answer = button == QMessageBox::Yes ? kModalYes : button == QMessageBox::No ? kModalNo : kModalCancel;
-        }
+        const int answer = askSave_ ? askSave_() : FormWidgets::AskSave(this);
         if (answer != kModalYes && answer != kModalNo)
             return;
         if (answer == kModalYes && Save() != 0)

@@ -1,9 +1,15 @@
 #include "platform/FormWidgets.h"
 
+#include "platform/ModalHost.h"
+#include "platform/ModalResult.h"
+
 #include <QFrame>
+#include <QGuiApplication>
 #include <QLabel>
+#include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
+#include <QScreen>
 
 namespace {
 
@@ -83,4 +89,22 @@ QLabel* FormWidgets::MakeCaption(QWidget* parent, const char* name, const QStrin
     label->setGeometry(geometry);
     label->setAlignment(alignment);
     return label;
+}
+
+int FormWidgets::AskSave(QWidget* parent)
+{
+    QMessageBox box(QMessageBox::Question, parent->windowTitle(), QStringLiteral("保存しますか？"),
+                    QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
+    const int result = ModalHost::ShowModal(box);
+    if (result == QMessageBox::Yes || result == kModalYes)
+        return kModalYes;
+    if (result == QMessageBox::No || result == kModalNo)
+        return kModalNo;
+    return kModalCancel;
+}
+
+void FormWidgets::CentreOnScreen(QWidget* window)
+{
+    if (const QScreen* screen = QGuiApplication::primaryScreen())
+        window->move(screen->availableGeometry().center() - window->rect().center());
 }

@@ -32,6 +32,12 @@ public:
     static QPushButton* MakeButton(QWidget* parent, const char* name, const QString& caption, const QRect& geometry,
                                    bool autoDefault = false);
 
+    // Asks whether to save before closing: kModalYes, kModalNo or kModalCancel.
+    static int AskSave(QWidget* parent);
+
+    // Places the window at the centre of the primary screen.
+    static void CentreOnScreen(QWidget* window);
+
     static QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry,
                                Qt::Alignment alignment = Qt::AlignLeft | Qt::AlignVCenter);
 };

@@ -686,17 +686,7 @@ void TFormSettingPlayer::BitBtnDefaultClick()
 void TFormSettingPlayer::BitBtnCloseClick()
 {
     if (BitBtnSave->isEnabled()) {
-        int answer = kModalCancel;
-        if (askSave_) {
-            answer = askSave_();
-        } else {
-            QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("保存しますか？"),
-                            QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, this);
-            const int result = ModalHost::ShowModal(box);
-            answer = result == QMessageBox::Yes || result == kModalYes ? kModalYes
-                   : result == QMessageBox::No || result == kModalNo   ? kModalNo
-                                                                       : kModalCancel;
-        }
+        const int answer = askSave_ ? askSave_() : FormWidgets::AskSave(this);
         if (answer != kModalYes && answer != kModalNo)
             return;
         // A save that failed keeps the editor open with the changes.

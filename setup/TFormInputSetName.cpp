@@ -1,17 +1,16 @@
 #include "setup/TFormInputSetName.h"
 
+#include "platform/FormWidgets.h"
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "platform/TextCodec.h"
 
 #include <QFont>
-#include <QGuiApplication>
 #include <QHBoxLayout>
 #include <QLabel>
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 #include <QVBoxLayout>
 
@@ -111,7 +110,6 @@ void TFormInputSetName::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        move(screen->availableGeometry().center() - rect().center());
+    FormWidgets::CentreOnScreen(this);
     FormShow();
 }
