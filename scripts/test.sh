@@ -45,4 +45,6 @@ for fuzzer in build/fuzz/fuzz/fuzz_*; do
   "$fuzzer" -runs=0 "$corpus" 2>&1 | tail -n 1
   "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" "$corpus" 2>&1 | tail -n 1
 done
+echo "== Tests against code, in non-blank lines"
+bash scripts/test-ratio.sh
 echo "All tests passed."
