@@ -8,6 +8,7 @@
 #include <utility>
 
 #include <fcntl.h>
+#include <signal.h>
 #include <sys/stat.h>
 #include <unistd.h>
 
@@ -48,6 +49,17 @@ bool ParseHeader(std::string_view line, std::string& name)
                 return false;
         }
         return false;
+    }
+    return false;
+}
+
+bool MakesKey(std::string_view line)
+{
+    for (const char c : line) {
+        if (EndsLine(c))
+            return false;
+        if (c == '=')
+            return true;
     }
     return false;
 }
@@ -102,15 +114,58 @@ bool WriteAll(int fd, const std::string& bytes)
     return true;
 }
 
+std::filesystem::path FolderOf(const std::filesystem::path& target)
+{
+    std::filesystem::path folder = target.parent_path();
+    return folder.empty() ? std::filesystem::path(".") : folder;
+}
+
+std::string TemporaryPrefix(const std::filesystem::path& target)
+{
+    return "." + target.filename().string() + ".tmp";
+}
+
+// The writer's process id of a temporary named prefix + "<pid>-<serial>"; 0 for any other name.
+pid_t WriterOf(const std::string& leaf, const std::string& prefix)
+{
+    if (leaf.size() <= prefix.size() || leaf.compare(0, prefix.size(), prefix) != 0)
+        return 0;
+    const std::string_view rest = std::string_view(leaf).substr(prefix.size());
+    const std::size_t dash = rest.find('-');
+    if (dash == 0 || dash == std::string_view::npos || dash > 9 || dash + 1 == rest.size())
+        return 0;
+    for (std::size_t i = 0; i < rest.size(); ++i) {
+        if (i != dash && !IsDigit(rest[i]))
+            return 0;
+    }
+    return static_cast<pid_t>(std::stol(std::string(rest.substr(0, dash))));
+}
+
+bool IsRunning(pid_t pid)
+{
+    return ::kill(pid, 0) == 0 || errno != ESRCH;
+}
+
+// A writer that crashed or was killed leaves its temporary behind; a live writer's stays.
+void RemoveLeftovers(const std::filesystem::path& target)
+{
+    const std::string prefix = TemporaryPrefix(target);
+    std::error_code error;
+    for (std::filesystem::directory_iterator it(FolderOf(target), error), end; !error && it != end;
+         it.increment(error)) {
+        const pid_t writer = WriterOf(it->path().filename().string(), prefix);
+        if (writer > 0 && writer != ::getpid() && !IsRunning(writer) && it->is_regular_file(error))
+            ::unlink(it->path().c_str());
+    }
+}
+
 // Creates a new, empty file beside target; -1 when the folder does not take one.
 int CreateTemporary(const std::filesystem::path& target, std::string& tempName)
 {
     static unsigned serial = 0;
-    std::filesystem::path folder = target.parent_path();
-    if (folder.empty())
-        folder = ".";
+    const std::filesystem::path folder = FolderOf(target);
     for (int attempt = 0; attempt < 100; ++attempt) {
-        const std::string leaf = "." + target.filename().string() + ".tmp" + std::to_string(::getpid()) + "-"
+        const std::string leaf = TemporaryPrefix(target) + std::to_string(::getpid()) + "-"
             + std::to_string(++serial);
         tempName = (folder / leaf).string();
         const int fd = ::open(tempName.c_str(), O_WRONLY | O_CREAT | O_EXCL | O_CLOEXEC, 0666);
@@ -137,7 +192,9 @@ void WindowsIni::Read()
     Section* current = nullptr;  // nullptr while seeking a header
     std::string name;
     std::size_t start = 0;
+    int lineNumber = 0;
     while (start < bytes.size()) {
+        ++lineNumber;
         std::size_t end = bytes.find('\n', start);
         const bool hasLineEnd = end != std::string::npos;
         if (!hasLineEnd)
@@ -153,6 +210,9 @@ void WindowsIni::Read()
             if (ParseHeader(line, name)) {
                 sections_.push_back(std::make_unique<Section>(name));
                 current = sections_.back().get();
+            } else if (MakesKey(line)) {
+                if (dropped_.count++ == 0)
+                    dropped_.firstLine = lineNumber;
             }
             continue;
         }
@@ -188,7 +248,25 @@ std::string WindowsIni::Serialize() const
 
 int WindowsIni::Write()
 {
-    return WriteTo(fileName_);
+    const int result = WriteTo(fileName_);
+    if (result == 0)
+        dropped_ = {};
+    return result;
+}
+
+int WindowsIni::WriteKeepingCopy(std::string* copyName)
+{
+    copyName->clear();
+    std::error_code error;
+    if (dropped_.count > 0 && std::filesystem::exists(fileName_, error)) {
+        std::string candidate = fileName_ + ".bak";
+        for (int n = 2; std::filesystem::exists(std::filesystem::symlink_status(candidate, error)); ++n)
+            candidate = fileName_ + "." + std::to_string(n) + ".bak";
+        if (!std::filesystem::copy_file(fileName_, candidate, error))
+            return 1;
+        *copyName = candidate;
+    }
+    return Write();
 }
 
 int WindowsIni::WriteTo(const std::string& fileName)
@@ -202,6 +280,7 @@ int WindowsIni::WriteTo(const std::string& fileName)
             target = resolved;
     }
 
+    RemoveLeftovers(target);
     std::string tempName;
     const int fd = CreateTemporary(target, tempName);
     if (fd < 0)

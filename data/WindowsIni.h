@@ -18,11 +18,25 @@ public:
     WindowsIni(WindowsIni&&) = default;
     WindowsIni& operator=(WindowsIni&&) = default;
 
+    // Key lines the reading rules passed over: lines with '=' met while no section was open,
+    // before the first header or after a broken one. Lines count from 1; firstLine is 0 when none.
+    struct DroppedLines {
+        int count = 0;
+        int firstLine = 0;
+    };
+
     const std::string& FileName() const { return fileName_; }
+    // As read; a successful Write clears it, since the file then holds what this object holds.
+    const DroppedLines& Dropped() const { return dropped_; }
 
     int Write();
+    // Write, keeping the file as it was in a free "NAME.bak" (then "NAME.2.bak", ...) first when
+    // the write would lose dropped lines; *copyName is that name, or empty when no copy was needed.
+    // 1, and nothing written, when the copy cannot be made.
+    int WriteKeepingCopy(std::string* copyName);
     // Replaces the file through a temporary in the same folder: 0 on success,
-    // 1 on any failure, and then the old file is left as it was.
+    // 1 on any failure, and then the old file is left as it was. Temporaries of
+    // earlier writers of that file that are no longer running are removed first.
     int WriteTo(const std::string& fileName);
 
     // nullptr when nothing is found; valid until this object changes.
@@ -54,5 +68,6 @@ private:
     Section* FindSection(const std::string& name);
 
     std::string fileName_;
+    DroppedLines dropped_;
     std::vector<std::unique_ptr<Section>> sections_;
 };

@@ -123,6 +123,46 @@ TEST(WindowsIniRead, HeaderRules)
     EXPECT_EQ(Shape(ini), "[A] a=<1>   [I]=<2> [] [Empty] [" + name510 + "] [Last] z=<9>");
 }
 
+TEST(WindowsIniRead, KeyLinesOutsideAnyOpenSectionAreCountedAsDropped)
+{
+    struct Case {
+        const char* text;
+        int count;
+        int firstLine;
+    };
+    const Case cases[] = {
+        {"[S]\na=1\n; c=1\nstray\n", 0, 0},
+        {"a=1\n[S]\nb=2\n", 1, 1},
+        {"[S]\na=1\n[Broken section\nb=2\nc=3;x\n[T]\nd=4\n", 2, 4},
+        {"[S]\r\n[a;b]\r\n;x=1\r\nk=v", 1, 4},
+    };
+    TempDir dir;
+    for (const Case& c : cases) {
+        WindowsIni ini = Load(dir, c.text);
+        EXPECT_EQ(ini.Dropped().count, c.count) << c.text;
+        EXPECT_EQ(ini.Dropped().firstLine, c.firstLine) << c.text;
+    }
+}
+
+TEST(WindowsIniWrite, AWriteThatLosesDroppedLinesKeepsTheOriginalUnderAFreeName)
+{
+    TempDir dir;
+    const std::string broken = "[S]\r\n[Broken\r\nlost=1\r\n";
+    dir.Write("t.ini.bak", "older copy");
+    WindowsIni ini = Load(dir, broken);
+    std::string copy;
+    ASSERT_EQ(ini.WriteKeepingCopy(&copy), 0);
+    EXPECT_EQ(copy, dir.File("t.ini.2.bak"));
+    EXPECT_EQ(dir.Read("t.ini.2.bak"), broken);
+    EXPECT_EQ(dir.Read("t.ini.bak"), "older copy");
+    EXPECT_EQ(ini.Dropped().count, 0);
+
+    ini.SetValue("S", "k", "2", 0);
+    ASSERT_EQ(ini.WriteKeepingCopy(&copy), 0);
+    EXPECT_EQ(copy, "");
+    EXPECT_FALSE(fs::exists(dir.Path() / "t.ini.3.bak"));
+}
+
 TEST(WindowsIniRead, DuplicateSectionsAndKeysAreKept)
 {
     TempDir dir;
@@ -299,6 +339,32 @@ TEST(WindowsIniWrite, FailedWriteLeavesTargetAndNoTemporary)
     for (const auto& entry : fs::directory_iterator(dir.Path()))
         entries += entry.path().filename().string().rfind(".", 0) == 0 ? 100 : 1;
     EXPECT_EQ(entries, 3);  // t.ini, old.ini, folder: no temporary left behind
+}
+
+TEST(WindowsIniWrite, RemovesTemporariesOfDeadWritersOfThatFileOnly)
+{
+    TempDir dir;
+    const pid_t child = fork();
+    ASSERT_GE(child, 0);
+    if (child == 0)
+        _exit(0);
+    ASSERT_EQ(waitpid(child, nullptr, 0), child);
+    const std::string dead = std::to_string(child);
+    const std::string live = std::to_string(getppid());
+    const std::string kept[] = {".t.ini.tmp" + live + "-1", ".other.ini.tmp" + dead + "-1", ".t.ini.tmp" + dead,
+                                ".t.ini.tmpx" + dead + "-1", "t.ini.tmp" + dead + "-1"};
+    const std::string removed[] = {".t.ini.tmp" + dead + "-1", ".t.ini.tmp" + dead + "-42"};
+    for (const std::string& name : kept)
+        dir.Write(name, "x");
+    for (const std::string& name : removed)
+        dir.Write(name, "x");
+
+    WindowsIni ini = Load(dir, "[S]\nk=1\n");
+    ASSERT_EQ(ini.Write(), 0);
+    for (const std::string& name : kept)
+        EXPECT_TRUE(fs::exists(dir.Path() / name)) << name;
+    for (const std::string& name : removed)
+        EXPECT_FALSE(fs::exists(dir.Path() / name)) << name;
 }
 
 TEST(WindowsIniWrite, ReplacesTheFileBehindALinkAndKeepsItsMode)
