@@ -63,6 +63,8 @@ inline constexpr SwitchKey kKeyAnimation{"Animation", true};
 inline constexpr SwitchKey kKeyRandomBoard{"RandomBoard", true};
 inline constexpr SwitchKey kKeyRandomBoard2{"RandomBoard2", false};
 inline constexpr SwitchKey kKeyRandomBoard3{"RandomBoard3", false};
+// Finished games are saved as records in the Records folder.
+inline constexpr SwitchKey kKeyAutoSaveRecords{"AutoSaveRecords", true};
 
 // The release this program writes; settings of an older one are migrated once.
 inline constexpr double kCurrentRelease = 1.10;
