@@ -1,6 +1,7 @@
-// Decodes arbitrary bytes as a BMP, JPEG or icon; the first byte picks the format.
+// Decodes arbitrary bytes as a BMP, JPEG, icon or PNG; the first byte picks the format.
 #include "pictures/PictureLimits.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/Transparency.h"
 
 #include <cstddef>
 #include <cstdint>
@@ -19,8 +20,8 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
 {
     if (size == 0)
         return 0;
-    static const char* const kExtensions[] = {"bmp", "jpg", "ico"};
-    const QString extension = QString::fromLatin1(kExtensions[data[0] % 3]);
+    static const char* const kExtensions[] = {"bmp", "jpg", "ico", "png"};
+    const QString extension = QString::fromLatin1(kExtensions[data[0] % 4]);
     const QByteArray bytes(reinterpret_cast<const char*>(data + 1), static_cast<qsizetype>(size - 1));
 
     QString reason;
@@ -31,9 +32,10 @@ extern "C" int LLVMFuzzerTestOneInput(const std::uint8_t* data, std::size_t size
     }
     Require(PictureLimits::Accepts(image.width(), image.height(), nullptr));
     Require(image.format() != QImage::Format_ARGB32_Premultiplied);
-    // What drawing does: the bottom-left pixel as the transparent colour, and a conversion for painting.
-    volatile QRgb background = image.pixel(0, image.height() - 1);
-    (void)background;
+    Require(!HasOwnAlpha(image) || extension == QLatin1String("png"));
+    // What drawing does: the transparent copy, and a conversion for painting.
+    const QImage transparent = TransparentCopy(image);
+    Require(transparent.size() == image.size());
     const QImage painted = image.convertToFormat(QImage::Format_ARGB32_Premultiplied);
     Require(painted.size() == image.size());
     return 0;

@@ -5,6 +5,8 @@
 #include "pictures/JpegDecoder.h"
 #include "pictures/PictureCache.h"
 #include "pictures/PictureLimits.h"
+#include "pictures/PngHeader.h"
+#include "pictures/Transparency.h"
 #include "platform/HostPath.h"
 
 #include <QBuffer>
@@ -20,7 +22,7 @@
 
 namespace {
 
-enum class Format { Bmp, Ico, Jpeg, Metafile, Unknown };
+enum class Format { Bmp, Ico, Png, Jpeg, Metafile, Unknown };
 
 struct LoaderState {
     PictureCache cache;
@@ -46,6 +48,8 @@ Format FormatOf(QString extension)
         return Format::Bmp;
     if (extension == QLatin1String("ico"))
         return Format::Ico;
+    if (extension == QLatin1String("png"))
+        return Format::Png;
     if (extension == QLatin1String("jpg") || extension == QLatin1String("jpeg"))
         return Format::Jpeg;
     if (extension == QLatin1String("emf") || extension == QLatin1String("wmf"))
@@ -76,50 +80,91 @@ QString FileTooLargeReason()
     return QStringLiteral("ファイルが大きすぎます (%1 MB まで)").arg(PictureLimits::kMaxFileBytes / (1024 * 1024));
 }
 
+QByteArray QtFormatName(Format format)
+{
+    switch (format) {
+    case Format::Ico:
+        return QByteArrayLiteral("ico");
+    case Format::Png:
+        return QByteArrayLiteral("png");
+    default:
+        return QByteArrayLiteral("bmp");
+    }
+}
+
+QString CorruptReason(Format format)
+{
+    switch (format) {
+    case Format::Ico:
+        return QStringLiteral("アイコン データが壊れています");
+    case Format::Png:
+        return QStringLiteral("PNG データが壊れています");
+    default:
+        return QStringLiteral("BMP データが壊れています");
+    }
+}
+
+// Reads the dimensions from the header, before Qt's reader takes any pixel memory.
+bool HeaderAccepted(const QByteArray& bytes, Format format, QString* reason)
+{
+    qint64 width = 0;
+    qint64 height = 0;
+    if (format == Format::Bmp) {
+        // Qt's reader gives no size for top-down files, so the header is read here.
+        BmpHeader header;
+        if (header.Read(bytes) != 0) {
+            SetReason(reason, CorruptReason(format));
+            return false;
+        }
+        if (!PictureLimits::Accepts(header.Width(), header.Height(), reason))
+            return false;
+        if (header.RequiredBytes() > bytes.size()) {
+            SetReason(reason, QStringLiteral("BMP データが途中で終わっています"));
+            return false;
+        }
+        return true;
+    }
+    if (format == Format::Png) {
+        PngHeader header;
+        if (header.Read(bytes) != 0) {
+            SetReason(reason, CorruptReason(format));
+            return false;
+        }
+        width = header.Width();
+        height = header.Height();
+    } else {
+        // Qt's reader gives the directory's size even when an embedded PNG is far larger.
+        IcoHeader header;
+        if (header.Read(bytes) != 0) {
+            SetReason(reason, CorruptReason(format));
+            return false;
+        }
+        width = header.Width();
+        height = header.Height();
+    }
+    return PictureLimits::Accepts(width, height, reason);
+}
+
 // Refuses content that does not fit the extension, and checks the header
 // dimensions (and for BMP the file length) before any pixel memory is taken.
 QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
 {
-    const QByteArray formatName = format == Format::Ico ? QByteArrayLiteral("ico") : QByteArrayLiteral("bmp");
-    const QString corrupt = format == Format::Ico ? QStringLiteral("アイコン データが壊れています")
-                                                  : QStringLiteral("BMP データが壊れています");
     static const bool icoAvailable = QImageReader::supportedImageFormats().contains("ico");
     if (format == Format::Ico && !icoAvailable) {
         SetReason(reason, QStringLiteral("アイコンを読む部品 (Qt の ico プラグイン) がありません"));
         return QImage();
     }
+    if (!HeaderAccepted(bytes, format, reason))
+        return QImage();
 
     QByteArray data = bytes;
     QBuffer buffer(&data);
     buffer.open(QIODevice::ReadOnly);
-    QImageReader reader(&buffer, formatName);
+    QImageReader reader(&buffer, QtFormatName(format));
     reader.setAutoDetectImageFormat(false);
-    if (format == Format::Bmp) {
-        // Qt's reader gives no size for top-down files, so the header is read here.
-        BmpHeader header;
-        if (header.Read(bytes) != 0) {
-            SetReason(reason, corrupt);
-            return QImage();
-        }
-        if (!PictureLimits::Accepts(header.Width(), header.Height(), reason))
-            return QImage();
-        if (header.RequiredBytes() > bytes.size()) {
-            SetReason(reason, QStringLiteral("BMP データが途中で終わっています"));
-            return QImage();
-        }
-    } else {
-        // Qt's reader gives the directory's size even when an embedded PNG is far larger.
-        IcoHeader header;
-        if (header.Read(bytes) != 0) {
-            SetReason(reason, corrupt);
-            return QImage();
-        }
-        if (!PictureLimits::Accepts(header.Width(), header.Height(), reason))
-            return QImage();
-    }
     QImage image = reader.read();
     if (image.isNull()) {
-        SetReason(reason, corrupt);
+        SetReason(reason, CorruptReason(format));
         return QImage();
     }
     if (!PictureLimits::Accepts(image.width(), image.height(), reason))
@@ -127,6 +172,8 @@ QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
     // Qt's icon reader hands out premultiplied pixels; the callers compare straight colours.
     if (image.format() == QImage::Format_ARGB32_Premultiplied)
         image.convertTo(QImage::Format_ARGB32);
+    // Only a PNG's alpha replaces the bottom-left colour rule; the mark also overrides any text chunk.
+    MarkOwnAlpha(image, format == Format::Png && image.hasAlphaChannel());
     return image;
 }
 

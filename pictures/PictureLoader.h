@@ -9,7 +9,7 @@
 #include <string>
 
 // Reads the pictures of boards, pieces, faces and icons. The decoder is chosen
-// by the file extension, case-insensitively: .bmp and .ico through Qt's
+// by the file extension, case-insensitively: .bmp, .png and .ico through Qt's
 // readers, .jpg and .jpeg through libjpeg; metafiles and anything else are
 // refused. A failure gives a null QImage and a short reason for the user, and
 // is reported once per file per run; callers go on with the empty picture.
@@ -32,7 +32,7 @@ public:
     static QImage LoadStored(const std::string& storedName, QString* reason = nullptr);
     // The same with relative names taken from folder, for callers that load many at once.
     static QImage LoadStored(const std::string& storedName, const QString& folder, QString* reason = nullptr);
-    // Decodes bytes as the format their extension ("jpg" or ".JPG" alike) names; no cache.
+    // Decodes bytes as the format their extension ("png" or ".PNG" alike) names; no cache.
     static QImage Decode(const QByteArray& bytes, const QString& extension, QString* reason = nullptr);
 
     // Called by Load on the first failure of each file in the run; an empty function reports nothing.

@@ -2,6 +2,7 @@
 
 #include <QDir>
 #include <QFileDialog>
+#include <QFileInfo>
 
 namespace {
 
@@ -11,19 +12,47 @@ FileDialogs::Responder& CurrentResponder()
     return responder;
 }
 
+QString& LastPictureFolder()
+{
+    static QString folder;
+    return folder;
+}
+
+QString Open(QWidget* parent, const QString& caption, const QString& filter, const QString& folder)
+{
+    if (CurrentResponder())
+        return CurrentResponder()(caption, filter);
+    return QFileDialog::getOpenFileName(parent, caption, folder, filter);
+}
+
 }  // namespace
 
 QString FileDialogs::OpenFile(QWidget* parent, const QString& caption, const QString& filter)
 {
-    if (CurrentResponder())
-        return CurrentResponder()(caption, filter);
-    return QFileDialog::getOpenFileName(parent, caption, QDir::currentPath(), filter);
+    return Open(parent, caption, filter, QDir::currentPath());
 }
 
 QString FileDialogs::OpenPicture(QWidget* parent, const QString& caption)
 {
-    return OpenFile(parent, caption,
-                    QStringLiteral("画像 (*.bmp *.jpg *.jpeg *.ico *.BMP *.JPG *.JPEG *.ICO);;すべてのファイル (*)"));
+    const QString chosen = Open(parent, caption,
+                                QStringLiteral("画像 (*.bmp *.png *.jpg *.jpeg *.ico *.BMP *.PNG *.JPG *.JPEG *.ICO);;"
+                                               "PNG (*.png *.PNG);;BMP (*.bmp *.BMP);;JPEG (*.jpg *.jpeg *.JPG *.JPEG);;"
+                                               "アイコン (*.ico *.ICO);;すべてのファイル (*)"),
+                                PictureStartFolder());
+    if (!chosen.isEmpty())
+        LastPictureFolder() = QFileInfo(chosen).absolutePath();
+    return chosen;
+}
+
+QString FileDialogs::PictureStartFolder()
+{
+    const QString& last = LastPictureFolder();
+    return !last.isEmpty() && QFileInfo(last).isDir() ? last : QDir::currentPath();
+}
+
+void FileDialogs::ForgetPictureFolder()
+{
+    LastPictureFolder().clear();
 }
 
 void FileDialogs::SetResponder(Responder responder)

@@ -290,6 +290,68 @@ TEST_F(PictureLoaderTest, IconWithPngIsSizedByThePngHeader)
     EXPECT_EQ(Refusal("huge.ico", IconWithPng(png)), QStringLiteral("画像が大きすぎます (16384 ピクセルまで)"));
 }
 
+TEST_F(PictureLoaderTest, PngIsCheckedLikeBmp)
+{
+    const std::string png = Encode(Noise(40, 30), "PNG");
+    const QImage image = PictureLoader::Load(Write("Board.PNG", png));
+    ASSERT_EQ(image.size(), QSize(40, 30));
+    EXPECT_EQ(image.pixel(39, 29), Noise(40, 30).pixel(39, 29));
+
+    const QString corrupt = QStringLiteral("PNG データが壊れています");
+    EXPECT_EQ(Refusal("half.png", png.substr(0, png.size() / 2)), corrupt);
+    EXPECT_EQ(Refusal("signature-only.png", png.substr(0, 8)), corrupt);
+    EXPECT_EQ(Refusal("bitmap.png", Encode(Blocks(8, 8), "BMP")), corrupt);
+
+    std::string wide = png;
+    wide[16] = '\0';
+    wide[17] = '\0';
+    wide[18] = static_cast<char>(20000 >> 8);
+    wide[19] = static_cast<char>(20000 & 0xff);
+    const int decodes = PictureLoader::DecodeCount();
+    EXPECT_EQ(Refusal("wide.png", wide), QStringLiteral("画像が大きすぎます (16384 ピクセルまで)"));
+    EXPECT_EQ(PictureLoader::DecodeCount(), decodes + 1);
+}
+
+TEST_F(PictureLoaderTest, PngAlphaIsItsTransparencyWhileOtherFormatsKeepTheBottomLeftRule)
+{
+    // Bottom-left opaque magenta, one half-transparent pixel, the rest opaque grey.
+    QImage source(8, 8, QImage::Format_ARGB32);
+    source.fill(qRgba(90, 90, 90, 255));
+    source.setPixel(0, 7, qRgba(255, 0, 255, 255));
+    source.setPixel(2, 2, qRgba(255, 0, 255, 255));
+    source.setPixel(5, 5, qRgba(0, 0, 200, 100));
+    QImage opaque = source.convertToFormat(QImage::Format_RGB32);
+    opaque.setPixel(5, 5, qRgb(0, 0, 200));
+
+    struct Case {
+        const char* file;
+        std::string bytes;
+        int bottomLeftAlpha;  // after TransparentCopy
+        int sameColourAlpha;  // another pixel of the bottom-left colour; -1 where lossy coding shifts it
+        int translucentAlpha;
+    } cases[] = {
+        {"alpha.png", Encode(source, "PNG"), 255, 255, 100},
+        {"opaque.png", Encode(opaque, "PNG"), 0, 0, 255},
+        {"piece.bmp", Encode(opaque, "BMP"), 0, 0, 255},
+        {"piece.jpg", EncodeJpeg(opaque), 0, -1, 255},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.file);
+        const QImage loaded = PictureLoader::Load(Write(c.file, c.bytes));
+        ASSERT_FALSE(loaded.isNull());
+        const QImage shown = TransparentCopy(loaded);
+        EXPECT_EQ(qAlpha(shown.pixel(0, 7)), c.bottomLeftAlpha);
+        if (c.sameColourAlpha >= 0) {
+            EXPECT_EQ(qAlpha(shown.pixel(2, 2)), c.sameColourAlpha);
+        }
+        EXPECT_EQ(qAlpha(shown.pixel(5, 5)), c.translucentAlpha);
+        EXPECT_EQ(qAlpha(shown.pixel(1, 1)), 255);
+        // The mark survives what drawing does to a picture first.
+        EXPECT_EQ(HasOwnAlpha(loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied).copy(0, 0, 4, 4)),
+                  c.bottomLeftAlpha == 255);
+    }
+}
+
 TEST_F(PictureLoaderTest, JpegColourGreyProgressiveAndCmyk)
 {
     const QImage source = Blocks(32, 24);
@@ -339,7 +401,7 @@ TEST_F(PictureLoaderTest, ExtensionPicksTheDecoderWhateverItsCase)
 TEST_F(PictureLoaderTest, UnsupportedFormatsAreRefused)
 {
     EXPECT_EQ(Refusal("board.WMF", "\xd7\xcd\xc6\x9a"), QStringLiteral("対応していない形式です (EMF/WMF)"));
-    EXPECT_EQ(Refusal("board.png", Encode(Blocks(8, 8), "PNG")), QStringLiteral("対応していない形式です"));
+    EXPECT_EQ(Refusal("board.gif", Encode(Blocks(8, 8), "PNG")), QStringLiteral("対応していない形式です"));
     EXPECT_EQ(Refusal("board", Encode(Blocks(8, 8), "BMP")), QStringLiteral("対応していない形式です"));
 }
 
