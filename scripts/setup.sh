@@ -5,7 +5,7 @@ set -euo pipefail
 
 packages=(
   g++ clang cmake ninja-build pkg-config
-  qt6-base-dev libjpeg-dev
+  qt6-base-dev libjpeg-dev libzip-dev
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   libclang-rt-14-dev
