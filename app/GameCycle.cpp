@@ -84,6 +84,11 @@ void GameCycle::SetChangeListener(std::function<void(unsigned changes)> listener
     listener_ = std::move(listener);
 }
 
+void GameCycle::SetGameFinishedListener(std::function<QString(const GameRecord& record)> listener)
+{
+    gameFinished_ = std::move(listener);
+}
+
 void GameCycle::SetOptions(const GameOptions& options)
 {
     options_ = &options;
@@ -188,8 +193,11 @@ void GameCycle::StepBoard(int move)
         const int column = move % kSize;
         const int kind = PieceKindFor(row, column, side_);
         // Refused only in a replay, for the side whose pass the record does not hold.
-        if (liveBoard_.Place(row, column, side_, kind) == 0)
+        if (liveBoard_.Place(row, column, side_, kind) == 0) {
             PlacePieceSprite(row, column, side_, kind);
+            if (mode_ != kModeReplay && record_.AddMove(move, kind) == 0)
+                Notify(kChangedRecord);
+        }
         player.SetState(kStatePlacing);
     }
     if (RevealStep(side_))
@@ -266,6 +274,7 @@ void GameCycle::StartGame()
     SetCaption(border_, QStringLiteral("境界線を隠す"));
 
     ResetGame();
+    StartRecord();
     Notify(kChangedBoard);
     for (int side = 1; side <= 2; ++side) {
         SetFace(side, 0);
@@ -313,6 +322,11 @@ void GameCycle::FinishGame()
     }
     ShowRecord(1);
     ShowRecord(2);
+    if (gameFinished_) {
+        const QString note = gameFinished_(record_);
+        if (!note.isEmpty())
+            SetText(message_, message_ + QStringLiteral(" ") + note);
+    }
 
     Enable(prepare_, true);
     Enable(replay_, true);
@@ -363,6 +377,15 @@ void GameCycle::FinishReplay()
     }
 }
 
+void GameCycle::StartRecord()
+{
+    record_ = GameRecord();
+    record_.SetTag(GameRecord::kTagFirst, TextCodec::ToUtf8(player1st_.Name()));
+    record_.SetTag(GameRecord::kTagSecond, TextCodec::ToUtf8(player2nd_.Name()));
+    record_.SetTag(GameRecord::kTagBoard, TextCodec::ToUtf8(style_.Title()));
+    Notify(kChangedRecord);
+}
+
 void GameCycle::StartDemo()
 {
     const Batch batch(*this);
@@ -371,6 +394,7 @@ void GameCycle::StartDemo()
     Enable(replay_, false);
     demoBoards_->ChooseBoard(&style_);
     ResetGame();
+    StartRecord();
     Notify(kChangedBoard);
     for (int side = 1; side <= 2; ++side) {
         SetFace(side, 0);

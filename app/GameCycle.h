@@ -5,6 +5,7 @@
 #include "engine/BoardStatus.h"
 #include "players/Brain.h"
 #include "players/Player.h"
+#include "records/GameRecord.h"
 
 #include <QImage>
 #include <QRect>
@@ -68,6 +69,7 @@ public:
         kChangedCells = 1u << 1,    // sprites listed by TakeDirtyCells()
         kChangedBoard = 1u << 2,    // board, border, title, piece images, every sprite
         kChangedTimer = 1u << 3,    // running flag or interval
+        kChangedRecord = 1u << 4,   // the record of the game or demonstration
     };
 
     // Both must outlive the cycle; the timer interval starts at options.GetBaseTimer().
@@ -76,6 +78,9 @@ public:
     GameCycle& operator=(const GameCycle&) = delete;
 
     void SetChangeListener(std::function<void(unsigned changes)> listener);
+    // Called once at the end of every game (never a demonstration or replay);
+    // a non-empty answer is added to the result in the message line.
+    void SetGameFinishedListener(std::function<QString(const GameRecord& record)> listener);
     // The windows that hold the options and choose the boards arrive after the main window.
     void SetOptions(const GameOptions& options);
     void SetDemoBoards(DemoBoardSource& demoBoards);
@@ -133,6 +138,8 @@ public:
     const Command& Exit() const;
     bool BorderShown() const;
     const Sprite& SpriteAt(int row, int column) const;
+    // The moves of the game or demonstration that runs or ended last; a replay keeps it.
+    const GameRecord& Record() const { return record_; }
     std::vector<int> TakeDirtyCells();
 
 private:
@@ -173,6 +180,7 @@ private:
     // Scores, "End" and state 9 for both sides.
     void ShowEnd();
     void ShowTurnColours();
+    void StartRecord();
     bool ReplayExhausted() const;
     void Notify(unsigned changes);
 
@@ -188,6 +196,8 @@ private:
     Player player2nd_;
 
     std::function<void(unsigned changes)> listener_;
+    std::function<QString(const GameRecord& record)> gameFinished_;
+    GameRecord record_;
     // Counts resets, so a tick can tell that its end handling started a new game.
     int resetCount_ = 0;
     int batchDepth_ = 0;

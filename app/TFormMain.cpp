@@ -10,6 +10,7 @@
 #include "pictures/PictureLoader.h"
 #include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
+#include "records/GameArchive.h"
 #include "setup/Settings.h"
 #include "setup/TFormPrepareGame.h"
 #include "setup/TFormSettingGame.h"
@@ -117,6 +118,9 @@ TFormMain::TFormMain(QWidget* parent)
     Centre();
 
     cycle_.SetChangeListener([this](unsigned changes) { CycleChanged(changes); });
+    cycle_.SetGameFinishedListener([this](const GameRecord& record) {
+        return GameArchive::KeepFinishedGame(record, cycle_.PlayerFor(1), cycle_.PlayerFor(2));
+    });
     PictureLoader::SetFailureReporter(
         [this](const QString& path, const QString& reason) { ReportPictureFailure(path, reason); });
     FormCreate();

@@ -742,6 +742,35 @@ TEST_F(GameCycleTest, ADemonstrationOfPlayersThatNeverVoteEndsAndRestarts)
     EXPECT_EQ(cycle_->SideToMove(), 1) << "the new demonstration opens with the first player";
 }
 
+TEST_F(ReplayTest, TheRecordFollowsTheGameAndOnlyAGameIsHandedOverAtItsEnd)
+{
+    std::vector<GameRecord> finished;
+    cycle_->SetGameFinishedListener([&](const GameRecord& record) {
+        finished.push_back(record);
+        return QStringLiteral("(note)");
+    });
+    PlayWholeGame();
+    ASSERT_EQ(finished.size(), 1u);
+    const GameRecord& record = finished[0];
+    EXPECT_TRUE(record.Finished());
+    EXPECT_EQ(BoardToRows(record.Current()), finalRows_);
+    EXPECT_EQ(static_cast<int>(record.Moves().size()), finalMoves_ + passes_);
+    EXPECT_EQ(record.TagValue(GameRecord::kTagSecond), "Beta");
+    EXPECT_TRUE(cycle_->Message().endsWith(QStringLiteral("の勝ちです (note)")));
+
+    cycle_->BitBtnReplayClick();
+    ASSERT_NE(TickUntil([&] { return Finished(); }), -1);
+    EXPECT_EQ(finished.size(), 1u) << "a replay is no game";
+    EXPECT_EQ(cycle_->Record().Text(), record.Text()) << "a replay keeps the record";
+
+    UsePlayers(2, 3, Player::kPlayComputer, Player::kPlayComputer);
+    cycle_->StartDemo();
+    EXPECT_TRUE(cycle_->Record().Moves().empty());
+    ASSERT_NE(TickUntil([&] { return Finished(); }), -1);
+    EXPECT_EQ(finished.size(), 1u) << "a demonstration is no game";
+    EXPECT_EQ(BoardToRows(cycle_->Record().Current()), Rows()) << "the demonstration's moves are listed too";
+}
+
 TEST_F(GameCycleTest, TheBorderCommandFollowsAFinishedPictureGame)
 {
     UserGame(kNobodyMoves, 1, 1, "Picture");
