@@ -1,6 +1,7 @@
 #include "data/TFormSettingBoard.h"
 
 #include "data/BoardStyle.h"
+#include "data/SetFileNotice.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "pictures/Transparency.h"
@@ -13,8 +14,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QFile>
-#include <QFileInfo>
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
@@ -99,7 +98,7 @@ void ShowPiece(QLabel* label, const QImage& picture, bool transparent)
 
 std::string BoardSection(int number)
 {
-    char name[16];
+    char name[24];
     std::snprintf(name, sizeof name, "Board_%03d", number);
     return name;
 }
@@ -485,6 +484,10 @@ void TFormSettingBoard::FormShow()
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
     Timer->start();
+    openNotice_ = SetFileNotice::OnOpen(setFile_);
+    // Told once the window stands, not from inside its showing.
+    if (!openNotice_.isEmpty())
+        QTimer::singleShot(0, this, [this, notice = openNotice_] { Message(notice); });
 }
 
 int TFormSettingBoard::CountBoards() const
@@ -515,6 +518,7 @@ void TFormSettingBoard::ClearForm()
         MemoComment->clear();
     }
     SetTimerValue(kNewBoardTimer);
+    timerEdited_ = false;
     for (QCheckBox* check : {CheckBoxStretch, CheckBoxTransparentNoFloat, CheckBoxTransparent1stFloat,
                              CheckBoxTransparent2ndFloat})
         check->setChecked(false);
@@ -567,9 +571,10 @@ void TFormSettingBoard::ShowBoard(const std::string& file, const std::string& se
 {
     ClearForm();
     const WindowsIni ini(HostPath::ToHost(file));
+    // Paths are kept whole: a save after an unrelated edit must not cut a long one.
     auto copy = [&](const char* key, std::string* target) {
         if (const std::string* value = ini.FindValue(section, key, 0))
-            *target = TextCodec::CutToField(*value, kPathBytes);
+            *target = *value;
     };
     auto copySide = [&](int side, const char* boardKey, std::string* boardTarget) {
         copy(boardKey, boardTarget);
@@ -579,7 +584,7 @@ void TFormSettingBoard::ShowBoard(const std::string& file, const std::string& se
                 const std::string* value = ini.FindValue(section, key, frame);
                 if (value == nullptr)
                     break;
-                Path(side, kind, frame) = TextCodec::CutToField(*value, kPathBytes);
+                Path(side, kind, frame) = *value;
             }
         }
     };
@@ -593,8 +598,9 @@ void TFormSettingBoard::ShowBoard(const std::string& file, const std::string& se
     boardPicture_ = style_->BoardPicture();
     borderPicture_ = style_->BorderPicture();
     noFloatPicture_ = style_->NoFloatPicture();
-    floatPicture_[0] = style_->FloatPicture1st(0, 0);
-    floatPicture_[1] = style_->FloatPicture2nd(0, 0);
+    // By number: the design packs the kinds it found into consecutive slots, so its slot 0 may be kind 01.
+    floatPicture_[0] = LoadPreview(FloatPath(1, 0, 0));
+    floatPicture_[1] = LoadPreview(FloatPath(2, 0, 0));
     EditTitle->setText(TextCodec::ToUi(style_->Title()));
     EditAuthor->setText(TextCodec::ToUi(style_->Author()));
     {
@@ -602,6 +608,7 @@ void TFormSettingBoard::ShowBoard(const std::string& file, const std::string& se
         MemoComment->setPlainText(TextCodec::ToUi(style_->Comment()));
     }
     SetTimerValue(std::clamp(style_->IntervalTime(), 0, kMaxTimer));
+    timerEdited_ = false;
     SetBoardTypeText(style_->BoardType());
     CheckBoxStretch->setChecked(style_->Stretch() == 1);
     CheckBoxTransparentNoFloat->setChecked(style_->TransparentNoFloat() == 1);
@@ -664,14 +671,29 @@ void TFormSettingBoard::UpdateSaveState()
     }
 }
 
+bool TFormSettingBoard::ConfirmLeave()
+{
+    if (!BitBtnSave->isEnabled())
+        return true;
+    const int answer = askSave_ ? askSave_() : FormWidgets::AskSave(this);
+    if (answer == kModalNo)
+        return true;
+    // A save that failed keeps the form with the changes.
+    return answer == kModalYes && Save() == 0;
+}
+
 void TFormSettingBoard::BitBtnNextBoardClick()
 {
+    if (!ConfirmLeave())
+        return;
     browseIndex_ = WrappedNext(browseIndex_ + 1, boardCount_);
     ShowBoard(setFile_, BoardSection(browseIndex_));
 }
 
 void TFormSettingBoard::BitBtnBackBoardClick()
 {
+    if (!ConfirmLeave())
+        return;
     int index = browseIndex_ - 1;
     if (boardCount_ <= 0)
         index = 0;
@@ -701,13 +723,8 @@ void TFormSettingBoard::BitBtnDefaultClick()
 
 void TFormSettingBoard::BitBtnCloseClick()
 {
-    if (BitBtnSave->isEnabled()) {
-        const int answer = askSave_ ? askSave_() : FormWidgets::AskSave(this);
-        if (answer != kModalYes && answer != kModalNo)
-            return;
-        if (answer == kModalYes && Save() != 0)
-            return;
-    }
+    if (!ConfirmLeave())
+        return;
     Timer->stop();
     done(kModalCancel);
 }
@@ -719,6 +736,14 @@ void TFormSettingBoard::reject()
 
 void TFormSettingBoard::RadioButtonCreateClick()
 {
+    if (addMode_)
+        return;
+    if (!ConfirmLeave()) {
+        const QSignalBlocker blockCreate(RadioButtonCreate);
+        const QSignalBlocker blockModify(RadioButtonModify);
+        RadioButtonModify->setChecked(true);
+        return;
+    }
     addMode_ = true;
     ClearForm();
     BitBtnSave->setEnabled(false);
@@ -729,6 +754,14 @@ void TFormSettingBoard::RadioButtonCreateClick()
 
 void TFormSettingBoard::RadioButtonModifyClick()
 {
+    if (!addMode_)
+        return;
+    if (!ConfirmLeave()) {
+        const QSignalBlocker blockCreate(RadioButtonCreate);
+        const QSignalBlocker blockModify(RadioButtonModify);
+        RadioButtonCreate->setChecked(true);
+        return;
+    }
     addMode_ = false;
     ShowBoard(setFile_, section_);
     BitBtnSave->setEnabled(false);
@@ -749,12 +782,14 @@ void TFormSettingBoard::EditBoardTimerChange()
             value = before;
     }
     SetTimerValue(value);
+    timerEdited_ = true;
     UpdateSaveState();
 }
 
 void TFormSettingBoard::UpDownBoardTimerClick()
 {
     SetTimerValue(UpDownBoardTimer->value());
+    timerEdited_ = true;
     UpdateSaveState();
 }
 
@@ -920,14 +955,9 @@ void TFormSettingBoard::ReferPicture(Target target)
         return;
     }
 
-    // Decoded here rather than through the loader's own report, so the user hears of a failure once.
+    // Not through the loader's own report, so the user hears of a failure once.
     QString reason;
-    QImage picture;
-    QFile file(chosen);
-    if (file.open(QIODevice::ReadOnly))
-        picture = PictureLoader::Decode(file.readAll(), QFileInfo(chosen).suffix(), &reason);
-    else
-        reason = file.errorString();
+    const QImage picture = PictureLoader::LoadUnreported(chosen, &reason);
 
     switch (target) {
     case Target::Board:
@@ -1059,14 +1089,18 @@ int TFormSettingBoard::Save()
     EnterProgramDir();
     const std::string hostFile = HostPath::ToHost(setFile_);
     WindowsIni ini(hostFile);
+    const QString loss = SetFileNotice::BeforeSave(ini.Dropped());
+    if (!loss.isEmpty() && !SetFileNotice::AskSaveAnyway(this, loss))
+        return -1;
     std::string section = section_;
     if (addMode_) {
         int count = 0;
         while (ini.FindValue(BoardSection(count), "Title", 0) != nullptr)
             ++count;
         section = BoardSection(count);
-        // A stray section without a title must not lend its keys to the new board.
-        ini.Remove(section);
+        // Stray sections without a title, however many, must not lend their keys to the new board.
+        while (ini.KeyCount(section) >= 0)
+            ini.Remove(section);
     }
 
     const QString typeText = ComboBoxBoardType->currentText();
@@ -1096,7 +1130,9 @@ int TFormSettingBoard::Save()
     ini.SetValue(section, "Title", texts[0], 0);
     ini.SetValue(section, "Author", texts[1], 0);
     ini.SetValue(section, "Comment", texts[2], 0);
-    ini.SetValue(section, "IntervalTime", std::to_string(boardTimer_), 0);
+    // A value the edit cannot show (outside 0..999999) stays as the file has it unless the user set one.
+    if (timerEdited_ || ini.FindValue(section, "IntervalTime", 0) == nullptr)
+        ini.SetValue(section, "IntervalTime", std::to_string(boardTimer_), 0);
     auto flag = [](const QCheckBox* check) { return check->isChecked() ? "True" : "False"; };
     ini.SetValue(section, "Stretch", flag(CheckBoxStretch), 0);
     ini.SetValue(section, "TransparentNoFloat", flag(CheckBoxTransparentNoFloat), 0);

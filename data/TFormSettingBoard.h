@@ -62,6 +62,8 @@ public:
     const std::string& BoardPath() const { return boardPath_; }
     const std::string& BorderPath() const { return borderPath_; }
     const std::string& NoFloatPath() const { return noFloatPath_; }
+    // What the last showing told the user about the set file (missing, or lines a save would lose); empty when all is well.
+    const QString& OpenNotice() const { return openNotice_; }
 
     void FormShow();
 
@@ -190,6 +192,8 @@ private:
     void ClearForm();
     void UpdateSaveState();
     bool SaveAllowed() const;
+    // True when the form may be left: nothing unsaved, or the user saved or discarded it.
+    bool ConfirmLeave();
     // 0 when the board was written; -1 after telling the user why not.
     int Save();
     void ReferPicture(Target target);
@@ -230,6 +234,8 @@ private:
     std::array<int, 2> currentKind_{};
     std::array<int, 2> currentFrame_{};
     int boardTimer_ = 0;
+    bool timerEdited_ = false;
+    QString openNotice_;
     std::array<bool, 2> testRunning_{};
     std::array<bool, 2> testStarted_{};
 

@@ -274,6 +274,15 @@ QImage PictureLoader::Load(const QString& hostPath, QString* reason)
     return image.isNull() ? Failed(hostPath, why, reason) : image;
 }
 
+QImage PictureLoader::LoadUnreported(const QString& hostPath, QString* reason)
+{
+    QString why;
+    QImage image = LoadFile(hostPath, &why);
+    if (image.isNull() && reason != nullptr)
+        *reason = why;
+    return image;
+}
+
 QImage PictureLoader::LoadStored(const std::string& storedName, QString* reason)
 {
     return LoadStored(storedName, QDir::currentPath(), reason);

@@ -27,6 +27,8 @@ public:
 
     // *reason is written only when the picture cannot be had.
     static QImage Load(const QString& hostPath, QString* reason = nullptr);
+    // Load with every check of Load but no failure report, for callers that tell the user themselves.
+    static QImage LoadUnreported(const QString& hostPath, QString* reason = nullptr);
     // Loads a file named as set files store it (CP932, `\` between folders); the exact
     // name is tried first, then one matched without regard to case.
     static QImage LoadStored(const std::string& storedName, QString* reason = nullptr);

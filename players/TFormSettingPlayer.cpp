@@ -1,5 +1,6 @@
 #include "players/TFormSettingPlayer.h"
 
+#include "data/SetFileNotice.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "platform/FileDialogs.h"
@@ -27,6 +28,7 @@
 #include <QShowEvent>
 #include <QSpinBox>
 #include <QTextCursor>
+#include <QTimer>
 
 #include <algorithm>
 #include <climits>
@@ -263,10 +265,11 @@ void TFormSettingPlayer::BuildWindow()
             auto* box = new QComboBox(GroupBoxPlayer);
             static const char* const kSlotNames[kSlots] = {"1st", "2nd", "3rd"};
             box->setObjectName(QStringLiteral("ComboBox%1BrainName%2").arg(QLatin1String(kSlotNames[slot])).arg(phase + 1));
-            box->setEditable(true);
-            box->setInsertPolicy(QComboBox::NoInsert);
-            box->setCompleter(nullptr);
-            box->setMaxVisibleItems(11);
+            // A pick list: a typed name that matches no strategy could only be saved as an empty slot.
+            box->setEditable(false);
+            for (const int code : kOfferedCodes)
+                box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)), code);
+            box->setMaxVisibleItems(12);
             box->setGeometry(strategyX(slot), y, kStrategyWidth, 24);
             (slot == 0 ? ComboBox1stBrainName : slot == 1 ? ComboBox2ndBrainName : ComboBox3rdBrainName)[phase] = box;
         }
@@ -297,14 +300,26 @@ void TFormSettingPlayer::BuildWindow()
         connect(UpDownBrainLimit[phase], &QSpinBox::valueChanged, this, [this, phase] { UpDownBrainLimitClick(phase); });
         for (int slot = 0; slot < kSlots; ++slot) {
             QComboBox* box = StrategyBox(phase, slot);
-            connect(box->lineEdit(), &QLineEdit::textEdited, this,
-                    [this, phase, slot] { ComboBoxBrainNameChange(phase, slot); });
             connect(box, &QComboBox::activated, this, [this, phase, slot] { ComboBoxBrainNameChange(phase, slot); });
         }
     }
     connect(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
     connect(BitBtnDefault, &QPushButton::clicked, this, [this] { BitBtnDefaultClick(); });
     connect(BitBtnClose, &QPushButton::clicked, this, [this] { BitBtnCloseClick(); });
+}
+
+void TFormSettingPlayer::SelectStrategy(QComboBox* box, int code)
+{
+    const QSignalBlocker blocker(box);
+    // A strategy the list does not offer (the user's, read from a file) shows as an extra item and is kept.
+    while (box->count() > static_cast<int>(std::size(kOfferedCodes)))
+        box->removeItem(box->count() - 1);
+    int index = box->findData(code);
+    if (index < 0) {
+        box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)), code);
+        index = box->count() - 1;
+    }
+    box->setCurrentIndex(index);
 }
 
 QComboBox* TFormSettingPlayer::StrategyBox(int phase, int slot) const
@@ -369,6 +384,10 @@ void TFormSettingPlayer::FormShow()
     ShowPlayer(setFile_, section_);
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
+    openNotice_ = SetFileNotice::OnOpen(setFile_);
+    // Told once the window stands, not from inside its showing.
+    if (!openNotice_.isEmpty())
+        QTimer::singleShot(0, this, [this, notice = openNotice_] { Tell(notice); });
 }
 
 void TFormSettingPlayer::ClearForm()
@@ -382,20 +401,10 @@ void TFormSettingPlayer::ClearForm()
             const QSignalBlocker blockUpDown(UpDownBrainLimit[phase]);
             UpDownBrainLimit[phase]->setValue(0);
         }
-        for (int slot = 0; slot < kSlots; ++slot) {
-            QComboBox* box = StrategyBox(phase, slot);
-            const QSignalBlocker blocker(box);
-            box->clear();
-            for (const int code : kOfferedCodes)
-                box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)));
-            box->setCurrentIndex(-1);
-            box->setEditText(QString());
-        }
+        for (int slot = 0; slot < kSlots; ++slot)
+            SelectStrategy(StrategyBox(phase, slot), Brain::kCodeNone);
     }
-    {
-        const QSignalBlocker blockScroll(ScrollBarFace);
-        ScrollBarFace->setValue(0);
-    }
+    // The scroll bar keeps the face the user was looking at; that face is now empty.
     ImageFace->clear();
     {
         const QSignalBlocker blockName(EditName);
@@ -446,12 +455,8 @@ void TFormSettingPlayer::ShowPlayer(const std::string& file, const std::string& 
             const QSignalBlocker blockUpDown(UpDownBrainLimit[phase]);
             UpDownBrainLimit[phase]->setValue(limit);
         }
-        for (int slot = 0; slot < kSlots; ++slot) {
-            QComboBox* box = StrategyBox(phase, slot);
-            const QSignalBlocker blocker(box);
-            box->setCurrentIndex(-1);
-            box->setEditText(TextCodec::ToUi(player_->StrategyName(phase, slot).value_or(std::string())));
-        }
+        for (int slot = 0; slot < kSlots; ++slot)
+            SelectStrategy(StrategyBox(phase, slot), player_->Code(phase, slot));
     }
     section_ = section;
     BitBtnSave->setEnabled(false);
@@ -489,14 +494,29 @@ void TFormSettingPlayer::UpdateSaveState()
     BitBtnDefault->setEnabled(true);
 }
 
+bool TFormSettingPlayer::ConfirmLeave()
+{
+    if (!BitBtnSave->isEnabled())
+        return true;
+    const int answer = askSave_ ? askSave_() : FormWidgets::AskSave(this);
+    if (answer == kModalNo)
+        return true;
+    // A save that failed keeps the form with the changes.
+    return answer == kModalYes && Save() == 0;
+}
+
 void TFormSettingPlayer::BitBtnNextPlayerClick()
 {
+    if (!ConfirmLeave())
+        return;
     browseIndex_ = Wrapped(browseIndex_ + 1, playerCount_);
     ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
 }
 
 void TFormSettingPlayer::BitBtnBackPlayerClick()
 {
+    if (!ConfirmLeave())
+        return;
     browseIndex_ = Wrapped(browseIndex_ - 1, playerCount_);
     ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
 }
@@ -506,6 +526,11 @@ void TFormSettingPlayer::RadioButtonCreateClick()
     // A click on the mode already chosen changes nothing.
     if (createMode_)
         return;
+    if (!ConfirmLeave()) {
+        const QSignalBlocker blocker(RadioButtonModify);
+        RadioButtonModify->setChecked(true);
+        return;
+    }
     createMode_ = true;
     ClearForm();
     BitBtnSave->setEnabled(false);
@@ -518,6 +543,11 @@ void TFormSettingPlayer::RadioButtonModifyClick()
 {
     if (!createMode_)
         return;
+    if (!ConfirmLeave()) {
+        const QSignalBlocker blocker(RadioButtonCreate);
+        RadioButtonCreate->setChecked(true);
+        return;
+    }
     createMode_ = false;
     ShowPlayer(setFile_, section_);
     BitBtnSave->setEnabled(false);
@@ -645,13 +675,15 @@ int TFormSettingPlayer::Save()
     for (int phase = 0; phase < kPhases; ++phase) {
         record.limits[phase] = std::to_string(LimitOf(EditBrainLimit[phase]->text()));
         for (int slot = 0; slot < kSlots; ++slot) {
-            std::string name;
-            const bool held = TextCodec::FromUi(StrategyBox(phase, slot)->currentText(), &name);
-            record.codes[phase][slot] = held ? Player::StrategyCodeOfName(name) : Brain::kCodeNone;
+            const QVariant code = StrategyBox(phase, slot)->currentData();
+            record.codes[phase][slot] = code.isValid() ? code.toInt() : Brain::kCodeNone;
         }
     }
 
     EnterProgramDir();
+    const QString loss = SetFileNotice::BeforeSave(setFile_);
+    if (!loss.isEmpty() && !SetFileNotice::AskSaveAnyway(this, loss))
+        return -1;
     const std::string section =
         createMode_ ? PlayerSetFile::PlayerSection(PlayerSetFile::CountPlayers(setFile_)) : section_;
     if (PlayerSetFile::WriteSection(setFile_, section, record) != 0) {
@@ -685,14 +717,8 @@ void TFormSettingPlayer::BitBtnDefaultClick()
 
 void TFormSettingPlayer::BitBtnCloseClick()
 {
-    if (BitBtnSave->isEnabled()) {
-        const int answer = askSave_ ? askSave_() : FormWidgets::AskSave(this);
-        if (answer != kModalYes && answer != kModalNo)
-            return;
-        // A save that failed keeps the editor open with the changes.
-        if (answer == kModalYes && Save() != 0)
-            return;
-    }
+    if (!ConfirmLeave())
+        return;
     done(kModalCancel);
 }
 

@@ -52,6 +52,8 @@ public:
     const std::string& GetSection() const { return section_; }
     int BrowseIndex() const { return browseIndex_; }
     int PlayerCount() const { return playerCount_; }
+    // What the last showing told the user about the set file (missing, or lines a save would lose); empty when all is well.
+    const QString& OpenNotice() const { return openNotice_; }
     // The stored name (CP932, `\` between folders) of a face, "" when not set.
     const std::string& FaceFile(int index) const { return faceFiles_.at(index); }
 
@@ -119,6 +121,9 @@ private:
     // 0 when written; -1 when refused or not written, the user having been told why.
     int Save();
     void Tell(const QString& message);
+    // True when the form may be left: nothing unsaved, or the user saved or discarded it.
+    bool ConfirmLeave();
+    void SelectStrategy(QComboBox* box, int code);
 
     QString programDir_;
     std::function<int()> askSave_;
@@ -130,4 +135,5 @@ private:
     int playerCount_ = 0;
     bool createMode_ = false;
     std::array<std::string, kFaces> faceFiles_;
+    QString openNotice_;
 };

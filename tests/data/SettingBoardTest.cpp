@@ -14,6 +14,7 @@
 #include <QImage>
 #include <QLabel>
 #include <QLineEdit>
+#include <QMessageBox>
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
@@ -47,7 +48,7 @@ std::string Piece(int side, int kind, int frame)
 
 std::string BoardName(int number)
 {
-    char name[16];
+    char name[24];
     std::snprintf(name, sizeof name, "Board_%03d", number);
     return name;
 }
@@ -116,7 +117,9 @@ protected:
                     SavePicture(HostName(Piece(side, kind, frame)));
         ModalHost::SetResponder([this](QDialog& dialog) {
             messages_.push_back(dialog.windowTitle());
-            return int(kModalOk);
+            if (auto* box = qobject_cast<QMessageBox*>(&dialog))
+                texts_.push_back(box->text());
+            return boxAnswer_;
         });
         FileDialogs::SetResponder([this](const QString& caption, const QString&) {
             captions_.push_back(caption);
@@ -143,10 +146,10 @@ protected:
         return stored;
     }
 
-    static void SavePicture(const std::string& name)
+    static void SavePicture(const std::string& name, QRgb colour = qRgb(40, 90, 140))
     {
         QImage image(32, 32, QImage::Format_RGB32);
-        image.fill(qRgb(40, 90, 140));
+        image.fill(colour);
         ASSERT_TRUE(image.save(QString::fromStdString(name), "BMP"));
     }
 
@@ -185,10 +188,12 @@ protected:
     TempDir dir_;
     fs::path previous_;
     std::vector<QString> messages_;
+    std::vector<QString> texts_;
     std::vector<QString> captions_;
     QString chosen_;
     int asked_ = 0;
     int answer_ = kModalCancel;
+    int boxAnswer_ = kModalOk;
 };
 
 TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrder)
@@ -226,7 +231,8 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrder)
 
 TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
 {
-    Open(SetText(3) + BoardText(3, "") + "1stFloat_05=Pic\\stray.bmp\r\n" + BoardText(4, "B4"));
+    Open(SetText(3) + BoardText(3, "") + "1stFloat_05=Pic\\stray.bmp\r\n" + BoardText(4, "B4")
+         + "[Board_003]\r\n2ndFloat_07=Pic\\stray.bmp\r\n");
     EXPECT_EQ(form_.BoardCount(), 3);
     form_.RadioButtonCreate->click();
     FillNewBoard();
@@ -236,6 +242,7 @@ TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
     const WindowsIni ini("Mine.tsb");
     EXPECT_EQ(*ini.FindValue("Board_003", "Title", 0), "new");
     EXPECT_EQ(ini.FindValue("Board_003", "1stFloat_05", 0), nullptr);
+    EXPECT_EQ(ini.FindValue("Board_003", "2ndFloat_07", 0), nullptr);
     EXPECT_EQ(form_.BoardCount(), 5);
     form_.EditTitle->insert(QStringLiteral("2"));
     form_.BitBtnSave->click();
@@ -374,6 +381,7 @@ TEST_F(SettingBoardTest, SaveNeedsThePicturesAndAValidBoardType)
     form_.CheckBoxStretch->click();
     EXPECT_TRUE(form_.BitBtnSave->isEnabled());
 
+    answer_ = kModalNo;
     form_.BitBtnNextBoard->click();
     EXPECT_EQ(form_.ComboBoxBoardType->currentText(), QStringLiteral("タイプ無し"));
     form_.EditAuthor->insert(QStringLiteral("me"));
@@ -478,6 +486,123 @@ TEST_F(SettingBoardTest, TestAnimationRunsTheKindsFramesAndStops)
         form_.TimerTimer();
     EXPECT_FALSE(form_.TestRunning(1));
     EXPECT_EQ(form_.CurrentFrame(1), 75);
+}
+
+TEST_F(SettingBoardTest, SecondPlayerKindsAreShownAndChangedByTheirNumberEvenWithoutKind00)
+{
+    const QRgb red = qRgb(250, 0, 0);
+    SavePicture("Pic/red.bmp", red);
+    Open("[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nTitle=T\r\nBoardType=Normal\r\nBoard=Pic\\board.bmp\r\n"
+         "Border=Pic\\border.bmp\r\nNoFloat=Pic\\none.bmp\r\n1stFloat_00=Pic\\1_0_0.bmp\r\n"
+         "2ndFloat_01=Pic\\red.bmp\r\n");
+    EXPECT_EQ(form_.Label2ndFloatKindNum->text(), QStringLiteral("1"));
+    EXPECT_TRUE(form_.Image2ndFloat->pixmap().isNull());
+    Scroll(form_.ScrollBar2ndFloatKind, 1);
+    EXPECT_EQ(form_.Label2ndFloatKindNum->text(), QStringLiteral("2"));
+    EXPECT_EQ(form_.Image2ndFloat->pixmap().toImage().pixel(16, 16), red);
+
+    Scroll(form_.ScrollBar2ndFloatAnimation, 1);
+    Choose(form_.BitBtnRefer2ndFloat, "Pic/2_1_1.bmp");
+    Scroll(form_.ScrollBar2ndFloatAnimation, 2);
+    Choose(form_.BitBtnRefer2ndFloat, "Pic/2_1_2.bmp");
+    form_.BitBtnClear2ndFloat->click();
+    form_.CheckBoxTransparent2ndFloat->click();
+    form_.BitBtnTest2ndFloat->click();
+    for (int tick = 0; tick < 3; ++tick)
+        form_.TimerTimer();
+    EXPECT_FALSE(form_.TestRunning(2));
+    EXPECT_EQ(form_.CurrentFrame(2), 1);
+    EXPECT_EQ(form_.CurrentKind(1), 0);
+    form_.BitBtnSave->click();
+
+    const WindowsIni ini("Mine.tsb");
+    EXPECT_EQ(ini.FindValue("Board_000", "2ndFloat_00", 0), nullptr);
+    EXPECT_EQ(*ini.FindValue("Board_000", "2ndFloat_01", 0), "Pic\\red.bmp");
+    EXPECT_EQ(*ini.FindValue("Board_000", "2ndFloat_01", 1), Piece(2, 1, 1));
+    EXPECT_EQ(ini.FindValue("Board_000", "2ndFloat_01", 2), nullptr);
+    EXPECT_EQ(*ini.FindValue("Board_000", "Transparent2ndFloat", 0), "True");
+    EXPECT_EQ(*ini.FindValue("Board_000", "Transparent1stFloat", 0), "False");
+}
+
+TEST_F(SettingBoardTest, LongPathsAndAnUnshowableTimerSurviveAnUnrelatedEditUntilTheTimerIsSet)
+{
+    const std::string longPath = "Pic\\" + std::string(300, 'p') + ".bmp";
+    std::string text = BoardText(0, "B0");
+    text.replace(text.find("Pic\\board.bmp"), 13, longPath);
+    text.replace(text.find("IntervalTime=40"), 15, "IntervalTime=2000000");
+    Open("[BoardSet]\r\nName=Mine\r\n" + text);
+    EXPECT_EQ(form_.BoardPath(), longPath);
+    EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("999999"));
+    form_.EditTitle->insert(QStringLiteral("x"));
+    form_.BitBtnSave->click();
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_000", "Board", 0), longPath);
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_000", "IntervalTime", 0), "2000000");
+
+    form_.EditBoardTimer->end(false);
+    form_.EditBoardTimer->backspace();
+    form_.BitBtnSave->click();
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_000", "IntervalTime", 0), "99999");
+}
+
+TEST_F(SettingBoardTest, BrowsingOrSwitchingModeAfterAnEditAsksFirst)
+{
+    Open(SetText(3));
+    form_.EditTitle->insert(QStringLiteral("x"));
+    answer_ = kModalCancel;
+    form_.BitBtnNextBoard->click();
+    form_.RadioButtonCreate->click();
+    EXPECT_EQ(asked_, 2);
+    EXPECT_EQ(form_.CurrentSection(), "Board_000");
+    EXPECT_TRUE(form_.RadioButtonModify->isChecked());
+    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("B0x"));
+
+    answer_ = kModalNo;
+    form_.BitBtnBackBoard->click();
+    EXPECT_EQ(form_.CurrentSection(), "Board_002");
+    form_.EditTitle->insert(QStringLiteral("y"));
+    answer_ = kModalYes;
+    form_.RadioButtonCreate->click();
+    EXPECT_TRUE(form_.RadioButtonCreate->isChecked());
+    EXPECT_EQ(form_.EditTitle->text(), QString());
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_002", "Title", 0), "B2y");
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_000", "Title", 0), "B0");
+    EXPECT_EQ(asked_, 4);
+}
+
+TEST_F(SettingBoardTest, ASetFileThatWouldLoseLinesOrIsMissingIsReportedAndSavingAsksFirst)
+{
+    const std::string broken = SetText(1) + "[Board_001\r\nTitle=lost\r\n";
+    Open(broken);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(texts_.size(), 1u);
+    EXPECT_TRUE(texts_[0].contains(QStringLiteral("1 行あります（最初は 16 行目"))) << texts_[0].toStdString();
+
+    form_.EditTitle->insert(QStringLiteral("x"));
+    boxAnswer_ = kModalCancel;
+    form_.BitBtnSave->click();
+    EXPECT_EQ(dir_.Read("Mine.tsb"), broken);
+    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
+    boxAnswer_ = kModalYes;
+    form_.BitBtnSave->click();
+    EXPECT_EQ(dir_.Read("Mine.tsb").find("lost"), std::string::npos);
+    EXPECT_EQ(texts_.size(), 3u);
+
+    Open("", "Gone.tsb");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(texts_.size(), 4u);
+    EXPECT_TRUE(texts_[3].contains(QStringLiteral("「Gone.tsb」が見つかりません")));
+}
+
+TEST_F(SettingBoardTest, AChosenPictureIsMeasuredBeforeItIsRead)
+{
+    Open(SetText(1));
+    dir_.Write("Pic/huge.bmp", "BM");
+    fs::resize_file(dir_.Path() / "Pic" / "huge.bmp", 65LL * 1024 * 1024);
+    const int decodes = PictureLoader::DecodeCount();
+    Choose(form_.BitBtnReferNoFloat, "Pic/huge.bmp");
+    ASSERT_EQ(texts_.size(), 1u);
+    EXPECT_TRUE(texts_[0].contains(QStringLiteral("大きすぎます")));
+    EXPECT_EQ(PictureLoader::DecodeCount(), decodes);
 }
 
 #ifdef TESSELLA_CONTENT_DIR

@@ -79,7 +79,7 @@ protected:
         ModalHost::SetResponder([this](QDialog& dialog) {
             if (auto* box = qobject_cast<QMessageBox*>(&dialog))
                 messages_.push_back(box->text());
-            return static_cast<int>(kModalOk);
+            return boxAnswer_;
         });
         FileDialogs::SetResponder([this](const QString& caption, const QString&) {
             captions_.push_back(caption);
@@ -131,6 +131,7 @@ protected:
     QStringList picks_;
     int asked_ = 0;
     int answer_ = kModalCancel;
+    int boxAnswer_ = kModalOk;
 };
 
 TEST_F(SettingPlayerTest, AddModeAppendsAfterTheLastListedPlayerAndAgainOnEachSave)
@@ -167,20 +168,31 @@ TEST_F(SettingPlayerTest, AddModeAppendsAfterTheLastListedPlayerAndAgainOnEachSa
     EXPECT_TRUE(messages_.empty());
 }
 
-TEST_F(SettingPlayerTest, UserStrategyIsShownButWrittenAsAnEmptyValue)
+TEST_F(SettingPlayerTest, StrategiesArePickedFromAListAndSavedAsShown)
 {
-    dir_.Write("Set.tsp", Section(0, "P0"));
+    dir_.Write("Set.tsp", Section(0, "P0") + Section(1, "P1"));
     Open("Set.tsp");
-    EXPECT_EQ(QStringLiteral("ユーザ"), editor_->ComboBox2ndBrainName[0]->currentText());
+    QComboBox* user = editor_->ComboBox2ndBrainName[0];
+    EXPECT_FALSE(user->isEditable());
     EXPECT_EQ(QStringLiteral("自角取"), editor_->ComboBox1stBrainName[0]->currentText());
-    EXPECT_EQ(-1, editor_->ComboBox2ndBrainName[0]->findText(QStringLiteral("ユーザ")));
     EXPECT_EQ(11, editor_->ComboBox1stBrainName[0]->count());
+    // The user's strategy, never offered, shows as an extra item only where the file has it.
+    EXPECT_EQ(QStringLiteral("ユーザ"), user->currentText());
+    EXPECT_EQ(12, user->count());
 
     TypeText(editor_->EditAuthor, QStringLiteral("x"));
+    QComboBox* box = editor_->ComboBox3rdBrainName[1];
+    box->setCurrentIndex(box->findText(QStringLiteral("相置小")));
+    emit box->activated(box->currentIndex());
     editor_->BitBtnSave->click();
     const std::string written = dir_.Read("Set.tsp");
     EXPECT_NE(std::string::npos, written.find("\r\nAuthor=A0x\r\n"));
-    EXPECT_NE(std::string::npos, written.find("\r\nBrain_00=20,NormalBrain02,,NormalBrain08\r\n"));
+    EXPECT_NE(std::string::npos, written.find("\r\nBrain_00=20,NormalBrain02,NormalBrain00,NormalBrain08\r\n"));
+    EXPECT_NE(std::string::npos, written.find("\r\nBrain_01=72,NormalBrain04,,NormalBrain10\r\n"));
+
+    editor_->RadioButtonCreate->click();
+    EXPECT_EQ(11, user->count());
+    EXPECT_EQ(QString(), user->currentText());
 }
 
 TEST_F(SettingPlayerTest, BrowsingWrapsAndKeepsItsIndexBetweenShowings)
@@ -289,11 +301,18 @@ TEST_F(SettingPlayerTest, SaveNeedsAllFiveFacesAndLoadingClearingAndSavingDisabl
     EXPECT_FALSE(editor_->BitBtnSave->isEnabled());
     EXPECT_NE(std::string::npos, dir_.Read("Set.tsp").find("\r\nBrain_05=0,,,NormalBrain10\r\n"));
 
-    // Browsing discards changes without asking and starts clean.
+    // Browsing after an edit asks first: cancel stays, no discards and goes on.
     TypeText(editor_->EditName, QStringLiteral("q"));
+    answer_ = kModalCancel;
+    editor_->BitBtnNextPlayer->click();
+    EXPECT_EQ(QStringLiteral("P0q"), editor_->EditName->text());
+    answer_ = kModalNo;
     editor_->BitBtnNextPlayer->click();
     EXPECT_EQ(QStringLiteral("P1"), editor_->EditName->text());
     EXPECT_FALSE(editor_->BitBtnSave->isEnabled());
+    EXPECT_EQ(2, asked_);
+    editor_->BitBtnNextPlayer->click();
+    EXPECT_EQ(2, asked_);
 
     editor_->RadioButtonCreate->click();
     TypeText(editor_->EditName, QStringLiteral("new"));
@@ -309,9 +328,19 @@ TEST_F(SettingPlayerTest, SaveNeedsAllFiveFacesAndLoadingClearingAndSavingDisabl
     EXPECT_EQ("", editor_->FaceFile(4));
     EXPECT_FALSE(editor_->BitBtnSave->isEnabled());
 
-    // Back to modify: the player shown last, with next and back again.
+    // Back to modify after an edit: cancel keeps the new player, yes saves it and shows it.
+    TypeText(editor_->EditName, QStringLiteral("new"));
+    for (int i = 0; i < 5; ++i)
+        ChooseFace(i, Abs(QStringLiteral("Pic/f%1.bmp").arg(i)));
+    answer_ = kModalCancel;
     editor_->RadioButtonModify->click();
-    EXPECT_EQ(QStringLiteral("P1"), editor_->EditName->text());
+    EXPECT_TRUE(editor_->RadioButtonCreate->isChecked());
+    EXPECT_EQ(QStringLiteral("new"), editor_->EditName->text());
+    answer_ = kModalYes;
+    editor_->RadioButtonModify->click();
+    EXPECT_TRUE(editor_->RadioButtonModify->isChecked());
+    EXPECT_EQ(QStringLiteral("new"), editor_->EditName->text());
+    EXPECT_EQ("Brain_002", editor_->GetSection());
     EXPECT_TRUE(editor_->BitBtnNextPlayer->isEnabled());
     EXPECT_EQ("Pic\\f4.bmp", editor_->FaceFile(4));
 }
@@ -491,9 +520,39 @@ TEST_F(SettingPlayerTest, ShowingAPlayerReturnsTheFaceScrollBarToTheFirstFace)
     EXPECT_EQ("Pic\\f4.bmp", editor_->FaceFile(0));
     EXPECT_EQ("Pic\\f1.bmp", editor_->FaceFile(1));
 
+    // Clearing for a new player empties the face on show without moving the scroll bar.
+    editor_->ScrollBarFace->setValue(3);
+    answer_ = kModalNo;
     editor_->RadioButtonCreate->click();
-    EXPECT_EQ(0, editor_->ScrollBarFace->value());
+    EXPECT_EQ(3, editor_->ScrollBarFace->value());
     EXPECT_TRUE(editor_->ImageFace->pixmap().isNull());
+}
+
+TEST_F(SettingPlayerTest, ASetFileThatWouldLoseLinesOrIsMissingIsReportedAndSavingAsksFirst)
+{
+    const std::string broken = Section(0, "P0") + "[Broken\r\nName=kept\r\n";
+    dir_.Write("Set.tsp", broken);
+    Open("Set.tsp");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(1u, messages_.size());
+    EXPECT_TRUE(messages_[0].contains(QStringLiteral("1 行あります（最初は 18 行目"))) << messages_[0].toStdString();
+
+    TypeText(editor_->EditAuthor, QStringLiteral("x"));
+    boxAnswer_ = kModalCancel;
+    editor_->BitBtnSave->click();
+    EXPECT_EQ(2u, messages_.size());
+    EXPECT_EQ(broken, dir_.Read("Set.tsp"));
+    EXPECT_TRUE(editor_->BitBtnSave->isEnabled());
+    boxAnswer_ = kModalYes;
+    editor_->BitBtnSave->click();
+    EXPECT_EQ(std::string::npos, dir_.Read("Set.tsp").find("kept"));
+    EXPECT_FALSE(editor_->BitBtnSave->isEnabled());
+
+    editor_->hide();
+    Open("Gone.tsp");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(4u, messages_.size());
+    EXPECT_TRUE(messages_[3].contains(QStringLiteral("「Gone.tsp」が見つかりません")));
 }
 
 TEST(SettingPlayerStandardSet, EveryStandardPlayerSavedUnchangedReadsBackTheSame)
