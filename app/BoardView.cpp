@@ -8,6 +8,7 @@
 #include <QPaintEvent>
 #include <QPainter>
 
+#include <algorithm>
 #include <cmath>
 
 namespace {
@@ -15,15 +16,21 @@ namespace {
 // Shown where the board picture does not reach, and before any board is loaded.
 const QColor kWell(48, 48, 48);
 
+// Cells lie on a 37-pixel pitch from (16, 16) of the board picture.
+constexpr int kCellOrigin = 16;
+constexpr int kCellPitch = 37;
+// The middle of a cell, where the marks sit and their colour is measured.
+constexpr int kMiddleInset = 9;
+
 QImage OpaqueCopy(const QImage& picture)
 {
     return picture.convertToFormat(picture.hasAlphaChannel() ? QImage::Format_ARGB32_Premultiplied
                                                              : QImage::Format_RGB32);
 }
 
-QPoint PicturePoint(const QPointF& position)
+QRect Middle(const QSize& size)
 {
-    return {static_cast<int>(std::floor(position.x())), static_cast<int>(std::floor(position.y()))};
+    return QRect(0, 0, size.width(), size.height()).adjusted(kMiddleInset, kMiddleInset, -kMiddleInset, -kMiddleInset);
 }
 
 }  // namespace
@@ -34,7 +41,9 @@ BoardView::BoardView(GameCycle& cycle, QWidget* parent)
     setObjectName(QStringLiteral("ImageBoard"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
-    setFixedSize(kSide, kSide);
+    setMinimumSize(kSide, kSide);
+    resize(kSide, kSide);
+    Layout();
 }
 
 void BoardView::RefreshCells(const std::vector<int>& cells)
@@ -44,7 +53,7 @@ void BoardView::RefreshCells(const std::vector<int>& cells)
             continue;
         const QRect& rect = cycle_.SpriteAt(cell / 10, cell % 10).rect;
         if (!rect.isEmpty())
-            update(rect);
+            update(ToWidget(rect));
     }
 }
 
@@ -52,9 +61,74 @@ void BoardView::RefreshAll()
 {
     previousOpaque_ = std::move(opaque_);
     previousTransparent_ = std::move(transparent_);
+    previousScaled_ = std::move(scaled_);
     opaque_.clear();
     transparent_.clear();
+    scaled_.clear();
+    spriteTones_.clear();
+    toneBoardKey_ = -1;
     update();
+}
+
+void BoardView::SetMarkOptions(const Settings::MarkOptions& options)
+{
+    if (options == markOptions_)
+        return;
+    const bool relayout = options.coordinates != markOptions_.coordinates;
+    markOptions_ = options;
+    if (relayout) {
+        Layout();
+        update();
+    }
+    RefreshMarks();
+}
+
+void BoardView::SetHint(int cell)
+{
+    hint_ = cell;
+    RefreshMarks();
+}
+
+void BoardView::RefreshMarks()
+{
+    Marks next;
+    if (markOptions_.legalMoves)
+        next.legal = cycle_.UserLegalCells();
+    if (markOptions_.lastMove)
+        next.lastMove = cycle_.LastMove();
+    next.hint = hint_;
+    next.cursor = cursor_;
+    if (next == marks_)
+        return;
+    const std::bitset<100> legalChanged = next.legal ^ marks_.legal;
+    for (int cell = 0; cell < 100; ++cell) {
+        if (legalChanged.test(static_cast<std::size_t>(cell)))
+            UpdateCell(cell);
+    }
+    for (const int cell : {marks_.lastMove, next.lastMove, marks_.hint, next.hint, marks_.cursor, next.cursor})
+        UpdateCell(cell);
+    marks_ = next;
+}
+
+QRectF BoardView::PictureArea() const
+{
+    return {origin_, QSizeF(kSide * scale_, kSide * scale_)};
+}
+
+QPoint BoardView::ToPicture(const QPointF& position) const
+{
+    return {static_cast<int>(std::floor((position.x() - origin_.x()) / scale_)),
+            static_cast<int>(std::floor((position.y() - origin_.y()) / scale_))};
+}
+
+QRect BoardView::ToWidget(const QRect& pictureRect) const
+{
+    const int left = static_cast<int>(std::floor(origin_.x() + pictureRect.x() * scale_ + 1e-9));
+    const int top = static_cast<int>(std::floor(origin_.y() + pictureRect.y() * scale_ + 1e-9));
+    const int right = static_cast<int>(std::ceil(origin_.x() + (pictureRect.x() + pictureRect.width()) * scale_ - 1e-9));
+    const int bottom =
+        static_cast<int>(std::ceil(origin_.y() + (pictureRect.y() + pictureRect.height()) * scale_ - 1e-9));
+    return {left, top, right - left, bottom - top};
 }
 
 QImage BoardView::Prepared(const QImage& picture, bool transparent)
@@ -79,43 +153,76 @@ QImage BoardView::Prepared(const QImage& picture, bool transparent)
     return converted;
 }
 
-QImage BoardView::BoardImage()
+void BoardView::Layout()
 {
-    const BoardStyle& style = cycle_.Style();
-    const QImage& board = style.BoardPicture();
-    if (board.isNull())
-        return {};
-    const QImage prepared = Prepared(board, false);
+    const double band = markOptions_.coordinates ? kCoordinateBand : 0;
+    const double side = std::min(width(), height());
+    const double scale = std::max(side, 1.0) / (kSide + 2 * band);
     const qreal ratio = devicePixelRatioF();
-    if (style.Stretch() != 1 || (board.size() == QSize(kSide, kSide) && ratio == 1.0))
-        return prepared;
-    if (stretchedKey_ != board.cacheKey() || stretchedRatio_ != ratio) {
-        const int side = qRound(kSide * ratio);
-        stretchedBoard_ = prepared.scaled(side, side, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
-        stretchedBoard_.setDevicePixelRatio(ratio);
-        stretchedKey_ = board.cacheKey();
-        stretchedRatio_ = ratio;
+    const double board = kSide * scale;
+    // The picture starts on a whole device pixel, so every picture is a plain copy of its scaled pixels.
+    const QPointF origin(std::round((width() - board) / 2 * ratio) / ratio, std::round((height() - board) / 2 * ratio) / ratio);
+    if (scale != scale_ || ratio != layoutRatio_) {
+        scaled_.clear();
+        previousScaled_.clear();
     }
-    return stretchedBoard_;
+    scale_ = scale;
+    layoutRatio_ = ratio;
+    origin_ = origin;
 }
 
-void BoardView::DrawCentred(QPainter& painter, const QImage& image, const QRect& box)
+QImage BoardView::Scaled(const QImage& prepared, int width, int height)
 {
-    if (image.isNull())
+    const ScaledKey key{prepared.cacheKey(), width, height};
+    const auto found = scaled_.constFind(key);
+    if (found != scaled_.cend())
+        return *found;
+    QImage image;
+    const auto kept = previousScaled_.constFind(key);
+    if (kept != previousScaled_.cend())
+        image = *kept;
+    else if (prepared.width() == width && prepared.height() == height)
+        image = prepared;
+    else
+        image = prepared.scaled(width, height, Qt::IgnoreAspectRatio, Qt::SmoothTransformation);
+    image.setDevicePixelRatio(layoutRatio_);
+    scaled_.insert(key, image);
+    return image;
+}
+
+void BoardView::DrawPicture(QPainter& painter, const QImage& prepared, QSize size, const QRect& box)
+{
+    if (prepared.isNull())
         return;
-    const QSize size = image.deviceIndependentSize().toSize();
     const QRect target(box.x() + (box.width() - size.width()) / 2, box.y() + (box.height() - size.height()) / 2,
                        size.width(), size.height());
     const QRect visible = target & box;
     if (visible.isEmpty())
         return;
+    const qreal ratio = layoutRatio_;
+    const auto device = [&](double picture, double origin) {
+        return static_cast<int>(std::lround((origin + picture * scale_) * ratio));
+    };
+    const int left = device(target.x(), origin_.x());
+    const int top = device(target.y(), origin_.y());
+    const int width = device(target.x() + target.width(), origin_.x()) - left;
+    const int height = device(target.y() + target.height(), origin_.y()) - top;
+    if (width <= 0 || height <= 0)
+        return;
+    const QImage image = Scaled(prepared, width, height);
+    const QPointF at(left / ratio, top / ratio);
     if (visible == target) {
-        painter.drawImage(target.topLeft(), image);
+        painter.drawImage(at, image);
         return;
     }
-    const qreal ratio = image.devicePixelRatio();
-    const QRectF source(QPointF(visible.topLeft() - target.topLeft()) * ratio, QSizeF(visible.size()) * ratio);
-    painter.drawImage(QRectF(visible), image, source);
+    const int clipLeft = device(visible.x(), origin_.x());
+    const int clipTop = device(visible.y(), origin_.y());
+    const QRectF clip(clipLeft / ratio, clipTop / ratio, (device(visible.x() + visible.width(), origin_.x()) - clipLeft) / ratio,
+                      (device(visible.y() + visible.height(), origin_.y()) - clipTop) / ratio);
+    painter.save();
+    painter.setClipRect(clip, Qt::IntersectClip);
+    painter.drawImage(at, image);
+    painter.restore();
 }
 
 void BoardView::paintEvent(QPaintEvent* event)
@@ -123,31 +230,171 @@ void BoardView::paintEvent(QPaintEvent* event)
     const QRegion& region = event->region();
     ++stats_.paints;
     stats_.lastRegion = region;
+    if (devicePixelRatioF() != layoutRatio_)
+        Layout();
 
     QPainter painter(this);
-    if (!qFuzzyCompare(devicePixelRatioF(), std::round(devicePixelRatioF())))
-        painter.setRenderHint(QPainter::SmoothPixmapTransform);
     for (const QRect& rect : region)
         painter.fillRect(rect, kWell);
-    DrawCentred(painter, BoardImage(), rect());
+
+    const BoardStyle& style = cycle_.Style();
+    const QRect picture(0, 0, kSide, kSide);
+    const QImage& board = style.BoardPicture();
+    if (!board.isNull())
+        DrawPicture(painter, Prepared(board, false), style.Stretch() == 1 ? picture.size() : board.size(), picture);
 
     for (int row = 0; row < 10; ++row) {
         for (int column = 0; column < 10; ++column) {
             const GameCycle::Sprite& sprite = cycle_.SpriteAt(row, column);
-            if (sprite.rect.isEmpty() || sprite.picture.isNull() || !region.intersects(sprite.rect))
+            if (sprite.rect.isEmpty() || sprite.picture.isNull() || !region.intersects(ToWidget(sprite.rect)))
                 continue;
-            DrawCentred(painter, Prepared(sprite.picture, sprite.transparent), sprite.rect);
+            DrawPicture(painter, Prepared(sprite.picture, sprite.transparent), sprite.picture.size(), sprite.rect);
             ++stats_.spritesDrawn;
         }
     }
 
-    if (cycle_.BorderShown())
-        DrawCentred(painter, Prepared(cycle_.Style().BorderPicture(), true), rect());
+    const QImage& border = style.BorderPicture();
+    if (cycle_.BorderShown() && !border.isNull())
+        DrawPicture(painter, Prepared(border, true), border.size(), picture);
+
+    DrawMarks(painter, region);
+    if (markOptions_.coordinates && !region.subtracted(QRegion(PictureArea().toAlignedRect())).isEmpty())
+        DrawCoordinates(painter);
+}
+
+void BoardView::DrawMarks(QPainter& painter, const QRegion& region)
+{
+    const bool any = marks_.legal.any() || marks_.lastMove >= 0 || marks_.hint >= 0 || marks_.cursor >= 0;
+    if (!any)
+        return;
+    painter.save();
+    painter.setRenderHint(QPainter::Antialiasing);
+    const double cell = kCellPitch * scale_;
+    const double line = std::max(1.0, cell * 0.045);
+    for (int index = 0; index < 100; ++index) {
+        const bool legal = marks_.legal.test(static_cast<std::size_t>(index));
+        const bool last = index == marks_.lastMove;
+        const bool hint = index == marks_.hint;
+        const bool cursor = index == marks_.cursor;
+        if (!legal && !last && !hint && !cursor)
+            continue;
+        const QRect box = ToWidget(CellBox(index));
+        if (!region.intersects(box))
+            continue;
+        const double luminance = CellLuminance(index);
+        const QPointF centre(origin_.x() + (CellBox(index).x() + kCellPitch / 2.0) * scale_,
+                             origin_.y() + (CellBox(index).y() + kCellPitch / 2.0) * scale_);
+        if (legal) {
+            painter.setPen(QPen(MarkTone::Halo(luminance, 110), line));
+            painter.setBrush(MarkTone::Ink(luminance, 120));
+            painter.drawEllipse(centre, cell * 0.13, cell * 0.13);
+        }
+        if (last) {
+            painter.setPen(QPen(MarkTone::Halo(luminance, 200), line));
+            painter.setBrush(MarkTone::Ink(luminance, 235));
+            painter.drawEllipse(centre, cell * 0.11, cell * 0.11);
+        }
+        if (hint) {
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(MarkTone::Halo(luminance, 160), line * 3.2));
+            painter.drawEllipse(centre, cell * 0.33, cell * 0.33);
+            painter.setPen(QPen(MarkTone::Ink(luminance, 240), line * 1.6));
+            painter.drawEllipse(centre, cell * 0.33, cell * 0.33);
+        }
+        if (cursor) {
+            const QRectF frame = QRectF(box).adjusted(line * 1.5, line * 1.5, -line * 1.5, -line * 1.5);
+            painter.setBrush(Qt::NoBrush);
+            painter.setPen(QPen(MarkTone::Halo(luminance, 200), line * 3));
+            painter.drawRoundedRect(frame, line * 2, line * 2);
+            painter.setPen(QPen(MarkTone::Ink(luminance, 255), line * 1.5));
+            painter.drawRoundedRect(frame, line * 2, line * 2);
+        }
+    }
+    painter.restore();
+}
+
+void BoardView::DrawCoordinates(QPainter& painter)
+{
+    painter.save();
+    QFont font = painter.font();
+    font.setPixelSize(std::max(7, static_cast<int>(std::lround(10 * scale_))));
+    painter.setFont(font);
+    painter.setPen(MarkTone::Ink(kWell.lightness(), 210));
+    const double band = kCoordinateBand * scale_;
+    const QRectF area = PictureArea();
+    for (int index = 0; index < 10; ++index) {
+        const double middle = (kCellOrigin + kCellPitch * index + kCellPitch / 2.0) * scale_;
+        const QRectF column(area.left() + middle - band, area.top() - band, 2 * band, band);
+        painter.drawText(column, Qt::AlignCenter, QString(QChar(u'a' + index)));
+        const QRectF row(area.left() - band, area.top() + middle - band / 2, band, band);
+        painter.drawText(row, Qt::AlignCenter, QString::number(index + 1));
+    }
+    painter.restore();
+}
+
+QRect BoardView::CellBox(int cell)
+{
+    return {kCellOrigin + kCellPitch * (cell % 10), kCellOrigin + kCellPitch * (cell / 10), kCellPitch, kCellPitch};
+}
+
+void BoardView::UpdateCell(int cell)
+{
+    if (cell >= 0 && cell < 100)
+        update(ToWidget(CellBox(cell)));
+}
+
+double BoardView::BoardLuminance(int cell)
+{
+    const BoardStyle& style = cycle_.Style();
+    const QImage& board = style.BoardPicture();
+    const qint64 key = board.isNull() ? 0 : board.cacheKey() * 2 + (style.Stretch() == 1 ? 1 : 0);
+    if (key != toneBoardKey_) {
+        toneBoardKey_ = key;
+        QImage reference(kSide, kSide, QImage::Format_RGB32);
+        reference.fill(kWell);
+        if (!board.isNull()) {
+            QPainter painter(&reference);
+            const QImage prepared = Prepared(board, false);
+            if (style.Stretch() == 1)
+                painter.drawImage(reference.rect(), prepared);
+            else
+                painter.drawImage(QPoint((kSide - board.width()) / 2, (kSide - board.height()) / 2), prepared);
+        }
+        for (int index = 0; index < 100; ++index) {
+            const QRect box = CellBox(index);
+            boardTone_[index] = MarkTone::Measure(reference, Middle(box.size()).translated(box.topLeft())).luminance;
+        }
+    }
+    return boardTone_[cell];
+}
+
+double BoardView::CellLuminance(int cell)
+{
+    const double board = BoardLuminance(cell);
+    const GameCycle::Sprite& sprite = cycle_.SpriteAt(cell / 10, cell % 10);
+    if (sprite.picture.isNull())
+        return board;
+    const QImage prepared = Prepared(sprite.picture, sprite.transparent);
+    auto found = spriteTones_.constFind(prepared.cacheKey());
+    if (found == spriteTones_.cend()) {
+        // The picture is drawn centred on the cell, so its own middle lies under the marks.
+        const QRect middle = Middle(QSize(kCellPitch, kCellPitch))
+                                 .translated((prepared.width() - kCellPitch) / 2, (prepared.height() - kCellPitch) / 2);
+        found = spriteTones_.insert(prepared.cacheKey(), MarkTone::Measure(prepared, middle));
+    }
+    return MarkTone::Over(*found, board);
+}
+
+void BoardView::resizeEvent(QResizeEvent* event)
+{
+    QWidget::resizeEvent(event);
+    Layout();
+    update();
 }
 
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
-    const QPoint point = PicturePoint(event->position());
+    const QPoint point = ToPicture(event->position());
     if (event->button() == Qt::LeftButton)
         cycle_.ImageBoardMouseDown(point.x(), point.y());
     FollowPointer(point);
@@ -155,7 +402,7 @@ void BoardView::mousePressEvent(QMouseEvent* event)
 
 void BoardView::mouseMoveEvent(QMouseEvent* event)
 {
-    FollowPointer(PicturePoint(event->position()));
+    FollowPointer(ToPicture(event->position()));
 }
 
 void BoardView::FollowPointer(const QPoint& position)

@@ -710,6 +710,25 @@ std::vector<int> GameCycle::TakeDirtyCells()
     return cells;
 }
 
+std::bitset<BoardStatus::kCells> GameCycle::UserLegalCells() const
+{
+    std::bitset<BoardStatus::kCells> cells;
+    const Player& player = PlayerOf(side_);
+    if (mode_ != kModeGame || player.PlayType() != Player::kPlayUser || player.State() != kStateThinking)
+        return cells;
+    for (int cell = 0; cell < BoardStatus::kCells; ++cell) {
+        if (liveBoard_.IsLegal(cell / kSize, cell % kSize, side_) == 1)
+            cells.set(static_cast<std::size_t>(cell));
+    }
+    return cells;
+}
+
+int GameCycle::LastMove() const
+{
+    const int count = liveBoard_.MoveCount();
+    return count > 0 ? liveBoard_.MoveAt(count - 1) : -1;
+}
+
 Player& GameCycle::PlayerOf(int side)
 {
     return side == 1 ? player1st_ : player2nd_;

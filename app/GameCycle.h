@@ -12,6 +12,7 @@
 #include <QString>
 
 #include <array>
+#include <bitset>
 #include <functional>
 #include <vector>
 
@@ -141,6 +142,12 @@ public:
     // The moves of the game or demonstration that runs or ended last; a replay keeps it.
     const GameRecord& Record() const { return record_; }
     std::vector<int> TakeDirtyCells();
+
+    // The cells a user side may place on while it is being asked in a game;
+    // none in demonstrations, replays and for a computer side.
+    std::bitset<BoardStatus::kCells> UserLegalCells() const;
+    // The cell placed last on the live board, -1 before the first placement.
+    int LastMove() const;
 
 private:
     // Collects the changes of one outermost operation and reports them once at its end.

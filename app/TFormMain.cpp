@@ -335,6 +335,7 @@ void TFormMain::FormCreate()
         cycle_.PlayerFor(2).Load(*players, "Demo_001");
     }
     cycle_.SetTimerInterval(Settings::BaseTimer(settings));
+    ImageBoard->SetMarkOptions(Settings::ReadMarkOptions(settings));
     ShowTexts();
 }
 
@@ -434,8 +435,10 @@ void TFormMain::ButtonSettingClick()
     if (settingGame_ == nullptr)
         return;
     WithTimerStopped([this] {
-        if (ModalHost::ShowModal(*settingGame_) == kModalOk)
+        if (ModalHost::ShowModal(*settingGame_) == kModalOk) {
             cycle_.SetTimerInterval(settingGame_->GetBaseTimer());
+            ImageBoard->SetMarkOptions(Settings::ReadMarkOptions(Settings::Open()));
+        }
     });
 }
 
@@ -462,6 +465,7 @@ void TFormMain::CycleChanged(unsigned changes)
         ShowTexts();
     if (changes & GameCycle::kChangedTimer)
         FollowTimer();
+    ImageBoard->RefreshMarks();
 }
 
 void TFormMain::ShowBoard()

@@ -160,6 +160,33 @@ bool NeedsMigration(const WindowsIni& settings)
     return IsOlderRelease(Release(settings));
 }
 
+MarkOptions ReadMarkOptions(const WindowsIni& settings)
+{
+    MarkOptions options;
+    options.legalMoves = Switch(settings, kKeyShowLegalMoves);
+    options.lastMove = Switch(settings, kKeyShowLastMove);
+    options.coordinates = Switch(settings, kKeyShowCoordinates);
+    return options;
+}
+
+std::optional<WindowPlace> ReadWindowPlace(const WindowsIni& settings)
+{
+    const char* const keys[] = {kKeyWindowLeft, kKeyWindowTop, kKeyWindowWidth, kKeyWindowHeight};
+    int values[4] = {};
+    for (int i = 0; i < 4; ++i) {
+        const std::string* value = Value(settings, keys[i]);
+        if (value == nullptr)
+            return std::nullopt;
+        const char* end = value->data() + value->size();
+        const auto [stop, error] = std::from_chars(value->data(), end, values[i]);
+        if (error != std::errc() || stop != end)
+            return std::nullopt;
+    }
+    if (values[2] <= 0 || values[3] <= 0)
+        return std::nullopt;
+    return WindowPlace{values[0], values[1], values[2], values[3]};
+}
+
 const char* RegistrySection(SetKind kind)
 {
     return kind == SetKind::Board ? kSectionBoardSet : kSectionBrainSet;
@@ -252,6 +279,21 @@ int SetWarType(WindowsIni& settings, WarType type)
 int SetRelease(WindowsIni& settings, double release)
 {
     return settings.SetValue(kSectionTessella, kKeyRelease.name, FormatRelease(release), 0);
+}
+
+void SetMarkOptions(WindowsIni& settings, const MarkOptions& options)
+{
+    SetSwitch(settings, kKeyShowLegalMoves, options.legalMoves);
+    SetSwitch(settings, kKeyShowLastMove, options.lastMove);
+    SetSwitch(settings, kKeyShowCoordinates, options.coordinates);
+}
+
+void SetWindowPlace(WindowsIni& settings, const WindowPlace& place)
+{
+    settings.SetValue(kSectionTessella, kKeyWindowLeft, std::to_string(place.left), 0);
+    settings.SetValue(kSectionTessella, kKeyWindowTop, std::to_string(place.top), 0);
+    settings.SetValue(kSectionTessella, kKeyWindowWidth, std::to_string(place.width), 0);
+    settings.SetValue(kSectionTessella, kKeyWindowHeight, std::to_string(place.height), 0);
 }
 
 int Register(WindowsIni& settings, SetKind kind, const std::string& name, const std::string& file)

@@ -65,6 +65,13 @@ inline constexpr SwitchKey kKeyRandomBoard2{"RandomBoard2", false};
 inline constexpr SwitchKey kKeyRandomBoard3{"RandomBoard3", false};
 // Finished games are saved as records in the Records folder.
 inline constexpr SwitchKey kKeyAutoSaveRecords{"AutoSaveRecords", true};
+inline constexpr SwitchKey kKeyShowLegalMoves{"ShowLegalMoves", true};
+inline constexpr SwitchKey kKeyShowLastMove{"ShowLastMove", true};
+inline constexpr SwitchKey kKeyShowCoordinates{"ShowCoordinates", false};
+inline constexpr char kKeyWindowWidth[] = "WindowWidth";
+inline constexpr char kKeyWindowHeight[] = "WindowHeight";
+inline constexpr char kKeyWindowLeft[] = "WindowLeft";
+inline constexpr char kKeyWindowTop[] = "WindowTop";
 
 // The release this program writes; settings of an older one are migrated once.
 inline constexpr double kCurrentRelease = 1.10;
@@ -73,6 +80,23 @@ inline constexpr char kCurrentReleaseText[] = "1.10";
 inline constexpr char kRelease100a[] = "1.00a";
 
 enum class SetKind { Board, Player };
+
+// What the board view draws over the design.
+struct MarkOptions {
+    bool legalMoves = kKeyShowLegalMoves.defaultOn;
+    bool lastMove = kKeyShowLastMove.defaultOn;
+    bool coordinates = kKeyShowCoordinates.defaultOn;
+
+    bool operator==(const MarkOptions&) const = default;
+};
+
+// The main window's place on the desktop, in pixels.
+struct WindowPlace {
+    int left = 0;
+    int top = 0;
+    int width = 0;
+    int height = 0;
+};
 
 struct SetEntry {
     std::string name;
@@ -129,6 +153,10 @@ std::string ReleaseText(const WindowsIni& settings);
 double Release(const WindowsIni& settings);
 bool NeedsMigration(const WindowsIni& settings);
 
+MarkOptions ReadMarkOptions(const WindowsIni& settings);
+// Only when all four keys hold decimal numbers and the size is positive.
+std::optional<WindowPlace> ReadWindowPlace(const WindowsIni& settings);
+
 const char* RegistrySection(SetKind kind);
 const char* StandardSetFile(SetKind kind);
 // Every registered set in registration order, removed keys skipped. A key
@@ -151,6 +179,8 @@ int SetAutoPass(WindowsIni& settings, bool on);
 // Writes nothing for WarType::None and answers -1 then.
 int SetWarType(WindowsIni& settings, WarType type);
 int SetRelease(WindowsIni& settings, double release);
+void SetMarkOptions(WindowsIni& settings, const MarkOptions& options);
+void SetWindowPlace(WindowsIni& settings, const WindowPlace& place);
 // Appends the set at the end of its registry. -1, and nothing changed, when
 // the name is already registered or the name or file is not storable.
 int Register(WindowsIni& settings, SetKind kind, const std::string& name, const std::string& file);

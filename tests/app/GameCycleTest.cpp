@@ -13,6 +13,7 @@
 #include <QColor>
 #include <QImage>
 
+#include <bitset>
 #include <filesystem>
 #include <functional>
 #include <memory>
@@ -804,6 +805,63 @@ TEST_F(GameCycleTest, SettingsSupplyTheOptionsAndTheDemonstrationBoard)
     EXPECT_EQ(style.FileName(), "mine.tsb");
     EXPECT_EQ(style.Title(), "Chosen");
     EXPECT_EQ(style.BoardType(), BoardStyle::kTypePicture);
+}
+
+std::set<int> Cells(const std::bitset<BoardStatus::kCells>& bits)
+{
+    std::set<int> cells;
+    for (int cell = 0; cell < BoardStatus::kCells; ++cell) {
+        if (bits.test(static_cast<std::size_t>(cell)))
+            cells.insert(cell);
+    }
+    return cells;
+}
+
+TEST_F(GameCycleTest, LegalCellsAreMarkedOnlyWhileAUserSideIsAskedInAGame)
+{
+    NormalBoard(1, 1);
+    UsePlayers(0, 1, Player::kPlayUser, Player::kPlayComputer);
+    StartGameOn(StartRows());
+    EXPECT_TRUE(cycle_->UserLegalCells().none()) << "not asked yet";
+    cycle_->TimerTimer();
+    const std::set<int> opening = Cells(cycle_->UserLegalCells());
+    EXPECT_EQ(opening.size(), 4u);
+    for (const int cell : opening)
+        EXPECT_EQ(cycle_->LiveBoard().IsLegal(cell / 10, cell % 10, 1), 1) << cell;
+    Click(4, 6);
+    cycle_->TimerTimer();
+    EXPECT_TRUE(cycle_->UserLegalCells().none()) << "placing";
+    ASSERT_NE(TickUntil([&] { return cycle_->SideToMove() == 2 && State(2) != GameCycle::kStateIdle; }, 20), -1);
+    EXPECT_TRUE(cycle_->UserLegalCells().none()) << "the computer's turn";
+
+    // The same users and position in the other modes never show them.
+    UsePlayers(0, 1, Player::kPlayUser, Player::kPlayUser);
+    cycle_->StartDemo();
+    cycle_->TimerTimer();
+    EXPECT_EQ(State(1), GameCycle::kStateThinking);
+    EXPECT_TRUE(cycle_->UserLegalCells().none()) << "demonstration";
+    cycle_->FinishGame();
+    cycle_->StartReplay();
+    cycle_->TimerTimer();
+    EXPECT_TRUE(cycle_->UserLegalCells().none()) << "replay";
+}
+
+TEST_F(GameCycleTest, TheLastMoveFollowsEveryPlacementAndTheReplay)
+{
+    UserGame(StartRows(), 1, 1);
+    EXPECT_EQ(cycle_->LastMove(), -1);
+    Play(4, 6);
+    cycle_->TimerTimer();
+    EXPECT_EQ(cycle_->LastMove(), 46);
+    Play(3, 6);
+    cycle_->TimerTimer();
+    EXPECT_EQ(cycle_->LastMove(), 36);
+    cycle_->FinishGame();
+    cycle_->BitBtnReplayClick();
+    EXPECT_EQ(cycle_->LastMove(), -1);
+    ASSERT_NE(TickUntil([&] { return cycle_->LastMove() == 46; }, 10), -1);
+    ASSERT_NE(TickUntil([&] { return Finished(); }, 20), -1);
+    EXPECT_EQ(cycle_->LastMove(), 36);
 }
 
 }  // namespace

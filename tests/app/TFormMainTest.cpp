@@ -374,6 +374,8 @@ TEST_F(TFormMainTest, AUserPlaysByClickingALegalCellUnderTheCrossHair)
 
 TEST_F(TFormMainTest, ATickRepaintsOnlyTheCellsThatChanged)
 {
+    // The last-move mark repaints the cell it leaves; its own test follows.
+    WriteProgramFolder("ShowLastMove=False\r\n");
     TFormMain& window = Shown();
     GameCycle& cycle = window.Cycle();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
@@ -436,6 +438,66 @@ TEST_F(TFormMainTest, ExitEndsTheEventLoopWithStatusZero)
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+int Luminance(QRgb pixel)
+{
+    return qGray(pixel);
+}
+
+TEST_F(TFormMainTest, MarksTakeTheirColourFromTheCellUnderThem)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    BoardView& board = *window.ImageBoard;
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    window.BitBtnPrepare->click();
+    cycle.TimerTimer();
+    const auto centre = [&](int cell) { return board.grab().toImage().pixel(cycle.SpriteAt(cell / 10, cell % 10).rect.center()); };
+
+    // On the dark green felt a legal cell is lit, a cell that is not legal stays green.
+    EXPECT_EQ(centre(3), kGreen);
+    ASSERT_TRUE(board.ShownMarks().legal.test(35));
+    EXPECT_GT(Luminance(centre(35)), Luminance(kGreen) + 20);
+
+    board.ResetStats();
+    QTest::mouseClick(&board, Qt::LeftButton, {}, cycle.SpriteAt(3, 5).rect.center());
+    cycle.TimerTimer();
+    EXPECT_TRUE(board.ShownMarks().legal.none());
+    EXPECT_GT(Luminance(centre(35)), 150) << "a light mark on the dark piece just placed";
+    ASSERT_NE(cycle.LiveBoard().MoveCount(), 0);
+    for (int tick = 0; tick < 200 && cycle.LiveBoard().MoveCount() < 2; ++tick)
+        cycle.TimerTimer();
+    const int reply = cycle.LastMove();
+    ASSERT_EQ(cycle.LiveBoard().OwnerAt(reply / 10, reply % 10), 2);
+    EXPECT_LT(Luminance(centre(reply)), 100) << "a dark mark on the light piece";
+    EXPECT_EQ(centre(35), kDark) << "the mark left the first move";
+}
+
+TEST_F(TFormMainTest, TheMarkOptionsComeFromTheSettingsFile)
+{
+    WriteProgramFolder("ShowLegalMoves=False\r\nShowLastMove=False\r\nShowCoordinates=True\r\n");
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    BoardView& board = *window.ImageBoard;
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    window.BitBtnPrepare->click();
+    cycle.TimerTimer();
+    EXPECT_TRUE(board.ShownMarks().legal.none());
+    EXPECT_EQ(board.ShownMarks().lastMove, -1);
+
+    // The coordinates take a band around the board, which shrinks to keep its proportions.
+    const QRectF area = board.PictureArea();
+    EXPECT_NEAR(area.width(), area.height(), 0.01);
+    EXPECT_LT(area.width(), 400);
+    EXPECT_GE(area.left(), BoardView::kCoordinateBand * board.Scale() - 1);
+    const QImage shot = board.grab().toImage();
+    int lit = 0;
+    for (int y = 0; y < static_cast<int>(area.top()); ++y) {
+        for (int x = static_cast<int>(area.left()); x < static_cast<int>(area.right()); ++x)
+            lit += Luminance(shot.pixel(x, y)) > 150 ? 1 : 0;
+    }
+    EXPECT_GT(lit, 20) << "the column letters";
 }
 
 }  // namespace

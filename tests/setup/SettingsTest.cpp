@@ -74,6 +74,39 @@ TEST_F(SettingsTest, OnlyExactTextsSwitchOn)
     EXPECT_TRUE(Settings::AutoPass(Settings::Open()));
 }
 
+TEST_F(SettingsTest, MarkOptionsAndTheWindowPlaceReadTheirKeysWithDefaults)
+{
+    const struct {
+        const char* lines;
+        Settings::MarkOptions marks;
+        bool placed;
+    } cases[] = {
+        {"", {true, true, false}, false},
+        {"ShowLegalMoves=False\nShowLastMove=true\nShowCoordinates=True\n", {false, false, true}, false},
+        {"WindowLeft=-8\nWindowTop=20\nWindowWidth=900\nWindowHeight=700\n", {true, true, false}, true},
+        {"WindowLeft=10\nWindowTop=20\nWindowWidth=900\n", {true, true, false}, false},
+        {"WindowLeft=10\nWindowTop=20px\nWindowWidth=900\nWindowHeight=700\n", {true, true, false}, false},
+        {"WindowLeft=10\nWindowTop=20\nWindowWidth=0\nWindowHeight=700\n", {true, true, false}, false},
+    };
+    for (const auto& c : cases) {
+        WriteSettings(std::string("[Tessella]\n") + c.lines);
+        const WindowsIni settings = Settings::Open();
+        EXPECT_EQ(Settings::ReadMarkOptions(settings), c.marks) << c.lines;
+        EXPECT_EQ(Settings::ReadWindowPlace(settings).has_value(), c.placed) << c.lines;
+    }
+
+    Settings::Update([](WindowsIni& settings) {
+        Settings::SetMarkOptions(settings, {false, true, true});
+        Settings::SetWindowPlace(settings, {-8, 20, 900, 700});
+    });
+    const WindowsIni written = Settings::Open();
+    EXPECT_EQ(Settings::ReadMarkOptions(written), (Settings::MarkOptions{false, true, true}));
+    const auto place = Settings::ReadWindowPlace(written);
+    ASSERT_TRUE(place.has_value());
+    EXPECT_EQ(place->left, -8);
+    EXPECT_EQ(place->height, 700);
+}
+
 TEST_F(SettingsTest, BaseTimerKeepsTheFilesMeaning)
 {
     const struct {
