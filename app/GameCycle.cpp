@@ -264,6 +264,7 @@ void GameCycle::ShowStatus(int row, int column)
 void GameCycle::StartGame()
 {
     const Batch batch(*this);
+    LeaveView();
     mode_ = kModeGame;
     SetCaption(countinue_, QStringLiteral("中断"));
     Enable(countinue_, true);
@@ -340,6 +341,7 @@ void GameCycle::FinishGame()
 void GameCycle::StartReplay()
 {
     const Batch batch(*this);
+    LeaveView();
     mode_ = kModeReplay;
     savedBoard_.CopyFrom(liveBoard_);
     SetCaption(countinue_, QStringLiteral("中断"));
@@ -386,9 +388,50 @@ void GameCycle::StartRecord()
     Notify(kChangedRecord);
 }
 
+void GameCycle::EnterView()
+{
+    const Batch batch(*this);
+    if (viewing_)
+        return;
+    viewSavedBoard_.CopyFrom(liveBoard_);
+    viewTimerWasRunning_ = timerRunning_;
+    SetTimerRunning(false);
+    viewing_ = true;
+}
+
+void GameCycle::ShowView(const BoardStatus& board)
+{
+    const Batch batch(*this);
+    liveBoard_.CopyFrom(board);
+    // A viewed position shows still, without the flips that led to it.
+    for (int i = 0; i < BoardStatus::kPlayableCells; ++i)
+        liveBoard_.SetFlippedAt(i, -1);
+    RedrawBoard();
+}
+
+void GameCycle::ShowViewStep(const BoardStatus& before, int move, int side, int kind)
+{
+    const Batch batch(*this);
+    ShowView(before);
+    if (move >= 0 && liveBoard_.Place(move / kSize, move % kSize, side, kind) == 0)
+        PlacePieceSprite(move / kSize, move % kSize, side, kind);
+}
+
+void GameCycle::LeaveView()
+{
+    const Batch batch(*this);
+    if (!viewing_)
+        return;
+    viewing_ = false;
+    liveBoard_.CopyFrom(viewSavedBoard_);
+    RedrawBoard();
+    SetTimerRunning(viewTimerWasRunning_);
+}
+
 void GameCycle::StartDemo()
 {
     const Batch batch(*this);
+    LeaveView();
     mode_ = kModeDemo;
     SetCaption(countinue_, QStringLiteral("中断"));
     Enable(replay_, false);
@@ -503,6 +546,7 @@ bool GameCycle::RevealStep(int side)
 void GameCycle::BitBtnCountinueClick()
 {
     const Batch batch(*this);
+    LeaveView();
     if (!countinue_.enabled)
         return;
     if (timerRunning_) {

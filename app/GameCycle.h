@@ -141,6 +141,17 @@ public:
     const Sprite& SpriteAt(int row, int column) const;
     // The moves of the game or demonstration that runs or ended last; a replay keeps it.
     const GameRecord& Record() const { return record_; }
+
+    // Viewing a record: the timer stops and the board shows given positions
+    // until LeaveView puts back the board and the timer as they were. Every
+    // start, replay and continue command leaves the view first.
+    void EnterView();
+    void ShowView(const BoardStatus& board);
+    // Shows before, then places the move with the normal flips; RevealStep(side)
+    // then turns them one by one until it answers false.
+    void ShowViewStep(const BoardStatus& before, int move, int side, int kind);
+    void LeaveView();
+    bool Viewing() const { return viewing_; }
     std::vector<int> TakeDirtyCells();
 
     // The cells a user side may place on while it is being asked in a game;
@@ -205,6 +216,9 @@ private:
     std::function<void(unsigned changes)> listener_;
     std::function<QString(const GameRecord& record)> gameFinished_;
     GameRecord record_;
+    bool viewing_ = false;
+    bool viewTimerWasRunning_ = false;
+    BoardStatus viewSavedBoard_;
     // Counts resets, so a tick can tell that its end handling started a new game.
     int resetCount_ = 0;
     int batchDepth_ = 0;

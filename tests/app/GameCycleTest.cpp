@@ -772,6 +772,49 @@ TEST_F(ReplayTest, TheRecordFollowsTheGameAndOnlyAGameIsHandedOverAtItsEnd)
     EXPECT_EQ(BoardToRows(cycle_->Record().Current()), Rows()) << "the demonstration's moves are listed too";
 }
 
+TEST_F(ReplayTest, ViewingShowsPositionsAndPutsEverythingBack)
+{
+    PlayWholeGame();
+    const GameRecord record = cycle_->Record();
+    const int wins = cycle_->PlayerFor(1).Wins() + cycle_->PlayerFor(2).Wins();
+    cycle_->BitBtnReplayClick();
+    for (int tick = 0; tick < 40; ++tick)
+        cycle_->TimerTimer();
+    const std::vector<std::string> during = Rows();
+    ASSERT_TRUE(cycle_->TimerRunning());
+
+    cycle_->EnterView();
+    EXPECT_FALSE(cycle_->TimerRunning());
+    BoardStatus before;
+    BoardStatus after;
+    int side = 0;
+    record.PositionAfter(4, before, side);
+    record.PositionAfter(5, after, side);
+    cycle_->ShowViewStep(before, record.Moves()[4].cell, 3 - side, record.Moves()[4].kind);
+    EXPECT_EQ(Rows(), BoardToRows(after)) << "the model takes the move at once";
+    const int flips = [&] {
+        int n = 0;
+        while (cycle_->RevealStep(3 - side))
+            ++n;
+        return n;
+    }();
+    EXPECT_GT(flips, 0);
+    EXPECT_EQ(Shown(record.Moves()[4].cell / 10, record.Moves()[4].cell % 10), 3 - side == 1 ? kRed : kBlue);
+    cycle_->ShowView(before);
+    EXPECT_EQ(Rows(), BoardToRows(before));
+    EXPECT_FALSE(cycle_->RevealStep(1)) << "a viewed position shows still";
+
+    cycle_->BitBtnCountinueClick();
+    EXPECT_FALSE(cycle_->Viewing()) << "continuing leaves the view";
+    EXPECT_EQ(Rows(), during);
+    cycle_->EnterView();
+    cycle_->ShowView(after);
+    cycle_->LeaveView();
+    EXPECT_EQ(Rows(), during);
+    EXPECT_EQ(cycle_->Record().Text(), record.Text());
+    EXPECT_EQ(cycle_->PlayerFor(1).Wins() + cycle_->PlayerFor(2).Wins(), wins) << "viewing changes no record";
+}
+
 TEST_F(GameCycleTest, TheBorderCommandFollowsAFinishedPictureGame)
 {
     UserGame(kNobodyMoves, 1, 1, "Picture");
