@@ -77,6 +77,8 @@ GameCycle::GameCycle(const GameOptions& options, DemoBoardSource& demoBoards)
     for (SideView& view : sides_)
         view.gameResult = QStringLiteral("    0勝    0敗    0分");
     LayoutSprites();
+    player1st_.SetSearchWorker(&searchWorker_);
+    player2nd_.SetSearchWorker(&searchWorker_);
 }
 
 void GameCycle::SetChangeListener(std::function<void(unsigned changes)> listener)
@@ -139,8 +141,9 @@ int GameCycle::AskMove()
         result = savedBoard_.MoveAt(liveBoard_.MoveCount());
     } else {
         result = player.ChooseMove();
-        // A profile whose strategies cast no vote would otherwise never move.
-        if (result == Player::kNoMove && player.PlayType() == Player::kPlayComputer && liveBoard_.HasLegalMove(side_)) {
+        // A profile whose strategies cast no vote would otherwise never move; a search still running will.
+        if (result == Player::kNoMove && player.PlayType() == Player::kPlayComputer && liveBoard_.HasLegalMove(side_)
+            && !searchWorker_.Running()) {
             Brain& brain = BrainOf(side_);
             brain.Clear();
             const int randomOnly[3] = {Brain::kCodeRandom, Brain::kCodeNone, Brain::kCodeNone};
@@ -235,6 +238,7 @@ void GameCycle::CheckEnd()
 void GameCycle::ResetGame()
 {
     const Batch batch(*this);
+    searchWorker_.Cancel();
     ++resetCount_;
     liveBoard_.Reset();
     RedrawBoard();
@@ -655,6 +659,8 @@ BoardStatus& GameCycle::LiveBoard()
 void GameCycle::SetTimerRunning(bool running)
 {
     const Batch batch(*this);
+    if (!running)
+        searchWorker_.Cancel();
     if (timerRunning_ == running)
         return;
     timerRunning_ = running;

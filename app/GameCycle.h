@@ -6,6 +6,7 @@
 #include "players/Brain.h"
 #include "players/Player.h"
 #include "records/GameRecord.h"
+#include "players/SearchWorker.h"
 
 #include <QImage>
 #include <QRect>
@@ -121,6 +122,8 @@ public:
     Player& PlayerFor(int side);
     BoardStyle& Style();
     BoardStatus& LiveBoard();
+    // Runs the searching moves of both sides; stopped whenever the timer stops or a game starts.
+    SearchWorker& Searches() { return searchWorker_; }
     void SetTimerRunning(bool running);
     void SetTimerInterval(int milliseconds);
 
@@ -212,6 +215,7 @@ private:
     Brain brain2nd_;
     Player player1st_;
     Player player2nd_;
+    SearchWorker searchWorker_;
 
     std::function<void(unsigned changes)> listener_;
     std::function<QString(const GameRecord& record)> gameFinished_;

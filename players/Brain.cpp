@@ -24,7 +24,7 @@ constexpr std::array<bool, kCells> kEdgeSet = CellSet(Brain::EdgeCells);
 constexpr const char* kKeywords[] = {
     "NormalBrain00", "NormalBrain01", "NormalBrain02", "NormalBrain03",
     "NormalBrain04", "NormalBrain05", "NormalBrain06", "NormalBrain07",
-    "NormalBrain08", "NormalBrain09", "NormalBrain10",
+    "NormalBrain08", "NormalBrain09", "NormalBrain10", "NormalBrain11", "NormalBrain12",
 };
 constexpr int kKeywordCount = static_cast<int>(std::size(kKeywords));
 
@@ -58,6 +58,7 @@ int Brain::Clear()
         candidates_[i] = -1;
         votes_[i] = -1;
     }
+    searchCellCount_[0] = searchCellCount_[1] = -1;
     return 0;
 }
 
@@ -86,7 +87,7 @@ int Brain::ChooseMove(const int codes[3])
     CollectCandidates();
     for (int k = 0; codes != nullptr && k < 3 && codes[k] != kCodeNone; ++k) {
         RunStrategy(codes[k]);
-        if (codes[k] >= kCodeTakeCorners && codes[k] <= kCodeFewestReplies && voteCount_ == 0)
+        if (codes[k] >= kCodeTakeCorners && codes[k] <= kCodeDeepRead && voteCount_ == 0)
             VoteRandom();
     }
     if (voteCount_ == 0)
@@ -176,6 +177,10 @@ void Brain::RunStrategy(int code)
     case kCodeFewestReplies:
         VoteBest(&Brain::RepliesAfter, kMaxCandidates, false);
         break;
+    case kCodeLookAhead:
+    case kCodeDeepRead:
+        VoteSearch(code);
+        break;
     default:
         VoteRandom();
         break;
@@ -251,6 +256,36 @@ void Brain::VoteBest(int (Brain::*measure)(int cell), int start, bool most)
     }
     for (int i = 0; i < chosenCount; ++i)
         AddVote(chosen[i]);
+}
+
+void Brain::SetSearchCells(int code, const std::vector<int>& cells)
+{
+    if (code != kCodeLookAhead && code != kCodeDeepRead)
+        return;
+    const int slot = code - kCodeLookAhead;
+    searchCellCount_[slot] = 0;
+    for (const int cell : cells) {
+        if (searchCellCount_[slot] < kMaxCandidates)
+            searchCells_[slot][searchCellCount_[slot]++] = cell;
+    }
+}
+
+// Votes once for each candidate among the search's best cells, in candidate order.
+void Brain::VoteSearch(int code)
+{
+    if (candidateCount_ == 0)
+        return;
+    const int slot = code - kCodeLookAhead;
+    if (searchCellCount_[slot] < 0)
+        SetSearchCells(code, SearchStrategy::BestCells(liveBoard_, side_, code, searchBudget_));
+    for (int i = 0; i < candidateCount_; ++i) {
+        for (int j = 0; j < searchCellCount_[slot]; ++j) {
+            if (searchCells_[slot][j] == candidates_[i]) {
+                AddVote(candidates_[i]);
+                break;
+            }
+        }
+    }
 }
 
 void Brain::TryOnScratch(int cell)

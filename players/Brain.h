@@ -1,8 +1,10 @@
 #pragma once
 
 #include "engine/BoardStatus.h"
+#include "players/SearchStrategy.h"
 
 #include <array>
+#include <vector>
 #include <string>
 
 // Chooses the cell one side places on next. A computer turn runs up to three
@@ -26,6 +28,8 @@ public:
     static constexpr int kCodeMostFlips = 18;
     static constexpr int kCodeFewestFlips = 19;
     static constexpr int kCodeFewestReplies = 20;
+    static constexpr int kCodeLookAhead = 21;
+    static constexpr int kCodeDeepRead = 22;
 
     struct Square {
         int row;
@@ -60,6 +64,13 @@ public:
     int ChooseMove(const int codes[3]);
     int ChooseMove(const std::array<int, 3>& codes);
 
+    // The budget of the search strategies when they run inside ChooseMove.
+    void SetSearchBudget(const SearchBudget& budget) { searchBudget_ = budget; }
+    const SearchBudget& GetSearchBudget() const { return searchBudget_; }
+    // Best cells of a search code found elsewhere (a worker thread) for the
+    // next ChooseMove; without them the search runs inside it. Clear forgets them.
+    void SetSearchCells(int code, const std::vector<int>& cells);
+
     // 1 when the side has more pieces on the live board, 3 when fewer, 0 when equal.
     int FaceIndex() const;
 
@@ -69,7 +80,7 @@ public:
     int VoteCount() const { return voteCount_; }
     int VoteAt(int index) const;
 
-    // "NormalBrain00".."NormalBrain10" for codes 10..20, "" for any other code.
+    // "NormalBrain00".."NormalBrain12" for codes 10..22, "" for any other code.
     static const char* StrategyKeyword(int code);
     // The code of an exact keyword, 0 for anything else.
     static int StrategyCode(const std::string& keyword);
@@ -86,6 +97,7 @@ private:
     void VoteWhere(bool (*test)(int cell), bool wanted);
     void VoteKeepingOpponentOff(bool (*test)(int cell));
     void VoteBest(int (Brain::*measure)(int cell), int start, bool most);
+    void VoteSearch(int code);
 
     // Tries the candidate on a fresh copy of the live board.
     void TryOnScratch(int cell);
@@ -99,4 +111,8 @@ private:
     int candidates_[kListSize];
     int voteCount_ = 0;
     int votes_[kListSize];
+    SearchBudget searchBudget_;
+    // Cells given by SetSearchCells for codes 21 and 22; -1 count when none were given.
+    int searchCellCount_[2] = {-1, -1};
+    int searchCells_[2][kMaxCandidates];
 };

@@ -7,6 +7,7 @@
 #include "platform/Clock.h"
 #include "platform/HostPath.h"
 #include "players/Brain.h"
+#include "players/SearchWorker.h"
 
 namespace {
 
@@ -27,9 +28,11 @@ constexpr const char* kDisplayNames[] = {
     "\x8e\xa9\x91\xe5\x95\xd4",          // 自大返
     "\x8e\xa9\x8f\xac\x95\xd4",          // 自小返
     "\x91\x8a\x92\x75\x8f\xac",          // 相置小
+    "\x90\xe6\x93\xc7\x82\xdd",          // 先読み
+    "\x90\x5b\x93\xc7\x82\xdd",          // 深読み
 };
 constexpr int kFirstNamedCode = Brain::kCodeUser;
-constexpr int kLastNamedCode = Brain::kCodeFewestReplies;
+constexpr int kLastNamedCode = Brain::kCodeDeepRead;
 
 bool InRange(int value, int count)
 {
@@ -231,7 +234,7 @@ int Player::ChooseMove()
 
     int result = kNoMove;
     if (playType_ == kPlayComputer)
-        result = brain_->ChooseMove(CodesFor(liveBoard_->MoveCount()));
+        result = ChooseComputerMove();
     else
         result = brain_->FirstVote();
     if (result != kNoMove)
@@ -245,6 +248,20 @@ int Player::ChooseMove()
     if (state_ == kStateMoveChosen)
         sharedLastSecond = 0;
     return result;
+}
+
+int Player::ChooseComputerMove()
+{
+    const std::array<int, 3> codes = CodesFor(liveBoard_->MoveCount());
+    if (searchWorker_ == nullptr || !SearchStrategy::NeedsSearch(codes))
+        return brain_->ChooseMove(codes);
+    searchWorker_->Start(SearchWorker::Request{*liveBoard_, side_, codes, brain_->GetSearchBudget()});
+    const std::optional<SearchWorker::Cells> cells = searchWorker_->Take(*liveBoard_, side_, codes);
+    if (!cells)
+        return kNoMove;
+    for (std::size_t k = 0; k < codes.size(); ++k)
+        brain_->SetSearchCells(codes[k], (*cells)[k]);
+    return brain_->ChooseMove(codes);
 }
 
 std::string Player::StrategyDisplayName(int code)

@@ -15,6 +15,8 @@ class Brain;
 // One player as the game knows it: the profile read from a player set
 // section, and during a game the side's play state, thinking time and record.
 // Players made without board and brain only read and show a profile.
+class SearchWorker;
+
 class Player {
 public:
     static constexpr int kFaces = PlayerSectionValues::kFaces;
@@ -92,16 +94,21 @@ public:
     int PhaseFor(int moveCount) const;
     std::array<int, 3> CodesFor(int moveCount) const;
 
-    // The display name of a strategy code (CP932), "" for codes 0 and outside 10..20.
+    // The display name of a strategy code (CP932), "" for codes 0 and outside 10..22.
     static std::string StrategyDisplayName(int code);
     // The code of an exact display name, 0 for any other text.
     static int StrategyCodeOfName(const std::string& displayName);
+
+    // Moves that need a search then run on the worker, and ChooseMove answers
+    // kNoMove until the worker has the result; none runs them at once.
+    void SetSearchWorker(SearchWorker* worker) { searchWorker_ = worker; }
 
     // Forgets the thinking-time second shared by all players.
     static void ResetThinkingClock();
 
 private:
     void ResetProfile();
+    int ChooseComputerMove();
 
     std::string fileName_;
     std::string sectionName_;
@@ -116,6 +123,7 @@ private:
     int stretch_ = 0;
     int playType_ = kPlayComputer;
     Brain* brain_;
+    SearchWorker* searchWorker_ = nullptr;
     std::array<std::array<int, kSlots>, kPhases> codes_{};
     std::array<int, kPhases> limits_{};
     int wins_ = 0;

@@ -40,7 +40,8 @@ namespace {
 constexpr int kOfferedCodes[] = {
     Brain::kCodeNone,          Brain::kCodeRandom,        Brain::kCodeTakeCorners, Brain::kCodeAvoidCorners,
     Brain::kCodeTakeEdges,     Brain::kCodeAvoidEdges,    Brain::kCodeMostFlips,   Brain::kCodeFewestFlips,
-    Brain::kCodeKeepOffCorners, Brain::kCodeKeepOffEdges, Brain::kCodeFewestReplies,
+    Brain::kCodeKeepOffCorners, Brain::kCodeKeepOffEdges, Brain::kCodeFewestReplies, Brain::kCodeLookAhead,
+    Brain::kCodeDeepRead,
 };
 
 const QColor kHeadingBackground(224, 224, 224);

@@ -14,11 +14,13 @@
 #include <QImage>
 
 #include <bitset>
+#include <atomic>
 #include <filesystem>
 #include <functional>
 #include <memory>
 #include <set>
 #include <string>
+#include <thread>
 #include <vector>
 
 // Readable failure messages for texts.
@@ -905,6 +907,134 @@ TEST_F(GameCycleTest, TheLastMoveFollowsEveryPlacementAndTheReplay)
     ASSERT_NE(TickUntil([&] { return cycle_->LastMove() == 46; }, 10), -1);
     ASSERT_NE(TickUntil([&] { return Finished(); }, 20), -1);
     EXPECT_EQ(cycle_->LastMove(), 36);
+}
+
+}  // namespace
+
+namespace {
+
+// A search that holds until it is stopped or released, then answers the first legal cell.
+class LatchedSearch {
+public:
+    SearchWorker::Runner Runner()
+    {
+        return [this](const SearchWorker::Request& request, const std::atomic<bool>& stop) {
+            ++started;
+            while (!stop && !release)
+                std::this_thread::yield();
+            if (stop)
+                ++stopped;
+            SearchWorker::Cells cells;
+            for (int cell = 0; cell < BoardStatus::kCells; ++cell) {
+                if (request.board.IsLegal(cell / 10, cell % 10, request.side)) {
+                    cells[0] = {cell};
+                    break;
+                }
+            }
+            return cells;
+        };
+    }
+
+    std::atomic<int> started{0};
+    std::atomic<int> stopped{0};
+    std::atomic<bool> release{false};
+};
+
+class SearchMoveTest : public GameCycleTest {
+protected:
+    void SetUp() override
+    {
+        GameCycleTest::SetUp();
+        dir_.Write("search.tsp", "[Brain_000]\r\nName=Reader\r\nBrain_00=100,NormalBrain12,,\r\n"
+                                 "[Brain_001]\r\nName=Looker\r\nBrain_00=100,NormalBrain11,,\r\n");
+        cycle_->Searches().SetRunner(latch_.Runner());
+        NormalBoard(1, 1);
+        UseSearchPlayer("Brain_000");
+        cycle_->StartGame();
+    }
+
+    void UseSearchPlayer(const std::string& section)
+    {
+        cycle_->PlayerFor(1).Load("search.tsp", section);
+        cycle_->PlayerFor(1).SetPlayType(Player::kPlayComputer);
+        cycle_->PlayerFor(2).Load("players.tsp", "Brain_000");
+        cycle_->PlayerFor(2).SetPlayType(Player::kPlayUser);
+    }
+
+    void WaitForWorker()
+    {
+        while (cycle_->Searches().Running())
+            std::this_thread::yield();
+    }
+
+    LatchedSearch latch_;
+};
+
+TEST_F(SearchMoveTest, TicksGoOnWhileTheWorkerThinksAndItsMoveIsPlayedOnce)
+{
+    cycle_->TimerTimer();
+    while (latch_.started == 0)
+        std::this_thread::yield();
+    for (int tick = 0; tick < 5; ++tick) {
+        cycle_->TimerTimer();
+        EXPECT_EQ(State(1), GameCycle::kStateThinking);
+    }
+    EXPECT_EQ(latch_.started, 1) << "one request per move, however many ticks poll it";
+    EXPECT_EQ(cycle_->LiveBoard().MoveCount(), 0);
+    latch_.release = true;
+    WaitForWorker();
+    cycle_->TimerTimer();
+    EXPECT_EQ(cycle_->LiveBoard().MoveAt(0), 35) << "the first legal cell of the start";
+    EXPECT_EQ(latch_.stopped, 0);
+}
+
+TEST_F(SearchMoveTest, PauseStopsTheSearchAndContinueAsksAgain)
+{
+    cycle_->TimerTimer();
+    ASSERT_TRUE(cycle_->Searches().Running());
+    cycle_->BitBtnCountinueClick();
+    EXPECT_FALSE(cycle_->Searches().Running());
+    EXPECT_EQ(latch_.stopped, 1);
+    cycle_->BitBtnCountinueClick();
+    latch_.release = true;
+    cycle_->TimerTimer();
+    WaitForWorker();
+    cycle_->TimerTimer();
+    EXPECT_EQ(latch_.started, 2);
+    EXPECT_EQ(cycle_->LiveBoard().MoveCount(), 1);
+}
+
+TEST_F(SearchMoveTest, ANewGameNeverReceivesTheOldGamesMove)
+{
+    cycle_->TimerTimer();
+    ASSERT_TRUE(cycle_->Searches().Running());
+    StartGameOn(kThreeFlips);
+    EXPECT_EQ(latch_.stopped, 1);
+    latch_.release = true;
+    cycle_->TimerTimer();
+    WaitForWorker();
+    cycle_->TimerTimer();
+    EXPECT_EQ(cycle_->LiveBoard().MoveAt(0), 45) << "the only legal cell of the new position";
+}
+
+TEST_F(SearchMoveTest, ClosingDuringASearchStopsAndJoinsTheWorker)
+{
+    cycle_->TimerTimer();
+    ASSERT_TRUE(cycle_->Searches().Running());
+    cycle_.reset();
+    EXPECT_EQ(latch_.stopped, 1);
+}
+
+TEST_F(SearchMoveTest, SynchronousSearchesMoveInTheTickTheyAreAsked)
+{
+    for (const char* section : {"Brain_000", "Brain_001"}) {
+        cycle_->Searches().SetRunner(SearchWorker::RunSearches);
+        cycle_->Searches().SetSynchronous(true);
+        UseSearchPlayer(section);
+        StartGameOn(kThreeFlips);
+        cycle_->TimerTimer();
+        EXPECT_EQ(cycle_->LiveBoard().MoveAt(0), 45) << section;
+    }
 }
 
 }  // namespace

@@ -2,6 +2,8 @@
 
 #include "support/BoardText.h"
 #include "support/ScriptedRandom.h"
+#include "support/RandomGames.h"
+#include "search/Searcher.h"
 
 #include <gtest/gtest.h>
 
@@ -316,7 +318,7 @@ TEST(BrainTest, CodeZeroStopsAndUnknownCodesActAsRandom)
     {
         Brain brain(board, 1);
         ScriptedRandom random({0, 1, 6, 0, 0, 0});
-        const int codes[3] = {21, 5, 9};
+        const int codes[3] = {23, 5, 9};
         brain.ChooseMove(codes);
         EXPECT_EQ(Votes(brain), (Cells{35, 46, 53}));
     }
@@ -373,12 +375,55 @@ TEST(BrainTest, StrategyKeywordsMapBothWays)
 {
     EXPECT_STREQ(Brain::StrategyKeyword(10), "NormalBrain00");
     EXPECT_STREQ(Brain::StrategyKeyword(20), "NormalBrain10");
-    for (int code : {0, 9, 21, -1})
+    EXPECT_STREQ(Brain::StrategyKeyword(22), "NormalBrain12");
+    for (int code : {0, 9, 23, -1})
         EXPECT_STREQ(Brain::StrategyKeyword(code), "") << code;
-    for (int code = 10; code <= 20; ++code)
+    for (int code = 10; code <= 22; ++code)
         EXPECT_EQ(Brain::StrategyCode(Brain::StrategyKeyword(code)), code);
-    for (const char* text : {"", "normalbrain02", "NormalBrain11", "NormalBrain1", "NormalBrain02 "})
+    for (const char* text : {"", "normalbrain02", "NormalBrain13", "NormalBrain1", "NormalBrain02 "})
         EXPECT_EQ(Brain::StrategyCode(text), 0) << text;
+}
+
+// Codes 21 and 22 vote for the search's best cells, computed inside or handed in.
+TEST(BrainTest, SearchStrategiesVoteForTheBestCellsOfTheirSearch)
+{
+    int side = 1;
+    const BoardStatus board = RandomBoard(11, 60, &side);
+    for (const int code : {Brain::kCodeLookAhead, Brain::kCodeDeepRead}) {
+        Brain brain(board, side);
+        brain.SetSearchBudget(SearchBudget{50, true});
+        std::vector<int> best = SearchStrategy::BestCells(board, side, code, brain.GetSearchBudget());
+        std::sort(best.begin(), best.end());
+        ASSERT_FALSE(best.empty());
+        brain.ChooseMove({code, 0, 0});
+        EXPECT_EQ(Votes(brain), best) << code;
+    }
+    Brain brain(board, side);
+    brain.ChooseMove({Brain::kCodeRandom, 0, 0});
+    const int legal = brain.CandidateAt(brain.CandidateCount() - 1);
+    brain.Clear();
+    brain.SetSearchCells(Brain::kCodeDeepRead, {legal, 99});
+    EXPECT_EQ(brain.ChooseMove({Brain::kCodeDeepRead, 0, 0}), legal) << "a cell that is no candidate gets no vote";
+    EXPECT_EQ(Votes(brain), (Cells{legal}));
+}
+
+TEST(BrainTest, TheDeepReadingSolvesTheEndExactly)
+{
+    // Eight empty cells: the deep reading's best cells are the exact solver's.
+    int side = 1;
+    const BoardStatus board = RandomBoard(3, 64, &side);
+    const std::vector<int> best = SearchStrategy::BestCells(board, side, Brain::kCodeDeepRead, SearchBudget{});
+    Searcher searcher;
+    SearchLimits limits;
+    limits.exactEmpties = 20;
+    limits.allScores = true;
+    const SearchResult exact = searcher.Run(Position::FromBoard(board, side), limits);
+    ASSERT_TRUE(exact.exact);
+    std::vector<int> expected = exact.best;
+    std::vector<int> got = best;
+    std::sort(expected.begin(), expected.end());
+    std::sort(got.begin(), got.end());
+    EXPECT_EQ(got, expected);
 }
 
 }  // namespace

@@ -89,7 +89,7 @@ TEST(PlayerSetFileRead, PhaseLinesUpdateOnlyTheValuesTheyHold)
     const PlayerSectionValues values = ReadFrom(dir, {
         "[Brain_000]",
         "Brain_00=abc,NormalBrain02",
-        "Brain_01=10,normalbrain02,NormalBrain11,",
+        "Brain_01=10,normalbrain02,NormalBrain13,",
         "Brain_02=30,NormalBrain10,NormalBrain00,NormalBrain09",
         "Brain_03=25",
         "Brain_04=",

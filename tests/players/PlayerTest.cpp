@@ -184,14 +184,14 @@ TEST(PlayerLoad, MissingFileOrSectionLeavesAFreshProfileWithLimitsZero)
 TEST(PlayerStrategyNames, DisplayNamesOfTheCodes)
 {
     const char* const expected[] = {"ユーザ", "ランダム", "自角取", "自端取", "相角避", "相端避",
-                                    "自角避", "自端避", "自大返", "自小返", "相置小"};
-    for (int code = 10; code <= 20; ++code) {
+                                    "自角避", "自端避", "自大返", "自小返", "相置小", "先読み", "深読み"};
+    for (int code = 10; code <= 22; ++code) {
         const std::string name = Player::StrategyDisplayName(code);
         EXPECT_EQ(TextCodec::ToUi(name), QString::fromUtf8(expected[code - 10])) << code;
         EXPECT_EQ(Player::StrategyCodeOfName(name), code);
     }
     EXPECT_EQ(Player::StrategyDisplayName(10), "\x83\x86\x81\x5b\x83\x55");
-    EXPECT_EQ(Player::StrategyDisplayName(21), "");
+    EXPECT_EQ(Player::StrategyDisplayName(23), "");
     EXPECT_EQ(Player::StrategyCodeOfName(""), 0);
     EXPECT_EQ(Player::StrategyCodeOfName("NormalBrain02"), 0);
 

@@ -175,10 +175,11 @@ TEST_F(SettingPlayerTest, StrategiesArePickedFromAListAndSavedAsShown)
     QComboBox* user = editor_->ComboBox2ndBrainName[0];
     EXPECT_FALSE(user->isEditable());
     EXPECT_EQ(QStringLiteral("自角取"), editor_->ComboBox1stBrainName[0]->currentText());
-    EXPECT_EQ(11, editor_->ComboBox1stBrainName[0]->count());
+    EXPECT_EQ(13, editor_->ComboBox1stBrainName[0]->count());
+    EXPECT_NE(-1, editor_->ComboBox1stBrainName[0]->findText(QStringLiteral("深読み")));
     // The user's strategy, never offered, shows as an extra item only where the file has it.
     EXPECT_EQ(QStringLiteral("ユーザ"), user->currentText());
-    EXPECT_EQ(12, user->count());
+    EXPECT_EQ(14, user->count());
 
     TypeText(editor_->EditAuthor, QStringLiteral("x"));
     QComboBox* box = editor_->ComboBox3rdBrainName[1];
