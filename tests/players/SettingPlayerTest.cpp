@@ -192,7 +192,7 @@ TEST_F(SettingPlayerTest, StrategiesArePickedFromAListAndSavedAsShown)
     EXPECT_NE(std::string::npos, written.find("\r\nBrain_01=72,NormalBrain04,,NormalBrain10\r\n"));
 
     editor_->RadioButtonCreate->click();
-    EXPECT_EQ(11, user->count());
+    EXPECT_EQ(13, user->count());
     EXPECT_EQ(QString(), user->currentText());
 }
 
