@@ -163,6 +163,9 @@ int main(int argc, char* argv[])
     const auto askSave = [&saveConfirm] { return ModalHost::ShowModal(saveConfirm); };
     settingBoard.SetAskSave(askSave);
     settingPlayer.SetAskSave(askSave);
+    settingBoard.SetOnRenumbered([&](const SetEntries::Renumbering& renumbering) {
+        return settingGame.FollowRenumbering(Settings::SetKind::Board, settingBoard.SetName(), renumbering);
+    });
     settingGame.SetBoardEditor([&] {
         settingBoard.SetBoardSet(settingGame.GetBoardSetName(), settingGame.GetBoardSetFile(),
                                  settingGame.GetProgramDir());

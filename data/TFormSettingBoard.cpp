@@ -1,9 +1,12 @@
 #include "data/TFormSettingBoard.h"
 
+#include "data/BoardChecks.h"
+#include "data/BoardPreview.h"
 #include "data/BoardStyle.h"
 #include "data/SetFileNotice.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/UserPictureCopy.h"
 #include "pictures/Transparency.h"
 #include "platform/FileDialogs.h"
 #include "platform/FormWidgets.h"
@@ -41,6 +44,8 @@ constexpr std::size_t kTextBytes = 255;
 constexpr int kNewBoardTimer = 55;
 constexpr int kMaxTimerChars = 256;
 constexpr int kUpDownMax = 999;
+// Shows the board added last after a change of the set's boards.
+constexpr int kShowLast = 1000;
 
 const QColor kPictureBackground(208, 208, 208);
 
@@ -246,7 +251,10 @@ void TFormSettingBoard::BuildWindow()
     setFont(QFont(QStringLiteral("IPAGothic"), 9));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    constexpr int kWidth = 672;
+    // The editor's own columns, then the preview column.
+    constexpr int kEditorWidth = 672;
+    constexpr int kPreviewColumn = 300;
+    constexpr int kWidth = kEditorWidth + kPreviewColumn + 8;
     constexpr int kHeight = 402;
     setFixedSize(kWidth, kHeight);
 
@@ -258,7 +266,7 @@ void TFormSettingBoard::BuildWindow()
     GroupBoxBoard->setGeometry(8, 8, kBoardGroupWidth, kGroupHeight);
 
     constexpr int kLeft = 12;
-    constexpr int kPreviewTop = 54;
+    constexpr int kPreviewTop = 72;
     RadioButtonCreate = new QRadioButton(QStringLiteral("追加"), GroupBoxBoard);
     RadioButtonCreate->setObjectName(QStringLiteral("RadioButtonCreate"));
     RadioButtonCreate->setGeometry(kLeft, 24, 56, 22);
@@ -271,6 +279,10 @@ void TFormSettingBoard::BuildWindow()
     BitBtnNextBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnNextBoard", QStringLiteral(">"),
                                               QRect(kLeft + kPreviewSide + 2 - 32, 22, 32, 26));
 
+    LabelModeNote = FormWidgets::MakeCaption(GroupBoxBoard, "LabelModeNote", QString(),
+                                             QRect(kLeft, 50, kPreviewSide + 2, 18));
+    LabelModeNote->setStyleSheet(QStringLiteral("color: #204080;"));
+    LabelModeNote->setWordWrap(true);
     ImageBoard = FormWidgets::MakePicture(GroupBoxBoard, "ImageBoard",
                                           QRect(kLeft + 1, kPreviewTop + 1, kPreviewSide, kPreviewSide),
                                           kPictureBackground);
@@ -335,7 +347,7 @@ void TFormSettingBoard::BuildWindow()
 
     // Right: the empty cell and the pieces of each side.
     constexpr int kRight = 8 + kBoardGroupWidth + 8;
-    constexpr int kRightWidth = kWidth - 8 - kRight;
+    constexpr int kRightWidth = kEditorWidth - 8 - kRight;
     GroupBoxNoFloat = new QGroupBox(QStringLiteral("[なしコマ]"), this);
     GroupBoxNoFloat->setObjectName(QStringLiteral("GroupBoxNoFloat"));
     GroupBoxNoFloat->setGeometry(kRight, 8, kRightWidth, 80);
@@ -352,8 +364,28 @@ void TFormSettingBoard::BuildWindow()
     BuildSide(1, QRect(kRight, 8 + 80 + 8, kRightWidth, kSideHeight));
     BuildSide(2, QRect(kRight, 8 + 80 + 8 + kSideHeight + 8, kRightWidth, kSideHeight));
 
+    GroupBoxPreview = new QGroupBox(QStringLiteral("[盤面プレビュー]"), this);
+    GroupBoxPreview->setObjectName(QStringLiteral("GroupBoxPreview"));
+    GroupBoxPreview->setGeometry(kEditorWidth, 8, kPreviewColumn, kGroupHeight);
+    ImagePreview = new BoardPreview(GroupBoxPreview);
+    ImagePreview->setGeometry((kPreviewColumn - 264) / 2, 20, 264, 264);
+    LabelWarnings = FormWidgets::MakeCaption(GroupBoxPreview, "LabelWarnings", QString(),
+                                             QRect(10, 288, kPreviewColumn - 20, kGroupHeight - 292),
+                                             Qt::AlignLeft | Qt::AlignTop);
+    LabelWarnings->setWordWrap(true);
+    LabelWarnings->setStyleSheet(QStringLiteral("color: #a04000;"));
+
     constexpr int kButtonWidth = 104;
     constexpr int kButtonTop = 8 + kGroupHeight + 10;
+    BitBtnDeleteBoard = FormWidgets::MakeButton(this, "BitBtnDeleteBoard", QStringLiteral("削除"),
+                                                QRect(8, kButtonTop, 60, 30));
+    BitBtnDuplicateBoard = FormWidgets::MakeButton(this, "BitBtnDuplicateBoard", QStringLiteral("複製"),
+                                                   QRect(72, kButtonTop, 60, 30));
+    BitBtnUpBoard = FormWidgets::MakeButton(this, "BitBtnUpBoard", QStringLiteral("上へ"),
+                                            QRect(140, kButtonTop, 56, 30));
+    BitBtnDownBoard = FormWidgets::MakeButton(this, "BitBtnDownBoard", QStringLiteral("下へ"),
+                                              QRect(200, kButtonTop, 56, 30));
+    LabelBoardIndex = FormWidgets::MakePanel(this, "LabelBoardIndex", QRect(264, kButtonTop + 3, 112, 24));
     BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
                                           QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
     BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
@@ -375,6 +407,10 @@ void TFormSettingBoard::BuildWindow()
     });
     connect(BitBtnBackBoard, &QPushButton::clicked, this, [this] { BitBtnBackBoardClick(); });
     connect(BitBtnNextBoard, &QPushButton::clicked, this, [this] { BitBtnNextBoardClick(); });
+    connect(BitBtnDeleteBoard, &QPushButton::clicked, this, [this] { BitBtnDeleteBoardClick(); });
+    connect(BitBtnDuplicateBoard, &QPushButton::clicked, this, [this] { BitBtnDuplicateBoardClick(); });
+    connect(BitBtnUpBoard, &QPushButton::clicked, this, [this] { BitBtnUpBoardClick(); });
+    connect(BitBtnDownBoard, &QPushButton::clicked, this, [this] { BitBtnDownBoardClick(); });
     connect(EditTitle, &QLineEdit::textEdited, this, [this] { EditTitleChange(); });
     connect(EditAuthor, &QLineEdit::textEdited, this, [this] { EditAuthorChange(); });
     connect(MemoComment, &QPlainTextEdit::textChanged, this, [this] { MemoCommentChange(); });
@@ -417,6 +453,11 @@ void TFormSettingBoard::SetBoardSet(std::string name, std::string file, QString 
 void TFormSettingBoard::SetAskSave(std::function<int()> askSave)
 {
     askSave_ = std::move(askSave);
+}
+
+void TFormSettingBoard::SetOnRenumbered(std::function<QString(const SetEntries::Renumbering&)> onRenumbered)
+{
+    onRenumbered_ = std::move(onRenumbered);
 }
 
 void TFormSettingBoard::EnterProgramDir() const
@@ -462,6 +503,8 @@ void TFormSettingBoard::showEvent(QShowEvent* event)
 void TFormSettingBoard::FormShow()
 {
     EnterProgramDir();
+    setWindowTitle(QStringLiteral("テセラ／ユーザ用ボードセット設定 － %1").arg(TextCodec::ToUi(setName_)));
+    LabelModeNote->clear();
     section_ = BoardSection(0);
     Timer->stop();
     currentKind_ = {};
@@ -483,6 +526,7 @@ void TFormSettingBoard::FormShow()
     }
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
+    UpdateEntryControls();
     Timer->start();
     openNotice_ = SetFileNotice::OnOpen(setFile_);
     // Told once the window stands, not from inside its showing.
@@ -623,6 +667,8 @@ void TFormSettingBoard::ShowBoard(const std::string& file, const std::string& se
     section_ = section;
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
+    UpdateEntryControls();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::ShowBoardPicture()
@@ -713,10 +759,12 @@ void TFormSettingBoard::BitBtnSaveClick()
 
 void TFormSettingBoard::BitBtnDefaultClick()
 {
-    if (addMode_)
+    if (addMode_) {
         ClearForm();
-    else
+        RefreshPreview();
+    } else {
         ShowBoard(setFile_, section_);
+    }
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
 }
@@ -750,6 +798,9 @@ void TFormSettingBoard::RadioButtonCreateClick()
     BitBtnDefault->setEnabled(false);
     BitBtnNextBoard->setEnabled(false);
     BitBtnBackBoard->setEnabled(false);
+    LabelModeNote->setText(QStringLiteral("保存すると最後に追加し、そのボードの修正に移ります"));
+    UpdateEntryControls();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::RadioButtonModifyClick()
@@ -763,6 +814,7 @@ void TFormSettingBoard::RadioButtonModifyClick()
         return;
     }
     addMode_ = false;
+    LabelModeNote->clear();
     ShowBoard(setFile_, section_);
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
@@ -784,6 +836,7 @@ void TFormSettingBoard::EditBoardTimerChange()
     SetTimerValue(value);
     timerEdited_ = true;
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::UpDownBoardTimerClick()
@@ -791,6 +844,7 @@ void TFormSettingBoard::UpDownBoardTimerClick()
     SetTimerValue(UpDownBoardTimer->value());
     timerEdited_ = true;
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::ScrollKind(int side)
@@ -884,6 +938,7 @@ void TFormSettingBoard::ClearFloat(int side)
     ShowFloat(side, QImage());
     UpdateSaveState();
     BitBtnDefault->setEnabled(true);
+    RefreshPreview();
 }
 
 void TFormSettingBoard::BitBtnClear1stFloatClick()
@@ -903,6 +958,7 @@ void TFormSettingBoard::BitBtnClearNoFloatClick()
     ImageNoFloat->clear();
     UpdateSaveState();
     BitBtnDefault->setEnabled(true);
+    RefreshPreview();
 }
 
 void TFormSettingBoard::BitBtnReferBoardClick()
@@ -937,10 +993,22 @@ void TFormSettingBoard::ReferPicture(Target target)
                                         QStringLiteral("コマ（先手）の絵を開く"),
                                         QStringLiteral("コマ（後手）の絵を開く")};
     EnterProgramDir();
-    const QString chosen = FileDialogs::OpenPicture(this, kCaptions[static_cast<int>(target)]);
+    QString chosen = FileDialogs::OpenPicture(this, kCaptions[static_cast<int>(target)]);
     EnterProgramDir();
     if (chosen.isEmpty())
         return;
+    if (UserPictureCopy::IsOutside(chosen)
+        && AskYesNo(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。\n"
+                                   "「%1」にコピーして使いますか？\n"
+                                   "コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。")
+                        .arg(TextCodec::ToUi(UserPictureCopy::FolderFor(setName_))))) {
+        std::string copied;
+        QString reason;
+        if (UserPictureCopy::Copy(setName_, chosen, &copied, &reason) == 0)
+            chosen = QDir::current().absoluteFilePath(QString::fromStdString(HostPath::Plain(copied)));
+        else
+            Message(QStringLiteral("絵をコピーできませんでした（%1）。元の場所のまま使います。").arg(reason));
+    }
 
     std::string stored;
     if (!HostPath::ToStored(chosen.toStdString(), &stored)) {
@@ -987,6 +1055,7 @@ void TFormSettingBoard::ReferPicture(Target target)
     if (picture.isNull())
         Message(QStringLiteral("絵を読み込めませんでした（%1）。ファイル名はそのまま使います。\n%2").arg(reason, chosen));
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::FilterEdit(QLineEdit* edit)
@@ -1032,24 +1101,28 @@ void TFormSettingBoard::MemoCommentChange()
 void TFormSettingBoard::ComboBoxBoardTypeChange()
 {
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::CheckBoxTransparentNoFloatClick()
 {
     ShowNoFloat();
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::CheckBoxTransparent1stFloatClick()
 {
     ShowFloat(1, floatPicture_[0]);
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::CheckBoxTransparent2ndFloatClick()
 {
     ShowFloat(2, floatPicture_[1]);
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::CheckBoxStretchClick()
@@ -1057,6 +1130,7 @@ void TFormSettingBoard::CheckBoxStretchClick()
     ShowBoardPicture();
     ShowBorderPicture();
     UpdateSaveState();
+    RefreshPreview();
 }
 
 void TFormSettingBoard::Message(const QString& text)
@@ -1145,7 +1219,171 @@ int TFormSettingBoard::Save()
         return -1;
     }
     section_ = section;
-    if (addMode_)
+    if (addMode_) {
         boardCount_ = CountBoards();
+        // A second save changes the board just added instead of adding another.
+        addMode_ = false;
+        {
+            const QSignalBlocker blockCreate(RadioButtonCreate);
+            const QSignalBlocker blockModify(RadioButtonModify);
+            RadioButtonModify->setChecked(true);
+        }
+        BitBtnNextBoard->setEnabled(true);
+        BitBtnBackBoard->setEnabled(true);
+        browseIndex_ = std::max(0, SetEntries::NumberOf(SetEntries::Kind::Board, section_));
+        LabelModeNote->setText(QStringLiteral("ボード %1 として追加しました。ここからは修正です").arg(browseIndex_ + 1));
+    }
+    UpdateEntryControls();
     return 0;
+}
+
+bool TFormSettingBoard::AskYesNo(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    const int answer = ModalHost::ShowModal(box);
+    // A person answers with the box's own button codes, a test responder with the modal results.
+    return answer == kModalYes || answer == QMessageBox::Yes;
+}
+
+void TFormSettingBoard::UpdateEntryControls()
+{
+    const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
+    const bool shown = !addMode_ && number >= 0 && number < boardCount_;
+    BitBtnDeleteBoard->setEnabled(shown);
+    BitBtnDuplicateBoard->setEnabled(shown);
+    BitBtnUpBoard->setEnabled(shown && number > 0);
+    BitBtnDownBoard->setEnabled(shown && number + 1 < boardCount_);
+    if (addMode_)
+        LabelBoardIndex->setText(QStringLiteral("ボード 新規 / %1").arg(boardCount_));
+    else if (shown)
+        LabelBoardIndex->setText(QStringLiteral("ボード %1 / %2").arg(number + 1).arg(boardCount_));
+    else
+        LabelBoardIndex->setText(QStringLiteral("ボード － / %1").arg(boardCount_));
+}
+
+void TFormSettingBoard::AfterRenumbering(const SetEntries::Renumbering& renumbering, int show)
+{
+    boardCount_ = CountBoards();
+    browseIndex_ = std::clamp(show, 0, std::max(0, boardCount_ - 1));
+    ShowBoard(setFile_, BoardSection(browseIndex_));
+    const QString notice = onRenumbered_ ? onRenumbered_(renumbering) : QString();
+    if (!notice.isEmpty())
+        Message(notice);
+}
+
+void TFormSettingBoard::ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int,
+                                                     SetEntries::Renumbering*),
+                                      int showOffset)
+{
+    const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
+    EnterProgramDir();
+    SetEntries::Renumbering renumbering;
+    const int result = change(setFile_, SetEntries::Kind::Board, number, &renumbering);
+    if (result == 1)
+        Message(QStringLiteral("ボードセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
+    if (result != 0)
+        return;
+    AfterRenumbering(renumbering, showOffset == kShowLast ? static_cast<int>(renumbering.size()) : number + showOffset);
+}
+
+void TFormSettingBoard::BitBtnDeleteBoardClick()
+{
+    if (!BitBtnDeleteBoard->isEnabled() || !ConfirmLeave())
+        return;
+    const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
+    if (!AskYesNo(QStringLiteral("ボード %1「%2」を削除しますか？\n後ろのボードの番号が一つずつ詰まります。")
+                      .arg(number + 1)
+                      .arg(EditTitle->text())))
+        return;
+    ChangeEntries(&SetEntries::Delete, 0);
+}
+
+void TFormSettingBoard::BitBtnDuplicateBoardClick()
+{
+    if (!BitBtnDuplicateBoard->isEnabled() || !ConfirmLeave())
+        return;
+    ChangeEntries(&SetEntries::Duplicate, kShowLast);
+}
+
+void TFormSettingBoard::BitBtnUpBoardClick()
+{
+    if (!BitBtnUpBoard->isEnabled() || !ConfirmLeave())
+        return;
+    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
+        return SetEntries::Swap(file, kind, number, number - 1, r);
+    }, -1);
+}
+
+void TFormSettingBoard::BitBtnDownBoardClick()
+{
+    if (!BitBtnDownBoard->isEnabled() || !ConfirmLeave())
+        return;
+    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
+        return SetEntries::Swap(file, kind, number, number + 1, r);
+    }, 1);
+}
+
+void TFormSettingBoard::RefreshPreview()
+{
+    BoardPreview::Design preview;
+    BoardChecks::Design checks;
+    const int typeIndex = static_cast<int>(
+        std::find(std::begin(kTypeNames), std::end(kTypeNames), ComboBoxBoardType->currentText()) - std::begin(kTypeNames));
+    preview.type = typeIndex < 3 ? typeIndex + 1 : BoardStyle::kTypeNone;
+    preview.board = boardPicture_;
+    preview.border = borderPicture_;
+    preview.noFloat = noFloatPicture_;
+    preview.stretch = CheckBoxStretch->isChecked();
+    preview.interval = boardTimer_;
+    preview.transparentNoFloat = CheckBoxTransparentNoFloat->isChecked();
+    preview.transparent1st = CheckBoxTransparent1stFloat->isChecked();
+    preview.transparent2nd = CheckBoxTransparent2ndFloat->isChecked();
+    // The whole-board pictures come only from the file, as their paths do.
+    if (!addMode_ && !board1stPath_.empty())
+        preview.board1st = style_->Board1stPicture();
+    if (!addMode_ && !board2ndPath_.empty())
+        preview.board2nd = style_->Board2ndPicture();
+
+    checks.stretch = preview.stretch;
+    checks.pictureType = preview.type == BoardStyle::kTypePicture;
+    checks.board = {boardPath_, boardPicture_};
+    checks.border = {borderPath_, borderPicture_};
+    checks.noFloat = {noFloatPath_, noFloatPicture_};
+    checks.board1st = {addMode_ ? std::string() : board1stPath_, preview.board1st};
+    checks.board2nd = {addMode_ ? std::string() : board2ndPath_, preview.board2nd};
+    for (int side = 1; side <= 2; ++side) {
+        auto& kinds = checks.frames[SideIndex(side)];
+        for (int kind = 0; kind < BoardStyle::kMaxKinds; ++kind) {
+            std::vector<std::string> frames;
+            for (int frame = 0; frame < BoardStyle::kMaxFrames; ++frame) {
+                const std::string& path = FloatPath(side, kind, frame);
+                if (path.empty())
+                    continue;
+                frames.resize(frame + 1);
+                frames[frame] = path;
+            }
+            // A kind without its first frame is never shown; its frames stay out of the checks too.
+            if (frames.empty() || frames[0].empty())
+                continue;
+            std::vector<QImage> pictures;
+            bool gap = false;
+            for (const std::string& path : frames) {
+                gap = gap || path.empty();
+                if (path.empty())
+                    continue;
+                const QImage picture = PictureLoader::LoadUnreported(HostPath::ToHostQ(path));
+                checks.pieces.push_back({path, picture});
+                // A game shows the frames up to the first gap.
+                if (!gap)
+                    pictures.push_back(picture);
+            }
+            kinds.push_back(std::move(frames));
+            preview.pieces[SideIndex(side)].push_back(std::move(pictures));
+        }
+    }
+    ImagePreview->SetDesign(preview);
+    warnings_ = BoardChecks::Check(checks);
+    LabelWarnings->setText(warnings_.isEmpty() ? QString() : QStringLiteral("⚠ ") + warnings_.join(QStringLiteral("\n⚠ ")));
+    LabelWarnings->setToolTip(warnings_.join(QLatin1Char('\n')));
 }

@@ -1,8 +1,11 @@
 #pragma once
 
+#include "data/SetEntries.h"
+
 #include <QDialog>
 #include <QImage>
 #include <QString>
+#include <QStringList>
 
 #include <array>
 #include <functional>
@@ -10,6 +13,7 @@
 #include <string>
 #include <vector>
 
+class BoardPreview;
 class BoardStyle;
 class QCheckBox;
 class QComboBox;
@@ -48,6 +52,8 @@ public:
     // The set to edit (CP932 name and stored file name) and the program folder.
     void SetBoardSet(std::string name, std::string file, QString programDir);
     void SetAskSave(std::function<int()> askSave);
+    // Called after boards were deleted, duplicated or moved; answers what the user is to be told, or "".
+    void SetOnRenumbered(std::function<QString(const SetEntries::Renumbering&)> onRenumbered);
 
     const std::string& SetName() const { return setName_; }
     const std::string& CurrentSection() const { return section_; }
@@ -64,10 +70,16 @@ public:
     const std::string& NoFloatPath() const { return noFloatPath_; }
     // What the last showing told the user about the set file (missing, or lines a save would lose); empty when all is well.
     const QString& OpenNotice() const { return openNotice_; }
+    // The warnings about the design shown under the preview.
+    const QStringList& Warnings() const { return warnings_; }
 
     void FormShow();
 
     void BitBtnNextBoardClick();
+    void BitBtnDeleteBoardClick();
+    void BitBtnDuplicateBoardClick();
+    void BitBtnUpBoardClick();
+    void BitBtnDownBoardClick();
     void BitBtnBackBoardClick();
     void BitBtnSaveClick();
     void BitBtnDefaultClick();
@@ -107,6 +119,15 @@ public:
     QRadioButton* RadioButtonModify = nullptr;
     QPushButton* BitBtnBackBoard = nullptr;
     QPushButton* BitBtnNextBoard = nullptr;
+    QLabel* LabelModeNote = nullptr;
+    QPushButton* BitBtnDeleteBoard = nullptr;
+    QPushButton* BitBtnDuplicateBoard = nullptr;
+    QPushButton* BitBtnUpBoard = nullptr;
+    QPushButton* BitBtnDownBoard = nullptr;
+    QLabel* LabelBoardIndex = nullptr;
+    QGroupBox* GroupBoxPreview = nullptr;
+    BoardPreview* ImagePreview = nullptr;
+    QLabel* LabelWarnings = nullptr;
     QLabel* LabelTitle = nullptr;
     QLineEdit* EditTitle = nullptr;
     QLabel* LabelAuthor = nullptr;
@@ -205,6 +226,13 @@ private:
     void SetBoardTypeText(int type);
     void FilterEdit(QLineEdit* edit);
     void Message(const QString& text);
+    bool AskYesNo(const QString& question);
+    void UpdateEntryControls();
+    // Shows the board numbered show after the set's boards were renumbered.
+    void AfterRenumbering(const SetEntries::Renumbering& renumbering, int show);
+    void ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int, SetEntries::Renumbering*),
+                       int showOffset);
+    void RefreshPreview();
 
     std::string& Path(int side, int kind, int frame);
     SideControls Side(int side) const;
@@ -216,6 +244,8 @@ private:
 
     QString programDir_;
     std::function<int()> askSave_;
+    std::function<QString(const SetEntries::Renumbering&)> onRenumbered_;
+    QStringList warnings_;
     std::unique_ptr<BoardStyle> style_;
     std::string setName_;
     std::string setFile_;

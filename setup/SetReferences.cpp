@@ -2,6 +2,8 @@
 
 #include "data/WindowsIni.h"
 
+#include <QStringList>
+
 namespace SetReferences {
 
 namespace {
@@ -54,6 +56,18 @@ std::vector<Change> Apply(WindowsIni& settings, Settings::SetKind kind, const st
         changes.push_back(change);
     }
     return changes;
+}
+
+QString Describe(const std::vector<Change>& changes)
+{
+    QStringList lines;
+    for (const Change& change : changes) {
+        if (change.reset)
+            lines.append(QStringLiteral("%1 が指していた %2 は削除されたため、標準のセットの %3 に戻しました。")
+                             .arg(QString::fromLatin1(change.entryKey), QString::fromStdString(change.before),
+                                  QString::fromStdString(change.after)));
+    }
+    return lines.join(QLatin1Char('\n'));
 }
 
 int Update(Settings::SetKind kind, const std::string& setName, const SetEntries::Renumbering& renumbering,

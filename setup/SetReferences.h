@@ -3,6 +3,8 @@
 #include "data/SetEntries.h"
 #include "setup/Settings.h"
 
+#include <QString>
+
 #include <string>
 #include <vector>
 
@@ -24,6 +26,9 @@ struct Change {
 // Changes the settings only; Settings::Save writes them.
 std::vector<Change> Apply(WindowsIni& settings, Settings::SetKind kind, const std::string& setName,
                           const SetEntries::Renumbering& renumbering);
+
+// What the user is told: one line per reference sent back to the standard set; "" when none was.
+QString Describe(const std::vector<Change>& changes);
 
 // Reads Tessella.ini afresh, applies, and writes it back when something changed:
 // 0 on success, non-zero when it could not be written.

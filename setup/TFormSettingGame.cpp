@@ -7,6 +7,7 @@
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "platform/TextCodec.h"
+#include "setup/SetReferences.h"
 #include "setup/TFormInputSetName.h"
 
 #include <QByteArray>
@@ -324,6 +325,21 @@ void TFormSettingGame::SetPlayerEditor(std::function<void()> editor)
 {
     playerEditor_ = std::move(editor);
     ButtonModifyPlayerSet->setEnabled(static_cast<bool>(playerEditor_));
+}
+
+QString TFormSettingGame::FollowRenumbering(Settings::SetKind kind, const std::string& setName,
+                                            const SetEntries::Renumbering& renumbering)
+{
+    ReturnToProgramDir();
+    // The file at once, since the set file has already changed; the held copy for OK.
+    std::vector<SetReferences::Change> changes;
+    const int written = SetReferences::Update(kind, setName, renumbering, &changes);
+    if (settings_)
+        SetReferences::Apply(*settings_, kind, setName, renumbering);
+    QString notice = SetReferences::Describe(changes);
+    if (written != 0)
+        notice += QStringLiteral("\n%1 に書き込めませんでした。").arg(QString::fromLatin1(Settings::kFileName));
+    return notice.trimmed();
 }
 
 void TFormSettingGame::FormCreate()

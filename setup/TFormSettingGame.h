@@ -1,5 +1,6 @@
 #pragma once
 
+#include "data/SetEntries.h"
 #include "data/WindowsIni.h"
 #include "setup/BoardDrawOptions.h"
 #include "setup/GameOptions.h"
@@ -58,6 +59,10 @@ public:
     // The editors shown by the two Modify buttons; each button stays disabled while its editor is not set.
     void SetBoardEditor(std::function<void()> editor);
     void SetPlayerEditor(std::function<void()> editor);
+    // After an editor renumbered a set's entries, Tessella.ini and the copy this window holds while
+    // shown follow them; answers what the user is to be told, or "".
+    QString FollowRenumbering(Settings::SetKind kind, const std::string& setName,
+                              const SetEntries::Renumbering& renumbering);
 
     void FormCreate();
     void FormShow();

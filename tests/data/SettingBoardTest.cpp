@@ -1,5 +1,6 @@
 #include "data/TFormSettingBoard.h"
 
+#include "data/BoardPreview.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "platform/FileDialogs.h"
@@ -213,7 +214,11 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrder)
     form_.BitBtnSave->click();
 
     EXPECT_FALSE(form_.BitBtnSave->isEnabled());
-    EXPECT_TRUE(form_.RadioButtonCreate->isChecked());
+    // The board just added is now the one a save changes.
+    EXPECT_TRUE(form_.RadioButtonModify->isChecked());
+    EXPECT_TRUE(form_.BitBtnNextBoard->isEnabled());
+    EXPECT_EQ(form_.LabelModeNote->text(), QStringLiteral("ボード 6 として追加しました。ここからは修正です"));
+    EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 6 / 6"));
     const std::string written = dir_.Read("Mine.tsb");
     EXPECT_EQ(written.substr(0, before.size()), before);
     EXPECT_EQ(written.substr(before.size()),
@@ -223,10 +228,11 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrder)
               "Transparent1stFloat=False\r\nTransparent2ndFloat=False\r\n");
 
     form_.EditTitle->insert(QStringLiteral("again"));
+    form_.EditTitleChange();
     form_.BitBtnSave->click();
-    EXPECT_EQ(form_.CurrentSection(), "Board_006");
-    EXPECT_EQ(form_.BoardCount(), 7);
-    EXPECT_NE(WindowsIni("Mine.tsb").FindValue("Board_006", "Title", 0), nullptr);
+    EXPECT_EQ(form_.CurrentSection(), "Board_005");
+    EXPECT_EQ(form_.BoardCount(), 6);
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_005", "Title", 0), "again");
 }
 
 TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
@@ -245,8 +251,10 @@ TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
     EXPECT_EQ(ini.FindValue("Board_003", "2ndFloat_07", 0), nullptr);
     EXPECT_EQ(form_.BoardCount(), 5);
     form_.EditTitle->insert(QStringLiteral("2"));
+    form_.EditTitleChange();
     form_.BitBtnSave->click();
-    EXPECT_EQ(form_.CurrentSection(), "Board_005");
+    EXPECT_EQ(form_.CurrentSection(), "Board_003");
+    EXPECT_EQ(*WindowsIni("Mine.tsb").FindValue("Board_003", "Title", 0), "new2");
 }
 
 TEST_F(SettingBoardTest, ClearingAFrameOrAKindRemovesOnlyThatFromTheFile)
@@ -442,13 +450,16 @@ TEST_F(SettingBoardTest, ChosenPicturesAreStoredRelativeInsideTheFolderAndRefuse
     const fs::path outside = elsewhere.Path() / "far.bmp";
     SavePicture(outside.string());
     chosen_ = QString::fromStdString(outside.string());
+    // Declining the offer to copy it keeps the picture where it is.
     form_.BitBtnReferBorder->click();
     std::string full = outside.string();
     for (char& c : full)
         if (c == '/')
             c = '\\';
     EXPECT_EQ(form_.BorderPath(), full);
-    EXPECT_TRUE(messages_.empty());
+    ASSERT_EQ(texts_.size(), 1u);
+    EXPECT_TRUE(texts_[0].startsWith(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。")));
+    messages_.clear();
 
     dir_.Write("Pic/bad.bmp", "not a picture");
     Scroll(form_.ScrollBar1stFloatAnimation, 1);
@@ -624,3 +635,88 @@ TEST_F(SettingBoardTest, EveryStandardBoardSavedUnchangedReadsBackTheSame)
 #endif
 
 }  // namespace
+
+TEST_F(SettingBoardTest, DeleteDuplicateAndMoveRenumberTheBoardsAndReportTheReferences)
+{
+    std::vector<SetEntries::Renumbering> calls;
+    form_.SetOnRenumbered([&calls](const SetEntries::Renumbering& renumbering) {
+        calls.push_back(renumbering);
+        return calls.size() == 1 ? QStringLiteral("moved") : QString();
+    });
+    Open(SetText(4));
+    EXPECT_EQ(form_.windowTitle(), QStringLiteral("テセラ／ユーザ用ボードセット設定 － Mine"));
+    EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 1 / 4"));
+    EXPECT_FALSE(form_.BitBtnUpBoard->isEnabled());
+    form_.BitBtnNextBoard->click();
+    form_.BitBtnNextBoard->click();
+
+    const auto titles = [] {
+        const WindowsIni ini("Mine.tsb");
+        std::string text;
+        for (int n = 0; const std::string* title = ini.FindValue(BoardName(n), "Title", 0); ++n)
+            text += *title + " ";
+        return text;
+    };
+    form_.BitBtnUpBoard->click();
+    EXPECT_EQ(titles(), "B0 B2 B1 B3 ");
+    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("B2"));
+    EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 2 / 4"));
+    EXPECT_EQ(texts_, std::vector<QString>{QStringLiteral("moved")});
+
+    form_.BitBtnDownBoard->click();
+    form_.BitBtnDownBoard->click();
+    EXPECT_EQ(titles(), "B0 B1 B3 B2 ");
+    EXPECT_FALSE(form_.BitBtnDownBoard->isEnabled());
+
+    form_.BitBtnDuplicateBoard->click();
+    EXPECT_EQ(titles(), "B0 B1 B3 B2 B2 ");
+    EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 5 / 5"));
+
+    // Deleting asks first; only a yes deletes.
+    form_.BitBtnBackBoard->click();
+    form_.BitBtnBackBoard->click();
+    form_.BitBtnBackBoard->click();
+    form_.BitBtnDeleteBoard->click();
+    EXPECT_EQ(titles(), "B0 B1 B3 B2 B2 ");
+    boxAnswer_ = kModalYes;
+    form_.BitBtnDeleteBoard->click();
+    EXPECT_EQ(titles(), "B0 B3 B2 B2 ");
+    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("B3"));
+    ASSERT_EQ(calls.size(), 5u);
+    EXPECT_EQ(calls.back(), (SetEntries::Renumbering{0, -1, 1, 2, 3}));
+
+    form_.RadioButtonCreate->click();
+    EXPECT_FALSE(form_.BitBtnDeleteBoard->isEnabled());
+    EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 新規 / 4"));
+}
+
+TEST_F(SettingBoardTest, APictureFromOutsideIsCopiedIntoTheSetsFolderWhenTheUserAgrees)
+{
+    Open(SetText(1));
+    TempDir elsewhere;
+    SavePicture((elsewhere.Path() / "far.bmp").string(), qRgb(1, 2, 3));
+    // A different picture of that name is already there.
+    fs::create_directories(dir_.Path() / "Picture/User/Mine");
+    SavePicture((dir_.Path() / "Picture/User/Mine/far.bmp").string(), qRgb(9, 9, 9));
+    boxAnswer_ = kModalYes;
+    chosen_ = QString::fromStdString((elsewhere.Path() / "far.bmp").string());
+    form_.BitBtnReferBorder->click();
+    EXPECT_EQ(form_.BorderPath(), "Picture\\User\\Mine\\far_2.bmp");
+    EXPECT_TRUE(dir_.Read("Picture/User/Mine/far_2.bmp") == elsewhere.Read("far.bmp"));
+}
+
+TEST_F(SettingBoardTest, PreviewAndWarningsFollowThePicturesAndOptions)
+{
+    Open(SetText(1));
+    EXPECT_TRUE(form_.Warnings().isEmpty());
+    form_.CheckBoxStretch->click();
+    // The 32 x 32 test board picture no longer fills the grid once it is drawn at its own size.
+    EXPECT_EQ(form_.Warnings(),
+              QStringList{QStringLiteral("ボードの絵が盤の升目より小さい（32 × 32、升目は 386 × 386 まで）")});
+    Scroll(form_.ScrollBar1stFloatAnimation, 2);
+    Choose(form_.BitBtnRefer1stFloat, "Pic/1_0_2.bmp");
+    EXPECT_TRUE(form_.Warnings().contains(
+        QStringLiteral("先手コマの種類 1 は変化 2 が抜けているため、変化 3 から後は使われません")));
+    EXPECT_EQ(form_.ImagePreview->Render().pixel(18 + 37 * 4 + 16, 18 + 37 * 4 + 16) | 0xff000000u,
+              qRgb(40, 90, 140));
+}

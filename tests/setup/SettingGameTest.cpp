@@ -811,6 +811,23 @@ TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOne)
     EXPECT_EQ(editedPlayer, Sjis(QStringLiteral("甲")) + "|Kou.tsp");
 }
 
+TEST_F(SettingGameTest, RenumberedEntriesMoveTheReferencesInTheFileAndInTheHeldCopy)
+{
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_002\n"
+                                 "1stBrainSet=甲\n1stBrainName=Brain_001\n"
+                                 "[BoardSet]\n二番=Two.tsb\n[BrainSet]\n甲=Kou.tsp\n"));
+    TFormSettingGame& window = Shown();
+    EXPECT_EQ(window.FollowRenumbering(Settings::SetKind::Board, Sjis(QStringLiteral("二番")), {0, 2, 1}), QString());
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("DefaultBoardName")), "Board_001");
+    EXPECT_EQ(window.FollowRenumbering(Settings::SetKind::Player, Sjis(QStringLiteral("甲")), {0, -1}),
+              QStringLiteral("1stBrainName が指していた Brain_001 は削除されたため、標準のセットの Brain_000 に戻しました。"));
+    // OK writes the held copy, which must not bring the old references back.
+    window.BitBtnOk->click();
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("DefaultBoardName")), "Board_001");
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("1stBrainSet")), Sjis(kStandard));
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("1stBrainName")), "Brain_000");
+}
+
 TEST_F(SettingGameTest, FailedWriteIsShownAndTheDialogStaysOpenWithItsValues)
 {
     WriteStandardSettings();
