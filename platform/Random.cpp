@@ -6,9 +6,11 @@
 
 namespace {
 
+// One generator per thread: the program draws on the GUI thread only, and the
+// match tool gives each game thread its own seeded sequence.
 std::mt19937& Generator()
 {
-    static std::mt19937 generator(5489u);
+    thread_local std::mt19937 generator(5489u);
     return generator;
 }
 

@@ -3,8 +3,9 @@
 #include <cstdint>
 #include <functional>
 
-// The one process-wide pseudo-random source. Seeded once from the clock at
-// start-up; tests seed it or replace it with a scripted sequence.
+// The pseudo-random source of the thread that draws (in the program, the GUI
+// thread alone). Seeded once from the clock at start-up; tests seed it or
+// replace it with a scripted sequence.
 class Random {
 public:
     // A non-negative integer.

@@ -1,0 +1,205 @@
+#include "tools/AnalyzeTool.h"
+#include "tools/MatchTool.h"
+
+#include "records/Notation.h"
+#include "search/Searcher.h"
+#include "support/RandomGames.h"
+#include "support/TempDir.h"
+
+#include <gtest/gtest.h>
+
+#include <filesystem>
+#include <regex>
+#include <sstream>
+
+namespace {
+
+struct Output {
+    int code;
+    std::string out;
+    std::string err;
+};
+
+Output Analyze(const std::vector<std::string>& args)
+{
+    std::ostringstream out;
+    std::ostringstream err;
+    const int code = AnalyzeTool::Run(args, out, err);
+    return Output{code, out.str(), err.str()};
+}
+
+std::vector<std::string> Lines(const std::string& text)
+{
+    std::vector<std::string> lines;
+    std::istringstream in(text);
+    for (std::string line; std::getline(in, line);)
+        lines.push_back(line);
+    return lines;
+}
+
+std::string PositionAfter(unsigned seed, int placements)
+{
+    int side = 1;
+    const BoardStatus board = RandomBoard(seed, placements, &side);
+    return Notation::PositionText(board, side);
+}
+
+// A one-line reason on standard error, exit code 2, nothing on standard output.
+void ExpectRefused(const Output& output, const std::string& what)
+{
+    EXPECT_EQ(output.code, 2) << what;
+    EXPECT_TRUE(output.out.empty()) << what;
+    EXPECT_EQ(Lines(output.err).size(), 1u) << what << ": " << output.err;
+}
+
+TEST(AnalyzeToolTest, ListsEveryLegalMoveBestFirst)
+{
+    const std::string position = PositionAfter(21, 30);
+    const Output output = Analyze({"--position", position, "--time", "50"});
+    ASSERT_EQ(output.code, 0) << output.err;
+    BoardStatus board;
+    int side = 1;
+    ASSERT_EQ(Notation::ParsePosition(position, board, side), 0);
+    const std::vector<std::string> lines = Lines(output.out);
+    EXPECT_EQ(static_cast<int>(lines.size()), bitboard::Count(Position::FromBoard(board, side).Moves()));
+    const std::regex shape("([a-j](?:[1-9]|10)) ([+-][0-9]+)");
+    int previous = 1000;
+    for (const std::string& line : lines) {
+        std::smatch match;
+        ASSERT_TRUE(std::regex_match(line, match, shape)) << line;
+        const int cell = Notation::ParseCell(match[1].str());
+        EXPECT_EQ(board.IsLegal(cell / 10, cell % 10, side), 1) << line;
+        const int score = std::stoi(match[2].str());
+        EXPECT_LE(score, previous) << line;
+        previous = score;
+    }
+}
+
+TEST(AnalyzeToolTest, ExactScoresAreTheSolvedPieceDifferences)
+{
+    const std::string position = PositionAfter(8, 62);
+    BoardStatus board;
+    int side = 1;
+    ASSERT_EQ(Notation::ParsePosition(position, board, side), 0);
+    const Position start = Position::FromBoard(board, side);
+    ASSERT_NE(start.Moves(), 0);
+    const Output output = Analyze({"--exact", "--position", position});
+    ASSERT_EQ(output.code, 0) << output.err;
+    Searcher searcher;
+    for (const std::string& line : Lines(output.out)) {
+        const int cell = Notation::ParseCell(line.substr(0, line.find(' ')));
+        const int solved = -searcher.Solve(start.Play(cell, start.Flips(cell)), -100, 100);
+        EXPECT_EQ(std::stoi(line.substr(line.find(' ') + 1)), solved) << line;
+    }
+}
+
+TEST(AnalyzeToolTest, ASideWithoutMovesPasses)
+{
+    BoardStatus board;
+    board.SetCell(4, 5, 1, 0);
+    board.SetCell(5, 4, 1, 0);
+    board.SetCell(0, 3, 2, 0);
+    const Output output = Analyze({"--position", Notation::PositionText(board, 2)});
+    EXPECT_EQ(output.code, 0);
+    EXPECT_EQ(output.out, "pass\n");
+}
+
+TEST(AnalyzeToolTest, RefusesBadInputWithOneLine)
+{
+    const std::string good = PositionAfter(3, 10);
+    std::string badCharacter = good;
+    badCharacter[0] = 'Z';
+    std::string emptyCentre = good;
+    emptyCentre[Notation::PositionText(BoardStatus(), 1).find('X')] = '.';
+    ExpectRefused(Analyze({"--position", good.substr(1)}), "wrong length");
+    ExpectRefused(Analyze({"--position", badCharacter}), "wrong character");
+    ExpectRefused(Analyze({"--position", emptyCentre}), "empty centre");
+    ExpectRefused(Analyze({"--position", good, "--exact"}), "too many empty cells to solve");
+    ExpectRefused(Analyze({"--position", good, "--time", "soon"}), "bad time");
+    ExpectRefused(Analyze({"--time", "5"}), "no position");
+    ExpectRefused(Analyze({"--position", good, "--deep"}), "unknown option");
+    const Output help = Analyze({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("--exact"), std::string::npos);
+}
+
+class MatchToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = std::filesystem::current_path();
+        dir_.Write("Set.tsp", "[BrainSet]\r\nName=Test\r\n"
+                              "[Brain_000]\r\nName=Flipper\r\nBrain_00=72,NormalBrain08,NormalBrain01,\r\n"
+                              "[Brain_001]\r\nName=Reader\r\nBrain_00=72,NormalBrain11,,\r\n"
+                              "[Brain_002]\r\nName=Lucky\r\nBrain_00=72,NormalBrain01,,\r\n");
+    }
+
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    Output Match(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--dir", dir_.Path().string()});
+        std::ostringstream out;
+        std::ostringstream err;
+        const int code = MatchTool::Run(args, out, err, false);
+        return Output{code, out.str(), err.str()};
+    }
+
+    TempDir dir_;
+    std::filesystem::path previous_;
+};
+
+TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsWhateverTheJobs)
+{
+    const Output one = Match({"--games", "6", "--seed", "9", "--openings", "2", "--jobs", "1", "Set.tsp:Brain_000", "set.TSP:Brain_002"});
+    ASSERT_EQ(one.code, 0) << one.err;
+    const std::vector<std::string> lines = Lines(one.out);
+    ASSERT_GE(lines.size(), 3u);
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(lines.back(), match, std::regex("Flipper: (\\d+) wins, (\\d+) losses, (\\d+) draws")))
+        << lines.back();
+    EXPECT_EQ(std::stoi(match[1]) + std::stoi(match[2]) + std::stoi(match[3]), 6);
+    EXPECT_NE(one.err.find("games 6/6"), std::string::npos) << "plain progress lines when not a terminal";
+    const Output three = Match({"--games", "6", "--seed", "9", "--openings", "2", "--jobs", "3", "Set.tsp:Brain_000", "Set.tsp:Brain_002"});
+    EXPECT_EQ(three.out, one.out);
+}
+
+TEST_F(MatchToolTest, RoundRobinRanksEveryPlayer)
+{
+    const Output output = Match({"--round-robin", "Set.tsp", "--games", "2", "--move-time", "5"});
+    ASSERT_EQ(output.code, 0) << output.err;
+    const std::vector<std::string> lines = Lines(output.out);
+    const auto ranking = std::find(lines.begin(), lines.end(), "ranking");
+    ASSERT_NE(ranking, lines.end());
+    EXPECT_EQ(lines.end() - ranking, 5) << "heading, column names and three players";
+    EXPECT_NE(output.out.find("Reader"), std::string::npos);
+}
+
+TEST_F(MatchToolTest, RefusesUnknownPlayersAndBadOptionsWithOneLine)
+{
+    ExpectRefused(Match({"Missing.tsp:Brain_000", "Set.tsp:Brain_001"}), "unknown set file");
+    ExpectRefused(Match({"Set.tsp:Brain_009", "Set.tsp:Brain_001"}), "unknown section");
+    ExpectRefused(Match({"Set.tsp:BrainSet", "Set.tsp:Brain_001"}), "not a player");
+    ExpectRefused(Match({"Set.tsp", "Set.tsp:Brain_001"}), "no section");
+    ExpectRefused(Match({"Set.tsp:Brain_000"}), "one player");
+    ExpectRefused(Match({"--games", "0", "Set.tsp:Brain_000", "Set.tsp:Brain_001"}), "no games");
+    ExpectRefused(Match({"--fast", "Set.tsp:Brain_000", "Set.tsp:Brain_001"}), "unknown option");
+    ExpectRefused(Match({"--round-robin", "Missing.tsp"}), "unknown round-robin set");
+    const Output help = Match({"--help"});
+    EXPECT_EQ(help.code, 0);
+    EXPECT_NE(help.out.find("--round-robin"), std::string::npos);
+}
+
+TEST(MatchToolElo, EvenScoresAreZeroAndTheIntervalNarrowsWithGames)
+{
+    EXPECT_DOUBLE_EQ(MatchTool::EloOf(5, 5, 0).difference, 0.0);
+    EXPECT_NEAR(MatchTool::EloOf(75, 25, 0).difference, 190.8, 0.1);
+    const MatchTool::Elo few = MatchTool::EloOf(6, 4, 0);
+    const MatchTool::Elo many = MatchTool::EloOf(600, 400, 0);
+    EXPECT_LT(few.low, many.low);
+    EXPECT_GT(few.high, many.high);
+    EXPECT_LT(many.low, many.difference);
+    EXPECT_GT(MatchTool::EloOf(100, 0, 0).difference, 0.0) << "a clean sweep stays finite";
+}
+
+}  // namespace

@@ -1,0 +1,11 @@
+#include "tools/AnalyzeTool.h"
+
+#include <iostream>
+#include <string>
+#include <vector>
+
+int main(int argc, char** argv)
+{
+    const std::vector<std::string> args(argv + 1, argv + argc);
+    return AnalyzeTool::Run(args, std::cout, std::cerr);
+}
