@@ -50,6 +50,8 @@ GameCycle::Batch::Batch(GameCycle& cycle)
 
 GameCycle::Batch::~Batch()
 {
+    if (cycle_.batchDepth_ == 1)
+        cycle_.ShowHistoryCommands();
     if (--cycle_.batchDepth_ != 0)
         return;
     const unsigned changes = std::exchange(cycle_.pendingChanges_, 0u);
@@ -74,6 +76,8 @@ GameCycle::GameCycle(const GameOptions& options, DemoBoardSource& demoBoards)
     pass_ = {QStringLiteral("パス"), false};
     border_ = {QStringLiteral("境界線を隠す"), false};
     exit_ = {QStringLiteral("終了"), true};
+    undo_ = {QStringLiteral("待った"), false};
+    redo_ = {QStringLiteral("やり直し"), false};
     for (SideView& view : sides_)
         view.gameResult = QStringLiteral("    0勝    0敗    0分");
     LayoutSprites();
@@ -134,6 +138,8 @@ int GameCycle::AskMove()
         return Player::kNoMove;
     }
 
+    if (state != kStateThinking)
+        RecordUserTurn();
     SetText(ViewOf(side_).point, QStringLiteral("Thinking"));
     player.SetState(kStateThinking);
     int result = Player::kNoMove;
@@ -280,6 +286,7 @@ void GameCycle::StartGame()
 
     ResetGame();
     StartRecord();
+    history_.Clear();
     Notify(kChangedBoard);
     for (int side = 1; side <= 2; ++side) {
         SetFace(side, 0);
@@ -592,6 +599,65 @@ void GameCycle::BitBtnBorderClick()
     borderShown_ = !borderShown_;
     SetCaption(border_, borderShown_ ? QStringLiteral("境界線を隠す") : QStringLiteral("境界線を表示する"));
     Notify(kChangedBoard);
+}
+
+void GameCycle::MenuUndoClick()
+{
+    const Batch batch(*this);
+    if (undo_.enabled)
+        GoBackTo(history_.UndoTarget(liveBoard_, side_));
+}
+
+void GameCycle::MenuRedoClick()
+{
+    const Batch batch(*this);
+    if (redo_.enabled)
+        GoBackTo(history_.RedoTarget(liveBoard_, side_));
+}
+
+void GameCycle::RecordUserTurn()
+{
+    if (mode_ != kModeGame || PlayerOf(side_).PlayType() != Player::kPlayUser || liveBoard_.HasLegalMove(side_) != 1)
+        return;
+    MoveHistory::Point point;
+    point.board.CopyFrom(liveBoard_);
+    point.record = record_;
+    point.side = side_;
+    point.status = {ViewOf(1).point, ViewOf(2).point};
+    history_.Record(point);
+}
+
+void GameCycle::GoBackTo(int index)
+{
+    if (index < 0)
+        return;
+    const MoveHistory::Point& point = history_.MoveTo(index);
+    liveBoard_.CopyFrom(point.board);
+    record_ = point.record;
+    Notify(kChangedRecord);
+    side_ = point.side;
+    pacing_ = 0;
+    brain1st_.Clear();
+    brain2nd_.Clear();
+    player1st_.SetState(kStateIdle);
+    player2nd_.SetState(kStateIdle);
+    Enable(pass_, false);
+    Player::ResetThinkingClock();
+    RedrawBoard();
+    ShowStatus(-1, -1);
+    SetText(ViewOf(1).point, point.status[0]);
+    SetText(ViewOf(2).point, point.status[1]);
+    ShowTurnColours();
+    SetText(message_, side_ == 1 ? QStringLiteral("先手の番です") : QStringLiteral("後手の番です"));
+}
+
+void GameCycle::ShowHistoryCommands()
+{
+    const bool open = mode_ == kModeGame && player1st_.State() != kStateFinished
+        && player2nd_.State() != kStateFinished
+        && (player1st_.PlayType() == Player::kPlayUser || player2nd_.PlayType() == Player::kPlayUser);
+    Enable(undo_, open && history_.UndoTarget(liveBoard_, side_) >= 0);
+    Enable(redo_, open && history_.RedoTarget(liveBoard_, side_) >= 0);
 }
 
 void GameCycle::ImageBoardMouseDown(int x, int y)

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "app/GameOptions.h"
+#include "app/MoveHistory.h"
 #include "data/BoardStyle.h"
 #include "engine/BoardStatus.h"
 #include "players/Brain.h"
@@ -112,6 +113,9 @@ public:
     void BitBtnReplayClick();
     void BitBtnPassClick();
     void BitBtnBorderClick();
+    // "待った": back to the last position where a user side was asked; "やり直し": forward again.
+    void MenuUndoClick();
+    void MenuRedoClick();
     void ImageBoardMouseDown(int x, int y);
     // True when the cross-hair should show at (x, y).
     bool ImageBoardMouseMove(int x, int y) const;
@@ -140,6 +144,8 @@ public:
     const Command& Pass() const;
     const Command& Border() const;
     const Command& Exit() const;
+    const Command& Undo() const { return undo_; }
+    const Command& Redo() const { return redo_; }
     bool BorderShown() const;
     const Sprite& SpriteAt(int row, int column) const;
     // The moves of the game or demonstration that runs or ended last; a replay keeps it.
@@ -203,6 +209,10 @@ private:
     void ShowTurnColours();
     void StartRecord();
     bool ReplayExhausted() const;
+    // Remembers the position when a user side is first asked in a turn of a game.
+    void RecordUserTurn();
+    void GoBackTo(int point);
+    void ShowHistoryCommands();
     void Notify(unsigned changes);
 
     const GameOptions* options_;
@@ -243,6 +253,9 @@ private:
     Command pass_;
     Command border_;
     Command exit_;
+    Command undo_;
+    Command redo_;
+    MoveHistory history_;
     bool borderShown_ = true;
 
     std::array<Sprite, BoardStatus::kCells> sprites_;

@@ -16,6 +16,7 @@
 #include "setup/TFormSettingGame.h"
 
 #include <QAction>
+#include <QKeySequence>
 #include <QCoreApplication>
 #include <QFileInfo>
 #include <QGroupBox>
@@ -160,6 +161,10 @@ void TFormMain::BuildMenus()
     MenuReplay = MakeCommand("MenuReplay", QStringLiteral("リプレイ"));
     MenuCountinue = MakeCommand("MenuCountinue", QStringLiteral("中断"));
     MenuPass = MakeCommand("MenuPass", QStringLiteral("パス"));
+    MenuUndo = MakeCommand("MenuUndo", QStringLiteral("待った"));
+    MenuUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
+    MenuRedo = MakeCommand("MenuRedo", QStringLiteral("やり直し"));
+    MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     MenuSetting = MakeCommand("MenuSetting", QStringLiteral("環境設定"));
     MenuBorder = MakeCommand("MenuBorder", QStringLiteral("境界線を隠す"));
     MenuExit = MakeCommand("MenuExit", kCaptionExitMenu);
@@ -181,6 +186,8 @@ void TFormMain::BuildMenus()
     connect(MenuReplay, &QAction::triggered, this, [this] { cycle_.BitBtnReplayClick(); });
     connect(MenuCountinue, &QAction::triggered, this, [this] { cycle_.BitBtnCountinueClick(); });
     connect(MenuPass, &QAction::triggered, this, [this] { cycle_.BitBtnPassClick(); });
+    connect(MenuUndo, &QAction::triggered, this, [this] { cycle_.MenuUndoClick(); });
+    connect(MenuRedo, &QAction::triggered, this, [this] { cycle_.MenuRedoClick(); });
     connect(MenuBorder, &QAction::triggered, this, [this] { cycle_.BitBtnBorderClick(); });
     connect(MenuExit, &QAction::triggered, this, &TFormMain::BitBtnExitClick);
 
@@ -190,6 +197,8 @@ void TFormMain::BuildMenus()
     MenuMain->addAction(MenuReplay);
     MenuMain->addAction(MenuCountinue);
     MenuMain->addAction(MenuPass);
+    MenuMain->addAction(MenuUndo);
+    MenuMain->addAction(MenuRedo);
     MenuMain->addSeparator();
     MenuMain->addAction(MenuSetting);
     MenuMain->addAction(MenuBorder);
@@ -542,7 +551,8 @@ void TFormMain::ShowCommands()
         const GameCycle::Command& command;
     } commands[] = {
         {MenuPrepare, cycle_.Prepare()}, {MenuReplay, cycle_.Replay()}, {MenuCountinue, cycle_.Countinue()},
-        {MenuPass, cycle_.Pass()},       {MenuBorder, cycle_.Border()},
+        {MenuPass, cycle_.Pass()},       {MenuBorder, cycle_.Border()},   {MenuUndo, cycle_.Undo()},
+        {MenuRedo, cycle_.Redo()},
     };
     for (const auto& [action, command] : commands) {
         action->setText(command.caption);

@@ -95,6 +95,8 @@ public:
     QAction* MenuReplay = nullptr;
     QAction* MenuCountinue = nullptr;
     QAction* MenuPass = nullptr;
+    QAction* MenuUndo = nullptr;
+    QAction* MenuRedo = nullptr;
     QAction* MenuSetting = nullptr;
     QAction* MenuBorder = nullptr;
     QAction* MenuExit = nullptr;

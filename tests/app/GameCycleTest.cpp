@@ -909,6 +909,171 @@ TEST_F(GameCycleTest, TheLastMoveFollowsEveryPlacementAndTheReplay)
     EXPECT_EQ(cycle_->LastMove(), 36);
 }
 
+// X, the user, has two moves and O none: after either, O passes and X is asked again.
+const std::vector<std::string> kSecondAlwaysPasses = {
+    "   ....   ",
+    "  ......  ",
+    " XO...... ",
+    "..........",
+    "O.........",
+    "X.........",
+    "X.........",
+    " ........ ",
+    "  ......  ",
+    "   ....   ",
+};
+
+class UndoTest : public GameCycleTest {
+protected:
+    // The user first, the computer second, on a board whose kinds come from the random draw.
+    void UserAgainstComputer(const std::vector<std::string>& rows, int firstType = Player::kPlayUser,
+                             int secondType = Player::kPlayComputer)
+    {
+        std::vector<std::string> lines = {"BoardType=Random", "IntervalTime=1", "NoFloat=" + Pic(kGrey)};
+        for (int kind = 0; kind < 3; ++kind) {
+            lines.push_back("1stFloat_0" + std::to_string(kind) + "=" + Pic(qRgb(200, 50 * kind, 0)));
+            lines.push_back("2ndFloat_0" + std::to_string(kind) + "=" + Pic(qRgb(0, 50 * kind, 200)));
+        }
+        LoadBoard(lines);
+        UsePlayers(0, 1, firstType, secondType);
+        StartGameOn(rows);
+    }
+
+    bool UserAsked(int side = 1)
+    {
+        return TickUntil([&] { return cycle_->SideToMove() == side && State(side) == GameCycle::kStateThinking; },
+                         100) != -1;
+    }
+
+    // Everything a user sees of the position.
+    std::vector<QString> Seen() const
+    {
+        std::vector<QString> seen = {cycle_->Message(), cycle_->Side(1).score, cycle_->Side(2).score,
+                                     cycle_->Side(2).point, QString::number(cycle_->SideToMove()),
+                                     QString::number(cycle_->Record().Moves().size())};
+        for (int cell = 0; cell < 100; ++cell)
+            seen.push_back(QString::number(Shown(cell / 10, cell % 10), 16));
+        return seen;
+    }
+};
+
+TEST_F(UndoTest, UndoTakesBackTheUsersMoveAndTheReplyAndRedoPlaysThemAgain)
+{
+    const SeededRandom seed(11);
+    UserAgainstComputer(StartRows());
+    ASSERT_TRUE(UserAsked());
+    EXPECT_FALSE(cycle_->Undo().enabled) << "nothing to take back at the start";
+    const std::vector<QString> start = Seen();
+    Click(4, 6);
+    ASSERT_TRUE(UserAsked());
+    ASSERT_EQ(cycle_->LiveBoard().MoveCount(), 2);
+    const std::vector<QString> afterReply = Seen();
+    const std::vector<std::string> rows = Rows();
+    ASSERT_TRUE(cycle_->Undo().enabled);
+    EXPECT_FALSE(cycle_->Redo().enabled);
+
+    cycle_->MenuUndoClick();
+    EXPECT_EQ(Seen(), start);
+    EXPECT_EQ(cycle_->LastMove(), -1);
+    EXPECT_FALSE(cycle_->Undo().enabled);
+    ASSERT_TRUE(cycle_->Redo().enabled);
+    cycle_->TimerTimer();
+    EXPECT_EQ(State(1), GameCycle::kStateThinking) << "the user is asked again";
+
+    cycle_->MenuRedoClick();
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(Seen(), afterReply) << "pieces keep the kinds they were drawn";
+    EXPECT_FALSE(cycle_->Redo().enabled);
+
+    // A different move drops the moves that were taken back.
+    cycle_->MenuUndoClick();
+    ASSERT_TRUE(UserAsked());
+    Click(5, 3);
+    ASSERT_TRUE(UserAsked());
+    EXPECT_FALSE(cycle_->Redo().enabled);
+    EXPECT_EQ(cycle_->Record().Moves().front().cell, 53);
+}
+
+TEST_F(UndoTest, UndoDuringTheReplyOrAPassGoesBackToTheUsersTurn)
+{
+    UserAgainstComputer(kSecondAlwaysPasses);
+    ASSERT_TRUE(UserAsked());
+    Click(2, 3);
+    cycle_->TimerTimer();
+    ASSERT_EQ(cycle_->LiveBoard().MoveCount(), 1);
+    ASSERT_TRUE(cycle_->Undo().enabled) << "the user's own move, still being placed";
+    cycle_->MenuUndoClick();
+    EXPECT_EQ(Rows(), kSecondAlwaysPasses);
+
+    ASSERT_TRUE(UserAsked());
+    Click(2, 3);
+    ASSERT_TRUE(UserAsked());
+    ASSERT_EQ(cycle_->LiveBoard().MoveCount(), 1) << "asked again after the second player's pass";
+    cycle_->MenuUndoClick();
+    EXPECT_EQ(Rows(), kSecondAlwaysPasses) << "the pass goes with the move";
+    EXPECT_EQ(cycle_->SideToMove(), 1);
+
+    cycle_->MenuRedoClick();
+    ASSERT_TRUE(UserAsked());
+    Click(3, 0);
+    ASSERT_NE(TickUntil([&] { return Finished(); }, 50), -1);
+    EXPECT_FALSE(cycle_->Undo().enabled) << "a finished game stays finished";
+    EXPECT_FALSE(cycle_->Redo().enabled);
+}
+
+TEST_F(UndoTest, UndoIsOffWithoutAUserOrOutsideAGame)
+{
+    const struct {
+        const char* what;
+        int first;
+        int second;
+        int mode;
+    } cases[] = {
+        {"computer opens, user asked first", Player::kPlayComputer, Player::kPlayUser, GameCycle::kModeGame},
+        {"two computers", Player::kPlayComputer, Player::kPlayComputer, GameCycle::kModeGame},
+        {"demonstration", Player::kPlayUser, Player::kPlayUser, GameCycle::kModeDemo},
+        {"replay", Player::kPlayUser, Player::kPlayUser, GameCycle::kModeReplay},
+    };
+    for (const auto& c : cases) {
+        UserAgainstComputer(StartRows(), c.first, c.second);
+        if (c.mode == GameCycle::kModeDemo)
+            cycle_->StartDemo();
+        if (c.mode == GameCycle::kModeReplay) {
+            cycle_->FinishGame();
+            cycle_->StartReplay();
+        }
+        for (int tick = 0; tick < 30; ++tick) {
+            cycle_->TimerTimer();
+            if (State(cycle_->SideToMove()) == GameCycle::kStateThinking && c.mode == GameCycle::kModeGame)
+                Click(4, 6);
+            ASSERT_EQ(cycle_->Undo().enabled, c.mode == GameCycle::kModeGame && c.second == Player::kPlayUser &&
+                                                  cycle_->LiveBoard().MoveCount() > 1)
+                << c.what << " tick " << tick;
+        }
+        cycle_->MenuUndoClick();
+        EXPECT_GE(cycle_->LiveBoard().MoveCount(), c.mode == GameCycle::kModeGame ? 1 : 0) << c.what;
+    }
+}
+
+TEST_F(UndoTest, TheReplayShowsTheMovesThatStoodAtTheEnd)
+{
+    UserAgainstComputer(StartRows());
+    ASSERT_TRUE(UserAsked());
+    Click(4, 6);
+    ASSERT_TRUE(UserAsked());
+    cycle_->MenuUndoClick();
+    ASSERT_TRUE(UserAsked());
+    Click(5, 3);
+    ASSERT_TRUE(UserAsked());
+    const std::vector<std::string> rows = Rows();
+    cycle_->FinishGame();
+    EXPECT_EQ(cycle_->Record().Moves().size(), 2u);
+    cycle_->BitBtnReplayClick();
+    ASSERT_NE(TickUntil([&] { return Finished(); }, 100), -1);
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(cycle_->LiveBoard().MoveAt(0), 53);
+}
+
 }  // namespace
 
 namespace {

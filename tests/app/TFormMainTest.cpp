@@ -208,7 +208,8 @@ TEST_F(TFormMainTest, ANewWindowHasAFixedSizeAndTheCommandMenus)
     EXPECT_EQ(menus[0]->text(), QStringLiteral("メニュー"));
     EXPECT_EQ(menus[1]->text(), QStringLiteral("ヘルプ"));
     const std::vector<QString> main = {
-        "MenuPrepare=ゲーム開始", "MenuReplay=リプレイ", "MenuCountinue=中断", "MenuPass=パス", "-",
+        "MenuPrepare=ゲーム開始", "MenuReplay=リプレイ", "MenuCountinue=中断", "MenuPass=パス", "MenuUndo=待った",
+        "MenuRedo=やり直し", "-",
         "MenuSetting=環境設定", "MenuBorder=境界線を隠す", "-", "MenuExit=テセラの終了"};
     EXPECT_EQ(MenuLayout(window.MenuMain), main);
     const std::vector<QString> help = {"MenuActionHelp=テセラとは？", "MenuHP=ホームページ", "-",
