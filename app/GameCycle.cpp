@@ -631,6 +631,8 @@ void GameCycle::GoBackTo(int index)
 {
     if (index < 0)
         return;
+    // A reply being searched for belongs to the position taken back.
+    searchWorker_.Cancel();
     const MoveHistory::Point& point = history_.MoveTo(index);
     liveBoard_.CopyFrom(point.board);
     record_ = point.record;

@@ -1190,6 +1190,26 @@ TEST_F(SearchMoveTest, ClosingDuringASearchStopsAndJoinsTheWorker)
     EXPECT_EQ(latch_.stopped, 1);
 }
 
+TEST_F(SearchMoveTest, UndoStopsTheSearchForTheReply)
+{
+    latch_.release = true;
+    ASSERT_NE(TickUntil([&] { return State(2) == GameCycle::kStateThinking; }, 1000), -1);
+    const std::vector<std::string> rows = Rows();
+    latch_.release = false;
+    int reply = 0;
+    while (cycle_->LiveBoard().IsLegal(reply / 10, reply % 10, 2) != 1)
+        ++reply;
+    Click(reply / 10, reply % 10);
+    ASSERT_NE(TickUntil([&] { return cycle_->Searches().Running(); }, 20), -1);
+    ASSERT_EQ(cycle_->LiveBoard().MoveCount(), 2);
+    ASSERT_TRUE(cycle_->Undo().enabled);
+    cycle_->MenuUndoClick();
+    EXPECT_FALSE(cycle_->Searches().Running());
+    EXPECT_EQ(latch_.stopped, 1);
+    EXPECT_EQ(Rows(), rows);
+    EXPECT_EQ(cycle_->SideToMove(), 2);
+}
+
 TEST_F(SearchMoveTest, SynchronousSearchesMoveInTheTickTheyAreAsked)
 {
     for (const char* section : {"Brain_000", "Brain_001"}) {
