@@ -16,6 +16,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QIcon>
 #include <QImage>
 #include <QPixmap>
 #include <QString>
@@ -86,8 +87,8 @@ bool HasDisplay()
 bool EnterProgramFolder(const QString& requested)
 {
     const QString folder = requested.isEmpty() ? ProgramFolder::DefaultPath() : requested;
-    const QString content =
-        ProgramFolder::FindContent({QStringLiteral(TESSELLA_INSTALLED_CONTENT), QStringLiteral(TESSELLA_BUILD_CONTENT)});
+    const QString installed = QDir(QCoreApplication::applicationDirPath()).filePath(QStringLiteral(TESSELLA_INSTALLED_CONTENT));
+    const QString content = ProgramFolder::FindContent({QDir::cleanPath(installed), QStringLiteral(TESSELLA_BUILD_CONTENT)});
     QString reason;
     if (!content.isEmpty() && QDir(folder).absolutePath() != QDir(content).absolutePath()
         && !ProgramFolder::Seed(folder, content, &reason)) {
@@ -139,10 +140,13 @@ int main(int argc, char* argv[])
                      "Start Tessella from a desktop session, or use --screenshot FILE.png --ticks N.\n");
         return 1;
     }
+    // Created first: the installed content is found from the program's own folder.
+    QApplication application(argc, argv);
+    // Lets the desktop match the windows to tessella.desktop and its icon.
+    QGuiApplication::setDesktopFileName(QStringLiteral("tessella"));
+    QApplication::setWindowIcon(QIcon::fromTheme(QStringLiteral("tessella")));
     if (!EnterProgramFolder(options.dir))
         return 1;
-
-    QApplication application(argc, argv);
     Random::SeedFromClock();
 
     // Every window is created once and kept for the run, the main window first;

@@ -1,5 +1,5 @@
 #!/usr/bin/env bash
-# Installs every Debian package Tessella needs to build, test, fuzz and run.
+# Installs every Debian package Tessella needs to build, test, fuzz, run and package.
 # Skips apt entirely when everything is already present.
 set -euo pipefail
 
@@ -10,6 +10,7 @@ packages=(
   libgtest-dev libgmock-dev libbenchmark-dev
   libclang-rt-14-dev
   xvfb xauth
+  dpkg-dev file man-db lintian desktop-file-utils appstream
 )
 
 missing=()

@@ -1,7 +1,8 @@
 #!/usr/bin/env bash
 # Installs what is missing, then builds and runs every test: the Release suite
 # (with a brief run of each benchmark), the suite again under AddressSanitizer
-# and UndefinedBehaviorSanitizer, and a replay plus a short run of every fuzzer.
+# and UndefinedBehaviorSanitizer, a replay plus a short run of every fuzzer, and the Debian
+# package installed, started and removed again.
 set -euo pipefail
 cd "$(dirname "$0")/.."
 root=$(pwd)
@@ -45,6 +46,8 @@ for fuzzer in build/fuzz/fuzz/fuzz_*; do
   "$fuzzer" -runs=0 "$corpus" 2>&1 | tail -n 1
   "$fuzzer" -max_total_time="$fuzz_seconds" -print_final_stats=0 "$work" "$corpus" 2>&1 | tail -n 1
 done
+echo "== Debian package: build, validate, install, run, remove"
+bash scripts/check-package.sh
 echo "== Tests against code, in non-blank lines"
 bash scripts/test-ratio.sh
 echo "All tests passed."

@@ -1,7 +1,9 @@
 #pragma once
 
 #include <QColor>
+#include <QByteArray>
 #include <QImage>
+#include <QPainter>
 #include <QString>
 
 #include <vector>
@@ -40,6 +42,21 @@ QImage FacePicture(int character, int expression);
 
 // Screens.cpp
 void DrawScreens(Output& output);
+
+// Emblem.cpp: the product emblem (a gold-rimmed octagon of felt with a black and a white stone),
+// drawn in a 64 x 64 space; the logo and the desktop icons are made of it.
+inline const QColor kGoldLight(255, 240, 170);
+inline const QColor kGold(222, 176, 70);
+inline const QColor kGoldDark(150, 100, 30);
+inline constexpr int kIconSizes[] = {16, 32, 48, 64, 128, 256};
+void Stone(QPainter& p, QPointF centre, double r, bool black);
+void PaintEmblem(QPainter& p, bool grid);
+// The emblem alone on a transparent square of `size` pixels.
+QImage IconPicture(int size);
+QByteArray IconSvg();
+// Writes <folder>/<N>x<N>/apps/tessella.png for every icon size and scalable/apps/tessella.svg;
+// answers the number of files that could not be written.
+int WriteIcons(const QString& folder);
 
 // Designs.cpp
 void DrawDesigns(Output& output);

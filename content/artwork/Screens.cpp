@@ -14,27 +14,6 @@ namespace {
 
 const QRect kBannerArea(10, 140, 280, 30);
 const QRect kReleaseArea(5, 180, 100, 20);
-const QColor kGoldLight(255, 240, 170);
-const QColor kGold(222, 176, 70);
-const QColor kGoldDark(150, 100, 30);
-
-void Stone(QPainter& p, QPointF centre, double r, bool black)
-{
-    QRadialGradient gradient(centre, r, centre + QPointF(-r * 0.38, -r * 0.42));
-    if (black) {
-        gradient.setColorAt(0.0, QColor(100, 102, 108));
-        gradient.setColorAt(0.6, QColor(36, 37, 40));
-        gradient.setColorAt(1.0, QColor(8, 8, 10));
-    } else {
-        gradient.setColorAt(0.0, QColor(255, 255, 255));
-        gradient.setColorAt(0.6, QColor(236, 236, 232));
-        gradient.setColorAt(1.0, QColor(184, 184, 178));
-    }
-    p.setPen(QPen(QColor(0, 0, 0, 110), std::max(0.6, r * 0.08)));
-    p.setBrush(gradient);
-    p.drawEllipse(centre, r, r);
-}
-
 // A small copy of the playable octagon, `cell` pixels per square, with a few stones on it.
 void MiniBoard(QPainter& p, QPointF origin, double cell)
 {
@@ -293,42 +272,7 @@ QImage Logo()
     back.setColorAt(0.0, QColor(24, 100, 88));
     back.setColorAt(1.0, QColor(18, 32, 72));
     p.fillRect(logo.rect(), back);
-    const QPointF centre(32, 32);
-    auto octagon = [&](double r) {
-        QPolygonF shape;
-        for (int k = 0; k < 8; ++k) {
-            const double a = (22.5 + 45.0 * k) * 3.14159265358979 / 180.0;
-            shape << centre + QPointF(std::cos(a), std::sin(a)) * r;
-        }
-        return shape;
-    };
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 90));
-    p.drawPolygon(octagon(29).translated(1.5, 2));
-    QLinearGradient rim(QPointF(4, 4), QPointF(60, 60));
-    rim.setColorAt(0.0, kGoldLight);
-    rim.setColorAt(0.5, kGold);
-    rim.setColorAt(1.0, kGoldDark);
-    p.setBrush(rim);
-    p.drawPolygon(octagon(29));
-    QRadialGradient felt(QPointF(26, 24), 34);
-    felt.setColorAt(0.0, QColor(44, 160, 90));
-    felt.setColorAt(1.0, QColor(14, 86, 46));
-    p.setBrush(felt);
-    const QPolygonF field = octagon(25.5);
-    p.drawPolygon(field);
-    QPainterPath clip;
-    clip.addPolygon(field);
-    p.save();
-    p.setClipPath(clip);
-    p.setPen(QPen(QColor(8, 40, 20, 200), 1.0));
-    for (int i = -3; i <= 3; ++i) {
-        p.drawLine(QPointF(32 + i * 8.5, 0), QPointF(32 + i * 8.5, 64));
-        p.drawLine(QPointF(0, 32 + i * 8.5), QPointF(64, 32 + i * 8.5));
-    }
-    p.restore();
-    Stone(p, QPointF(25.5, 27), 11.5, true);
-    Stone(p, QPointF(38.5, 38), 11.5, false);
+    PaintEmblem(p, true);
     p.end();
     return logo;
 }

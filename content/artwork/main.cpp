@@ -1,9 +1,7 @@
 #include "Artwork.h"
 #include "Output.h"
 
-#include <QDir>
 #include <QGuiApplication>
-#include <QImage>
 
 #include <cstdio>
 #include <cstring>
@@ -12,12 +10,12 @@ int main(int argc, char* argv[])
 {
     const char* outputFolder = nullptr;
     const char* sheetFolder = nullptr;
-    const char* iconFile = nullptr;
+    const char* iconFolder = nullptr;
     for (int i = 1; i < argc; ++i) {
         if (std::strcmp(argv[i], "--contact-sheets") == 0 && i + 1 < argc) {
             sheetFolder = argv[++i];
-        } else if (std::strcmp(argv[i], "--icon") == 0 && i + 1 < argc) {
-            iconFile = argv[++i];
+        } else if (std::strcmp(argv[i], "--icons") == 0 && i + 1 < argc) {
+            iconFolder = argv[++i];
         } else if (outputFolder == nullptr && argv[i][0] != '-') {
             outputFolder = argv[i];
         } else {
@@ -26,7 +24,7 @@ int main(int argc, char* argv[])
         }
     }
     if (outputFolder == nullptr) {
-        std::fprintf(stderr, "usage: tessella_artwork <output folder> [--contact-sheets <folder>] [--icon <file.png>]\n");
+        std::fprintf(stderr, "usage: tessella_artwork <output folder> [--contact-sheets <folder>] [--icons <hicolor folder>]\n");
         return 2;
     }
     QGuiApplication application(argc, argv);
@@ -37,10 +35,8 @@ int main(int argc, char* argv[])
     if (output.Failures() > 0) {
         return 1;
     }
-    // The desktop wants its icon as PNG; it is the product logo.
-    if (iconFile != nullptr
-        && !QImage(QDir(output.Root()).filePath(QStringLiteral("Picture/Logo.bmp"))).save(QString::fromLocal8Bit(iconFile), "PNG")) {
-        std::fprintf(stderr, "tessella_artwork: cannot write %s\n", iconFile);
+    if (iconFolder != nullptr && art::WriteIcons(QString::fromLocal8Bit(iconFolder)) > 0) {
+        std::fprintf(stderr, "tessella_artwork: cannot write the icons into %s\n", iconFolder);
         return 1;
     }
     if (sheetFolder != nullptr && art::WriteSheets(output.Root(), QString::fromLocal8Bit(sheetFolder)) != 0) {

@@ -9,7 +9,9 @@
 #include <QFile>
 #include <QImage>
 #include <QProcess>
+#include <QRegularExpression>
 #include <QSet>
+#include <QXmlStreamReader>
 
 #include <cmath>
 #include <cstdlib>
@@ -244,6 +246,62 @@ TEST(StandardArtwork, ScreenPicturesHaveTheirSizesAndBannersCarryText)
     }
 }
 
+// The desktop icons are the logo's emblem without its square background, at every size.
+TEST(StandardArtwork, DesktopIconsAreTheLogoEmblemOnATransparentSquare)
+{
+    const QString icons = QStringLiteral(TESSELLA_ICONS_DIR);
+    for (const int size : {16, 32, 48, 64, 128, 256}) {
+        SCOPED_TRACE(size);
+        const QImage icon(QStringLiteral("%1/%2x%2/apps/tessella.png").arg(icons).arg(size));
+        ASSERT_EQ(icon.size(), QSize(size, size));
+        EXPECT_EQ(qAlpha(icon.pixel(0, 0)), 0) << "corners outside the octagon stay clear";
+        EXPECT_EQ(qAlpha(icon.pixel(size - 1, 0)), 0);
+        EXPECT_EQ(qAlpha(icon.pixel(size / 2, size / 2)), 255);
+    }
+    const QImage logo = Picture(QStringLiteral("Logo.bmp")).convertToFormat(QImage::Format_RGB32);
+    const QImage icon = QImage(icons + QStringLiteral("/64x64/apps/tessella.png")).convertToFormat(QImage::Format_ARGB32);
+    int opaque = 0;
+    int unlike = 0;
+    for (int y = 0; y < 64; ++y)
+        for (int x = 0; x < 64; ++x) {
+            const QRgb a = icon.pixel(x, y);
+            const QRgb b = logo.pixel(x, y);
+            if (qAlpha(a) < 255)
+                continue;
+            ++opaque;
+            if (std::abs(qRed(a) - qRed(b)) + std::abs(qGreen(a) - qGreen(b)) + std::abs(qBlue(a) - qBlue(b)) > 6)
+                ++unlike;
+        }
+    EXPECT_GT(opaque, 64 * 64 / 2);
+    EXPECT_EQ(unlike, 0);
+
+    QFile svg(icons + QStringLiteral("/scalable/apps/tessella.svg"));
+    ASSERT_TRUE(svg.open(QIODevice::ReadOnly));
+    QXmlStreamReader xml(&svg);
+    QSet<QString> defined;
+    QSet<QString> used;
+    QString viewBox;
+    const QRegularExpression reference(QStringLiteral("^url\\(#(\\w+)\\)$"));
+    while (!xml.atEnd()) {
+        if (xml.readNext() != QXmlStreamReader::StartElement)
+            continue;
+        const QXmlStreamAttributes attributes = xml.attributes();
+        if (xml.name() == QStringLiteral("svg"))
+            viewBox = attributes.value(QStringLiteral("viewBox")).toString();
+        if (attributes.hasAttribute(QStringLiteral("id")))
+            defined.insert(attributes.value(QStringLiteral("id")).toString());
+        for (const QXmlStreamAttribute& attribute : attributes) {
+            const QRegularExpressionMatch match = reference.match(attribute.value().toString());
+            if (match.hasMatch())
+                used.insert(match.captured(1));
+        }
+    }
+    EXPECT_FALSE(xml.hasError()) << xml.errorString().toStdString();
+    EXPECT_EQ(viewBox, QStringLiteral("0 0 64 64"));
+    EXPECT_EQ(used, defined) << "every gradient and clip is defined once and used";
+    EXPECT_EQ(used.size(), 5);
+}
+
 TEST(StandardArtwork, BoardSetNamesExactlyTheBoardPicturesDrawn)
 {
     QFile set(kFolder + QStringLiteral("/Standard.tsb"));
@@ -266,22 +324,27 @@ TEST(StandardArtwork, GeneratorDrawsTheSameBytesOnEveryRun)
     environment.insert(QStringLiteral("QT_QPA_PLATFORM"), QStringLiteral("offscreen"));
     environment.insert(QStringLiteral("ASAN_OPTIONS"), QStringLiteral("detect_leaks=0"));
     generator.setProcessEnvironment(environment);
-    generator.start(QStringLiteral(TESSELLA_ARTWORK_PROGRAM), {QString::fromStdString(folder.Path().string())});
+    const QString icons = QString::fromStdString(folder.File("icons"));
+    generator.start(QStringLiteral(TESSELLA_ARTWORK_PROGRAM),
+                    {QString::fromStdString(folder.Path().string()), QStringLiteral("--icons"), icons});
     ASSERT_TRUE(generator.waitForFinished(300000));
     ASSERT_EQ(generator.exitCode(), 0) << generator.readAllStandardError().toStdString();
 
-    const QString again = QString::fromStdString(folder.File("Picture"));
-    const QString built = kFolder + QStringLiteral("/Picture");
-    const QSet<QString> files = FilesUnder(again);
-    EXPECT_EQ(files, FilesUnder(built));
     int different = 0;
-    for (const QString& file : files) {
-        QFile a(again + '/' + file);
-        QFile b(built + '/' + file);
-        ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file.toStdString();
-        if (a.readAll() != b.readAll()) {
-            ADD_FAILURE() << file.toStdString() << " differs between runs";
-            ++different;
+    const std::pair<QString, QString> outputs[] = {
+        {QString::fromStdString(folder.File("Picture")), kFolder + QStringLiteral("/Picture")},
+        {icons, QStringLiteral(TESSELLA_ICONS_DIR)}};
+    for (const auto& [again, built] : outputs) {
+        const QSet<QString> files = FilesUnder(again);
+        EXPECT_EQ(files, FilesUnder(built));
+        for (const QString& file : files) {
+            QFile a(again + '/' + file);
+            QFile b(built + '/' + file);
+            ASSERT_TRUE(a.open(QIODevice::ReadOnly) && b.open(QIODevice::ReadOnly)) << file.toStdString();
+            if (a.readAll() != b.readAll()) {
+                ADD_FAILURE() << file.toStdString() << " differs between runs";
+                ++different;
+            }
         }
     }
     EXPECT_EQ(different, 0);
