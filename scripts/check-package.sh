@@ -18,8 +18,10 @@ home="$work/home"
 mkdir -p "$home" "$work/run"
 chmod 700 "$work/run"
 export DEBIAN_FRONTEND=noninteractive
+# Waits for another apt or dpkg run to finish instead of failing.
+apt=(apt-get -y -q -o DPkg::Lock::Timeout=300)
 cleanup() {
-  dpkg --purge tessella >/dev/null 2>&1 || true
+  "${apt[@]}" purge tessella >/dev/null 2>&1 || true
   rm -rf "$work"
 }
 trap cleanup EXIT
@@ -36,8 +38,8 @@ desktop-file-validate "$work/tree/usr/share/applications/tessella.desktop" && ec
 lintian --fail-on error "$deb" >"$work/lintian" 2>&1 || { cat "$work/lintian"; fail "lintian reports errors"; }
 grep -v '^running with root' "$work/lintian" || echo "lintian: no tags"
 
-dpkg --purge tessella >/dev/null 2>&1 || true
-apt-get install -y -q "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
+"${apt[@]}" purge tessella >/dev/null 2>&1 || true
+"${apt[@]}" install "$deb" >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get install"; }
 dpkg -L tessella | sort >"$work/files"
 
 # Started as the desktop file says, through the PATH of a login, with a fresh home folder.
@@ -66,7 +68,7 @@ manual=$(MANWIDTH=80 man -P cat tessella 2>/dev/null) || fail "man tessella"
 echo "man tessella: shown"
 
 # The package has no configuration files, so remove leaves nothing for a purge.
-apt-get remove -y -q tessella >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
+"${apt[@]}" remove tessella >"$work/apt.log" 2>&1 || { cat "$work/apt.log"; fail "apt-get remove"; }
 left=()
 while read -r path; do
   if [ -f "$path" ] || [ -L "$path" ]; then
