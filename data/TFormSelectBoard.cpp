@@ -80,7 +80,7 @@ QString BoardTypeName(int type)
 
 std::string BoardSection(int number)
 {
-    char name[16];
+    char name[24];
     std::snprintf(name, sizeof name, "Board_%03d", number);
     return name;
 }

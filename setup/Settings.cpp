@@ -311,4 +311,31 @@ int Unregister(WindowsIni& settings, SetKind kind, const std::string& name)
     return settings.Remove(RegistrySection(kind), name);
 }
 
+std::vector<SetUse> UsesOf(const WindowsIni& settings, SetKind kind, const std::string& name)
+{
+    static const SetUse kBoardUses[] = {{kKeyDefaultBoardSet, kKeyDefaultBoardName}};
+    static const SetUse kPlayerUses[] = {{kKey1stBrainSet, kKey1stBrainName},
+                                         {kKey2ndBrainSet, kKey2ndBrainName},
+                                         {kKeyDefaultBrainSet, kKeyDefaultBrainName}};
+    std::vector<SetUse> uses;
+    if (kind == SetKind::Board) {
+        for (const SetUse& use : kBoardUses)
+            if (Text(settings, use.set) == name)
+                uses.push_back(use);
+    } else {
+        for (const SetUse& use : kPlayerUses)
+            if (Text(settings, use.set) == name)
+                uses.push_back(use);
+    }
+    return uses;
+}
+
+void ResetUsesToStandard(WindowsIni& settings, SetKind kind, const std::string& name)
+{
+    for (const SetUse& use : UsesOf(settings, kind, name)) {
+        SetText(settings, use.set, kStandardSetName);
+        SetText(settings, use.entry, use.entry.defaultText);
+    }
+}
+
 }  // namespace Settings

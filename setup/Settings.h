@@ -187,4 +187,14 @@ int Register(WindowsIni& settings, SetKind kind, const std::string& name, const 
 // -1 when no set of that name is registered.
 int Unregister(WindowsIni& settings, SetKind kind, const std::string& name);
 
+// A [Tessella] key that names a set in use, with the key naming the entry chosen in it.
+struct SetUse {
+    TextKey set;
+    TextKey entry;
+};
+// The uses that name this set: DefaultBoardSet for boards; 1stBrainSet, 2ndBrainSet and DefaultBrainSet for players.
+std::vector<SetUse> UsesOf(const WindowsIni& settings, SetKind kind, const std::string& name);
+// Points every use of the set at the standard set's first entry, written out rather than left to the defaults.
+void ResetUsesToStandard(WindowsIni& settings, SetKind kind, const std::string& name);
+
 }  // namespace Settings

@@ -1,6 +1,7 @@
 #include "setup/TFormSettingGame.h"
 
 #include "pictures/PictureLoader.h"
+#include "platform/AtomicFile.h"
 #include "platform/BusyCursor.h"
 #include "platform/FileDialogs.h"
 #include "platform/HostPath.h"
@@ -73,15 +74,35 @@ std::string ItemBytes(const QVariant& data)
     return std::string(bytes.constData(), static_cast<std::size_t>(bytes.size()));
 }
 
+// A long name is shown cut with an ellipsis, whole in its tip, and never widens the window.
 void AppendItem(QListWidget* list, const std::string& name)
 {
-    auto* item = new QListWidgetItem(Ui(name), list);
+    const QString text = Ui(name);
+    auto* item = new QListWidgetItem(list->fontMetrics().elidedText(text, Qt::ElideRight, kListWidth - 12), list);
     item->setData(Qt::UserRole, Bytes(name));
+    item->setToolTip(text);
 }
 
 void AppendItem(QComboBox* box, const std::string& name)
 {
     box->addItem(Ui(name), Bytes(name));
+    box->setItemData(box->count() - 1, Ui(name), Qt::ToolTipRole);
+}
+
+// Digits typed after a value stop growing it at the limit, whatever the value was.
+int AppendDigit(int value, int digit, int limit)
+{
+    if (value >= limit || value > (limit - digit) / 10)
+        return limit;
+    return value * 10 + digit;
+}
+
+// "Extra.tsb" gives "Extra_2.tsb" for number 2.
+std::string NumberedName(const std::string& baseName, int number)
+{
+    const std::size_t dot = baseName.rfind('.');
+    const std::size_t stemEnd = dot == std::string::npos || dot == 0 ? baseName.size() : dot;
+    return baseName.substr(0, stemEnd) + "_" + std::to_string(number) + baseName.substr(stemEnd);
 }
 
 bool ReadBytes(const std::string& hostPath, std::string* bytes)
@@ -202,6 +223,8 @@ void TFormSettingGame::BuildWindow()
     ComboBoxRandomBoard2->setEditable(true);
     ComboBoxRandomBoard2->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxRandomBoard2->setMinimumWidth(170);
+    ComboBoxRandomBoard2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
+    ComboBoxRandomBoard2->setMinimumContentsLength(12);
     ComboBoxRandomBoard2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
     CheckBoxRandomBoard3 = new QCheckBox(QStringLiteral("ピクチャータイプのみ変える"), GroupBoxSettingGame);
     CheckBoxRandomBoard3->setObjectName(QStringLiteral("CheckBoxRandomBoard3"));
@@ -262,7 +285,8 @@ void TFormSettingGame::BuildWindow()
     ImageTS->setObjectName(QStringLiteral("ImageTS"));
     ImageTS->setFixedSize(32, 32);
     ImageTS->setScaledContents(true);
-    LabelURL = new QLabel(QStringLiteral("https://tessella.example/"), this);
+    // No address until Tessella has a web page of its own.
+    LabelURL = new QLabel(QStringLiteral("Tessella"), this);
     LabelURL->setObjectName(QStringLiteral("LabelURL"));
     LabelURL->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
@@ -356,6 +380,7 @@ void TFormSettingGame::FormCreate()
 void TFormSettingGame::FormShow()
 {
     ReturnToProgramDir();
+    newFiles_.clear();
     settings_ = Settings::Open();
     LoadSettings(*settings_);
 }
@@ -432,7 +457,7 @@ void TFormSettingGame::EditBaseTimerChange()
     for (qsizetype i = 0; i < scanned; ++i) {
         const QChar c = text.at(i);
         if (c >= QLatin1Char('0') && c <= QLatin1Char('9'))
-            value = std::min(value * 10 + (c.unicode() - '0'), kBaseTimerTypedLimit);
+            value = AppendDigit(value, c.unicode() - '0', kBaseTimerTypedLimit);
         else
             value = baseTimer_;
     }
@@ -560,6 +585,14 @@ QString TFormSettingGame::NewSetNameProblem(const SetKindControls& set, const st
 {
     if (name.empty())
         return QStringLiteral("セット名が入力されていません。");
+    const QString shown = Ui(name);
+    if (shown.trimmed().isEmpty())
+        return QStringLiteral("空白だけのセット名は使えません。");
+    if (shown.front().isSpace() || shown.back().isSpace())
+        return QStringLiteral("セット名の最初と最後に空白は使えません。");
+    // A leading dot would make a hidden file.
+    if (shown.front() == QLatin1Char('.'))
+        return QStringLiteral("「.」で始まるセット名は使えません。");
     const std::string file = name + set.extension;
     // The host may keep names in more bytes than CP932 does (three per kanji in UTF-8).
     if (name.size() > kSetNameBytes || HostPath::Plain(file).size() > kHostNameBytes)
@@ -607,6 +640,7 @@ void TFormSettingGame::NewSet(const SetKindControls& set)
             Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
             return;
         }
+        newFiles_.push_back(HostPath::Plain(file));
         const QSignalBlocker block(set.list);
         AppendItem(set.list, name);
         if (set.randomBox != nullptr) {
@@ -619,18 +653,13 @@ void TFormSettingGame::NewSet(const SetKindControls& set)
     }
 }
 
-bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, WindowsIni& setFile, std::string* stored)
+bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, std::string* stored)
 {
     const std::string hostPath = chosenPath.toStdString();
     const QString shownName = QFileInfo(chosenPath).fileName();
     std::string relative;
-    if (!HostPath::ToStored(hostPath, &relative)) {
-        Inform(QStringLiteral("ファイル名「%1」にはシフトJISで表せない文字が含まれているため、登録できません。")
-                   .arg(shownName));
-        return false;
-    }
-    if (relative.empty() || relative.front() != '\\') {
-        // Inside the program folder already: found from there as it is.
+    // Outside the program folder only the file name is stored, so only it has to fit CP932.
+    if (HostPath::ToStored(hostPath, &relative) && !relative.empty() && relative.front() != '\\') {
         if (!Settings::IsStorableValue(relative)) {
             Inform(QStringLiteral("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
             return false;
@@ -649,30 +678,35 @@ bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, WindowsIni& 
         Inform(QStringLiteral("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
         return false;
     }
+    std::string chosenBytes;
+    if (!ReadBytes(hostPath, &chosenBytes)) {
+        Inform(QStringLiteral("「%1」を読み込めませんでした。").arg(shownName));
+        return false;
+    }
 
-    const std::string target = HostPath::ToHost(baseName);
-    if (Exists(target)) {
-        std::string chosenBytes;
+    // Another file of the same name is never replaced: the copy takes the first free numbered name.
+    std::string name = baseName;
+    for (int number = 2;; ++number) {
+        const std::string target = HostPath::ToHost(name);
+        if (!Exists(target))
+            break;
         std::string targetBytes;
-        const bool same = SameFile(hostPath, target)
-            || (ReadBytes(hostPath, &chosenBytes) && ReadBytes(target, &targetBytes) && chosenBytes == targetBytes);
-        if (same) {
-            *stored = baseName;
+        if (SameFile(hostPath, target) || (ReadBytes(target, &targetBytes) && targetBytes == chosenBytes)) {
+            *stored = name;
             return true;
         }
-        const QString targetName = QString::fromStdString(std::filesystem::path(target).filename().string());
-        if (!AskYesNo(QStringLiteral("プログラムのフォルダには、同じ名前の別のファイル「%1」があります。\n"
-                                     "選んだファイルで置き換えますか？")
-                          .arg(targetName)))
-            return false;
+        name = NumberedName(baseName, number);
     }
-    if (setFile.WriteTo(target) != 0) {
+    if (AtomicFile::Write(HostPath::Plain(name), chosenBytes) != 0) {
         Inform(QStringLiteral("「%1」をプログラムのフォルダにコピーできませんでした。\n"
                               "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
                    .arg(shownName));
         return false;
     }
-    *stored = baseName;
+    if (name != baseName)
+        Inform(QStringLiteral("プログラムのフォルダには同じ名前の別のファイル「%1」があるため、「%2」としてコピーしました。")
+                   .arg(Ui(baseName), Ui(name)));
+    *stored = name;
     return true;
 }
 
@@ -706,7 +740,7 @@ void TFormSettingGame::AddSet(const SetKindControls& set)
     }
 
     std::string stored;
-    if (!PlaceInProgramDir(path, setFile, &stored))
+    if (!PlaceInProgramDir(path, &stored))
         return;
     if (Settings::Register(*settings_, set.kind, name, stored) != 0) {
         Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
@@ -732,15 +766,27 @@ void TFormSettingGame::DeleteSet(const SetKindControls& set)
     if (name == Settings::kStandardSetName)
         return;
 
+    const bool inUse = !Settings::UsesOf(SettingsField(), set.kind, name).empty();
+    if (inUse
+        && !AskYesNo(QStringLiteral("セット「%1」は今の設定で使われています。\n"
+                                    "削除すると、その設定は標準セットに戻ります。削除しますか？")
+                         .arg(Ui(name))))
+        return;
+
     if (set.randomBox != nullptr) {
         QComboBox* box = set.randomBox;
         const QSignalBlocker block(box);
         const int index = box->findData(Bytes(name));
         if (index >= 0) {
             const QString text = box->currentText();
-            const bool shown = text == item->text();
+            const bool shown = text == Ui(name);
             box->removeItem(index);
-            if (shown) {
+            if (inUse) {
+                // The set the settings used is now the standard one, here too.
+                const int standard = box->findData(Bytes(Settings::kStandardSetName));
+                box->setCurrentIndex(standard);
+                box->setEditText(Ui(Settings::kStandardSetName));
+            } else if (shown) {
                 // The item before it, or the one now first when it was first.
                 const int next = index > 0 ? index - 1 : (box->count() > 0 ? 0 : -1);
                 box->setCurrentIndex(next);
@@ -751,6 +797,7 @@ void TFormSettingGame::DeleteSet(const SetKindControls& set)
         }
     }
 
+    Settings::ResetUsesToStandard(SettingsField(), set.kind, name);
     Settings::Unregister(SettingsField(), set.kind, name);
     const QSignalBlocker block(set.list);
     delete set.list->takeItem(set.list->row(item));
@@ -803,6 +850,7 @@ void TFormSettingGame::BitBtnOkClick()
     }
     if (!SaveSettings(boardSetName))
         return;
+    newFiles_.clear();
     done(kModalOk);
     settings_.reset();
 }
@@ -868,6 +916,13 @@ bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
 
 void TFormSettingGame::BitBtnCancelClick()
 {
+    // The sets made by New in this showing go with their registration.
+    ReturnToProgramDir();
+    for (const std::string& file : newFiles_) {
+        std::error_code error;
+        std::filesystem::remove(file, error);
+    }
+    newFiles_.clear();
     LoadSettings(SettingsField());
     done(kModalCancel);
     settings_.reset();

@@ -13,6 +13,7 @@
 #include <functional>
 #include <optional>
 #include <string>
+#include <vector>
 
 class QCheckBox;
 class QComboBox;
@@ -153,9 +154,9 @@ private:
     void DeleteSet(const SetKindControls& set);
     void ModifySet(const SetKindControls& set);
     QString NewSetNameProblem(const SetKindControls& set, const std::string& name) const;
-    // Where the chosen set file is found from the program folder, copying it there
+    // Where the chosen set file is found from the program folder, copying its bytes there
     // when it lies outside; false, after telling the user, when it cannot be.
-    bool PlaceInProgramDir(const QString& chosenPath, WindowsIni& setFile, std::string* stored);
+    bool PlaceInProgramDir(const QString& chosenPath, std::string* stored);
     // The text of the random-board box as stored bytes; false when CP932 cannot hold it.
     bool RandomBoxName(std::string* name) const;
 
@@ -177,6 +178,8 @@ private:
     std::string playerSetFile_;
     // The bytes the random-board box was loaded with, for a text left as loaded.
     std::string randomBoxLoaded_;
+    // Set files made by New in this showing (host names, relative): Cancel removes them.
+    std::vector<std::string> newFiles_;
     std::function<void()> boardEditor_;
     std::function<void()> playerEditor_;
 };

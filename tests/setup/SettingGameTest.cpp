@@ -56,6 +56,15 @@ QStringList Items(const QListWidget* list)
     return items;
 }
 
+// The whole names behind the items, which show long names cut short.
+QStringList FullItems(const QListWidget* list)
+{
+    QStringList items;
+    for (int i = 0; i < list->count(); ++i)
+        items << list->item(i)->toolTip();
+    return items;
+}
+
 QStringList Items(const QComboBox* box)
 {
     QStringList items;
@@ -446,6 +455,12 @@ TEST_F(SettingGameTest, BaseTimerTextRules)
     window.BitBtnOk->click();
     EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("BaseTimer")), "41");
     EXPECT_EQ(window.GetBaseTimer(), 41);
+
+    // A stored value beyond the limit, taken up again by a letter, stops at the limit when a digit follows.
+    WriteSettings(QStringLiteral("[Tessella]\nBaseTimer=2000000000\n"));
+    Shown();
+    edit->setText(QStringLiteral("x5"));
+    EXPECT_EQ(window.GetBaseTimer(), 999999);
 }
 
 TEST_F(SettingGameTest, OkWritesTheOptionsAndCancelRestoresThem)
@@ -544,24 +559,30 @@ TEST_F(SettingGameTest, NewSetsAreMadeFromTheTemplateAndRegisteredOnOk)
     EXPECT_EQ(*settings.KeyNameAt("BoardSet", settings.KeyCount("BoardSet") - 1), "Mine");
 }
 
-TEST_F(SettingGameTest, CancelAfterNewKeepsTheFileButNotTheRegistration)
+TEST_F(SettingGameTest, CancelAfterNewRemovesTheNewFileWithItsRegistration)
 {
     WriteStandardSettings();
     const std::string before = SettingsText();
     TFormSettingGame& window = Shown();
     names_ = {QStringLiteral("Mine")};
     window.ButtonNewBoardSet->click();
+    names_ = {QStringLiteral("Team")};
+    window.ButtonNewPlayerSet->click();
     window.BitBtnCancel->click();
-    EXPECT_TRUE(fs::exists(dir_.Path() / "Mine.tsb"));
+    EXPECT_FALSE(fs::exists(dir_.Path() / "Mine.tsb"));
+    EXPECT_FALSE(fs::exists(dir_.Path() / "Team.tsp"));
     EXPECT_EQ(SettingsText(), before);
 
+    // The name is free again, and a set kept by OK stays on a later Cancel.
     Shown();
-    EXPECT_FALSE(Items(window.ListBoxBoardSet).contains(QStringLiteral("Mine")));
-    // The file now stands in the way of the same name.
-    names_ = {QStringLiteral("Mine"), std::nullopt};
+    names_ = {QStringLiteral("Mine")};
     window.ButtonNewBoardSet->click();
-    ASSERT_EQ(messages_.size(), 1);
-    EXPECT_TRUE(messages_.front().contains(QStringLiteral("Mine.tsb")));
+    EXPECT_TRUE(messages_.isEmpty());
+    window.BitBtnOk->click();
+    Shown();
+    window.BitBtnCancel->click();
+    EXPECT_TRUE(fs::exists(dir_.Path() / "Mine.tsb"));
+    EXPECT_EQ(Registered("BoardSet", QStringLiteral("Mine")), "Mine.tsb");
 }
 
 TEST_F(SettingGameTest, NewRefusesNamesItCannotStoreAndOffersTheDialogAgain)
@@ -573,7 +594,9 @@ TEST_F(SettingGameTest, NewRefusesNamesItCannotStoreAndOffersTheDialogAgain)
 
     QStringList refused = {QString(), QStringLiteral("一番"), QStringLiteral("Taken"), QStringLiteral("taken"),
                            kStandard, QStringLiteral("a\nb"), QStringLiteral("a\rb"), QStringLiteral("a\tb"),
-                           QString(253, QLatin1Char('x'))};
+                           QString(253, QLatin1Char('x')), QStringLiteral("  "), QStringLiteral("\u3000"),
+                           QStringLiteral(" lead"), QStringLiteral("trail "), QStringLiteral("全角\u3000"),
+                           QStringLiteral(".hidden")};
     for (const QChar c : QStringLiteral(",;!=[]\\/:*?\"<>|"))
         refused << QStringLiteral("名%1前").arg(c);
 
@@ -608,7 +631,7 @@ TEST_F(SettingGameTest, NewRefusesNamesItCannotStoreAndOffersTheDialogAgain)
     window.ButtonNewBoardSet->click();
     EXPECT_EQ(messages_.size(), 3);
     EXPECT_TRUE(messages_.back().contains(QStringLiteral("長すぎ")));
-    EXPECT_EQ(Items(window.ListBoxBoardSet).mid(4),
+    EXPECT_EQ(FullItems(window.ListBoxBoardSet).mid(4),
               QStringList({QString(75, QChar(0x6f22)), QString(227, QLatin1Char('y'))}));
     EXPECT_TRUE(fs::exists(dir_.Path() / (std::string(227, 'y') + ".tsb")));
 
@@ -661,39 +684,35 @@ TEST_F(SettingGameTest, AddCopiesASetFromOutsideIntoTheProgramFolder)
     EXPECT_TRUE(messages_.isEmpty());
 }
 
-TEST_F(SettingGameTest, AddAsksBeforeReplacingADifferentFileOfTheSameName)
+TEST_F(SettingGameTest, AddNeverReplacesAFileAndCopiesBytesUnderAFreeName)
 {
     WriteStandardSettings();
-    WriteIni(dir_, "Extra.tsb", QStringLiteral("[BoardSet]\nName=Local\n"));
-    WriteIni(elsewhere_, "Extra.tsb", QStringLiteral("[BoardSet]\nName=Extra\n"));
-    const std::string local = dir_.Read("Extra.tsb");
+    dir_.Write("Standard.tsb", "[BoardSet]\r\nName=Standard\r\n");
+    dir_.Write("Standard_2.tsb", "[BoardSet]\r\nName=Other\r\n");
+    const std::string outside = "; kept comment\r\n[BoardSet]\r\nName=Outside ; note\r\n";
+    // Only the file name is stored, so a folder CP932 cannot name does not matter.
+    fs::create_directory(elsewhere_.Path() / "한국");
+    elsewhere_.Write("한국/Standard.tsb", outside);
     TFormSettingGame& window = Shown();
 
-    files_ = {QString::fromStdString(elsewhere_.File("Extra.tsb"))};
-    answers_ = {kModalNo};
+    files_ = {QString::fromStdString(elsewhere_.File("한국/Standard.tsb"))};
     window.ButtonAddBoardSet->click();
-    ASSERT_EQ(questions_.size(), 1);
-    EXPECT_TRUE(questions_.front().contains(QStringLiteral("Extra.tsb")));
-    EXPECT_EQ(dir_.Read("Extra.tsb"), local);
-    EXPECT_FALSE(Items(window.ListBoxBoardSet).contains(QStringLiteral("Extra")));
+    EXPECT_TRUE(questions_.isEmpty());
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().contains(QStringLiteral("Standard_3.tsb")));
+    EXPECT_EQ(dir_.Read("Standard.tsb"), "[BoardSet]\r\nName=Standard\r\n");
+    EXPECT_EQ(dir_.Read("Standard_2.tsb"), "[BoardSet]\r\nName=Other\r\n");
+    EXPECT_EQ(dir_.Read("Standard_3.tsb"), outside);
 
-    files_ = {QString::fromStdString(elsewhere_.File("Extra.tsb"))};
-    answers_ = {kModalYes};
+    // Added again after a delete: the identical copy is found and no other is made.
+    Select(window.ListBoxBoardSet, QStringLiteral("Outside "));
+    window.ButtonDeleteBoardSet->click();
+    files_ = {QString::fromStdString(elsewhere_.File("한국/Standard.tsb"))};
     window.ButtonAddBoardSet->click();
-    EXPECT_EQ(questions_.size(), 2);
-    EXPECT_EQ(Value("Extra.tsb", "BoardSet", QStringLiteral("Name")), "Extra");
-    EXPECT_EQ(Items(window.ListBoxBoardSet).last(), QStringLiteral("Extra"));
-
-    // The same content needs no question.
-    WriteIni(elsewhere_, "Same.tsb", QStringLiteral("[BoardSet]\nName=Same\n"));
-    WriteIni(dir_, "Same.tsb", QStringLiteral("[BoardSet]\nName=Same\n"));
-    files_ = {QString::fromStdString(elsewhere_.File("Same.tsb"))};
-    window.ButtonAddBoardSet->click();
-    EXPECT_EQ(questions_.size(), 2);
-    EXPECT_EQ(Items(window.ListBoxBoardSet).last(), QStringLiteral("Same"));
+    EXPECT_EQ(messages_.size(), 1);
+    EXPECT_FALSE(fs::exists(dir_.Path() / "Standard_4.tsb"));
     window.BitBtnOk->click();
-    EXPECT_EQ(Registered("BoardSet", QStringLiteral("Extra")), "Extra.tsb");
-    EXPECT_EQ(Registered("BoardSet", QStringLiteral("Same")), "Same.tsb");
+    EXPECT_EQ(Registered("BoardSet", QStringLiteral("Outside ")), "Standard_3.tsb");
 }
 
 TEST_F(SettingGameTest, AddSaysWhyNothingWasRegistered)
@@ -730,7 +749,7 @@ TEST_F(SettingGameTest, AddSaysWhyNothingWasRegistered)
 
 TEST_F(SettingGameTest, DeleteMovesTheRandomBoxToTheSetBeforeOrTheOneNowFirst)
 {
-    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nRandomBoard2=True\n"
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=標準\nRandomBoard2=True\n"
                                  "[BoardSet]\n一番=One.tsb\n二番=Two.tsb\n三番=Three.tsb\n四番=Four.tsb\n"
                                  "[BrainSet]\n標準=Standard.tsp\n甲=Kou.tsp\n"));
     dir_.Write("Two.tsb", "[BoardSet]\r\nName=Two\r\n");
@@ -741,6 +760,7 @@ TEST_F(SettingGameTest, DeleteMovesTheRandomBoxToTheSetBeforeOrTheOneNowFirst)
         window.ButtonDeleteBoardSet->click();
     };
 
+    box->setCurrentIndex(1);
     remove(QStringLiteral("二番"));
     EXPECT_EQ(box->currentText(), QStringLiteral("一番"));
     EXPECT_TRUE(window.ListBoxBoardSet->selectedItems().isEmpty());
@@ -756,6 +776,7 @@ TEST_F(SettingGameTest, DeleteMovesTheRandomBoxToTheSetBeforeOrTheOneNowFirst)
     remove(QStringLiteral("三番"));
     EXPECT_EQ(box->currentText(), QString());
     EXPECT_EQ(box->count(), 0);
+    EXPECT_TRUE(questions_.isEmpty());
 
     Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
     window.ButtonDeletePlayerSet->click();
@@ -768,7 +789,73 @@ TEST_F(SettingGameTest, DeleteMovesTheRandomBoxToTheSetBeforeOrTheOneNowFirst)
     EXPECT_TRUE(Settings::Registry(settings, Settings::SetKind::Board).empty());
     EXPECT_EQ(Registered("BrainSet", kStandard), "Standard.tsp");
     EXPECT_EQ(Registered("BrainSet", QStringLiteral("甲")), std::nullopt);
+}
+
+TEST_F(SettingGameTest, DeletingASetTheSettingsUseWarnsAndResetsThemOnlyWhenKept)
+{
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_004\n"
+                                 "1stBrainSet=甲\n1stBrainName=Brain_003\n2ndBrainSet=乙\nRandomBoard2=True\n"
+                                 "[BoardSet]\n標準=Standard.tsb\n一番=One.tsb\n二番=Two.tsb\n"
+                                 "[BrainSet]\n標準=Standard.tsp\n甲=Kou.tsp\n乙=Otsu.tsp\n"));
+    const std::string before = SettingsText();
+    TFormSettingGame& window = Shown();
+
+    answers_ = {kModalNo, kModalYes, kModalYes};
+    Select(window.ListBoxBoardSet, QStringLiteral("二番"));
+    window.ButtonDeleteBoardSet->click();
+    EXPECT_EQ(window.ListBoxBoardSet->count(), 2);
+    window.ButtonDeleteBoardSet->click();
+    EXPECT_EQ(window.ListBoxBoardSet->count(), 1);
+    EXPECT_EQ(window.ComboBoxRandomBoard2->currentText(), kStandard);
+    Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
+    window.ButtonDeletePlayerSet->click();
+    ASSERT_EQ(questions_.size(), 3);
+    EXPECT_TRUE(questions_[2].contains(QStringLiteral("甲")));
+
+    // Cancel keeps the file exactly as it was.
+    window.BitBtnCancel->click();
+    EXPECT_EQ(SettingsText(), before);
+
+    Shown();
+    answers_ = {kModalYes};
+    Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
+    window.ButtonDeletePlayerSet->click();
+    window.BitBtnOk->click();
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("1stBrainSet")), Sjis(kStandard));
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("1stBrainName")), "Brain_000");
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("2ndBrainSet")), Sjis(QStringLiteral("乙")));
     EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("DefaultBoardSet")), Sjis(QStringLiteral("二番")));
+}
+
+TEST_F(SettingGameTest, ChecksDisabledByTheOtherNarrowingOptionStillCountAsChecked)
+{
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=一番\nRandomBoard=True\nRandomBoard2=True\n"
+                                 "RandomBoard3=True\n[BoardSet]\n一番=One.tsb\n"));
+    TFormSettingGame& window = Shown();
+    EXPECT_FALSE(window.CheckBoxRandomBoard2->isEnabled());
+    EXPECT_FALSE(window.CheckBoxRandomBoard3->isEnabled());
+    window.CheckBoxAnimation->click();
+    window.BitBtnOk->click();
+    EXPECT_EQ(Options(window).substr(Options(window).size() - 5), "1 1 1");
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("RandomBoard2")), "True");
+    EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("RandomBoard3")), "True");
+}
+
+TEST_F(SettingGameTest, LongSetNamesAreCutInTheListsAndNeverWidenTheWindow)
+{
+    WriteStandardSettings();
+    TFormSettingGame& window = Shown();
+    const int width = window.sizeHint().width();
+    window.BitBtnCancel->click();
+
+    const QString longName = QString(120, QChar(0x6f22));
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=%1\n[BoardSet]\n%1=Long.tsb\n[BrainSet]\n%1=Long.tsp\n")
+                      .arg(longName));
+    Shown();
+    EXPECT_EQ(window.sizeHint().width(), width);
+    ASSERT_EQ(window.ListBoxBoardSet->count(), 1);
+    EXPECT_TRUE(window.ListBoxBoardSet->item(0)->text().endsWith(QChar(0x2026)));
+    EXPECT_EQ(FullItems(window.ListBoxPlayerSet), QStringList({longName}));
 }
 
 TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOne)
