@@ -170,6 +170,10 @@ int main(int argc, char* argv[])
     settingBoard.SetOnRenumbered([&](const SetEntries::Renumbering& renumbering) {
         return settingGame.FollowRenumbering(Settings::SetKind::Board, settingBoard.SetName(), renumbering);
     });
+    settingPlayer.SetOnRenumbered([&](const SetEntries::Renumbering& renumbering) {
+        return settingGame.FollowRenumbering(Settings::SetKind::Player, settingPlayer.GetPlayerSetName(),
+                                             renumbering);
+    });
     settingGame.SetBoardEditor([&] {
         settingBoard.SetBoardSet(settingGame.GetBoardSetName(), settingGame.GetBoardSetFile(),
                                  settingGame.GetProgramDir());

@@ -16,8 +16,10 @@ QString PlayerChecks::StrategyHelp(int code)
         "返せるコマが最も多い手に票を入れます。",
         "返せるコマが最も少ない手に票を入れます。",
         "置いた後、相手の置ける場所が最も少なくなる手に票を入れます。",
+        "数手先まで読んで、最も良くなる手に票を入れます（終盤は最後まで読みます）。",
+        "時間をかけて深く読み、最も良くなる手に票を入れます（終盤は最後まで読みます）。",
     };
-    if (code < Brain::kCodeUser || code > Brain::kCodeUser + 10)
+    if (code < Brain::kCodeUser || code > Brain::kCodeDeepRead)
         return QString();
     return QString::fromUtf8(kHelp[code - Brain::kCodeUser]);
 }

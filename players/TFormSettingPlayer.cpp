@@ -3,6 +3,7 @@
 #include "data/SetFileNotice.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
+#include "pictures/UserPictureCopy.h"
 #include "platform/FileDialogs.h"
 #include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
@@ -10,6 +11,7 @@
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
 #include "players/Player.h"
+#include "players/PlayerChecks.h"
 #include "players/PlayerSetFile.h"
 
 #include <QCheckBox>
@@ -45,6 +47,11 @@ constexpr int kOfferedCodes[] = {
 };
 
 const QColor kHeadingBackground(224, 224, 224);
+// What each face shows during a game, by index.
+const QString kFaceMeanings[] = {QStringLiteral("ふつう"), QStringLiteral("優勢"), QStringLiteral("勝ち"),
+                                 QStringLiteral("劣勢"), QStringLiteral("負け")};
+// Shows the player added last after a change of the set's players.
+constexpr int kShowLast = 1000;
 const QColor kPictureBackground(208, 208, 208);
 
 // Characters that would end a value in the set file become their full-width forms.
@@ -143,10 +150,13 @@ void TFormSettingPlayer::BuildWindow()
     setFont(QFont(QStringLiteral("IPAGothic"), 9));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
-    constexpr int kWidth = 560;
-    constexpr int kGroupWidth = kWidth - 16;
+    // The editor's own column, then the column explaining phases.
+    constexpr int kEditorWidth = 560;
+    constexpr int kHelpWidth = 236;
+    constexpr int kWidth = kEditorWidth + kHelpWidth;
+    constexpr int kGroupWidth = kEditorWidth - 16;
     constexpr int kInner = kGroupWidth - 24;
-    constexpr int kGroupHeight = 446;
+    constexpr int kGroupHeight = 470;
     constexpr int kHeight = 8 + kGroupHeight + 10 + 30 + 10;
     setFixedSize(kWidth, kHeight);
 
@@ -165,6 +175,9 @@ void TFormSettingPlayer::BuildWindow()
                                                QRect(12 + kInner - 2 * 40 - 4, 22, 40, 26));
     BitBtnNextPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral(">"),
                                                QRect(12 + kInner - 40, 22, 40, 26));
+    LabelModeNote = FormWidgets::MakeCaption(GroupBoxPlayer, "LabelModeNote", QString(),
+                                             QRect(150, 24, kInner - 2 * 40 - 4 - 150, 24));
+    LabelModeNote->setStyleSheet(QStringLiteral("color: #204080;"));
 
     // The face column: the picture, the scroll bar choosing which face, the browse button, the scaling box.
     constexpr int kFaceTop = 58;
@@ -185,12 +198,15 @@ void TFormSettingPlayer::BuildWindow()
     ScrollBarFace->setRange(0, kFaces - 1);
     ScrollBarFace->setPageStep(1);
     ScrollBarFace->setGeometry(12, kFaceTop + kFaceSide + 6, kFaceSide + 2, 18);
-    ScrollBarFace->setToolTip(QStringLiteral("表示する顔：0 互角・1 優勢・2 勝ち・3 劣勢・4 負け"));
+    ScrollBarFace->setToolTip(QStringLiteral("表示する顔：1 ふつう・2 優勢・3 勝ち・4 劣勢・5 負け"));
+    LabelFaceMeaning = FormWidgets::MakeCaption(GroupBoxPlayer, "LabelFaceMeaning", QString(),
+                                                QRect(12, kFaceTop + kFaceSide + 26, kFaceSide + 2, 18),
+                                                Qt::AlignCenter);
     BitBtnReferPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnReferPlayer", QStringLiteral("参照"),
-                                                QRect(12, kFaceTop + kFaceSide + 30, kFaceSide + 2, 26));
+                                                QRect(12, kFaceTop + kFaceSide + 48, kFaceSide + 2, 26));
     CheckBoxStretch = new QCheckBox(QStringLiteral("ｻｲｽﾞを調整する"), GroupBoxPlayer);
     CheckBoxStretch->setObjectName(QStringLiteral("CheckBoxStretch"));
-    CheckBoxStretch->setGeometry(12, kFaceTop + kFaceSide + 60, kFaceSide + 40, 22);
+    CheckBoxStretch->setGeometry(12, kFaceTop + kFaceSide + 78, kFaceSide + 40, 22);
 
     // The texts beside the face.
     constexpr int kCaptionX = 12 + kFaceSide + 2 + 12;
@@ -221,7 +237,7 @@ void TFormSettingPlayer::BuildWindow()
     labelComment->setContentsMargins(0, 4, 0, 0);
 
     // The phase table: a heading row, then per phase the limit with its up-down and three strategies.
-    constexpr int kTableTop = kFaceTop + kFaceSide + 96;
+    constexpr int kTableTop = kFaceTop + kFaceSide + 116;
     constexpr int kHeadingHeight = 22;
     constexpr int kRowHeight = 28;
     constexpr int kRowCaptionWidth = 24;
@@ -268,16 +284,38 @@ void TFormSettingPlayer::BuildWindow()
             box->setObjectName(QStringLiteral("ComboBox%1BrainName%2").arg(QLatin1String(kSlotNames[slot])).arg(phase + 1));
             // A pick list: a typed name that matches no strategy could only be saved as an empty slot.
             box->setEditable(false);
-            for (const int code : kOfferedCodes)
+            for (const int code : kOfferedCodes) {
                 box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)), code);
+                box->setItemData(box->count() - 1, PlayerChecks::StrategyHelp(code), Qt::ToolTipRole);
+            }
             box->setMaxVisibleItems(12);
             box->setGeometry(strategyX(slot), y, kStrategyWidth, 24);
             (slot == 0 ? ComboBox1stBrainName : slot == 1 ? ComboBox2ndBrainName : ComboBox3rdBrainName)[phase] = box;
         }
     }
 
+    GroupBoxPhaseHelp = new QGroupBox(QStringLiteral("[段階と手数]"), this);
+    GroupBoxPhaseHelp->setObjectName(QStringLiteral("GroupBoxPhaseHelp"));
+    GroupBoxPhaseHelp->setGeometry(kEditorWidth, 8, kHelpWidth - 8, kGroupHeight);
+    LabelPhaseHelp = FormWidgets::MakeCaption(GroupBoxPhaseHelp, "LabelPhaseHelp", PlayerChecks::PhaseHelp(),
+                                              QRect(10, 22, kHelpWidth - 28, 200), Qt::AlignLeft | Qt::AlignTop);
+    LabelPhaseHelp->setWordWrap(true);
+    LabelPhaseWarning = FormWidgets::MakeCaption(GroupBoxPhaseHelp, "LabelPhaseWarning", QString(),
+                                                 QRect(10, 230, kHelpWidth - 28, 120), Qt::AlignLeft | Qt::AlignTop);
+    LabelPhaseWarning->setWordWrap(true);
+    LabelPhaseWarning->setStyleSheet(QStringLiteral("color: #a04000;"));
+
     constexpr int kButtonWidth = 104;
     constexpr int kButtonTop = 8 + kGroupHeight + 10;
+    BitBtnDeletePlayer = FormWidgets::MakeButton(this, "BitBtnDeletePlayer", QStringLiteral("削除"),
+                                                 QRect(8, kButtonTop, 60, 30));
+    BitBtnDuplicatePlayer = FormWidgets::MakeButton(this, "BitBtnDuplicatePlayer", QStringLiteral("複製"),
+                                                    QRect(72, kButtonTop, 60, 30));
+    BitBtnUpPlayer = FormWidgets::MakeButton(this, "BitBtnUpPlayer", QStringLiteral("上へ"),
+                                             QRect(140, kButtonTop, 56, 30));
+    BitBtnDownPlayer = FormWidgets::MakeButton(this, "BitBtnDownPlayer", QStringLiteral("下へ"),
+                                               QRect(200, kButtonTop, 56, 30));
+    LabelPlayerIndex = FormWidgets::MakePanel(this, "LabelPlayerIndex", QRect(264, kButtonTop + 3, 132, 24));
     BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
                                           QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
     BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
@@ -290,6 +328,10 @@ void TFormSettingPlayer::BuildWindow()
     connect(RadioButtonModify, &QRadioButton::clicked, this, [this] { RadioButtonModifyClick(); });
     connect(BitBtnNextPlayer, &QPushButton::clicked, this, [this] { BitBtnNextPlayerClick(); });
     connect(BitBtnBackPlayer, &QPushButton::clicked, this, [this] { BitBtnBackPlayerClick(); });
+    connect(BitBtnDeletePlayer, &QPushButton::clicked, this, [this] { BitBtnDeletePlayerClick(); });
+    connect(BitBtnDuplicatePlayer, &QPushButton::clicked, this, [this] { BitBtnDuplicatePlayerClick(); });
+    connect(BitBtnUpPlayer, &QPushButton::clicked, this, [this] { BitBtnUpPlayerClick(); });
+    connect(BitBtnDownPlayer, &QPushButton::clicked, this, [this] { BitBtnDownPlayerClick(); });
     connect(ScrollBarFace, &QScrollBar::valueChanged, this, [this] { ScrollBarFaceChange(); });
     connect(BitBtnReferPlayer, &QPushButton::clicked, this, [this] { BitBtnReferPlayerClick(); });
     connect(CheckBoxStretch, &QCheckBox::clicked, this, [this] { CheckBoxStretchClick(); });
@@ -302,6 +344,7 @@ void TFormSettingPlayer::BuildWindow()
         for (int slot = 0; slot < kSlots; ++slot) {
             QComboBox* box = StrategyBox(phase, slot);
             connect(box, &QComboBox::activated, this, [this, phase, slot] { ComboBoxBrainNameChange(phase, slot); });
+            connect(box, &QComboBox::currentIndexChanged, this, [this, box] { UpdateStrategyTip(box); });
         }
     }
     connect(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
@@ -321,6 +364,25 @@ void TFormSettingPlayer::SelectStrategy(QComboBox* box, int code)
         index = box->count() - 1;
     }
     box->setCurrentIndex(index);
+    UpdateStrategyTip(box);
+}
+
+void TFormSettingPlayer::UpdateStrategyTip(QComboBox* box)
+{
+    const QVariant code = box->currentData();
+    box->setToolTip(code.isValid() ? PlayerChecks::StrategyHelp(code.toInt()) : QString());
+}
+
+void TFormSettingPlayer::UpdatePhaseWarning()
+{
+    std::array<int, kPhases> limits{};
+    std::array<int, kPhases> firstCodes{};
+    for (int phase = 0; phase < kPhases; ++phase) {
+        limits[phase] = LimitOf(EditBrainLimit[phase]->text());
+        const QVariant code = ComboBox1stBrainName[phase]->currentData();
+        firstCodes[phase] = code.isValid() ? code.toInt() : Brain::kCodeNone;
+    }
+    LabelPhaseWarning->setText(PlayerChecks::PhaseWarning(limits, firstCodes));
 }
 
 QComboBox* TFormSettingPlayer::StrategyBox(int phase, int slot) const
@@ -342,6 +404,11 @@ void TFormSettingPlayer::SetPlayerSet(std::string name, std::string file, QStrin
 void TFormSettingPlayer::SetAskSave(std::function<int()> askSave)
 {
     askSave_ = std::move(askSave);
+}
+
+void TFormSettingPlayer::SetOnRenumbered(std::function<QString(const SetEntries::Renumbering&)> onRenumbered)
+{
+    onRenumbered_ = std::move(onRenumbered);
 }
 
 void TFormSettingPlayer::EnterProgramDir() const
@@ -376,6 +443,8 @@ void TFormSettingPlayer::showEvent(QShowEvent* event)
 void TFormSettingPlayer::FormShow()
 {
     EnterProgramDir();
+    setWindowTitle(QStringLiteral("テセラ／ユーザ用プレーヤーセット － %1").arg(TextCodec::ToUi(setName_)));
+    LabelModeNote->clear();
     RadioButtonModify->setChecked(true);
     createMode_ = false;
     BitBtnNextPlayer->setEnabled(true);
@@ -385,6 +454,7 @@ void TFormSettingPlayer::FormShow()
     ShowPlayer(setFile_, section_);
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
+    UpdateEntryControls();
     openNotice_ = SetFileNotice::OnOpen(setFile_);
     // Told once the window stands, not from inside its showing.
     if (!openNotice_.isEmpty())
@@ -417,6 +487,7 @@ void TFormSettingPlayer::ClearForm()
     }
     CheckBoxStretch->setChecked(false);
     CheckBoxStretchClick();
+    UpdatePhaseWarning();
 }
 
 void TFormSettingPlayer::ShowPlayer(const std::string& file, const std::string& section)
@@ -462,10 +533,13 @@ void TFormSettingPlayer::ShowPlayer(const std::string& file, const std::string& 
     section_ = section;
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
+    UpdatePhaseWarning();
+    UpdateEntryControls();
 }
 
 void TFormSettingPlayer::ShowFace(int index)
 {
+    LabelFaceMeaning->setText(QStringLiteral("顔 %1：%2").arg(index + 1).arg(kFaceMeanings[index]));
     const std::string& stored = faceFiles_.at(index);
     const QImage face = stored.empty() ? QImage() : PictureLoader::LoadStored(stored, QDir::currentPath());
     if (face.isNull()) {
@@ -538,6 +612,8 @@ void TFormSettingPlayer::RadioButtonCreateClick()
     BitBtnDefault->setEnabled(false);
     BitBtnNextPlayer->setEnabled(false);
     BitBtnBackPlayer->setEnabled(false);
+    LabelModeNote->setText(QStringLiteral("保存すると最後に追加し、そのプレーヤーの修正に移ります"));
+    UpdateEntryControls();
 }
 
 void TFormSettingPlayer::RadioButtonModifyClick()
@@ -550,6 +626,7 @@ void TFormSettingPlayer::RadioButtonModifyClick()
         return;
     }
     createMode_ = false;
+    LabelModeNote->clear();
     ShowPlayer(setFile_, section_);
     BitBtnSave->setEnabled(false);
     BitBtnDefault->setEnabled(false);
@@ -566,8 +643,20 @@ void TFormSettingPlayer::BitBtnReferPlayerClick()
 {
     EnterProgramDir();
     const int index = ScrollBarFace->value();
-    const QString chosen = FileDialogs::OpenPicture(this, QStringLiteral("プレーヤーの絵を開く"));
+    QString chosen = FileDialogs::OpenPicture(this, QStringLiteral("プレーヤーの絵を開く"));
     EnterProgramDir();
+    if (!chosen.isEmpty() && UserPictureCopy::IsOutside(chosen)
+        && AskYesNo(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。\n"
+                                   "「%1」にコピーして使いますか？\n"
+                                   "コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。")
+                        .arg(TextCodec::ToUi(UserPictureCopy::FolderFor(setName_))))) {
+        std::string copied;
+        QString reason;
+        if (UserPictureCopy::Copy(setName_, chosen, &copied, &reason) == 0)
+            chosen = QDir::current().absoluteFilePath(QString::fromStdString(HostPath::Plain(copied)));
+        else
+            Tell(QStringLiteral("絵をコピーできませんでした（%1）。元の場所のまま使います。").arg(reason));
+    }
     if (!chosen.isEmpty()) {
         std::string stored;
         if (!HostPath::ToStored(chosen.toStdString(), &stored)) {
@@ -638,11 +727,13 @@ void TFormSettingPlayer::EditBrainLimitChange(int phase)
         UpDownBrainLimit[phase]->setValue(std::clamp(LimitOf(EditBrainLimit[phase]->text()), 0, kLimitStepMax));
     }
     UpdateSaveState();
+    UpdatePhaseWarning();
 }
 
 void TFormSettingPlayer::ComboBoxBrainNameChange(int, int)
 {
     UpdateSaveState();
+    UpdatePhaseWarning();
 }
 
 int TFormSettingPlayer::Save()
@@ -693,9 +784,105 @@ int TFormSettingPlayer::Save()
         return -1;
     }
     section_ = section;
-    if (createMode_)
+    if (createMode_) {
         playerCount_ = PlayerSetFile::CountPlayers(setFile_);
+        // A second save changes the player just added instead of adding another.
+        createMode_ = false;
+        {
+            const QSignalBlocker blockCreate(RadioButtonCreate);
+            const QSignalBlocker blockModify(RadioButtonModify);
+            RadioButtonModify->setChecked(true);
+        }
+        BitBtnNextPlayer->setEnabled(true);
+        BitBtnBackPlayer->setEnabled(true);
+        browseIndex_ = std::max(0, SetEntries::NumberOf(SetEntries::Kind::Player, section_));
+        LabelModeNote->setText(QStringLiteral("プレーヤー %1 として追加しました。ここからは修正です").arg(browseIndex_ + 1));
+    }
+    UpdateEntryControls();
     return 0;
+}
+
+bool TFormSettingPlayer::AskYesNo(const QString& question)
+{
+    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
+    box.setDefaultButton(QMessageBox::No);
+    const int answer = ModalHost::ShowModal(box);
+    // A person answers with the box's own button codes, a test responder with the modal results.
+    return answer == kModalYes || answer == QMessageBox::Yes;
+}
+
+void TFormSettingPlayer::UpdateEntryControls()
+{
+    const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
+    const bool shown = !createMode_ && number >= 0 && number < playerCount_;
+    BitBtnDeletePlayer->setEnabled(shown);
+    BitBtnDuplicatePlayer->setEnabled(shown);
+    BitBtnUpPlayer->setEnabled(shown && number > 0);
+    BitBtnDownPlayer->setEnabled(shown && number + 1 < playerCount_);
+    if (createMode_)
+        LabelPlayerIndex->setText(QStringLiteral("プレーヤー 新規 / %1").arg(playerCount_));
+    else if (shown)
+        LabelPlayerIndex->setText(QStringLiteral("プレーヤー %1 / %2").arg(number + 1).arg(playerCount_));
+    else
+        LabelPlayerIndex->setText(QStringLiteral("プレーヤー － / %1").arg(playerCount_));
+}
+
+void TFormSettingPlayer::ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int,
+                                                      SetEntries::Renumbering*),
+                                       int showOffset)
+{
+    const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
+    EnterProgramDir();
+    SetEntries::Renumbering renumbering;
+    const int result = change(setFile_, SetEntries::Kind::Player, number, &renumbering);
+    if (result == 1)
+        Tell(QStringLiteral("プレーヤーセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
+    if (result != 0)
+        return;
+    playerCount_ = PlayerSetFile::CountPlayers(setFile_);
+    const int show = showOffset == kShowLast ? static_cast<int>(renumbering.size()) : number + showOffset;
+    browseIndex_ = std::clamp(show, 0, std::max(0, playerCount_ - 1));
+    ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
+    const QString notice = onRenumbered_ ? onRenumbered_(renumbering) : QString();
+    if (!notice.isEmpty())
+        Tell(notice);
+}
+
+void TFormSettingPlayer::BitBtnDeletePlayerClick()
+{
+    if (!BitBtnDeletePlayer->isEnabled() || !ConfirmLeave())
+        return;
+    const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
+    if (!AskYesNo(QStringLiteral("プレーヤー %1「%2」を削除しますか？\n後ろのプレーヤーの番号が一つずつ詰まります。")
+                      .arg(number + 1)
+                      .arg(EditName->text())))
+        return;
+    ChangeEntries(&SetEntries::Delete, 0);
+}
+
+void TFormSettingPlayer::BitBtnDuplicatePlayerClick()
+{
+    if (!BitBtnDuplicatePlayer->isEnabled() || !ConfirmLeave())
+        return;
+    ChangeEntries(&SetEntries::Duplicate, kShowLast);
+}
+
+void TFormSettingPlayer::BitBtnUpPlayerClick()
+{
+    if (!BitBtnUpPlayer->isEnabled() || !ConfirmLeave())
+        return;
+    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
+        return SetEntries::Swap(file, kind, number, number - 1, r);
+    }, -1);
+}
+
+void TFormSettingPlayer::BitBtnDownPlayerClick()
+{
+    if (!BitBtnDownPlayer->isEnabled() || !ConfirmLeave())
+        return;
+    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
+        return SetEntries::Swap(file, kind, number, number + 1, r);
+    }, 1);
 }
 
 void TFormSettingPlayer::BitBtnSaveClick()

@@ -1,5 +1,7 @@
 #pragma once
 
+#include "data/SetEntries.h"
+
 #include <QDialog>
 #include <QString>
 
@@ -46,6 +48,8 @@ public:
     // the set file and face pictures are relative to.
     void SetPlayerSet(std::string name, std::string file, QString programDir);
     void SetAskSave(std::function<int()> askSave);
+    // Called after players were deleted, duplicated or moved; answers what the user is to be told, or "".
+    void SetOnRenumbered(std::function<QString(const SetEntries::Renumbering&)> onRenumbered);
 
     const std::string& GetPlayerSetName() const { return setName_; }
     const std::string& GetPlayerSetFile() const { return setFile_; }
@@ -61,6 +65,10 @@ public:
     void FormShow();
 
     void BitBtnNextPlayerClick();
+    void BitBtnDeletePlayerClick();
+    void BitBtnDuplicatePlayerClick();
+    void BitBtnUpPlayerClick();
+    void BitBtnDownPlayerClick();
     void BitBtnBackPlayerClick();
     void RadioButtonCreateClick();
     void RadioButtonModifyClick();
@@ -89,6 +97,16 @@ public:
     QPlainTextEdit* MemoComment = nullptr;
     QPushButton* BitBtnBackPlayer = nullptr;
     QPushButton* BitBtnNextPlayer = nullptr;
+    QLabel* LabelModeNote = nullptr;
+    QLabel* LabelFaceMeaning = nullptr;
+    QPushButton* BitBtnDeletePlayer = nullptr;
+    QPushButton* BitBtnDuplicatePlayer = nullptr;
+    QPushButton* BitBtnUpPlayer = nullptr;
+    QPushButton* BitBtnDownPlayer = nullptr;
+    QLabel* LabelPlayerIndex = nullptr;
+    QGroupBox* GroupBoxPhaseHelp = nullptr;
+    QLabel* LabelPhaseHelp = nullptr;
+    QLabel* LabelPhaseWarning = nullptr;
     QLabel* PanelGameCounter = nullptr;
     QLabel* PanelBrain1 = nullptr;
     QLabel* PanelBrain2 = nullptr;
@@ -124,9 +142,16 @@ private:
     // True when the form may be left: nothing unsaved, or the user saved or discarded it.
     bool ConfirmLeave();
     void SelectStrategy(QComboBox* box, int code);
+    void UpdateStrategyTip(QComboBox* box);
+    void UpdatePhaseWarning();
+    bool AskYesNo(const QString& question);
+    void UpdateEntryControls();
+    void ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int, SetEntries::Renumbering*),
+                       int showOffset);
 
     QString programDir_;
     std::function<int()> askSave_;
+    std::function<QString(const SetEntries::Renumbering&)> onRenumbered_;
     std::unique_ptr<Player> player_;
     std::string setName_;
     std::string setFile_;

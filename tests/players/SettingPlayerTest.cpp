@@ -158,13 +158,18 @@ TEST_F(SettingPlayerTest, AddModeAppendsAfterTheLastListedPlayerAndAgainOnEachSa
     EXPECT_EQ(before + added, dir_.Read("Gap.tsp"));
     EXPECT_EQ("Brain_002", editor_->GetSection());
     EXPECT_FALSE(editor_->BitBtnSave->isEnabled());
-    EXPECT_TRUE(editor_->RadioButtonCreate->isChecked());
+    // The player just added is the one a further save changes.
+    EXPECT_TRUE(editor_->RadioButtonModify->isChecked());
+    EXPECT_TRUE(editor_->BitBtnNextPlayer->isEnabled());
+    EXPECT_EQ(editor_->LabelModeNote->text(), QStringLiteral("プレーヤー 3 として追加しました。ここからは修正です"));
 
-    // Brain_002 closed the gap, so the next new player goes after Brain_003.
+    // Brain_002 closed the gap, so Brain_003 is now listed too.
+    EXPECT_EQ(editor_->LabelPlayerIndex->text(), QStringLiteral("プレーヤー 3 / 4"));
     TypeText(editor_->EditName, QStringLiteral("N"));
     editor_->BitBtnSave->click();
-    EXPECT_EQ("Brain_004", editor_->GetSection());
-    EXPECT_EQ(5, PlayerSetFile::CountPlayers("Gap.tsp"));
+    EXPECT_EQ("Brain_002", editor_->GetSection());
+    EXPECT_EQ(4, PlayerSetFile::CountPlayers("Gap.tsp"));
+    EXPECT_NE(std::string::npos, dir_.Read("Gap.tsp").find("[Brain_002]\r\nName=N\r\n"));
     EXPECT_TRUE(messages_.empty());
 }
 
@@ -441,7 +446,9 @@ TEST_F(SettingPlayerTest, ChosenFacesAreStoredRelativeInsideTheProgramFolderAndW
     std::replace(outsideStored.begin(), outsideStored.end(), '/', '\\');
     EXPECT_EQ(outsideStored, editor_->FaceFile(3));
     EXPECT_EQ(kFaceColours[3], PreviewCentre());
-    EXPECT_TRUE(messages_.empty());
+    // The offer to copy it into the folder was declined.
+    ASSERT_EQ(messages_.size(), 1u);
+    EXPECT_TRUE(messages_[0].startsWith(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。")));
 
     editor_->BitBtnSave->click();
     const std::string written = dir_.Read("Set.tsp");
@@ -616,6 +623,59 @@ TEST(SettingPlayerStandardSet, EveryStandardPlayerSavedUnchangedReadsBackTheSame
     }
     ModalHost::SetResponder({});
     fs::current_path(previous);
+}
+
+
+TEST_F(SettingPlayerTest, PlayersAreDeletedDuplicatedAndMovedWithTheReferencesReported)
+{
+    dir_.Write("Set.tsp", Section(0, "P0") + Section(1, "P1") + Section(2, "P2"));
+    std::vector<SetEntries::Renumbering> calls;
+    editor_->SetOnRenumbered([&calls](const SetEntries::Renumbering& renumbering) {
+        calls.push_back(renumbering);
+        return QString();
+    });
+    Open("Set.tsp");
+    EXPECT_EQ(editor_->windowTitle(), QStringLiteral("テセラ／ユーザ用プレーヤーセット － Mine"));
+    const auto names = [] {
+        const WindowsIni ini("Set.tsp");
+        std::string text;
+        for (int n = 0; n < PlayerSetFile::CountPlayers("Set.tsp"); ++n)
+            text += ini.GetString(PlayerSetFile::PlayerSection(n), "Name", 0, "?") + " ";
+        return text;
+    };
+    editor_->BitBtnDownPlayer->click();
+    EXPECT_EQ(names(), "P1 P0 P2 ");
+    EXPECT_EQ(editor_->EditName->text(), QStringLiteral("P0"));
+    EXPECT_EQ(editor_->LabelPlayerIndex->text(), QStringLiteral("プレーヤー 2 / 3"));
+    editor_->BitBtnDuplicatePlayer->click();
+    EXPECT_EQ(names(), "P1 P0 P2 P0 ");
+    EXPECT_EQ(editor_->LabelPlayerIndex->text(), QStringLiteral("プレーヤー 4 / 4"));
+    editor_->BitBtnDeletePlayer->click();
+    EXPECT_EQ(names(), "P1 P0 P2 P0 ");
+    boxAnswer_ = kModalYes;
+    editor_->BitBtnDeletePlayer->click();
+    EXPECT_EQ(names(), "P1 P0 P2 ");
+    EXPECT_EQ(editor_->LabelPlayerIndex->text(), QStringLiteral("プレーヤー 3 / 3"));
+    EXPECT_FALSE(editor_->BitBtnDownPlayer->isEnabled());
+    ASSERT_EQ(calls.size(), 3u);
+    EXPECT_EQ(calls[0], (SetEntries::Renumbering{1, 0, 2}));
+    EXPECT_EQ(calls[2], (SetEntries::Renumbering{0, 1, 2, -1}));
+}
+
+TEST_F(SettingPlayerTest, StrategiesAndFacesAreExplainedAndAShortLastPhaseIsWarned)
+{
+    dir_.Write("Set.tsp", Section(0, "P0"));
+    Open("Set.tsp");
+    EXPECT_EQ(editor_->ComboBox1stBrainName[0]->toolTip(),
+              QStringLiteral("角（八角形の頂点の 8 マス）に置ける手すべてに票を入れます。"));
+    EXPECT_EQ(editor_->LabelFaceMeaning->text(), QStringLiteral("顔 1：ふつう"));
+    editor_->ScrollBarFace->setValue(4);
+    EXPECT_EQ(editor_->LabelFaceMeaning->text(), QStringLiteral("顔 5：負け"));
+    // The section's last used phase ends at 72.
+    EXPECT_TRUE(editor_->LabelPhaseWarning->text().isEmpty());
+    editor_->EditBrainLimit[1]->selectAll();
+    TypeText(editor_->EditBrainLimit[1], QStringLiteral("60"));
+    EXPECT_TRUE(editor_->LabelPhaseWarning->text().startsWith(QStringLiteral("手数 60 より後の手")));
 }
 
 }  // namespace
