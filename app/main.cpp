@@ -1,3 +1,4 @@
+#include "app/Language.h"
 #include "app/ProgramFolder.h"
 #include "app/TFormMain.h"
 #include "app/TFormRelease.h"
@@ -8,6 +9,7 @@
 #include "platform/Random.h"
 #include "players/TFormSelectPlayer.h"
 #include "players/TFormSettingPlayer.h"
+#include "setup/Settings.h"
 #include "setup/TFormInputSetName.h"
 #include "setup/TFormPrepareGame.h"
 #include "setup/TFormSaveConfirm.h"
@@ -18,6 +20,7 @@
 #include <QDir>
 #include <QIcon>
 #include <QImage>
+#include <QLocale>
 #include <QPixmap>
 #include <QString>
 #include <QStringList>
@@ -25,15 +28,18 @@
 #include <cstdio>
 #include <cstdlib>
 #include <cstring>
+#include <optional>
 
 namespace {
 
 const char kUsage[] =
-    "usage: tessella [--dir DIR] [--screenshot FILE.png --ticks N]\n"
+    "usage: tessella [--dir DIR] [--lang ja|en] [--screenshot FILE.png --ticks N]\n"
     "\n"
     "  --dir DIR            use DIR as the program folder (settings, sets, pictures);\n"
     "                       by default $XDG_DATA_HOME/tessella or ~/.local/share/tessella,\n"
     "                       filled with the standard content on first start\n"
+    "  --lang ja|en         Japanese or English interface, whatever the settings and\n"
+    "                       the system locale say\n"
     "  --screenshot FILE    run the start-up without a screen, play N ticks of the\n"
     "  --ticks N            demonstration and save the main window as a PNG picture\n"
     "  --help               show this text\n"
@@ -41,6 +47,7 @@ const char kUsage[] =
 
 struct Options {
     QString dir;
+    std::optional<Language::Code> language;
     QString screenshot;
     int ticks = 0;
     bool help = false;
@@ -60,6 +67,10 @@ Options ParseOptions(int argc, char* argv[])
             options.version = true;
         } else if (std::strcmp(argument, "--dir") == 0 && hasValue) {
             options.dir = QString::fromLocal8Bit(argv[++i]);
+        } else if (std::strcmp(argument, "--lang") == 0 && hasValue) {
+            options.language = Language::ParseOption(argv[++i]);
+            if (!options.language)
+                options.error = QStringLiteral("--lang needs ja or en");
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = QString::fromLocal8Bit(argv[++i]);
         } else if (std::strcmp(argument, "--ticks") == 0 && hasValue) {
@@ -148,6 +159,8 @@ int main(int argc, char* argv[])
     if (!EnterProgramFolder(options.dir))
         return 1;
     Random::SeedFromClock();
+    const Language::Translators translators = Language::Install(Language::Choose(
+        options.language, Settings::Text(Settings::Open(), Settings::kKeyLanguage), QLocale::system().name()));
 
     // Every window is created once and kept for the run, the main window first;
     // a window is created after the ones it opens, which it takes as references.

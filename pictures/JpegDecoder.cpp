@@ -1,5 +1,7 @@
 #include "pictures/JpegDecoder.h"
 
+#include <QCoreApplication>
+
 #include "pictures/PictureLimits.h"
 
 #include <csetjmp>
@@ -143,20 +145,20 @@ QString ReasonFor(const Session& s)
 {
     switch (s.error.failure) {
     case JpegFailure::Truncated:
-        return QStringLiteral("JPEG データが途中で終わっています");
+        return QCoreApplication::translate("JpegDecoder", "JPEG データが途中で終わっています");
     case JpegFailure::TooManyScans:
-        return QStringLiteral("JPEG データが壊れています: スキャンが多すぎます");
+        return QCoreApplication::translate("JpegDecoder", "JPEG データが壊れています: スキャンが多すぎます");
     case JpegFailure::ColourSpace:
-        return QStringLiteral("対応していない JPEG の色形式です");
+        return QCoreApplication::translate("JpegDecoder", "対応していない JPEG の色形式です");
     case JpegFailure::TooLarge:
         return s.sizeReason;
     case JpegFailure::NoMemory:
-        return QStringLiteral("画像を読み込むメモリが足りません");
+        return QCoreApplication::translate("JpegDecoder", "画像を読み込むメモリが足りません");
     case JpegFailure::Corrupt:
     case JpegFailure::None:
         break;
     }
-    return QStringLiteral("JPEG データが壊れています: %1").arg(QString::fromLatin1(s.error.message));
+    return QCoreApplication::translate("JpegDecoder", "JPEG データが壊れています: %1").arg(QString::fromLatin1(s.error.message));
 }
 
 }

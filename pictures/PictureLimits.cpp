@@ -1,14 +1,16 @@
 #include "pictures/PictureLimits.h"
 
+#include <QCoreApplication>
+
 bool PictureLimits::Accepts(qint64 width, qint64 height, QString* reason)
 {
     QString why;
     if (width <= 0 || height <= 0)
-        why = QStringLiteral("画像の大きさが正しくありません");
+        why = QCoreApplication::translate("PictureLimits", "画像の大きさが正しくありません");
     else if (width > kMaxSide || height > kMaxSide)
-        why = QStringLiteral("画像が大きすぎます (%1 ピクセルまで)").arg(kMaxSide);
+        why = QCoreApplication::translate("PictureLimits", "画像が大きすぎます (%1 ピクセルまで)").arg(kMaxSide);
     else if (width * height > kMaxPixels)
-        why = QStringLiteral("画像が大きすぎます (合計 8192 × 8192 ピクセルまで)");
+        why = QCoreApplication::translate("PictureLimits", "画像が大きすぎます (合計 8192 × 8192 ピクセルまで)");
     else
         return true;
     if (reason != nullptr)

@@ -9,6 +9,7 @@
 #include "pictures/Transparency.h"
 #include "platform/HostPath.h"
 
+#include <QCoreApplication>
 #include <QBuffer>
 #include <QDir>
 #include <QFile>
@@ -67,9 +68,9 @@ void SetReason(QString* reason, const QString& text)
 bool Refused(Format format, QString* reason)
 {
     if (format == Format::Metafile)
-        SetReason(reason, QStringLiteral("対応していない形式です (EMF/WMF)"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "対応していない形式です (EMF/WMF)"));
     else if (format == Format::Unknown)
-        SetReason(reason, QStringLiteral("対応していない形式です"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "対応していない形式です"));
     else
         return false;
     return true;
@@ -77,7 +78,7 @@ bool Refused(Format format, QString* reason)
 
 QString FileTooLargeReason()
 {
-    return QStringLiteral("ファイルが大きすぎます (%1 MB まで)").arg(PictureLimits::kMaxFileBytes / (1024 * 1024));
+    return QCoreApplication::translate("PictureLoader", "ファイルが大きすぎます (%1 MB まで)").arg(PictureLimits::kMaxFileBytes / (1024 * 1024));
 }
 
 QByteArray QtFormatName(Format format)
@@ -96,11 +97,11 @@ QString CorruptReason(Format format)
 {
     switch (format) {
     case Format::Ico:
-        return QStringLiteral("アイコン データが壊れています");
+        return QCoreApplication::translate("PictureLoader", "アイコン データが壊れています");
     case Format::Png:
-        return QStringLiteral("PNG データが壊れています");
+        return QCoreApplication::translate("PictureLoader", "PNG データが壊れています");
     default:
-        return QStringLiteral("BMP データが壊れています");
+        return QCoreApplication::translate("PictureLoader", "BMP データが壊れています");
     }
 }
 
@@ -119,7 +120,7 @@ bool HeaderAccepted(const QByteArray& bytes, Format format, QString* reason)
         if (!PictureLimits::Accepts(header.Width(), header.Height(), reason))
             return false;
         if (header.RequiredBytes() > bytes.size()) {
-            SetReason(reason, QStringLiteral("BMP データが途中で終わっています"));
+            SetReason(reason, QCoreApplication::translate("PictureLoader", "BMP データが途中で終わっています"));
             return false;
         }
         return true;
@@ -151,7 +152,7 @@ QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
 {
     static const bool icoAvailable = QImageReader::supportedImageFormats().contains("ico");
     if (format == Format::Ico && !icoAvailable) {
-        SetReason(reason, QStringLiteral("アイコンを読む部品 (Qt の ico プラグイン) がありません"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "アイコンを読む部品 (Qt の ico プラグイン) がありません"));
         return QImage();
     }
     if (!HeaderAccepted(bytes, format, reason))
@@ -179,7 +180,7 @@ QImage DecodeWithQt(const QByteArray& bytes, Format format, QString* reason)
 
 QString NotFoundReason()
 {
-    return QStringLiteral("ファイルが見つかりません");
+    return QCoreApplication::translate("PictureLoader", "ファイルが見つかりません");
 }
 
 QString CacheKey(const QString& hostPath)
@@ -213,11 +214,11 @@ QImage LoadFile(const QString& hostPath, QString* reason)
     if (Refused(FormatOf(extension), reason))
         return QImage();
     if (!S_ISREG(info.st_mode)) {
-        SetReason(reason, QStringLiteral("ファイルを読み込めません"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "ファイルを読み込めません"));
         return QImage();
     }
     if (info.st_size == 0) {
-        SetReason(reason, QStringLiteral("ファイルが空です"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "ファイルが空です"));
         return QImage();
     }
     if (info.st_size > PictureLimits::kMaxFileBytes) {
@@ -236,13 +237,13 @@ QImage LoadFile(const QString& hostPath, QString* reason)
 
     QFile file(hostPath);
     if (!file.open(QIODevice::ReadOnly)) {
-        SetReason(reason, QStringLiteral("ファイルを読み込めません"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "ファイルを読み込めません"));
         return QImage();
     }
     // One byte past the measured size tells a file that grew since it was measured.
     const QByteArray bytes = file.read(static_cast<qint64>(info.st_size) + 1);
     if (file.error() != QFileDevice::NoError) {
-        SetReason(reason, QStringLiteral("ファイルを読み込めません"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "ファイルを読み込めません"));
         return QImage();
     }
     QImage image = PictureLoader::Decode(bytes, extension, reason);
@@ -308,7 +309,7 @@ QImage PictureLoader::Decode(const QByteArray& bytes, const QString& extension, 
     if (Refused(format, reason))
         return QImage();
     if (bytes.isEmpty()) {
-        SetReason(reason, QStringLiteral("ファイルが空です"));
+        SetReason(reason, QCoreApplication::translate("PictureLoader", "ファイルが空です"));
         return QImage();
     }
     if (bytes.size() > PictureLimits::kMaxFileBytes) {

@@ -3,6 +3,7 @@
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -59,7 +60,7 @@ int UserPictureCopy::Store(const std::string& setName, const QString& fileName, 
     const std::string folderStored = FolderFor(setName);
     const QString folder = QString::fromStdString(HostPath::Plain(folderStored));
     if (!QDir().mkpath(folder)) {
-        *reason = QStringLiteral("フォルダ %1 を作れません").arg(folder);
+        *reason = QCoreApplication::translate("UserPictureCopy", "フォルダ %1 を作れません").arg(folder);
         return -1;
     }
     QString name = SafeFileName(fileName);
@@ -70,7 +71,7 @@ int UserPictureCopy::Store(const std::string& setName, const QString& fileName, 
         // A save file, so a failed write never leaves half a picture under the real name.
         QSaveFile target(QDir(folder).filePath(name));
         if (!target.open(QIODevice::WriteOnly) || target.write(bytes) != bytes.size() || !target.commit()) {
-            *reason = QStringLiteral("%1 に書き込めません").arg(target.fileName());
+            *reason = QCoreApplication::translate("UserPictureCopy", "%1 に書き込めません").arg(target.fileName());
             return -1;
         }
         *written = target.fileName();
@@ -85,12 +86,12 @@ int UserPictureCopy::Copy(const std::string& setName, const QString& hostPath, s
 {
     QFile source(hostPath);
     if (!QFileInfo(hostPath).isFile() || !source.open(QIODevice::ReadOnly)) {
-        *reason = QStringLiteral("ファイルが見つかりません");
+        *reason = QCoreApplication::translate("UserPictureCopy", "ファイルが見つかりません");
         return -1;
     }
     const QByteArray bytes = source.readAll();
     if (source.error() != QFileDevice::NoError) {
-        *reason = QStringLiteral("ファイルを読み込めません");
+        *reason = QCoreApplication::translate("UserPictureCopy", "ファイルを読み込めません");
         return -1;
     }
     QString written;

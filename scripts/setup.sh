@@ -6,6 +6,7 @@ set -euo pipefail
 packages=(
   g++ clang cmake ninja-build pkg-config
   qt6-base-dev libjpeg-dev libzip-dev
+  qt6-tools-dev qt6-tools-dev-tools qt6-l10n-tools qt6-translations-l10n
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   libclang-rt-14-dev

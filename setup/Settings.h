@@ -68,6 +68,8 @@ inline constexpr SwitchKey kKeyAutoSaveRecords{"AutoSaveRecords", true};
 inline constexpr SwitchKey kKeyShowLegalMoves{"ShowLegalMoves", true};
 inline constexpr SwitchKey kKeyShowLastMove{"ShowLastMove", true};
 inline constexpr SwitchKey kKeyShowCoordinates{"ShowCoordinates", false};
+// Interface language, read once at start-up: "Auto" follows the system locale.
+inline constexpr TextKey kKeyLanguage{"Language", "Auto"};
 inline constexpr char kKeyWindowWidth[] = "WindowWidth";
 inline constexpr char kKeyWindowHeight[] = "WindowHeight";
 inline constexpr char kKeyWindowLeft[] = "WindowLeft";

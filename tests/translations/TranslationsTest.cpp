@@ -1,0 +1,121 @@
+#include "app/Language.h"
+#include "setup/Settings.h"
+#include "support/InProgramFolder.h"
+#include "support/TempDir.h"
+#include "support/UiApp.h"
+
+#include <QCoreApplication>
+#include <QFile>
+#include <QProcess>
+#include <QRegularExpression>
+#include <QXmlStreamReader>
+
+#include <gtest/gtest.h>
+
+#include <map>
+#include <optional>
+
+namespace {
+
+const QString kCommittedTs = QStringLiteral(TESSELLA_SOURCE_DIR "/translations/tessella_en.ts");
+
+struct Entry {
+    QString translation;
+    QString type;
+};
+
+// Every message of a .ts file by context and source text.
+std::map<QString, Entry> ReadTs(const QString& path)
+{
+    std::map<QString, Entry> entries;
+    QFile file(path);
+    if (!file.open(QIODevice::ReadOnly))
+        return entries;
+    QXmlStreamReader xml(&file);
+    QString context;
+    QString source;
+    while (xml.readNextStartElement() || !xml.atEnd()) {
+        if (!xml.isStartElement())
+            continue;
+        if (xml.name() == QLatin1String("name"))
+            context = xml.readElementText();
+        else if (xml.name() == QLatin1String("source"))
+            source = xml.readElementText();
+        else if (xml.name() == QLatin1String("translation")) {
+            Entry entry;
+            entry.type = xml.attributes().value(QLatin1String("type")).toString();
+            entry.translation = xml.readElementText();
+            entries[context + QLatin1Char('|') + source] = entry;
+        }
+    }
+    return entries;
+}
+
+// lupdate over the sources into a copy of the committed file finds every text the code shows now.
+TEST(Translations, EnglishCoversEveryTextExactly)
+{
+    UiApp();
+    const std::map<QString, Entry> committed = ReadTs(kCommittedTs);
+    ASSERT_FALSE(committed.empty());
+    TempDir dir;
+    const QString updated = QString::fromStdString((dir.Path() / "tessella_en.ts").string());
+    ASSERT_TRUE(QFile::copy(kCommittedTs, updated));
+    QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
+                          QStringLiteral("-no-obsolete")};
+    for (const QString& folder : QStringLiteral(TESSELLA_TRANSLATED_FOLDERS).split(QLatin1Char(',')))
+        arguments << QStringLiteral(TESSELLA_SOURCE_DIR "/") + folder;
+    arguments << QStringLiteral("-ts") << updated;
+    QProcess lupdate;
+    lupdate.start(QStringLiteral(TESSELLA_LUPDATE), arguments);
+    ASSERT_TRUE(lupdate.waitForFinished(120000));
+    ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
+
+    const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF5E}]"));
+    for (const auto& [key, entry] : ReadTs(updated)) {
+        SCOPED_TRACE(key.toStdString());
+        EXPECT_EQ(committed.count(key), 1u) << "not in the committed .ts: run update_translations";
+        EXPECT_TRUE(entry.type.isEmpty()) << entry.type.toStdString();
+        EXPECT_FALSE(entry.translation.isEmpty());
+        EXPECT_FALSE(entry.translation.contains(japanese)) << entry.translation.toStdString();
+    }
+    for (const auto& [key, entry] : committed)
+        EXPECT_EQ(ReadTs(updated).count(key), 1u) << "no longer in the code: " << key.toStdString();
+}
+
+TEST(Translations, LanguageFollowsOptionThenSettingThenLocale)
+{
+    using Language::Code;
+    struct Case {
+        std::optional<Code> option;
+        const char* setting;
+        const char* locale;
+        Code expected;
+    };
+    const Case cases[] = {
+        {std::nullopt, "Auto", "ja_JP", Code::Japanese}, {std::nullopt, "Auto", "de_DE", Code::English},
+        {std::nullopt, "Auto", "C", Code::English},      {std::nullopt, "", "ja", Code::Japanese},
+        {std::nullopt, "English", "ja_JP", Code::English}, {std::nullopt, "Japanese", "en_US", Code::Japanese},
+        {std::nullopt, "english", "ja_JP", Code::Japanese}, {Code::English, "Japanese", "ja_JP", Code::English},
+        {Code::Japanese, "English", "en_US", Code::Japanese},
+    };
+    for (const Case& c : cases)
+        EXPECT_EQ(Language::Choose(c.option, c.setting, QString::fromLatin1(c.locale)), c.expected)
+            << c.setting << " " << c.locale;
+    EXPECT_EQ(Language::ParseOption("en"), Code::English);
+    EXPECT_EQ(Language::ParseOption("ja"), Code::Japanese);
+    EXPECT_EQ(Language::ParseOption("fr"), std::nullopt);
+}
+
+TEST(Translations, QtOwnTextsFollowTheLanguage)
+{
+    UiApp();
+    {
+        const Language::Translators translators = Language::Install(Language::Code::English);
+        EXPECT_TRUE(translators.Loaded());
+        EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("Cancel"));
+    }
+    const Language::Translators translators = Language::Install(Language::Code::Japanese);
+    EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+}
+
+}  // namespace
