@@ -4,6 +4,7 @@
 #include "data/BoardStyle.h"
 #include "pictures/Transparency.h"
 
+#include <QKeyEvent>
 #include <QMouseEvent>
 #include <QPaintEvent>
 #include <QPainter>
@@ -41,6 +42,7 @@ BoardView::BoardView(GameCycle& cycle, QWidget* parent)
     setObjectName(QStringLiteral("ImageBoard"));
     setAttribute(Qt::WA_OpaquePaintEvent);
     setMouseTracking(true);
+    setFocusPolicy(Qt::StrongFocus);
     setMinimumSize(kSide, kSide);
     resize(kSide, kSide);
     Layout();
@@ -97,7 +99,7 @@ void BoardView::RefreshMarks()
     if (markOptions_.lastMove)
         next.lastMove = cycle_.LastMove();
     next.hint = hint_;
-    next.cursor = cursor_;
+    next.cursor = hasFocus() ? cursor_.Cell() : -1;
     if (next == marks_)
         return;
     const std::bitset<100> legalChanged = next.legal ^ marks_.legal;
@@ -392,11 +394,72 @@ void BoardView::resizeEvent(QResizeEvent* event)
     update();
 }
 
+bool BoardView::event(QEvent* event)
+{
+    // Letters and digits on the board name cells, ahead of any single-key shortcut.
+    if (event->type() == QEvent::ShortcutOverride) {
+        auto* key = static_cast<QKeyEvent*>(event);
+        const QString text = key->text();
+        if ((key->modifiers() & ~(Qt::ShiftModifier | Qt::KeypadModifier)) == 0 && text.size() == 1 &&
+            text[0].isLetterOrNumber() && text[0].toLatin1() != 0) {
+            const char typed = text[0].toLower().toLatin1();
+            if ((typed >= 'a' && typed <= 'j') || (typed >= '0' && typed <= '9')) {
+                event->accept();
+                return true;
+            }
+        }
+    }
+    return QWidget::event(event);
+}
+
+void BoardView::keyPressEvent(QKeyEvent* event)
+{
+    const struct {
+        int key;
+        int rowStep;
+        int columnStep;
+    } steps[] = {{Qt::Key_Up, -1, 0}, {Qt::Key_Down, 1, 0}, {Qt::Key_Left, 0, -1}, {Qt::Key_Right, 0, 1}};
+    for (const auto& step : steps) {
+        if (event->key() == step.key) {
+            cursor_.Step(step.rowStep, step.columnStep);
+            RefreshMarks();
+            return;
+        }
+    }
+    if (event->key() == Qt::Key_Return || event->key() == Qt::Key_Enter || event->key() == Qt::Key_Space) {
+        cycle_.ChooseCell(cursor_.Cell());
+        return;
+    }
+    const QString text = event->text();
+    if (text.size() == 1 && text[0].toLatin1() != 0 && cursor_.Type(text[0].toLatin1())) {
+        RefreshMarks();
+        if (text[0].toLower() == QLatin1Char('h'))
+            emit HintKey();
+        return;
+    }
+    QWidget::keyPressEvent(event);
+}
+
+void BoardView::focusInEvent(QFocusEvent* event)
+{
+    QWidget::focusInEvent(event);
+    RefreshMarks();
+}
+
+void BoardView::focusOutEvent(QFocusEvent* event)
+{
+    QWidget::focusOutEvent(event);
+    RefreshMarks();
+}
+
 void BoardView::mousePressEvent(QMouseEvent* event)
 {
     const QPoint point = ToPicture(event->position());
-    if (event->button() == Qt::LeftButton)
+    if (event->button() == Qt::LeftButton) {
+        cursor_.MoveTo(cycle_.CellAt(point.x(), point.y()));
         cycle_.ImageBoardMouseDown(point.x(), point.y());
+        RefreshMarks();
+    }
     FollowPointer(point);
 }
 

@@ -1,5 +1,6 @@
 #pragma once
 
+#include "app/CellCursor.h"
 #include "app/MarkTone.h"
 #include "setup/Settings.h"
 
@@ -66,6 +67,9 @@ public:
     // The widget pixels covering a rectangle of board-picture coordinates.
     QRect ToWidget(const QRect& pictureRect) const;
 
+    // The keyboard's cell cursor, shown while the board has the focus.
+    const CellCursor& Cursor() const { return cursor_; }
+
     const PaintStats& Stats() const { return stats_; }
     void ResetStats() { stats_ = PaintStats(); }
 
@@ -81,6 +85,14 @@ protected:
     void resizeEvent(QResizeEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void mouseMoveEvent(QMouseEvent* event) override;
+    bool event(QEvent* event) override;
+    void keyPressEvent(QKeyEvent* event) override;
+    void focusInEvent(QFocusEvent* event) override;
+    void focusOutEvent(QFocusEvent* event) override;
+
+signals:
+    // H typed on the board: the start of a column-h cell name, and the hint command.
+    void HintKey();
 
 private:
     using Cache = QHash<qint64, QImage>;
@@ -121,7 +133,7 @@ private:
     Settings::MarkOptions markOptions_;
     Marks marks_;
     int hint_ = -1;
-    int cursor_ = -1;
+    CellCursor cursor_;
     QPointF origin_;
     double scale_ = 1;
     qreal layoutRatio_ = 1;

@@ -664,15 +664,17 @@ void GameCycle::ShowHistoryCommands()
 
 void GameCycle::ImageBoardMouseDown(int x, int y)
 {
-    if (!timerRunning_)
+    ChooseCell(CellAt(x, y));
+}
+
+void GameCycle::ChooseCell(int cell)
+{
+    if (!timerRunning_ || cell < 0 || cell >= BoardStatus::kCells)
         return;
     Player& player = PlayerOf(side_);
     // Only a side that is waiting for its move takes a click; a vote cast
     // earlier would be played on its next turn.
     if (player.PlayType() != Player::kPlayUser || player.State() != kStateThinking)
-        return;
-    const int cell = CellAt(x, y);
-    if (cell < 0)
         return;
     const int row = cell / kSize;
     const int column = cell % kSize;

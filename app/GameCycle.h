@@ -117,6 +117,8 @@ public:
     void MenuUndoClick();
     void MenuRedoClick();
     void ImageBoardMouseDown(int x, int y);
+    // A user's choice of a cell by mouse or keyboard: a vote when it is legal for the user side being asked.
+    void ChooseCell(int cell);
     // True when the cross-hair should show at (x, y).
     bool ImageBoardMouseMove(int x, int y) const;
     // The cell under (x, y) in board-picture coordinates, -1 when none.

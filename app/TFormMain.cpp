@@ -162,15 +162,26 @@ void TFormMain::BuildMenus()
     MenuCountinue = MakeCommand("MenuCountinue", QStringLiteral("中断"));
     MenuPass = MakeCommand("MenuPass", QStringLiteral("パス"));
     MenuUndo = MakeCommand("MenuUndo", QStringLiteral("待った"));
-    MenuUndo->setShortcuts({QKeySequence(Qt::CTRL | Qt::Key_Z)});
     MenuRedo = MakeCommand("MenuRedo", QStringLiteral("やり直し"));
-    MenuRedo->setShortcuts({QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)});
     MenuSetting = MakeCommand("MenuSetting", QStringLiteral("環境設定"));
     MenuBorder = MakeCommand("MenuBorder", QStringLiteral("境界線を隠す"));
     MenuExit = MakeCommand("MenuExit", kCaptionExitMenu);
     MenuActionHelp = MakeCommand("MenuActionHelp", QStringLiteral("テセラとは？"));
     MenuHP = MakeCommand("MenuHP", QStringLiteral("ホームページ"));
     MenuRelease = MakeCommand("MenuRelease", QStringLiteral("リリース情報"));
+    const struct {
+        QAction* action;
+        QList<QKeySequence> keys;
+    } shortcuts[] = {
+        {MenuPrepare, {QKeySequence(Qt::CTRL | Qt::Key_N)}}, {MenuReplay, {QKeySequence(Qt::CTRL | Qt::Key_R)}},
+        {MenuCountinue, {QKeySequence(Qt::CTRL | Qt::Key_P)}}, {MenuPass, {QKeySequence(Qt::Key_P)}},
+        {MenuSetting, {QKeySequence(Qt::CTRL | Qt::Key_Comma)}}, {MenuBorder, {QKeySequence(Qt::CTRL | Qt::Key_B)}},
+        {MenuExit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}}, {MenuActionHelp, {QKeySequence(Qt::Key_F1)}},
+        {MenuUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {MenuRedo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
+    };
+    for (const auto& [action, keys] : shortcuts)
+        action->setShortcuts(keys);
 
     // Their windows are attached or built later; until then the commands cannot run.
     for (QAction* action : {MenuSetting, MenuActionHelp, MenuHP, MenuRelease})
@@ -357,6 +368,7 @@ void TFormMain::showEvent(QShowEvent* event)
 
 void TFormMain::FormShow()
 {
+    ImageBoard->setFocus();
     cycle_.Style().Load(boardSetFile_, boardName_);
     cycle_.RedrawBoard();
     if (title_ == nullptr) {

@@ -501,4 +501,78 @@ TEST_F(TFormMainTest, TheMarkOptionsComeFromTheSettingsFile)
     EXPECT_GT(lit, 20) << "the column letters";
 }
 
+TEST_F(TFormMainTest, EveryCommandHasItsShortcutInTheMenus)
+{
+    TFormMain& window = Window();
+    const struct {
+        QAction* action;
+        QString keys;
+    } cases[] = {
+        {window.MenuPrepare, "Ctrl+N"}, {window.MenuReplay, "Ctrl+R"}, {window.MenuCountinue, "Ctrl+P"},
+        {window.MenuPass, "P"},         {window.MenuUndo, "Ctrl+Z"},   {window.MenuRedo, "Ctrl+Shift+Z"},
+        {window.MenuSetting, "Ctrl+,"}, {window.MenuBorder, "Ctrl+B"},  {window.MenuExit, "Ctrl+Q"},
+        {window.MenuActionHelp, "F1"},
+    };
+    for (const auto& c : cases)
+        EXPECT_EQ(c.action->shortcut().toString(), c.keys) << c.action->objectName().toStdString();
+    EXPECT_EQ(window.MenuRedo->shortcuts().value(1).toString(), QStringLiteral("Ctrl+Y"));
+}
+
+TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAlone)
+{
+    TFormMain& window = Shown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    GameCycle& cycle = window.Cycle();
+    BoardView& board = *window.ImageBoard;
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    QTest::keyClick(&window, Qt::Key_N, Qt::ControlModifier);
+    ASSERT_EQ(cycle.GameMode(), GameCycle::kModeGame);
+    board.setFocus();
+    ASSERT_TRUE(board.hasFocus());
+    cycle.TimerTimer();
+    EXPECT_EQ(board.ShownMarks().cursor, 44) << "the cursor shows while the board has the focus";
+
+    QTest::keyClick(&board, Qt::Key_Up);
+    QTest::keyClick(&board, Qt::Key_Right);
+    EXPECT_EQ(board.ShownMarks().cursor, 35);
+    QTest::keyClicks(&board, "d1");
+    EXPECT_EQ(board.ShownMarks().cursor, 3);
+    QTest::keyClick(&board, Qt::Key_Return);
+    cycle.TimerTimer();
+    EXPECT_EQ(cycle.LiveBoard().MoveCount(), 0) << "d1 is not legal";
+    QTest::keyClicks(&board, "f4");
+    QTest::keyClick(&board, Qt::Key_Space);
+    cycle.TimerTimer();
+    ASSERT_EQ(cycle.LiveBoard().MoveCount(), 1);
+    EXPECT_EQ(cycle.LastMove(), 35);
+
+    for (int tick = 0; tick < 200 && !(cycle.LiveBoard().MoveCount() == 2 && cycle.PlayerFor(1).State() == 1); ++tick)
+        cycle.TimerTimer();
+    QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
+    EXPECT_EQ(cycle.LiveBoard().MoveCount(), 0);
+    QTest::keyClick(&board, Qt::Key_Y, Qt::ControlModifier);
+    EXPECT_EQ(cycle.LiveBoard().MoveCount(), 2);
+    QTest::keyClick(&board, Qt::Key_P, Qt::ControlModifier);
+    EXPECT_FALSE(window.Timer->isActive());
+
+    board.clearFocus();
+    EXPECT_EQ(board.ShownMarks().cursor, -1);
+}
+
+TEST_F(TFormMainTest, TabReachesTheBoardAndEveryEnabledButton)
+{
+    TFormMain& window = Shown();
+    ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
+    std::set<QWidget*> reached;
+    QWidget* start = QApplication::focusWidget();
+    ASSERT_EQ(start, window.ImageBoard);
+    for (int press = 0; press < 20; ++press) {
+        reached.insert(QApplication::focusWidget());
+        QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
+    }
+    for (QWidget* control : std::initializer_list<QWidget*>{window.ImageBoard, window.BitBtnPrepare,
+                                                           window.BitBtnCountinue, window.BitBtnExit})
+        EXPECT_EQ(reached.count(control), 1u) << control->objectName().toStdString();
+}
+
 }  // namespace
