@@ -2,11 +2,15 @@
 
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QSet>
 
 namespace {
 
-const QString kSideNames[] = {QStringLiteral("先手"), QStringLiteral("後手")};
+QString SideName(int side)
+{
+    return side == 0 ? QCoreApplication::translate("BoardChecks", "先手") : QCoreApplication::translate("BoardChecks", "後手");
+}
 
 // Frames a game shows of a kind: those before the first gap.
 int ShownFrames(const std::vector<std::string>& frames)
@@ -33,8 +37,8 @@ void CheckFrames(const BoardChecks::Design& design, QStringList* warnings)
             const int shown = ShownFrames(kinds[kind]);
             for (int frame = shown; frame < static_cast<int>(kinds[kind].size()); ++frame) {
                 if (!kinds[kind][frame].empty()) {
-                    warnings->append(QStringLiteral("%1コマの種類 %2 は変化 %3 が抜けているため、変化 %4 から後は使われません")
-                                         .arg(kSideNames[side])
+                    warnings->append(QCoreApplication::translate("BoardChecks", "%1コマの種類 %2 は変化 %3 が抜けているため、変化 %4 から後は使われません")
+                                         .arg(SideName(side))
                                          .arg(kind + 1)
                                          .arg(shown + 1)
                                          .arg(frame + 1));
@@ -46,14 +50,14 @@ void CheckFrames(const BoardChecks::Design& design, QStringList* warnings)
             if (sideFrames[side] < 0)
                 sideFrames[side] = shown;
             differ = differ || shown != sideFrames[side];
-            counts.append(QStringLiteral("種類 %1: %2").arg(kind + 1).arg(shown));
+            counts.append(QCoreApplication::translate("BoardChecks", "種類 %1: %2").arg(kind + 1).arg(shown));
         }
         if (differ)
-            warnings->append(QStringLiteral("%1コマの種類ごとに変化の数が違います（%2）")
-                                 .arg(kSideNames[side], counts.join(QStringLiteral("、"))));
+            warnings->append(QCoreApplication::translate("BoardChecks", "%1コマの種類ごとに変化の数が違います（%2）")
+                                 .arg(SideName(side), counts.join(QCoreApplication::translate("BoardChecks", "、"))));
     }
     if (sideFrames[0] > 0 && sideFrames[1] > 0 && sideFrames[0] != sideFrames[1])
-        warnings->append(QStringLiteral("先手と後手で変化の数が違います（先手 %1、後手 %2）")
+        warnings->append(QCoreApplication::translate("BoardChecks", "先手と後手で変化の数が違います（先手 %1、後手 %2）")
                              .arg(sideFrames[0])
                              .arg(sideFrames[1]));
 }
@@ -64,7 +68,7 @@ void CheckSize(const BoardChecks::Picture& picture, const QString& what, QString
         return;
     const QSize size = picture.image.size();
     if (size.width() < BoardChecks::kGridExtent || size.height() < BoardChecks::kGridExtent)
-        warnings->append(QStringLiteral("%1が盤の升目より小さい（%2 × %3、升目は %4 × %4 まで）")
+        warnings->append(QCoreApplication::translate("BoardChecks", "%1が盤の升目より小さい（%2 × %3、升目は %4 × %4 まで）")
                              .arg(what)
                              .arg(size.width())
                              .arg(size.height())
@@ -85,15 +89,15 @@ QStringList BoardChecks::Check(const Design& design)
         const QString path = TextCodec::ToUi(picture->path);
         if (!picture->path.empty() && picture->image.isNull() && !failed.contains(path)) {
             failed.insert(path);
-            warnings.append(QStringLiteral("絵を読み込めません: %1").arg(path));
+            warnings.append(QCoreApplication::translate("BoardChecks", "絵を読み込めません: %1").arg(path));
         }
     }
     CheckFrames(design, &warnings);
     if (!design.stretch)
-        CheckSize(design.board, QStringLiteral("ボードの絵"), &warnings);
+        CheckSize(design.board, QCoreApplication::translate("BoardChecks", "ボードの絵"), &warnings);
     if (design.pictureType) {
-        CheckSize(design.board1st, QStringLiteral("先手の盤面の絵 (1stBoard)"), &warnings);
-        CheckSize(design.board2nd, QStringLiteral("後手の盤面の絵 (2ndBoard)"), &warnings);
+        CheckSize(design.board1st, QCoreApplication::translate("BoardChecks", "先手の盤面の絵 (1stBoard)"), &warnings);
+        CheckSize(design.board2nd, QCoreApplication::translate("BoardChecks", "後手の盤面の絵 (2ndBoard)"), &warnings);
     }
     return warnings;
 }

@@ -1,5 +1,7 @@
 #include "records/GameRecord.h"
 
+#include <QCoreApplication>
+
 #include "platform/AtomicFile.h"
 #include "records/Notation.h"
 
@@ -86,7 +88,7 @@ QString Quoted(std::string_view text)
 int Fail(QString* error, int line, const QString& text)
 {
     if (error != nullptr)
-        *error = QStringLiteral("%1 行目: %2").arg(line).arg(text);
+        *error = QCoreApplication::translate("GameRecord", "%1 行目: %2").arg(line).arg(text);
     return -1;
 }
 
@@ -261,7 +263,7 @@ std::string GameRecord::Text() const
 int GameRecord::Read(std::string_view text, GameRecord& record, QString* error)
 {
     if (text.size() > kMaxFileBytes)
-        return Fail(error, 1, QStringLiteral("棋譜として大きすぎます (%1 バイトまで)").arg(kMaxFileBytes));
+        return Fail(error, 1, QCoreApplication::translate("GameRecord", "棋譜として大きすぎます (%1 バイトまで)").arg(kMaxFileBytes));
     if (text.substr(0, 3) == "\xEF\xBB\xBF")
         text.remove_prefix(3);
 
@@ -295,7 +297,7 @@ int GameRecord::Read(std::string_view text, GameRecord& record, QString* error)
                 int side = 1;
                 QString why;
                 if (Notation::ParsePosition(value, board, side, &why) != 0)
-                    return Fail(error, lineNumber, QStringLiteral("開始局面 (Start) が読めません: %1").arg(why));
+                    return Fail(error, lineNumber, QCoreApplication::translate("GameRecord", "開始局面 (Start) が読めません: %1").arg(why));
                 read.SetStart(board, side);
             } else if (SameName(name, kTagKinds)) {
                 hasKinds = true;
@@ -306,7 +308,7 @@ int GameRecord::Read(std::string_view text, GameRecord& record, QString* error)
                     const auto [end, code] = std::from_chars(word.data(), word.data() + word.size(), kind);
                     if (code != std::errc() || end != word.data() + word.size() || kind < 0)
                         return Fail(error, lineNumber,
-                                    QStringLiteral("駒の種類 (Kinds) の \"%1\" は 0 以上の整数ではありません").arg(Quoted(word)));
+                                    QCoreApplication::translate("GameRecord", "駒の種類 (Kinds) の \"%1\" は 0 以上の整数ではありません").arg(Quoted(word)));
                     kinds.push_back(kind);
                 }
             } else if (!SameName(name, kTagResult)) {
@@ -320,20 +322,20 @@ int GameRecord::Read(std::string_view text, GameRecord& record, QString* error)
             const int ply = static_cast<int>(read.moves_.size()) + 1;
             const int move = Notation::ParseMove(word);
             if (move == -1)
-                return Fail(error, lineNumber, QStringLiteral("\"%1\" は盤上のマスでもパスでもありません").arg(Quoted(word)));
+                return Fail(error, lineNumber, QCoreApplication::translate("GameRecord", "\"%1\" は盤上のマスでもパスでもありません").arg(Quoted(word)));
             if (read.Finished())
-                return Fail(error, lineNumber, QStringLiteral("%1 手目の %2 は対局が終わった後の手です").arg(ply).arg(Quoted(word)));
+                return Fail(error, lineNumber, QCoreApplication::translate("GameRecord", "%1 手目の %2 は対局が終わった後の手です").arg(ply).arg(Quoted(word)));
             if (move == Notation::kPass && read.current_.HasLegalMove(read.side_) == 1)
-                return Fail(error, lineNumber, QStringLiteral("%1 手目の pass はできません (打てるマスがあります)").arg(ply));
+                return Fail(error, lineNumber, QCoreApplication::translate("GameRecord", "%1 手目の pass はできません (打てるマスがあります)").arg(ply));
             const int kind = move != Notation::kPass && placements < kinds.size() ? kinds[placements] : 0;
             if (read.AddMove(move, kind) != 0)
-                return Fail(error, lineNumber, QStringLiteral("%1 手目の %2 には打てません").arg(ply).arg(Quoted(word)));
+                return Fail(error, lineNumber, QCoreApplication::translate("GameRecord", "%1 手目の %2 には打てません").arg(ply).arg(Quoted(word)));
             if (move != Notation::kPass)
                 ++placements;
         }
     }
     if (hasKinds && kinds.size() != placements)
-        return Fail(error, kindsLine, QStringLiteral("駒の種類 (Kinds) が %1 個ありますが、石を置いた手は %2 手です")
+        return Fail(error, kindsLine, QCoreApplication::translate("GameRecord", "駒の種類 (Kinds) が %1 個ありますが、石を置いた手は %2 手です")
                                           .arg(kinds.size())
                                           .arg(placements));
     record = std::move(read);
@@ -345,7 +347,7 @@ int GameRecord::Load(const std::string& hostPath, GameRecord& record, QString* e
     std::ifstream file(hostPath, std::ios::binary);
     if (!file) {
         if (error != nullptr)
-            *error = QStringLiteral("棋譜ファイル %1 を開けません").arg(QString::fromStdString(hostPath));
+            *error = QCoreApplication::translate("GameRecord", "棋譜ファイル %1 を開けません").arg(QString::fromStdString(hostPath));
         return -1;
     }
     std::string bytes;

@@ -1,5 +1,7 @@
 #include "records/Notation.h"
 
+#include <QCoreApplication>
+
 #include <cctype>
 
 namespace {
@@ -133,16 +135,16 @@ int Notation::ParsePosition(std::string_view text, BoardStatus& board, int& side
     const std::string_view side = Trimmed(text.substr(cellsEnd));
 
     if (cells.size() != BoardStatus::kPlayableCells)
-        return Fail(error, QStringLiteral("局面の盤面部分が %1 文字です (%2 マス分の . X O が必要です)")
+        return Fail(error, QCoreApplication::translate("Notation", "局面の盤面部分が %1 文字です (%2 マス分の . X O が必要です)")
                                .arg(cells.size())
                                .arg(BoardStatus::kPlayableCells));
     for (std::size_t i = 0; i < cells.size(); ++i)
         if (cells[i] != '.' && SideOf(cells[i]) < 0)
-            return Fail(error, QStringLiteral("局面の %1 文字目 %2 は . X O のどれでもありません").arg(i + 1).arg(Shown(cells[i])));
+            return Fail(error, QCoreApplication::translate("Notation", "局面の %1 文字目 %2 は . X O のどれでもありません").arg(i + 1).arg(Shown(cells[i])));
     if (side.empty())
-        return Fail(error, QStringLiteral("局面の後に空白と手番 (X か O) がありません"));
+        return Fail(error, QCoreApplication::translate("Notation", "局面の後に空白と手番 (X か O) がありません"));
     if (side.size() != 1 || SideOf(side[0]) < 0)
-        return Fail(error, QStringLiteral("手番 \"%1\" は X か O で書きます").arg(QString::fromLatin1(side.data(), static_cast<qsizetype>(side.size()))));
+        return Fail(error, QCoreApplication::translate("Notation", "手番 \"%1\" は X か O で書きます").arg(QString::fromLatin1(side.data(), static_cast<qsizetype>(side.size()))));
 
     BoardStatus parsed;
     std::size_t next = 0;
@@ -155,7 +157,7 @@ int Notation::ParsePosition(std::string_view text, BoardStatus& board, int& side
     // The four starting cells are never emptied, so a position without them cannot arise.
     for (const int cell : {44, 45, 54, 55})
         if (parsed.OwnerAt(cell / 10, cell % 10) == 0)
-            return Fail(error, QStringLiteral("中央のマス %1 が空です (対局では起こりえない局面です)")
+            return Fail(error, QCoreApplication::translate("Notation", "中央のマス %1 が空です (対局では起こりえない局面です)")
                                    .arg(QString::fromStdString(CellText(cell))));
     board.CopyFrom(parsed);
     sideToMove = SideOf(side[0]);

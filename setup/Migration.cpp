@@ -1,5 +1,7 @@
 #include "setup/Migration.h"
 
+#include <QCoreApplication>
+
 #include "data/WindowsIni.h"
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
@@ -132,9 +134,9 @@ QStringList Migration::Notes(const Report& report)
     if (!report.migrated)
         return lines;
 
-    lines << QStringLiteral("・ゲーム開始までを簡易化しました")
-          << QStringLiteral("・環境設定を充実しました")
-          << QStringLiteral("・新規ボードセット（新規ユーザセット）を作成可能にしました");
+    lines << QCoreApplication::translate("Migration", "・ゲーム開始までを簡易化しました")
+          << QCoreApplication::translate("Migration", "・環境設定を充実しました")
+          << QCoreApplication::translate("Migration", "・新規ボードセット（新規ユーザセット）を作成可能にしました");
     for (const SetFile& file : report.files) {
         const QString oldName = Ui(file.oldFile);
         const QString newName = Ui(NewFileName(file.oldFile, file.kind));
@@ -144,20 +146,20 @@ QStringList Migration::Notes(const Report& report)
         case Outcome::AlreadyCurrent:
             break;
         case Outcome::KeptExisting:
-            lines << QStringLiteral("・%1 は既にあるため、上書きせずに「%2」に登録しました").arg(newName, setName);
+            lines << QCoreApplication::translate("Migration", "・%1 は既にあるため、上書きせずに「%2」に登録しました").arg(newName, setName);
             break;
         case Outcome::TooLong:
-            lines << QStringLiteral("・%1 は名前が長すぎるため、「%2」は更新していません").arg(oldName, setName);
+            lines << QCoreApplication::translate("Migration", "・%1 は名前が長すぎるため、「%2」は更新していません").arg(oldName, setName);
             break;
         case Outcome::Missing:
-            lines << QStringLiteral("・%1 が読めないため、「%2」は更新していません").arg(oldName, setName);
+            lines << QCoreApplication::translate("Migration", "・%1 が読めないため、「%2」は更新していません").arg(oldName, setName);
             break;
         case Outcome::WriteFailed:
-            lines << QStringLiteral("・%1 を書き込めないため、「%2」は更新していません").arg(newName, setName);
+            lines << QCoreApplication::translate("Migration", "・%1 を書き込めないため、「%2」は更新していません").arg(newName, setName);
             break;
         }
     }
     if (report.saveResult != 0)
-        lines << QStringLiteral("・設定ファイル %1 を書き込めませんでした").arg(QString::fromLatin1(Settings::kFileName));
+        lines << QCoreApplication::translate("Migration", "・設定ファイル %1 を書き込めませんでした").arg(QString::fromLatin1(Settings::kFileName));
     return lines;
 }

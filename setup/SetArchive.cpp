@@ -6,6 +6,7 @@
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFile>
 #include <QFileInfo>
@@ -129,7 +130,7 @@ int Export(const std::string& setFile, const QString& zipPath, QStringList* miss
     missing->clear();
     const std::string hostFile = HostPath::ToHost(setFile);
     if (!QFileInfo(QString::fromStdString(hostFile)).isFile()) {
-        *reason = QStringLiteral("セットファイル %1 が見つかりません").arg(QString::fromStdString(hostFile));
+        *reason = QCoreApplication::translate("SetArchive", "セットファイル %1 が見つかりません").arg(QString::fromStdString(hostFile));
         return -1;
     }
     WindowsIni ini(hostFile);
@@ -176,7 +177,7 @@ int Export(const std::string& setFile, const QString& zipPath, QStringList* miss
     const QString partial = zipPath + QStringLiteral(".part");
     const QString setCopy = zipPath + QStringLiteral(".set.part");
     if (ini.WriteTo(QFile::encodeName(setCopy).toStdString()) != 0) {
-        *reason = QStringLiteral("%1 に書き込めません").arg(setCopy);
+        *reason = QCoreApplication::translate("SetArchive", "%1 に書き込めません").arg(setCopy);
         return -1;
     }
     QFile::remove(partial);
@@ -204,7 +205,7 @@ int Export(const std::string& setFile, const QString& zipPath, QStringList* miss
     }
     QFile::remove(setCopy);
     if (!ok || (QFile::exists(zipPath) && !QFile::remove(zipPath)) || !QFile::rename(partial, zipPath)) {
-        *reason = archive ? ZipError(archive.get()) : QStringLiteral("%1 に書き込めません").arg(zipPath);
+        *reason = archive ? ZipError(archive.get()) : QCoreApplication::translate("SetArchive", "%1 に書き込めません").arg(zipPath);
         archive.reset();
         QFile::remove(partial);
         return -1;
@@ -225,7 +226,7 @@ bool ReadEntry(zip_t* archive, const Entry& entry, QByteArray* bytes, QString* r
 {
     std::unique_ptr<zip_file_t, FileCloser> file(zip_fopen_index(archive, entry.index, 0));
     if (!file) {
-        *reason = QStringLiteral("アーカイブの %1 を読めません（%2）").arg(entry.name, ZipError(archive));
+        *reason = QCoreApplication::translate("SetArchive", "アーカイブの %1 を読めません（%2）").arg(entry.name, ZipError(archive));
         return false;
     }
     bytes->resize(entry.size + 1);
@@ -233,7 +234,7 @@ bool ReadEntry(zip_t* archive, const Entry& entry, QByteArray* bytes, QString* r
     while (done <= entry.size) {
         const zip_int64_t got = zip_fread(file.get(), bytes->data() + done, static_cast<zip_uint64_t>(entry.size + 1 - done));
         if (got < 0) {
-            *reason = QStringLiteral("アーカイブの %1 が壊れています").arg(entry.name);
+            *reason = QCoreApplication::translate("SetArchive", "アーカイブの %1 が壊れています").arg(entry.name);
             return false;
         }
         if (got == 0)
@@ -241,7 +242,7 @@ bool ReadEntry(zip_t* archive, const Entry& entry, QByteArray* bytes, QString* r
         done += got;
     }
     if (done != entry.size) {
-        *reason = QStringLiteral("アーカイブの %1 が壊れています").arg(entry.name);
+        *reason = QCoreApplication::translate("SetArchive", "アーカイブの %1 が壊れています").arg(entry.name);
         return false;
     }
     bytes->resize(done);
@@ -253,7 +254,7 @@ bool CheckEntries(zip_t* archive, QHash<QString, Entry>* entries, Entry* setEntr
 {
     const zip_int64_t count = zip_get_num_entries(archive, 0);
     if (count > kMaxEntries) {
-        *reason = QStringLiteral("アーカイブのファイルが多すぎます（%1 個まで）").arg(kMaxEntries);
+        *reason = QCoreApplication::translate("SetArchive", "アーカイブのファイルが多すぎます（%1 個まで）").arg(kMaxEntries);
         return false;
     }
     qint64 total = 0;
@@ -262,7 +263,7 @@ bool CheckEntries(zip_t* archive, QHash<QString, Entry>* entries, Entry* setEntr
         zip_stat_t stat;
         zip_stat_init(&stat);
         if (zip_stat_index(archive, static_cast<zip_uint64_t>(i), 0, &stat) != 0 || stat.name == nullptr) {
-            *reason = QStringLiteral("アーカイブが壊れています（%1）").arg(ZipError(archive));
+            *reason = QCoreApplication::translate("SetArchive", "アーカイブが壊れています（%1）").arg(ZipError(archive));
             return false;
         }
         QString name = QString::fromUtf8(stat.name);
@@ -271,19 +272,19 @@ bool CheckEntries(zip_t* archive, QHash<QString, Entry>* entries, Entry* setEntr
         if (folder)
             name.chop(1);
         if (!StaysInside(name)) {
-            *reason = QStringLiteral("アーカイブに取り込めないパスがあります（「..」や絶対パス）: %1").arg(name);
+            *reason = QCoreApplication::translate("SetArchive", "アーカイブに取り込めないパスがあります（「..」や絶対パス）: %1").arg(name);
             return false;
         }
         if (folder)
             continue;
         if ((stat.valid & ZIP_STAT_ENCRYPTION_METHOD) != 0 && stat.encryption_method != ZIP_EM_NONE) {
-            *reason = QStringLiteral("アーカイブの %1 は暗号化されていて読めません").arg(name);
+            *reason = QCoreApplication::translate("SetArchive", "アーカイブの %1 は暗号化されていて読めません").arg(name);
             return false;
         }
         const qint64 size = (stat.valid & ZIP_STAT_SIZE) != 0 ? static_cast<qint64>(stat.size) : kMaxEntryBytes + 1;
         total += size;
         if (size > kMaxEntryBytes || total > kMaxTotalBytes) {
-            *reason = QStringLiteral("アーカイブの %1 が大きすぎます（1 ファイル %2 MB、合計 %3 MB まで）")
+            *reason = QCoreApplication::translate("SetArchive", "アーカイブの %1 が大きすぎます（1 ファイル %2 MB、合計 %3 MB まで）")
                           .arg(name)
                           .arg(kMaxEntryBytes / (1024 * 1024))
                           .arg(kMaxTotalBytes / (1024 * 1024));
@@ -291,7 +292,7 @@ bool CheckEntries(zip_t* archive, QHash<QString, Entry>* entries, Entry* setEntr
         }
         const QString key = name.toLower();
         if (entries->contains(key)) {
-            *reason = QStringLiteral("アーカイブに同じ名前のファイルが二つあります: %1").arg(name);
+            *reason = QCoreApplication::translate("SetArchive", "アーカイブに同じ名前のファイルが二つあります: %1").arg(name);
             return false;
         }
         const Entry entry{static_cast<zip_uint64_t>(i), name, size};
@@ -302,7 +303,7 @@ bool CheckEntries(zip_t* archive, QHash<QString, Entry>* entries, Entry* setEntr
         }
     }
     if (setFiles != 1) {
-        *reason = QStringLiteral("アーカイブの一番上にセットファイル（.tsb か .tsp）がちょうど一つ必要です");
+        *reason = QCoreApplication::translate("SetArchive", "アーカイブの一番上にセットファイル（.tsb か .tsp）がちょうど一つ必要です");
         return false;
     }
     return true;
@@ -336,7 +337,7 @@ int Import(const QString& zipPath, const std::function<bool(const std::string&)>
     if (!archive) {
         zip_error_t zipError;
         zip_error_init_with_code(&zipError, error);
-        *reason = QStringLiteral("ZIP ファイルを開けません（%1）").arg(QString::fromLocal8Bit(zip_error_strerror(&zipError)));
+        *reason = QCoreApplication::translate("SetArchive", "ZIP ファイルを開けません（%1）").arg(QString::fromLocal8Bit(zip_error_strerror(&zipError)));
         zip_error_fini(&zipError);
         return -1;
     }
@@ -352,7 +353,7 @@ int Import(const QString& zipPath, const std::function<bool(const std::string&)>
     const QString setName = UserPictureCopy::FreeName(QStringLiteral("."), UserPictureCopy::SafeFileName(setEntry.name));
     QSaveFile setFile(setName);
     if (!setFile.open(QIODevice::WriteOnly) || setFile.write(setBytes) != setBytes.size() || !setFile.commit()) {
-        *reason = QStringLiteral("%1 に書き込めません").arg(setName);
+        *reason = QCoreApplication::translate("SetArchive", "%1 に書き込めません").arg(setName);
         return -1;
     }
     rollback.Add(setName);
@@ -362,7 +363,7 @@ int Import(const QString& zipPath, const std::function<bool(const std::string&)>
                                                                             : Settings::SetKind::Player;
     const std::string* storedName = ini.FindValue(SetSection(imported->kind), "Name", 0);
     if (storedName == nullptr || !Settings::IsStorableSetName(*storedName)) {
-        *reason = QStringLiteral("アーカイブのセットファイルにセットの名前（[%1] の Name）がありません")
+        *reason = QCoreApplication::translate("SetArchive", "アーカイブのセットファイルにセットの名前（[%1] の Name）がありません")
                       .arg(QString::fromLatin1(SetSection(imported->kind)));
         return -1;
     }
@@ -395,7 +396,7 @@ int Import(const QString& zipPath, const std::function<bool(const std::string&)>
         ini.SetValue(reference.section, reference.key, placed.value(key), reference.index);
     }
     if (ini.Write() != 0) {
-        *reason = QStringLiteral("%1 に書き込めません").arg(setName);
+        *reason = QCoreApplication::translate("SetArchive", "%1 に書き込めません").arg(setName);
         return -1;
     }
     std::string file;

@@ -2,6 +2,7 @@
 
 #include "data/WindowsIni.h"
 
+#include <QCoreApplication>
 #include <QStringList>
 
 namespace SetReferences {
@@ -63,7 +64,7 @@ QString Describe(const std::vector<Change>& changes)
     QStringList lines;
     for (const Change& change : changes) {
         if (change.reset)
-            lines.append(QStringLiteral("%1 が指していた %2 は削除されたため、標準のセットの %3 に戻しました。")
+            lines.append(QCoreApplication::translate("SetReferences", "%1 が指していた %2 は削除されたため、標準のセットの %3 に戻しました。")
                              .arg(QString::fromLatin1(change.entryKey), QString::fromStdString(change.before),
                                   QString::fromStdString(change.after)));
     }
