@@ -28,6 +28,7 @@
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
+#include <QCloseEvent>
 #include <QShowEvent>
 #include <QTimer>
 
@@ -114,9 +115,9 @@ TFormMain::TFormMain(QWidget* parent)
 
     BuildMenus();
     BuildWindow();
-    layout()->setSizeConstraint(QLayout::SetFixedSize);
+    resize(minimumSizeHint());
+    RestorePlace();
     layout()->activate();
-    Centre();
 
     cycle_.SetChangeListener([this](unsigned changes) { CycleChanged(changes); });
     cycle_.SetGameFinishedListener([this](const GameRecord& record) {
@@ -228,7 +229,9 @@ void TFormMain::BuildWindow()
 {
     auto* client = new QWidget(this);
     client->setObjectName(QStringLiteral("ClientArea"));
-    client->setFixedSize(kClientWidth, kClientHeight);
+    client->setMinimumSize(kClientWidth, kClientHeight);
+    client->resize(kClientWidth, kClientHeight);
+    client->installEventFilter(this);
     // Captions sit on the frame line, as on the classic desktop, so the board's title fits above it at y 12.
     client->setStyleSheet(QStringLiteral(
         "QGroupBox { border: 1px solid palette(mid); border-radius: 3px; margin-top: 7px; }"
@@ -245,7 +248,7 @@ void TFormMain::BuildWindow()
     ImageBoard = new BoardView(cycle_, GroupBoxBoard);
     ImageBoard->move(5, 30);
 
-    const int right = 416;
+    const int right = kRightColumn;
     const int rightWidth = kClientWidth - right - 2;
     GroupBox1stPlayer = BuildSide(1, QStringLiteral("[先手]"), &sides_[0]);
     GroupBox1stPlayer->setParent(client);
@@ -332,8 +335,59 @@ void TFormMain::Centre()
     const QScreen* screen = QGuiApplication::primaryScreen();
     if (screen == nullptr)
         return;
-    const QSize size = sizeHint();
-    move(screen->availableGeometry().center() - QPoint(size.width() / 2, size.height() / 2));
+    move(screen->availableGeometry().center() - QPoint(width() / 2, height() / 2));
+}
+
+void TFormMain::RestorePlace()
+{
+    const std::optional<Settings::WindowPlace> place = Settings::ReadWindowPlace(Settings::Open());
+    if (place) {
+        // The place counts while some screen still shows the middle of its title bar.
+        const QPoint title(place->left + std::min(place->width, 200) / 2, place->top + 10);
+        for (const QScreen* screen : QGuiApplication::screens()) {
+            const QRect available = screen->availableGeometry();
+            if (!available.contains(title))
+                continue;
+            resize(QSize(place->width, place->height).boundedTo(available.size()).expandedTo(minimumSizeHint()));
+            move(place->left, place->top);
+            return;
+        }
+    }
+    Centre();
+}
+
+void TFormMain::SaveWindowPlace()
+{
+    const Settings::WindowPlace place{x(), y(), width(), height()};
+    Settings::Update([&place](WindowsIni& settings) { Settings::SetWindowPlace(settings, place); });
+}
+
+void TFormMain::LayoutClient()
+{
+    const QSize client = centralWidget()->size();
+    // The side panels keep their size at the right; the board takes the rest.
+    const int rightWidth = kClientWidth - kRightColumn - 2;
+    const int right = client.width() - rightWidth - 2;
+    const int boardWidth = right - 6;
+    GroupBoxBoard->setGeometry(2, 0, boardWidth, client.height());
+    PanelTitle->setGeometry(5, 12, boardWidth - 10, 16);
+    ImageBoard->setGeometry(5, 30, boardWidth - 10, client.height() - 34);
+    GroupBox1stPlayer->move(right, 0);
+    GroupBox2ndPlayer->move(right, 144);
+    GroupBoxMenu->setGeometry(right, 288, rightWidth, client.height() - 288);
+}
+
+bool TFormMain::eventFilter(QObject* watched, QEvent* event)
+{
+    if (watched == centralWidget() && event->type() == QEvent::Resize)
+        LayoutClient();
+    return QMainWindow::eventFilter(watched, event);
+}
+
+void TFormMain::closeEvent(QCloseEvent* event)
+{
+    SaveWindowPlace();
+    QMainWindow::closeEvent(event);
 }
 
 void TFormMain::FormCreate()
@@ -471,6 +525,7 @@ void TFormMain::ShowNote(const QString& note)
 
 void TFormMain::BitBtnExitClick()
 {
+    SaveWindowPlace();
     QCoreApplication::exit(0);
 }
 

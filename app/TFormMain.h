@@ -32,6 +32,8 @@ class TFormMain : public QMainWindow {
 public:
     static constexpr int kClientWidth = 632;
     static constexpr int kClientHeight = 434;
+    // Where the side panels start at the smallest size.
+    static constexpr int kRightColumn = 416;
 
     explicit TFormMain(QWidget* parent = nullptr);
     ~TFormMain() override;
@@ -108,6 +110,8 @@ public:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void closeEvent(QCloseEvent* event) override;
+    bool eventFilter(QObject* watched, QEvent* event) override;
 
 private:
     struct SideWidgets {
@@ -134,6 +138,10 @@ private:
 
     void FormCreate();
     void Centre();
+    // Size and place of the last run while a screen still shows them, else centred at the smallest size.
+    void RestorePlace();
+    void SaveWindowPlace();
+    void LayoutClient();
 
     void CycleChanged(unsigned changes);
     void ShowTexts();

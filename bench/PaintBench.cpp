@@ -50,8 +50,16 @@ void Report(benchmark::State& state, std::vector<double>& costs, std::vector<dou
 }
 
 // One iteration is one demonstration game, from its first tick to the restart ten ticks after its end.
+// The main window grown so the board view is boardSide pixels square.
+void GrowBoard(TFormMain& window, int boardSide)
+{
+    const QSize grow(boardSide - window.ImageBoard->width(), boardSide - window.ImageBoard->height());
+    window.resize(window.size() + grow.expandedTo(QSize(0, 0)));
+    QCoreApplication::processEvents();
+}
+
 template <typename AfterTick>
-void PlayDemonstrations(benchmark::State& state, AfterTick afterTick)
+void PlayDemonstrations(benchmark::State& state, AfterTick afterTick, int boardSide = BoardView::kSide)
 {
     if (!QFileInfo::exists(QStringLiteral("Tessella.ini"))) {
         state.SkipWithError("run from a program folder with the standard content");
@@ -60,6 +68,7 @@ void PlayDemonstrations(benchmark::State& state, AfterTick afterTick)
     Random::Seed(7);
     TFormMain window;
     window.show();
+    GrowBoard(window, boardSide);
     // Nothing is painted before the window system reports the window exposed.
     for (int round = 0; round < 100 && !window.windowHandle()->isExposed(); ++round)
         QCoreApplication::processEvents();
@@ -110,6 +119,38 @@ void BM_DemoTickWithWholeBoardRender(benchmark::State& state)
     });
 }
 BENCHMARK(BM_DemoTickWithWholeBoardRender)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// The same at twice the size: the board view 800 pixels square, every picture scaled.
+void BM_DemoTickWithRepaintScaled2x(benchmark::State& state)
+{
+    PlayDemonstrations(
+        state, [](TFormMain&) { QCoreApplication::sendPostedEvents(nullptr, QEvent::UpdateRequest); },
+        2 * BoardView::kSide);
+}
+BENCHMARK(BM_DemoTickWithRepaintScaled2x)->Unit(benchmark::kMillisecond)->Iterations(5);
+
+// One frame of the whole board at twice the size, pieces on every cell of a finished demonstration.
+void BM_WholeBoardFrameScaled2x(benchmark::State& state)
+{
+    if (!QFileInfo::exists(QStringLiteral("Tessella.ini"))) {
+        state.SkipWithError("run from a program folder with the standard content");
+        return;
+    }
+    Random::Seed(7);
+    TFormMain window;
+    window.show();
+    GrowBoard(window, 2 * BoardView::kSide);
+    GameCycle& cycle = window.Cycle();
+    for (int tick = 0; tick < 100000 && !Finished(cycle); ++tick)
+        cycle.TimerTimer();
+    QImage target(window.ImageBoard->size(), QImage::Format_ARGB32_Premultiplied);
+    window.ImageBoard->render(&target);
+    for (auto _ : state)
+        window.ImageBoard->render(&target);
+    state.counters["board_px"] = window.ImageBoard->width();
+    state.counters["scale"] = window.ImageBoard->Scale();
+}
+BENCHMARK(BM_WholeBoardFrameScaled2x)->Unit(benchmark::kMillisecond)->MinTime(1.0);
 
 }  // namespace
 

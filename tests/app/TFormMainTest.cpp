@@ -7,11 +7,13 @@
 
 #include <QAction>
 #include <QApplication>
+#include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
 #include <QMenuBar>
 #include <QPainter>
 #include <QPushButton>
+#include <QScreen>
 #include <QShowEvent>
 #include <QTest>
 #include <QtTest/qtestspontaneevent.h>
@@ -194,12 +196,12 @@ std::vector<QString> MenuLayout(const QMenu* menu)
     return items;
 }
 
-TEST_F(TFormMainTest, ANewWindowHasAFixedSizeAndTheCommandMenus)
+TEST_F(TFormMainTest, ANewWindowOpensAtItsSmallestSizeWithTheCommandMenus)
 {
     TFormMain& window = Window();
     EXPECT_EQ(window.windowTitle(), QStringLiteral("テセラ"));
     EXPECT_EQ(window.centralWidget()->size(), QSize(632, 434));
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    EXPECT_EQ(window.size(), window.minimumSizeHint());
     EXPECT_EQ(window.BitBtnExit->text(), QStringLiteral("終了"));
     EXPECT_FALSE(window.Timer->isActive());
 
@@ -573,6 +575,77 @@ TEST_F(TFormMainTest, TabReachesTheBoardAndEveryEnabledButton)
     for (QWidget* control : std::initializer_list<QWidget*>{window.ImageBoard, window.BitBtnPrepare,
                                                            window.BitBtnCountinue, window.BitBtnExit})
         EXPECT_EQ(reached.count(control), 1u) << control->objectName().toStdString();
+}
+
+TEST_F(TFormMainTest, TheBoardScalesWithTheWindowAndClicksFollowTheScale)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    BoardView& board = *window.ImageBoard;
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    const QRect firstPanel = window.GroupBox1stPlayer->geometry();
+    const struct {
+        QSize client;
+        double scale;
+    } cases[] = {{{632, 434}, 1.0}, {{900, 700}, 666.0 / 400}, {{1400, 800}, 766.0 / 400}, {{700, 1000}, 468.0 / 400}};
+    for (const auto& c : cases) {
+        window.resize(c.client + (window.size() - window.centralWidget()->size()));
+        QCoreApplication::processEvents();
+        ASSERT_EQ(window.centralWidget()->size(), c.client);
+        EXPECT_NEAR(board.Scale(), c.scale, 0.01) << c.client.width();
+        EXPECT_EQ(window.GroupBox1stPlayer->size(), firstPanel.size()) << "the side panels keep their layout";
+        EXPECT_EQ(window.GroupBox1stPlayer->geometry().right(), c.client.width() - 3);
+
+        window.BitBtnPrepare->click();
+        cycle.TimerTimer();
+        const QPoint legal = board.ToWidget(cycle.SpriteAt(3, 5).rect).center();
+        const QPoint corner = board.ToWidget(cycle.SpriteAt(0, 3).rect).center();
+        QTest::mouseMove(&board, corner);
+        EXPECT_EQ(board.cursor().shape(), Qt::ArrowCursor) << c.client.width();
+        QTest::mouseMove(&board, legal);
+        EXPECT_EQ(board.cursor().shape(), Qt::CrossCursor) << c.client.width();
+        // Just outside the cell's hit box, which is as wide as a piece.
+        QTest::mouseClick(&board, Qt::LeftButton, {}, board.ToWidget(cycle.SpriteAt(3, 5).rect).topLeft() - QPoint(2, 2));
+        cycle.TimerTimer();
+        EXPECT_EQ(cycle.LiveBoard().MoveCount(), 0) << c.client.width();
+        QTest::mouseClick(&board, Qt::LeftButton, {}, legal);
+        cycle.TimerTimer();
+        EXPECT_EQ(cycle.LastMove(), 35) << c.client.width();
+        EXPECT_EQ(board.grab().toImage().pixel(legal + QPoint(0, static_cast<int>(10 * c.scale))), kDark)
+            << "the piece drawn at the scale";
+        window.BitBtnCountinue->click();
+    }
+    window.resize(100, 100);
+    QCoreApplication::processEvents();
+    EXPECT_EQ(window.centralWidget()->size(), QSize(632, 434)) << "never smaller than the classic layout";
+}
+
+TEST_F(TFormMainTest, TheWindowComesBackWhereItWasWhileAScreenShowsIt)
+{
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    const struct {
+        QString keys;
+        bool restored;
+    } cases[] = {
+        {QStringLiteral("WindowLeft=%1\r\nWindowTop=%2\r\nWindowWidth=700\r\nWindowHeight=500\r\n")
+             .arg(screen.left() + 10)
+             .arg(screen.top() + 20),
+         true},
+        {QStringLiteral("WindowLeft=%1\r\nWindowTop=20\r\nWindowWidth=700\r\nWindowHeight=500\r\n")
+             .arg(screen.right() + 4000),
+         false},
+    };
+    for (const auto& c : cases) {
+        WriteProgramFolder(c.keys.toStdString());
+        window_.reset();
+        TFormMain& window = Window();
+        EXPECT_EQ(window.pos() == QPoint(screen.left() + 10, screen.top() + 20), c.restored) << c.keys.toStdString();
+        EXPECT_EQ(window.size() == QSize(700, 500), c.restored) << c.keys.toStdString();
+    }
+    window_->resize(720, 520);
+    window_->close();
+    const std::string settings = dir_.Read("Tessella.ini");
+    EXPECT_NE(settings.find("WindowWidth=720\r\nWindowHeight=520"), std::string::npos) << settings;
 }
 
 }  // namespace
