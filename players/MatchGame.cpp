@@ -43,7 +43,7 @@ std::vector<int> MatchGame::RandomOpening(std::uint32_t seed, int count)
 }
 
 MatchGame::Result MatchGame::Play(const Player& first, const Player& second, const std::vector<int>& opening,
-                                  std::uint32_t seed, const SearchBudget& budget)
+                                  std::uint32_t seed, const SearchBudget& budget1st, const SearchBudget& budget2nd)
 {
     Random::Seed(seed);
     Result result;
@@ -58,8 +58,8 @@ MatchGame::Result MatchGame::Play(const Player& first, const Player& second, con
     }
     Brain brains[2] = {Brain(board, 1), Brain(board, 2)};
     const Player* players[2] = {&first, &second};
-    for (Brain& brain : brains)
-        brain.SetSearchBudget(budget);
+    brains[0].SetSearchBudget(budget1st);
+    brains[1].SetSearchBudget(budget2nd);
     while (board.HasLegalMove(1) || board.HasLegalMove(2)) {
         if (!board.HasLegalMove(side)) {
             result.moves.push_back(kPass);

@@ -22,5 +22,5 @@ public:
 
     // Plays from the opening on; the calling thread's random source is seeded with seed.
     static Result Play(const Player& first, const Player& second, const std::vector<int>& opening,
-                       std::uint32_t seed, const SearchBudget& budget);
+                       std::uint32_t seed, const SearchBudget& budget1st, const SearchBudget& budget2nd);
 };

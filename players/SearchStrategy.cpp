@@ -37,6 +37,6 @@ std::vector<int> SearchStrategy::BestCells(const BoardStatus& board, int side, i
         limits.nodes = static_cast<std::int64_t>(ms) * kNominalNodesPerMs;
     else
         limits.cpuMicroseconds = static_cast<std::int64_t>(ms) * 1000;
-    Searcher searcher;
+    Searcher searcher(budget.weights.value_or(Evaluator::DefaultWeights()));
     return searcher.Run(Position::FromBoard(board, side), limits, stop).best;
 }

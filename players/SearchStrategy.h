@@ -1,10 +1,12 @@
 #pragma once
 
 #include "engine/BoardStatus.h"
+#include "search/Evaluator.h"
 
 #include <array>
 #include <atomic>
 #include <cstdint>
+#include <optional>
 #include <vector>
 
 // How long the search strategies may think.
@@ -14,6 +16,8 @@ struct SearchBudget {
     // Counts search nodes at a fixed nominal rate instead of CPU time, so
     // that a game plays the same on any machine and under any load.
     bool fixedRate = false;
+    // Evaluation weights other than the standard ones (the match tool's tuning runs).
+    std::optional<Evaluator::Weights> weights;
 };
 
 // The search strategies of the move chooser: code 21 looks ahead a fixed

@@ -13,6 +13,7 @@
 #include <iomanip>
 #include <memory>
 #include <mutex>
+#include <optional>
 #include <ostream>
 #include <sstream>
 #include <thread>
@@ -31,6 +32,8 @@ constexpr const char* kUsage =
     "  --openings K      each pair of games starts from the same K random moves, colours swapped\n"
     "  --move-time MS    caps the search strategies' time per move, counted in search nodes\n"
     "  --round-robin F   every player of set file F against every other: cross table and Elo ranking\n"
+    "  --weights-a W     evaluation weights of the first player's searches, comma-separated in the\n"
+    "  --weights-b W     order of docs/search.md (for measuring weights; default: the standard ones)\n"
     "  --help            this text\n"
     "The last line of a two-player match is \"NAME_A: W wins, L losses, D draws\" for the first player.\n";
 
@@ -43,6 +46,7 @@ struct Options {
     int moveTimeMs = 0;
     std::string roundRobin;
     std::vector<std::string> players;
+    std::optional<Evaluator::Weights> weights[2];
 };
 
 bool ParseNumber(const std::string& text, long long low, long long high, long long* value)
@@ -81,6 +85,16 @@ int Parse(const std::vector<std::string>& args, Options* options, std::string* e
         if (arg == "--dir") {
             if (!value(&options->dir))
                 return 2;
+        } else if (arg == "--weights-a" || arg == "--weights-b") {
+            std::string text;
+            Evaluator::Weights weights{};
+            if (!value(&text))
+                return 2;
+            if (!Evaluator::ParseWeights(text, &weights)) {
+                *error = arg + " needs " + std::to_string(Evaluator::kTermCount) + " comma-separated whole numbers";
+                return 2;
+            }
+            options->weights[arg == "--weights-a" ? 0 : 1] = weights;
         } else if (arg == "--round-robin") {
             if (!value(&options->roundRobin))
                 return 2;
@@ -191,9 +205,12 @@ std::vector<Outcome> PlayAll(const std::vector<std::unique_ptr<Player>>& players
 {
     std::vector<Outcome> outcomes(games.size());
     std::atomic<std::size_t> next{0};
-    SearchBudget budget;
-    budget.moveTimeMs = options.moveTimeMs;
-    budget.fixedRate = true;
+    SearchBudget budgets[2];
+    for (int k = 0; k < 2; ++k) {
+        budgets[k].moveTimeMs = options.moveTimeMs;
+        budgets[k].fixedRate = true;
+        budgets[k].weights = options.weights[k];
+    }
     auto work = [&] {
         for (std::size_t i = next++; i < games.size(); i = next++) {
             const PairGame& g = games[i];
@@ -205,8 +222,11 @@ std::vector<Outcome> PlayAll(const std::vector<std::unique_ptr<Player>>& players
             const bool aFirst = g.game % 2 == 0;
             const Player& first = *players[aFirst ? g.a : g.b];
             const Player& second = *players[aFirst ? g.b : g.a];
+            const SearchBudget& budgetA = budgets[0];
+            const SearchBudget& budgetB = budgets[1];
             const MatchGame::Result result = MatchGame::Play(first, second, opening,
-                                                             Mix(pairSeed, static_cast<std::uint32_t>(g.game)), budget);
+                                                             Mix(pairSeed, static_cast<std::uint32_t>(g.game)),
+                                                             aFirst ? budgetA : budgetB, aFirst ? budgetB : budgetA);
             const int difference = result.pieces1st - result.pieces2nd;
             outcomes[i].difference = aFirst ? difference : -difference;
             progress.GameDone();

@@ -18,7 +18,7 @@ inline constexpr Design kDesigns[] = {Design::Green, Design::Wood,   Design::Nig
                                       Design::Gems,  Design::Garden, Design::Landscape};
 
 inline constexpr int kFrameCount = 6;
-inline constexpr int kFaceCharacters = 12;
+inline constexpr int kFaceCharacters = 15;
 inline constexpr int kFaceExpressions = 5;
 
 QString DesignName(Design design);

@@ -687,6 +687,156 @@ Character Ghost()
     return c;
 }
 
+// An apprentice with a ponytail and a notebook pencil behind the ear.
+Character Apprentice()
+{
+    Character c;
+    c.backInner = QColor(255, 244, 214);
+    c.backOuter = QColor(240, 180, 90);
+    c.behind = [](QPainter& p, int) {
+        QPainterPath tail;
+        tail.moveTo(70, 30);
+        tail.cubicTo(92, 30, 96, 60, 86, 78);
+        tail.cubicTo(84, 62, 80, 46, 68, 40);
+        tail.closeSubpath();
+        Fill(p, tail, QColor(80, 60, 150), QColor(40, 30, 100), kInk);
+        Shoulders(p, QColor(90, 200, 220), QColor(30, 140, 170));
+        Ears(p, 56);
+        Fill(p, HeadShape(QPointF(50, 54), 30, 32), kSkinLight, kSkinDark, kInk);
+        QPainterPath hair;
+        hair.moveTo(20, 50);
+        hair.cubicTo(16, 24, 34, 16, 52, 16);
+        hair.cubicTo(70, 16, 84, 26, 80, 50);
+        hair.cubicTo(72, 36, 60, 32, 52, 30);
+        hair.cubicTo(44, 36, 30, 38, 20, 50);
+        hair.closeSubpath();
+        Fill(p, hair, QColor(100, 80, 180), QColor(50, 36, 120), kInk);
+        Fill(p, Ellipse(QPointF(72, 30), 5, 4), QColor(255, 120, 140), QColor(220, 60, 90), kInk, 1.0);
+    };
+    c.front = [](QPainter& p, int) {
+        p.save();
+        p.translate(22, 40);
+        p.rotate(-60);
+        p.setPen(QPen(kInk, 0.8));
+        p.setBrush(QColor(255, 210, 60));
+        p.drawRect(QRectF(-10, -2, 18, 4));
+        p.setBrush(QColor(250, 200, 160));
+        QPainterPath tip;
+        tip.moveTo(8, -2);
+        tip.lineTo(13, 0);
+        tip.lineTo(8, 2);
+        tip.closeSubpath();
+        p.drawPath(tip);
+        p.restore();
+    };
+    c.leftEye = QPointF(39, 54);
+    c.rightEye = QPointF(61, 54);
+    c.eyeSize = 7.0;
+    c.iris = QColor(70, 90, 170);
+    c.lashes = true;
+    c.mouth = QPointF(50, 72);
+    c.mouthWidth = 14;
+    c.brow = QColor(60, 44, 120);
+    c.sweat = QPointF(82, 32);
+    return c;
+}
+
+// A strategist in a tall black cap with a feather fan.
+Character Strategist()
+{
+    Character c;
+    c.backInner = QColor(226, 240, 255);
+    c.backOuter = QColor(90, 120, 190);
+    c.behind = [](QPainter& p, int) {
+        Shoulders(p, QColor(60, 150, 120), QColor(20, 90, 70));
+        Ears(p, 58);
+        Fill(p, HeadShape(QPointF(50, 58), 28, 31), kSkinLight, kSkinDark, kInk);
+        QPainterPath cap;
+        cap.moveTo(30, 36);
+        cap.lineTo(34, 6);
+        cap.lineTo(66, 6);
+        cap.lineTo(70, 36);
+        cap.cubicTo(60, 32, 40, 32, 30, 36);
+        Fill(p, cap, QColor(70, 70, 80), QColor(20, 20, 26), kInk);
+        p.setPen(QPen(QColor(200, 170, 60), 1.4));
+        p.drawLine(QPointF(33, 28), QPointF(67, 28));
+        QPainterPath beard;
+        beard.moveTo(44, 80);
+        beard.lineTo(50, 96);
+        beard.lineTo(56, 80);
+        beard.closeSubpath();
+        Fill(p, beard, QColor(60, 50, 40), QColor(30, 24, 20), kInk, 1.0);
+    };
+    c.front = [](QPainter& p, int) {
+        for (int i = 0; i < 5; ++i) {
+            p.save();
+            p.translate(80, 98);
+            p.rotate(-40 + i * 12);
+            Fill(p, Ellipse(QPointF(0, -16), 4.5, 14), QColor(255, 255, 255), QColor(200, 205, 215), QColor(120, 120, 130), 0.9);
+            p.restore();
+        }
+    };
+    c.leftEye = QPointF(40, 58);
+    c.rightEye = QPointF(60, 58);
+    c.eyeSize = 5.0;
+    c.eyes = EyeStyle::Dot;
+    c.mouth = QPointF(50, 75);
+    c.mouthWidth = 12;
+    c.brow = QColor(40, 34, 30);
+    c.browLength = 13;
+    c.browWidth = 3.0;
+    c.sweat = QPointF(80, 40);
+    return c;
+}
+
+// The master: a topknot, thick brows and a dark formal collar.
+Character Master()
+{
+    Character c;
+    c.backInner = QColor(250, 236, 236);
+    c.backOuter = QColor(170, 60, 60);
+    c.behind = [](QPainter& p, int) {
+        QPainterPath collar;
+        collar.moveTo(12, 104);
+        collar.cubicTo(14, 86, 30, 82, 50, 82);
+        collar.cubicTo(70, 82, 86, 86, 88, 104);
+        collar.closeSubpath();
+        Fill(p, collar, QColor(50, 50, 60), QColor(16, 16, 22), kInk);
+        QPainterPath inner;
+        inner.moveTo(40, 84);
+        inner.lineTo(50, 102);
+        inner.lineTo(60, 84);
+        Fill(p, inner, QColor(245, 245, 245), QColor(210, 210, 210), kInk, 1.0);
+        Ears(p, 56);
+        Fill(p, HeadShape(QPointF(50, 54), 29, 32), kSkinLight, kSkinDark, kInk);
+        QPainterPath hair;
+        hair.moveTo(21, 48);
+        hair.cubicTo(20, 30, 30, 22, 36, 24);
+        hair.lineTo(36, 34);
+        hair.cubicTo(28, 36, 24, 42, 21, 48);
+        hair.moveTo(79, 48);
+        hair.cubicTo(80, 30, 70, 22, 64, 24);
+        hair.lineTo(64, 34);
+        hair.cubicTo(72, 36, 76, 42, 79, 48);
+        Fill(p, hair, QColor(120, 120, 126), QColor(70, 70, 76), kInk, 1.0);
+        Fill(p, Ellipse(QPointF(50, 17), 7, 6), QColor(110, 110, 118), QColor(60, 60, 66), kInk);
+        p.setPen(QPen(QColor(200, 60, 60), 2.0));
+        p.drawLine(QPointF(45, 22), QPointF(55, 22));
+    };
+    c.leftEye = QPointF(39, 53);
+    c.rightEye = QPointF(61, 53);
+    c.eyeSize = 4.8;
+    c.eyes = EyeStyle::Dot;
+    c.mouth = QPointF(50, 71);
+    c.mouthWidth = 13;
+    c.brow = QColor(50, 50, 56);
+    c.browWidth = 4.6;
+    c.browLength = 14;
+    c.browGap = 8.5;
+    c.sweat = QPointF(82, 30);
+    return c;
+}
+
 } // namespace
 
 Character CharacterAt(int index)
@@ -714,6 +864,12 @@ Character CharacterAt(int index)
         return Princess();
     case 10:
         return Dragon();
+    case 12:
+        return Apprentice();
+    case 13:
+        return Strategist();
+    case 14:
+        return Master();
     default:
         return Ghost();
     }

@@ -102,7 +102,7 @@ void ExpectPlayableProfile(const Player& player)
         const std::array<int, 3> codes = player.CodesFor(moveCount);
         bool votes = false;
         for (const int code : codes)
-            votes = votes || (code > Brain::kCodeUser && code <= Brain::kCodeFewestReplies);
+            votes = votes || (code > Brain::kCodeUser && code <= Brain::kCodeDeepRead);
         EXPECT_TRUE(votes) << "move " << moveCount << " has no strategy that votes";
     }
 }

@@ -59,7 +59,15 @@ struct Record {
 // Two computer players bound to one board, as the main window binds them.
 class Match {
 public:
-    Match() : brain1_(board_, 1), brain2_(board_, 2), first_(&board_, &brain1_, 1), second_(&board_, &brain2_, 2) {}
+    Match() : brain1_(board_, 1), brain2_(board_, 2), first_(&board_, &brain1_, 1), second_(&board_, &brain2_, 2)
+    {
+        // Searching players think a few thousand nodes a move: quick, and the same on any machine.
+        SearchBudget budget;
+        budget.moveTimeMs = 2;
+        budget.fixedRate = true;
+        brain1_.SetSearchBudget(budget);
+        brain2_.SetSearchBudget(budget);
+    }
 
     // Plays one game to the end; the first side's pieces minus the second's.
     int Play(const std::string& firstSection, const std::string& secondSection)

@@ -391,7 +391,10 @@ TEST(BrainTest, SearchStrategiesVoteForTheBestCellsOfTheirSearch)
     const BoardStatus board = RandomBoard(11, 60, &side);
     for (const int code : {Brain::kCodeLookAhead, Brain::kCodeDeepRead}) {
         Brain brain(board, side);
-        brain.SetSearchBudget(SearchBudget{50, true});
+        SearchBudget budget;
+        budget.moveTimeMs = 50;
+        budget.fixedRate = true;
+        brain.SetSearchBudget(budget);
         std::vector<int> best = SearchStrategy::BestCells(board, side, code, brain.GetSearchBudget());
         std::sort(best.begin(), best.end());
         ASSERT_FALSE(best.empty());
