@@ -57,12 +57,27 @@ for seeded in Tessella.ini Standard.tsb Standard.tsp Base.ts Document/TSReadme.h
 done
 echo "ran $(PATH=$login_path command -v tessella) under X: program folder seeded from /usr/share/tessella"
 
+# The tools, when the package has them: their help, then a short real run on the seeded folder.
 for tool in tessella-analyze tessella-match; do
   if PATH=$login_path command -v "$tool" >/dev/null; then
     PATH=$login_path "$tool" --help >/dev/null || fail "$tool --help"
-    echo "ran $tool --help"
+    MANWIDTH=80 man -P cat "$tool" 2>/dev/null | grep -q -- '--help' || fail "man $tool"
+    echo "ran $tool --help, man $tool"
   fi
 done
+if [ -x /usr/games/tessella-analyze ]; then
+  start="$(printf '.%.0s' {1..28})....XO........OX....$(printf '.%.0s' {1..28}) X"
+  scores=$(/usr/games/tessella-analyze --time 100 --position "$start") || fail "tessella-analyze"
+  grep -Eq '^[a-j]([1-9]|10) [+-]?[0-9]+$' <<<"$scores" || fail "tessella-analyze scored no move of the start position"
+  echo "ran tessella-analyze on the start position"
+fi
+if [ -x /usr/games/tessella-match ]; then
+  result=$(/usr/games/tessella-match --dir "$folder" --games 2 --jobs 1 Standard.tsp:Brain_000 Standard.tsp:Brain_001 \
+    2>/dev/null) || fail "tessella-match"
+  result=${result##*$'\n'}
+  [[ "$result" =~ :\ [0-9]+\ wins,\ [0-9]+\ losses,\ [0-9]+\ draws$ ]] || fail "tessella-match played no match"
+  echo "ran tessella-match on the seeded program folder: $result"
+fi
 manual=$(MANWIDTH=80 man -P cat tessella 2>/dev/null) || fail "man tessella"
 [[ "$manual" == *"PROGRAM FOLDER"*"Tessella.ini"*"Records/"* ]] || fail "man tessella lacks the program folder or its files"
 echo "man tessella: shown"
