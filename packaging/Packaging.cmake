@@ -101,7 +101,7 @@ set(CPACK_DEBIAN_PACKAGE_DESCRIPTION
     "in several picture designs with animated flips. Board designs and computer\n"
     "players are kept in set files that the game's own editors change.\n"
     "\n"
-    "The windows are in Japanese, and the help document has an English part.")
+    "The windows are in Japanese or English.")
 string(JOIN "" CPACK_DEBIAN_PACKAGE_DESCRIPTION ${CPACK_DEBIAN_PACKAGE_DESCRIPTION})
 set(CPACK_DEBIAN_FILE_NAME DEB-DEFAULT)
 set(CPACK_DEBIAN_PACKAGE_MAINTAINER ${TESSELLA_MAINTAINER})
@@ -110,6 +110,8 @@ set(CPACK_DEBIAN_PACKAGE_PRIORITY optional)
 set(CPACK_DEBIAN_PACKAGE_SHLIBDEPS ON)
 # Qt draws the Japanese texts with this font; nothing links it, so shlibdeps cannot see it.
 set(CPACK_DEBIAN_PACKAGE_DEPENDS fonts-ipafont-gothic)
+# Qt's own texts (standard buttons and dialogs) in the chosen language.
+set(CPACK_DEBIAN_PACKAGE_RECOMMENDS qt6-translations-l10n)
 set(CPACK_DEBIAN_PACKAGE_CONTROL_STRICT_PERMISSION ON)
 set(CPACK_DEBIAN_COMPRESSION_TYPE xz)
 include(CPack)
