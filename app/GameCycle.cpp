@@ -3,6 +3,8 @@
 #include "platform/Random.h"
 #include "platform/TextCodec.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <utility>
 
@@ -67,19 +69,19 @@ GameCycle::GameCycle(const GameOptions& options, DemoBoardSource& demoBoards)
     , player1st_(&liveBoard_, &brain1st_, 1)
     , player2nd_(&liveBoard_, &brain2nd_, 2)
     , timerInterval_(std::max(1, options.GetBaseTimer()))
-    , message_(QStringLiteral("テセラ"))
+    , message_(QCoreApplication::translate("GameCycle", "テセラ"))
 {
-    prepare_ = {QStringLiteral("ゲーム開始"), true};
+    prepare_ = {QCoreApplication::translate("GameCycle", "ゲーム開始"), true};
     // Nothing has been played yet that could be replayed.
-    replay_ = {QStringLiteral("リプレイ"), false};
-    countinue_ = {QStringLiteral("中断"), true};
-    pass_ = {QStringLiteral("パス"), false};
-    border_ = {QStringLiteral("境界線を隠す"), false};
-    exit_ = {QStringLiteral("終了"), true};
-    undo_ = {QStringLiteral("待った"), false};
-    redo_ = {QStringLiteral("やり直し"), false};
+    replay_ = {QCoreApplication::translate("GameCycle", "リプレイ"), false};
+    countinue_ = {QCoreApplication::translate("GameCycle", "中断"), true};
+    pass_ = {QCoreApplication::translate("GameCycle", "パス"), false};
+    border_ = {QCoreApplication::translate("GameCycle", "境界線を隠す"), false};
+    exit_ = {QCoreApplication::translate("GameCycle", "終了"), true};
+    undo_ = {QCoreApplication::translate("GameCycle", "待った"), false};
+    redo_ = {QCoreApplication::translate("GameCycle", "やり直し"), false};
     for (SideView& view : sides_)
-        view.gameResult = QStringLiteral("    0勝    0敗    0分");
+        view.gameResult = QCoreApplication::translate("GameCycle", "    0勝    0敗    0分");
     LayoutSprites();
     player1st_.SetSearchWorker(&searchWorker_);
     player2nd_.SetSearchWorker(&searchWorker_);
@@ -120,7 +122,7 @@ void GameCycle::TimerTimer()
     side_ = 3 - side_;
     if (mode_ == kModeGame) {
         ShowTurnColours();
-        SetText(message_, side_ == 1 ? QStringLiteral("先手の番です") : QStringLiteral("後手の番です"));
+        SetText(message_, side_ == 1 ? QCoreApplication::translate("GameCycle", "先手の番です") : QCoreApplication::translate("GameCycle", "後手の番です"));
     }
 }
 
@@ -172,7 +174,7 @@ int GameCycle::AskMove()
     if (mode_ == kModeGame) {
         if (options_->GetAutoPass() == 0 && player.PlayType() == Player::kPlayUser)
             Enable(pass_, true);
-        SetText(message_, side_ == 1 ? QStringLiteral("先手はパスです") : QStringLiteral("後手はパスです"));
+        SetText(message_, side_ == 1 ? QCoreApplication::translate("GameCycle", "先手はパスです") : QCoreApplication::translate("GameCycle", "後手はパスです"));
         SetText(ViewOf(side_).point, QStringLiteral("Pass"));
     }
     player.SetState(kStatePassed);
@@ -276,13 +278,13 @@ void GameCycle::StartGame()
     const Batch batch(*this);
     LeaveView();
     mode_ = kModeGame;
-    SetCaption(countinue_, QStringLiteral("中断"));
+    SetCaption(countinue_, QCoreApplication::translate("GameCycle", "中断"));
     Enable(countinue_, true);
     Enable(replay_, false);
     Enable(border_, false);
     Enable(prepare_, false);
     Enable(exit_, false);
-    SetCaption(border_, QStringLiteral("境界線を隠す"));
+    SetCaption(border_, QCoreApplication::translate("GameCycle", "境界線を隠す"));
 
     ResetGame();
     StartRecord();
@@ -299,7 +301,7 @@ void GameCycle::StartGame()
     }
 
     StartTimer();
-    SetText(message_, QStringLiteral("先手の番です"));
+    SetText(message_, QCoreApplication::translate("GameCycle", "先手の番です"));
     ShowTurnColours();
     RedrawBoard();
 }
@@ -320,7 +322,7 @@ void GameCycle::FinishGame()
         player2nd_.AddDraw();
         SetFace(1, 0);
         SetFace(2, 0);
-        SetText(message_, QStringLiteral("引き分けです"));
+        SetText(message_, QCoreApplication::translate("GameCycle", "引き分けです"));
     } else {
         const int winner = count1st > count2nd ? 1 : 2;
         const int loser = 3 - winner;
@@ -328,7 +330,7 @@ void GameCycle::FinishGame()
         SetFace(winner, 2);
         PlayerOf(loser).AddLoss();
         SetFace(loser, 4);
-        SetText(message_, TextCodec::ToUi(PlayerOf(winner).Name()) + QStringLiteral("の勝ちです"));
+        SetText(message_, QCoreApplication::translate("GameCycle", "%1の勝ちです").arg(TextCodec::ToUi(PlayerOf(winner).Name())));
         SetNameColour(winner, PanelColour::Red);
         SetNameColour(loser, PanelColour::Blue);
     }
@@ -355,7 +357,7 @@ void GameCycle::StartReplay()
     LeaveView();
     mode_ = kModeReplay;
     savedBoard_.CopyFrom(liveBoard_);
-    SetCaption(countinue_, QStringLiteral("中断"));
+    SetCaption(countinue_, QCoreApplication::translate("GameCycle", "中断"));
     Enable(countinue_, true);
     Enable(prepare_, false);
     Enable(exit_, false);
@@ -444,7 +446,7 @@ void GameCycle::StartDemo()
     const Batch batch(*this);
     LeaveView();
     mode_ = kModeDemo;
-    SetCaption(countinue_, QStringLiteral("中断"));
+    SetCaption(countinue_, QCoreApplication::translate("GameCycle", "中断"));
     Enable(replay_, false);
     demoBoards_->ChooseBoard(&style_);
     ResetGame();
@@ -562,13 +564,13 @@ void GameCycle::BitBtnCountinueClick()
         return;
     if (timerRunning_) {
         SetTimerRunning(false);
-        SetCaption(countinue_, QStringLiteral("継続"));
+        SetCaption(countinue_, QCoreApplication::translate("GameCycle", "継続"));
         Enable(prepare_, true);
         Enable(exit_, true);
         return;
     }
     StartTimer();
-    SetCaption(countinue_, QStringLiteral("中断"));
+    SetCaption(countinue_, QCoreApplication::translate("GameCycle", "中断"));
     if (mode_ == kModeGame || mode_ == kModeReplay) {
         Enable(prepare_, false);
         Enable(exit_, false);
@@ -597,7 +599,7 @@ void GameCycle::BitBtnBorderClick()
     if (!border_.enabled)
         return;
     borderShown_ = !borderShown_;
-    SetCaption(border_, borderShown_ ? QStringLiteral("境界線を隠す") : QStringLiteral("境界線を表示する"));
+    SetCaption(border_, borderShown_ ? QCoreApplication::translate("GameCycle", "境界線を隠す") : QCoreApplication::translate("GameCycle", "境界線を表示する"));
     Notify(kChangedBoard);
 }
 
@@ -650,7 +652,7 @@ void GameCycle::GoBackTo(int index)
     SetText(ViewOf(1).point, point.status[0]);
     SetText(ViewOf(2).point, point.status[1]);
     ShowTurnColours();
-    SetText(message_, side_ == 1 ? QStringLiteral("先手の番です") : QStringLiteral("後手の番です"));
+    SetText(message_, side_ == 1 ? QCoreApplication::translate("GameCycle", "先手の番です") : QCoreApplication::translate("GameCycle", "後手の番です"));
 }
 
 void GameCycle::ShowHistoryCommands()
@@ -992,7 +994,7 @@ void GameCycle::ShowRecord(int side)
 {
     const Player& player = PlayerOf(side);
     SetText(ViewOf(side).gameResult,
-            QString::asprintf("%4d勝%4d敗%4d分", player.Wins(), player.Losses(), player.Draws()));
+            QCoreApplication::translate("GameCycle", "%1勝%2敗%3分").arg(player.Wins(), 4).arg(player.Losses(), 4).arg(player.Draws(), 4));
 }
 
 void GameCycle::ShowScore(int side)

@@ -9,6 +9,10 @@
 #include "players/Brain.h"
 #include "players/SearchWorker.h"
 
+#include <QCoreApplication>
+
+#include <iterator>
+
 namespace {
 
 // The calendar second the thinking time was last counted at, shared by both
@@ -31,6 +35,15 @@ constexpr const char* kDisplayNames[] = {
     "\x90\xe6\x93\xc7\x82\xdd",          // 先読み
     "\x90\x5b\x93\xc7\x82\xdd",          // 深読み
 };
+// The same names as the interface shows them; translated when shown.
+constexpr const char* kUiNames[] = {
+    QT_TRANSLATE_NOOP("Player", "ユーザ"),   QT_TRANSLATE_NOOP("Player", "ランダム"), QT_TRANSLATE_NOOP("Player", "自角取"),
+    QT_TRANSLATE_NOOP("Player", "自端取"),   QT_TRANSLATE_NOOP("Player", "相角避"),   QT_TRANSLATE_NOOP("Player", "相端避"),
+    QT_TRANSLATE_NOOP("Player", "自角避"),   QT_TRANSLATE_NOOP("Player", "自端避"),   QT_TRANSLATE_NOOP("Player", "自大返"),
+    QT_TRANSLATE_NOOP("Player", "自小返"),   QT_TRANSLATE_NOOP("Player", "相置小"),   QT_TRANSLATE_NOOP("Player", "先読み"),
+    QT_TRANSLATE_NOOP("Player", "深読み"),
+};
+static_assert(std::size(kUiNames) == std::size(kDisplayNames));
 constexpr int kFirstNamedCode = Brain::kCodeUser;
 constexpr int kLastNamedCode = Brain::kCodeDeepRead;
 
@@ -269,6 +282,13 @@ std::string Player::StrategyDisplayName(int code)
     if (code < kFirstNamedCode || code > kLastNamedCode)
         return std::string();
     return kDisplayNames[code - kFirstNamedCode];
+}
+
+QString Player::StrategyUiName(int code)
+{
+    if (code < kFirstNamedCode || code > kLastNamedCode)
+        return QString();
+    return QCoreApplication::translate("Player", kUiNames[code - kFirstNamedCode]);
 }
 
 int Player::StrategyCodeOfName(const std::string& displayName)

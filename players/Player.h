@@ -3,6 +3,7 @@
 #include "players/PlayerSetFile.h"
 
 #include <QImage>
+#include <QString>
 
 #include <array>
 #include <cstdint>
@@ -96,6 +97,8 @@ public:
 
     // The display name of a strategy code (CP932), "" for codes 0 and outside 10..22.
     static std::string StrategyDisplayName(int code);
+    // The same name as the interface shows it, in the chosen language.
+    static QString StrategyUiName(int code);
     // The code of an exact display name, 0 for any other text.
     static int StrategyCodeOfName(const std::string& displayName);
 

@@ -72,6 +72,85 @@
     </message>
 </context>
 <context>
+    <name>GameCycle</name>
+    <message>
+        <source>テセラ</source>
+        <translation>Tessella</translation>
+    </message>
+    <message>
+        <source>ゲーム開始</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>リプレイ</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>パス</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>境界線を隠す</source>
+        <translation>Hide border</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>    0勝    0敗    0分</source>
+        <translation>   0 won    0 lost    0 drawn</translation>
+    </message>
+    <message>
+        <source>先手の番です</source>
+        <translation>First player to move</translation>
+    </message>
+    <message>
+        <source>後手の番です</source>
+        <translation>Second player to move</translation>
+    </message>
+    <message>
+        <source>先手はパスです</source>
+        <translation>First player passes</translation>
+    </message>
+    <message>
+        <source>後手はパスです</source>
+        <translation>Second player passes</translation>
+    </message>
+    <message>
+        <source>引き分けです</source>
+        <translation>A draw</translation>
+    </message>
+    <message>
+        <source>継続</source>
+        <translation>Continue</translation>
+    </message>
+    <message>
+        <source>境界線を表示する</source>
+        <translation>Show border</translation>
+    </message>
+    <message>
+        <source>%1勝%2敗%3分</source>
+        <translation>%1 won %2 lost %3 drawn</translation>
+    </message>
+    <message>
+        <source>%1の勝ちです</source>
+        <translation>%1 wins</translation>
+    </message>
+</context>
+<context>
     <name>GameRecord</name>
     <message>
         <source>%1 行目: %2</source>
@@ -255,6 +334,128 @@
     <message>
         <source>ファイルが空です</source>
         <translation>The file is empty</translation>
+    </message>
+</context>
+<context>
+    <name>Player</name>
+    <message>
+        <source>ユーザ</source>
+        <translation>User</translation>
+    </message>
+    <message>
+        <source>ランダム</source>
+        <translation>Random</translation>
+    </message>
+    <message>
+        <source>自角取</source>
+        <translation>Corners</translation>
+    </message>
+    <message>
+        <source>自端取</source>
+        <translation>Edges</translation>
+    </message>
+    <message>
+        <source>相角避</source>
+        <translation>Deny corners</translation>
+    </message>
+    <message>
+        <source>相端避</source>
+        <translation>Deny edges</translation>
+    </message>
+    <message>
+        <source>自角避</source>
+        <translation>Avoid corners</translation>
+    </message>
+    <message>
+        <source>自端避</source>
+        <translation>Avoid edges</translation>
+    </message>
+    <message>
+        <source>自大返</source>
+        <translation>Most flips</translation>
+    </message>
+    <message>
+        <source>自小返</source>
+        <translation>Fewest flips</translation>
+    </message>
+    <message>
+        <source>相置小</source>
+        <translation>Fewest replies</translation>
+    </message>
+    <message>
+        <source>先読み</source>
+        <translation>Look ahead</translation>
+    </message>
+    <message>
+        <source>深読み</source>
+        <translation>Deep reading</translation>
+    </message>
+</context>
+<context>
+    <name>PlayerChecks</name>
+    <message>
+        <source>ユーザの手（クリック）を待ちます。コンピュータには使えません。</source>
+        <translation>Waits for the user&apos;s click. Not for a computer player.</translation>
+    </message>
+    <message>
+        <source>合法手の中から一つを無作為に選びます。</source>
+        <translation>Picks one legal move at random.</translation>
+    </message>
+    <message>
+        <source>角（八角形の頂点の 8 マス）に置ける手すべてに票を入れます。</source>
+        <translation>Votes for every move on a corner (the 8 cells at the octagon&apos;s vertices).</translation>
+    </message>
+    <message>
+        <source>縁（外周の 24 マス）に置ける手すべてに票を入れます。</source>
+        <translation>Votes for every move on an edge (the 24 outer cells).</translation>
+    </message>
+    <message>
+        <source>置いた後、相手が角に置けなくなる手すべてに票を入れます。</source>
+        <translation>Votes for every move after which the opponent cannot take a corner.</translation>
+    </message>
+    <message>
+        <source>置いた後、相手が縁に置けなくなる手すべてに票を入れます。</source>
+        <translation>Votes for every move after which the opponent cannot take an edge.</translation>
+    </message>
+    <message>
+        <source>角以外に置く手すべてに票を入れます。</source>
+        <translation>Votes for every move off the corners.</translation>
+    </message>
+    <message>
+        <source>縁以外に置く手すべてに票を入れます。</source>
+        <translation>Votes for every move off the edges.</translation>
+    </message>
+    <message>
+        <source>返せるコマが最も多い手に票を入れます。</source>
+        <translation>Votes for the moves that flip the most pieces.</translation>
+    </message>
+    <message>
+        <source>返せるコマが最も少ない手に票を入れます。</source>
+        <translation>Votes for the moves that flip the fewest pieces.</translation>
+    </message>
+    <message>
+        <source>置いた後、相手の置ける場所が最も少なくなる手に票を入れます。</source>
+        <translation>Votes for the moves that leave the opponent the fewest legal moves.</translation>
+    </message>
+    <message>
+        <source>数手先まで読んで、最も良くなる手に票を入れます（終盤は最後まで読みます）。</source>
+        <translation>Reads a few moves ahead and votes for the best move (to the end in the endgame).</translation>
+    </message>
+    <message>
+        <source>時間をかけて深く読み、最も良くなる手に票を入れます（終盤は最後まで読みます）。</source>
+        <translation>Takes its time to read deeply and votes for the best move (to the end in the endgame).</translation>
+    </message>
+    <message>
+        <source>段階は上から順に調べ、打った手の数（パスは数えません）が「手数」以下の最初の段階の戦略 1〜3 で打ちます。各戦略は合法手に票を入れ、票の最も多い手を選びます。戦略 1 が空の段階で調べるのを止めます。</source>
+        <translation>Phases are checked from the top; the first phase whose &quot;Moves&quot; is at least the number of moves played (passes not counted) plays with its strategies 1 to 3. Each strategy votes for legal moves, and the move with the most votes is played. The check stops at a phase without strategy 1.</translation>
+    </message>
+    <message>
+        <source>どの段階にも戦略 1 がないため、すべての手を「ランダム」で打ちます。</source>
+        <translation>No phase has strategy 1, so every move is played &quot;Random&quot;.</translation>
+    </message>
+    <message>
+        <source>手数 %1 より後の手には合う段階がないため、最後の段階 %2 の戦略で打ちます（最後の段階の手数を %3 にすると確実です）。</source>
+        <translation>No phase fits moves after move %1, so the strategies of the last phase, %2, play them (set the last phase&apos;s moves to %3 to be sure).</translation>
     </message>
 </context>
 <context>
