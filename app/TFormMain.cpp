@@ -30,6 +30,7 @@
 #include <QScreen>
 #include <QCloseEvent>
 #include <QShowEvent>
+#include <QStringList>
 #include <QTimer>
 
 #include <algorithm>
@@ -432,6 +433,7 @@ void TFormMain::FormShow()
     // A modal window is started from a show handler only once the showing is done.
     QTimer::singleShot(0, this, [this] {
         ModalHost::ShowModal(*title_);
+        ShowKeptCopies();
         cycle_.StartDemo();
     });
 }
@@ -503,6 +505,7 @@ void TFormMain::BitBtnPrepareClick()
     cycle_.StartGame();
     if (prepareGame_ != nullptr && !prepareGame_->GetBoardNote().isEmpty())
         ShowNote(prepareGame_->GetBoardNote());
+    ShowKeptCopies();
 }
 
 void TFormMain::ButtonSettingClick()
@@ -514,7 +517,18 @@ void TFormMain::ButtonSettingClick()
             cycle_.SetTimerInterval(settingGame_->GetBaseTimer());
             ImageBoard->SetMarkOptions(Settings::ReadMarkOptions(Settings::Open()));
         }
+        ShowKeptCopies();
     });
+}
+
+void TFormMain::ShowKeptCopies()
+{
+    QStringList names;
+    for (const std::string& copy : Settings::TakeKeptCopies())
+        names << QString::fromStdString(copy);
+    if (!names.isEmpty())
+        ShowNote(QStringLiteral("%1 に読めない行があったため、書き換える前の内容を %2 に残しました。")
+                     .arg(QString::fromLatin1(Settings::kFileName), names.join(QStringLiteral("、"))));
 }
 
 void TFormMain::ShowNote(const QString& note)

@@ -152,6 +152,8 @@ private:
     void ReportPictureFailure(const QString& path, const QString& reason);
 
     void ShowNote(const QString& note);
+    // Names the copies of Tessella.ini kept before a write that dropped unreadable lines.
+    void ShowKeptCopies();
     // Runs a modal step with the timer stopped, then lets the timer run as it did before.
     template <typename Step>
     void WithTimerStopped(Step step);

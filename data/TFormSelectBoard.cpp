@@ -246,10 +246,9 @@ void TFormSelectBoard::FormCreate()
     const WindowsIni settings = Settings::Open();
     boardCount_ = 0;
     browseIndex_ = 0;
-    setName_ = Settings::Text(settings, Settings::kKeyDefaultBoardSet);
-    setFile_ = Settings::BoardSetFile(settings, setName_);
-    section_ = Settings::Text(settings, Settings::kKeyDefaultBoardName);
-    OpenBoardSet(setFile_, section_);
+    const std::string name = Settings::Text(settings, Settings::kKeyDefaultBoardSet);
+    OpenRemembered(name, Settings::BoardSetFile(settings, name),
+                   Settings::Text(settings, Settings::kKeyDefaultBoardName));
     // The preview runs only while the dialog is shown.
     Timer->stop();
 }
@@ -273,14 +272,32 @@ void TFormSelectBoard::FormShow()
     const std::string name = Settings::Text(settings, Settings::kKeyDefaultBoardSet);
     const std::string section = Settings::Text(settings, Settings::kKeyDefaultBoardName);
     // An unregistered set means the standard file, as for every other reader of these keys.
-    const std::string file = Settings::BoardSetFile(settings, name);
-    if (OpenBoardSet(file, section) == 0 || !boardShown_) {
-        setName_ = name;
-        setFile_ = file;
-        section_ = section;
-    }
+    OpenRemembered(name, Settings::BoardSetFile(settings, name), section);
     FillBoardSets(settings);
     Timer->start();
+}
+
+void TFormSelectBoard::OpenRemembered(const std::string& name, const std::string& file, const std::string& section)
+{
+    if (OpenBoardSet(file, section) == 0) {
+        setName_ = name;
+        return;
+    }
+    // A board already on screen stays; otherwise one that exists stands in, so browsing and OK count the file shown.
+    if (boardShown_)
+        return;
+    if (OpenBoardSet(file, BoardSection(0)) == 0) {
+        setName_ = name;
+        return;
+    }
+    if (OpenBoardSet(Settings::kStandardBoardSetFile, BoardSection(0)) == 0) {
+        setName_ = Settings::kStandardSetName;
+        return;
+    }
+    setName_ = name;
+    setFile_ = file;
+    section_ = section;
+    boardCount_ = 0;
 }
 
 void TFormSelectBoard::FillBoardSets(const WindowsIni& settings)

@@ -114,6 +114,9 @@ private:
     static int CountBoards(const std::string& file, const std::string& wanted, int* indexOfWanted);
     // 0 when the board was shown; -1 leaves the board on screen and its names as they were.
     int ShowBoard(const std::string& file, const std::string& section);
+    // The remembered board, or when it cannot be shown and nothing is on screen yet, the first board
+    // of its file or of the standard set.
+    void OpenRemembered(const std::string& name, const std::string& file, const std::string& section);
     int OpenBoardSet(const std::string& file, const std::string& section);
     void FillBoardSets(const WindowsIni& settings);
     void ShowPiece(int side, int pictureSide, int kind, int frame);

@@ -3,11 +3,13 @@
 #include <QCoreApplication>
 
 #include "data/WindowsIni.h"
+#include "platform/AtomicFile.h"
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 
 #include <filesystem>
 #include <fstream>
+#include <iterator>
 #include <system_error>
 
 namespace {
@@ -43,6 +45,15 @@ bool Exists(const std::string& hostPath)
     return fs::exists(hostPath, error);
 }
 
+bool ReadBytes(const std::string& hostPath, std::string* bytes)
+{
+    std::ifstream in(hostPath, std::ios::binary);
+    if (!in)
+        return false;
+    bytes->assign(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
+    return !in.bad();
+}
+
 Migration::SetFile MigrateOne(WindowsIni& settings, Settings::SetKind kind, const std::string& name,
                               const std::string& oldFile)
 {
@@ -66,7 +77,9 @@ Migration::SetFile MigrateOne(WindowsIni& settings, Settings::SetKind kind, cons
     } else {
         // Beside the old file as found on disk, whatever case its folders were registered with.
         const std::string newHost = oldHost + newFile.back();
-        if (WindowsIni(oldHost).WriteTo(newHost) != 0) {
+        // Byte for byte, so comments and lines the INI reading would drop come along.
+        std::string bytes;
+        if (!ReadBytes(oldHost, &bytes) || AtomicFile::Write(newHost, bytes) != 0) {
             entry.outcome = Migration::Outcome::WriteFailed;
             return entry;
         }

@@ -2,6 +2,7 @@
 
 #include <charconv>
 #include <cmath>
+#include <utility>
 
 namespace Settings {
 
@@ -108,9 +109,28 @@ WindowsIni Open()
     return WindowsIni(kFileName);
 }
 
+namespace {
+
+std::vector<std::string>& KeptCopies()
+{
+    static std::vector<std::string> copies;
+    return copies;
+}
+
+}  // namespace
+
 int Save(WindowsIni& settings)
 {
-    return settings.Write();
+    std::string copy;
+    const int result = settings.WriteKeepingCopy(&copy);
+    if (!copy.empty())
+        KeptCopies().push_back(copy);
+    return result;
+}
+
+std::vector<std::string> TakeKeptCopies()
+{
+    return std::exchange(KeptCopies(), {});
 }
 
 std::string Text(const WindowsIni& settings, const TextKey& key)

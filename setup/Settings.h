@@ -128,7 +128,11 @@ bool IsStorableValue(std::string_view text);
 bool IsStorableSetName(std::string_view name);
 
 WindowsIni Open();
+// Writes the whole file. When reading it dropped key lines, the file as it was is first kept
+// under a free "Tessella.ini.bak" name, which TakeKeptCopies then answers.
 int Save(WindowsIni& settings);
+// The copies Save kept since the last call, oldest first, for the message line; the list is then empty.
+std::vector<std::string> TakeKeptCopies();
 
 // Reads the file afresh, lets change() set keys, and writes the whole file back.
 // The result is Save's: 0 on success, non-zero when the file could not be written.

@@ -21,6 +21,7 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
+#include <QStringList>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
@@ -551,24 +552,29 @@ void TFormPrepareGame::ShowBoard()
 
 void TFormPrepareGame::BitBtnOkClick()
 {
+    // A value the file cannot hold (a hand-made set name with a comma, say) is named and left out; the rest is written.
+    QStringList refused;
     int failed = 0;
     {
         BusyCursor busy;
         ChangeToProgramDir();
         WindowsIni settings = Settings::Open();
-        failed |= Settings::SetText(settings, Settings::kKey1stBrainSet, firstSetName_);
-        failed |= Settings::SetText(settings, Settings::kKey1stBrainName, firstSection_);
-        failed |= Settings::SetText(settings, Settings::kKey2ndBrainSet, secondSetName_);
-        failed |= Settings::SetText(settings, Settings::kKey2ndBrainName, secondSection_);
-        failed |= Settings::SetText(settings, Settings::kKeyUserPicture, Settings::kKeyUserPicture.defaultText);
-        failed |= Settings::SetText(settings, Settings::kKeyComputerPicture, Settings::kKeyComputerPicture.defaultText);
+        auto set = [&](const Settings::TextKey& key, const std::string& value) {
+            if (Settings::SetText(settings, key, value) != 0)
+                refused << QStringLiteral("%1「%2」").arg(QString::fromLatin1(key.name), TextCodec::ToUi(value));
+        };
+        set(Settings::kKey1stBrainSet, firstSetName_);
+        set(Settings::kKey1stBrainName, firstSection_);
+        set(Settings::kKey2ndBrainSet, secondSetName_);
+        set(Settings::kKey2ndBrainName, secondSection_);
+        set(Settings::kKeyUserPicture, Settings::kKeyUserPicture.defaultText);
+        set(Settings::kKeyComputerPicture, Settings::kKeyComputerPicture.defaultText);
         const Settings::WarType warType = CheckedWarType(*this);
         if (warType != Settings::WarType::None)
-            failed |= Settings::SetWarType(settings, warType);
-        failed |= Settings::SetText(settings, Settings::kKeyDefaultBoardSet, boardSetName_);
-        failed |= Settings::SetText(settings, Settings::kKeyDefaultBoardName, boardSection_);
-        if (failed == 0)
-            failed = Settings::Save(settings);
+            Settings::SetWarType(settings, warType);
+        set(Settings::kKeyDefaultBoardSet, boardSetName_);
+        set(Settings::kKeyDefaultBoardName, boardSection_);
+        failed = Settings::Save(settings);
     }
     if (failed != 0) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
@@ -578,6 +584,14 @@ void TFormPrepareGame::BitBtnOkClick()
                         QMessageBox::Ok, this);
         ModalHost::ShowModal(box);
         return;
+    }
+    if (!refused.isEmpty()) {
+        QMessageBox box(QMessageBox::Information, windowTitle(),
+                        QStringLiteral("次の値は設定ファイル「%1」に書けない文字（, ; ! や改行）を含むため、"
+                                       "書かずにおきました。ほかの設定は書きました。\n%2")
+                            .arg(QString::fromLatin1(Settings::kFileName), refused.join(QLatin1Char('\n'))),
+                        QMessageBox::Ok, this);
+        ModalHost::ShowModal(box);
     }
     done(kModalOk);
 }

@@ -376,6 +376,36 @@ TEST_F(SelectBoardTest, AnUnregisteredSetFallsBackToTheStandardFile)
     EXPECT_NE(dir_.Read("Tessella.ini").find("DefaultBoardSet=" + Sj("消えたセット") + "\r\n"), std::string::npos);
 }
 
+TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCountsTheFileShown)
+{
+    WriteStandardFolder();
+    struct Case {
+        const char* set;
+        const char* board;
+        const char* file;
+        std::string name;
+    };
+    const Case cases[] = {
+        {"Gone", "Board_001", "Standard.tsb", Sj("標準")},
+        {"Small", "Board_007", "Small.tsb", "Small"},
+        {"Broken", "Board_000", "Standard.tsb", Sj("標準")},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.set);
+        WriteSettings(c.set, c.board);
+        TFormSelectBoard form;
+        form.FormShow();
+        EXPECT_EQ(form.GetBoardSetFile(), c.file);
+        EXPECT_EQ(form.BoardCount(), 2);
+        EXPECT_EQ(form.GetBoardName(), "Board_000");
+        form.BitBtnNextBoardClick();
+        form.BitBtnOkClick();
+        const std::string ini = dir_.Read("Tessella.ini");
+        EXPECT_NE(ini.find("DefaultBoardSet=" + c.name + "\r\n"), std::string::npos);
+        EXPECT_NE(ini.find("DefaultBoardName=Board_001\r\n"), std::string::npos);
+    }
+}
+
 TEST_F(SelectBoardTest, OkWritesIntoTheProgramFolderAndReportsAFailedWrite)
 {
     WriteStandardFolder();

@@ -297,6 +297,33 @@ TEST_F(PrepareGameTest, FailedWriteIsShownAndTheDialogStaysOpen)
     EXPECT_EQ(form.result(), kModalNone);
 }
 
+TEST_F(PrepareGameTest, AValueTheFileCannotHoldIsNamedTheRestWrittenAndDroppedLinesKept)
+{
+    options_.random = 1;
+    dir_.Write("Comma.tsb", Boards("C", {"Normal", "Normal"}));
+    ScriptedRandom random({0, 1});
+    Ini("WarType=UserVsUser\r\n[Lost\r\nGone=1\r\n", "A,B=Comma.tsb\r\n");
+    const std::string before = dir_.Read("Tessella.ini");
+    Settings::TakeKeptCopies();
+    Choose();
+    ASSERT_EQ(Form().GetBoardStyle().FileName(), "Comma.tsb");
+    QStringList messages;
+    ModalHost::SetResponder([&messages](QDialog& dialog) {
+        messages << dynamic_cast<QMessageBox&>(dialog).text();
+        return kModalOk;
+    });
+    Form().setResult(kModalNone);
+    Form().BitBtnOk->click();
+
+    EXPECT_EQ(Form().result(), kModalOk);
+    ASSERT_EQ(messages.size(), 1);
+    EXPECT_TRUE(messages[0].contains(QStringLiteral("DefaultBoardSet「A,B」")));
+    EXPECT_EQ(Key("DefaultBoardSet"), "(missing)");
+    EXPECT_EQ(Key("DefaultBoardName"), "Board_001");
+    EXPECT_EQ(dir_.Read("Tessella.ini.bak"), before);
+    EXPECT_EQ(Settings::TakeKeptCopies(), std::vector<std::string>{"Tessella.ini.bak"});
+}
+
 TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
 {
     QImage border(40, 40, QImage::Format_RGB32);
