@@ -259,6 +259,22 @@ void TFormSettingGame::BuildWindow()
     options->addLayout(random3Row, 2, 1);
     options->setColumnStretch(1, 1);
 
+    GroupBoxBoardMarks = new QGroupBox(QStringLiteral("[盤面の表示]"), this);
+    GroupBoxBoardMarks->setObjectName(QStringLiteral("GroupBoxBoardMarks"));
+    CheckBoxShowLegalMoves = new QCheckBox(QStringLiteral("打てるマスを表示する"), GroupBoxBoardMarks);
+    CheckBoxShowLegalMoves->setObjectName(QStringLiteral("CheckBoxShowLegalMoves"));
+    CheckBoxShowLastMove = new QCheckBox(QStringLiteral("最後の手を表示する"), GroupBoxBoardMarks);
+    CheckBoxShowLastMove->setObjectName(QStringLiteral("CheckBoxShowLastMove"));
+    CheckBoxShowCoordinates = new QCheckBox(QStringLiteral("座標を表示する"), GroupBoxBoardMarks);
+    CheckBoxShowCoordinates->setObjectName(QStringLiteral("CheckBoxShowCoordinates"));
+    auto* marks = new QHBoxLayout(GroupBoxBoardMarks);
+    marks->setContentsMargins(12, 8, 12, 10);
+    marks->setSpacing(24);
+    marks->addWidget(CheckBoxShowLegalMoves);
+    marks->addWidget(CheckBoxShowLastMove);
+    marks->addWidget(CheckBoxShowCoordinates);
+    marks->addStretch();
+
     GroupBoxBoardSetting = BuildSetGroup(QStringLiteral("[ボードセット]"), QStringLiteral("登録しているボードセット"),
                                          &LabelBoardSet, &ListBoxBoardSet, &ButtonNewBoardSet, &ButtonAddBoardSet,
                                          &ButtonDeleteBoardSet, &ButtonModifyBoardSet);
@@ -316,6 +332,7 @@ void TFormSettingGame::BuildWindow()
     layout->setContentsMargins(12, 12, 12, 12);
     layout->setSpacing(10);
     layout->addWidget(GroupBoxSettingGame);
+    layout->addWidget(GroupBoxBoardMarks);
     layout->addLayout(setGroups);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -435,6 +452,10 @@ void TFormSettingGame::LoadSettings(const WindowsIni& settings)
     CheckBoxRandomBoard->setChecked(randomBoard_ == 1);
     CheckBoxRandomBoard2->setChecked(randomBoard2_ == 1);
     CheckBoxRandomBoard3->setChecked(randomBoard3_ == 1);
+    const Settings::MarkOptions marks = Settings::ReadMarkOptions(settings);
+    CheckBoxShowLegalMoves->setChecked(marks.legalMoves);
+    CheckBoxShowLastMove->setChecked(marks.lastMove);
+    CheckBoxShowCoordinates->setChecked(marks.coordinates);
     ApplyRandomBoardEnabling(false);
 }
 
@@ -872,7 +893,9 @@ bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
     std::vector<Before> before;
     for (const char* key : {Settings::kKeyBaseTimer.name, Settings::kKeyAnimation.name, Settings::kKeyPass.name,
                             Settings::kKeyRandomBoard.name, Settings::kKeyRandomBoard2.name,
-                            Settings::kKeyDefaultBoardSet.name, Settings::kKeyRandomBoard3.name}) {
+                            Settings::kKeyDefaultBoardSet.name, Settings::kKeyRandomBoard3.name,
+                            Settings::kKeyShowLegalMoves.name, Settings::kKeyShowLastMove.name,
+                            Settings::kKeyShowCoordinates.name}) {
         const std::string* value = settings.FindValue(Settings::kSectionTessella, key, 0);
         before.push_back({key, value ? std::optional<std::string>(*value) : std::nullopt});
     }
@@ -889,6 +912,8 @@ bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
         if (withinSet)
             Settings::SetText(settings, Settings::kKeyDefaultBoardSet, boardSetName);
         Settings::SetSwitch(settings, Settings::kKeyRandomBoard3, pictureOnly);
+        Settings::SetMarkOptions(settings, {CheckBoxShowLegalMoves->isChecked(), CheckBoxShowLastMove->isChecked(),
+                                            CheckBoxShowCoordinates->isChecked()});
         written = Settings::Save(settings);
     }
     if (written != 0) {

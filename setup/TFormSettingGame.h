@@ -98,6 +98,11 @@ public:
     QCheckBox* CheckBoxRandomBoard2 = nullptr;
     QComboBox* ComboBoxRandomBoard2 = nullptr;
     QCheckBox* CheckBoxRandomBoard3 = nullptr;
+    // What the board view draws over the design.
+    QGroupBox* GroupBoxBoardMarks = nullptr;
+    QCheckBox* CheckBoxShowLegalMoves = nullptr;
+    QCheckBox* CheckBoxShowLastMove = nullptr;
+    QCheckBox* CheckBoxShowCoordinates = nullptr;
     QGroupBox* GroupBoxBoardSetting = nullptr;
     QLabel* LabelBoardSet = nullptr;
     QListWidget* ListBoxBoardSet = nullptr;

@@ -514,6 +514,35 @@ TEST_F(SettingGameTest, OkWritesTheOptionsAndCancelRestoresThem)
     EXPECT_TRUE(messages_.isEmpty());
 }
 
+TEST_F(SettingGameTest, TheBoardMarksSectionWritesOnOkAndLeavesTheFileOnCancel)
+{
+    WriteSettings(QStringLiteral("[Tessella]\nShowLastMove=False\n"));
+    const std::string before = SettingsText();
+    TFormSettingGame& window = Shown();
+    EXPECT_EQ(window.GroupBoxBoardMarks->title(), QStringLiteral("[盤面の表示]"));
+    QCheckBox* const boxes[] = {window.CheckBoxShowLegalMoves, window.CheckBoxShowLastMove,
+                                window.CheckBoxShowCoordinates};
+    const bool defaults[] = {true, false, false};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(boxes[i]->isChecked(), defaults[i]) << i;
+
+    for (QCheckBox* box : boxes)
+        box->click();
+    window.BitBtnCancel->click();
+    EXPECT_EQ(SettingsText(), before);
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(boxes[i]->isChecked(), defaults[i]) << "cancel shows the file again " << i;
+
+    Shown();
+    for (QCheckBox* box : boxes)
+        box->click();
+    window.BitBtnOk->click();
+    const char* const keys[] = {"ShowLegalMoves", "ShowLastMove", "ShowCoordinates"};
+    const char* const written[] = {"False", "True", "True"};
+    for (int i = 0; i < 3; ++i)
+        EXPECT_EQ(Value("Tessella.ini", "Tessella", QString::fromLatin1(keys[i])), written[i]) << keys[i];
+}
+
 TEST_F(SettingGameTest, RandomBoxTextThatCannotBeStoredKeepsTheDialogOpen)
 {
     WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\nRandomBoard2=True\n"));
@@ -969,6 +998,10 @@ TEST_F(SettingGameTest, EveryCaptionFitsInsideTheFixedWindow)
         {window.GroupBoxSettingGame->title(), "[設定]"},
         {window.GroupBoxBoardSetting->title(), "[ボードセット]"},
         {window.GroupBoxPlayerSet->title(), "[プレーヤセット]"},
+        {window.GroupBoxBoardMarks->title(), "[盤面の表示]"},
+        {window.CheckBoxShowLegalMoves->text(), "打てるマスを表示する"},
+        {window.CheckBoxShowLastMove->text(), "最後の手を表示する"},
+        {window.CheckBoxShowCoordinates->text(), "座標を表示する"},
         {window.LabelBaseTimer->text(), "ベースタイマ："},
         {window.CheckBoxAnimation->text(), "コマのアニメーション表示をする"},
         {window.CheckBoxAutoPass->text(), "パスを自動的に行う"},
