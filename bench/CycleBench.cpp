@@ -80,7 +80,8 @@ public:
               "Brain_02=48,NormalBrain02,NormalBrain04,NormalBrain08\r\n"
               "Brain_03=60,NormalBrain02,NormalBrain08,NormalBrain10\r\n"
               "Brain_04=66,NormalBrain02,NormalBrain08,\r\n"
-              "Brain_05=72,NormalBrain08,NormalBrain02,\r\n");
+              "Brain_05=72,NormalBrain08,NormalBrain02,\r\n"
+              "[Brain_000]\r\nName=Reader\r\nBrain_00=72,NormalBrain12,,\r\n");
     }
 
     ~BenchFolder()
@@ -167,5 +168,40 @@ void BM_DemonstrationTicks(benchmark::State& state)
     }
 }
 BENCHMARK(BM_DemonstrationTicks)->ArgName("animation")->Arg(1)->Arg(0)->Unit(benchmark::kMillisecond);
+
+// The ticks of the window while the deep-reading strategy (0.5 s of CPU per
+// move) thinks on the worker thread: the CPU time each tick costs the GUI
+// thread over the first four moves of a game between two such players.
+void BM_TicksDuringSearch(benchmark::State& state)
+{
+    const BenchFolder folder;
+    PictureLoader::SetFailureReporter({});
+    const FixedOptions options(1);
+    OneBoard board;
+    GameCycle cycle(options, board);
+    for (int side = 1; side <= 2; ++side)
+        cycle.PlayerFor(side).Load("bench.tsp", "Brain_000");
+    cycle.Style().Load("bench.tsb", "Board_000");
+    std::vector<double> thinking;
+    for (auto _ : state) {
+        cycle.StartGame();
+        while (cycle.LiveBoard().MoveCount() < 4) {
+            const bool searching = cycle.Searches().Running();
+            const double start = ThreadCpuMicroseconds();
+            cycle.TimerTimer();
+            const double spent = ThreadCpuMicroseconds() - start;
+            if (searching)
+                thinking.push_back(spent);
+        }
+    }
+    std::sort(thinking.begin(), thinking.end());
+    if (!thinking.empty()) {
+        state.counters["ticks_while_searching"] = static_cast<double>(thinking.size());
+        state.counters["tick_median_us"] = thinking[thinking.size() / 2];
+        state.counters["tick_p99_us"] = thinking[thinking.size() * 99 / 100];
+        state.counters["tick_worst_us"] = thinking.back();
+    }
+}
+BENCHMARK(BM_TicksDuringSearch)->Iterations(1)->Unit(benchmark::kMillisecond);
 
 }  // namespace

@@ -1,3 +1,4 @@
+#include "players/SearchStrategy.h"
 #include "search/Searcher.h"
 
 #include <benchmark/benchmark.h>
@@ -113,3 +114,13 @@ static void BM_ExactSolve(benchmark::State& state)
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ExactSolve)->Arg(14)->Arg(16)->Arg(18)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);
+
+// One move of a search strategy from a mid-game position with the game's own budget.
+static void BM_StrategyMove(benchmark::State& state)
+{
+    const BoardStatus board = MidGamePosition();
+    const int side = 1 + board.MoveCount() % 2;
+    for (auto _ : state)
+        benchmark::DoNotOptimize(SearchStrategy::BestCells(board, side, static_cast<int>(state.range(0)), SearchBudget{}));
+}
+BENCHMARK(BM_StrategyMove)->Arg(SearchStrategy::kCodeLookAhead)->Arg(SearchStrategy::kCodeDeepRead)->Iterations(5)->Unit(benchmark::kMillisecond);

@@ -104,7 +104,7 @@ Bitboard Anchored(Bitboard set)
 
 Evaluator::Weights Evaluator::DefaultWeights()
 {
-    return Weights{30, 10, 350, -80, -120, 20, 60, 40};
+    return Weights{30, 20, 350, -80, -120, 20, 60, 40};
 }
 
 bool Evaluator::ParseWeights(const std::string& text, Weights* weights)

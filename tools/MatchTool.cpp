@@ -422,10 +422,13 @@ MatchTool::Elo MatchTool::EloOf(int wins, int losses, int draws)
     if (games == 0)
         return Elo{0.0, 0.0, 0.0};
     const double score = (wins + 0.5 * draws) / games;
-    const double variance = (wins * (1.0 - score) * (1.0 - score) + draws * (0.5 - score) * (0.5 - score)
-                             + losses * score * score) / games;
-    const double margin = 1.96 * std::sqrt(variance / games);
-    return Elo{toElo(score), toElo(score - margin), toElo(score + margin)};
+    // The Wilson interval stays sound at clean sweeps, where the plain one shrinks to a point.
+    constexpr double z = 1.96;
+    const double n = games;
+    const double denominator = 1.0 + z * z / n;
+    const double centre = (score + z * z / (2.0 * n)) / denominator;
+    const double margin = z * std::sqrt(score * (1.0 - score) / n + z * z / (4.0 * n * n)) / denominator;
+    return Elo{toElo(score), toElo(centre - margin), toElo(centre + margin)};
 }
 
 int MatchTool::Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal)

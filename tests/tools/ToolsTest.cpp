@@ -199,7 +199,9 @@ TEST(MatchToolElo, EvenScoresAreZeroAndTheIntervalNarrowsWithGames)
     EXPECT_LT(few.low, many.low);
     EXPECT_GT(few.high, many.high);
     EXPECT_LT(many.low, many.difference);
-    EXPECT_GT(MatchTool::EloOf(100, 0, 0).difference, 0.0) << "a clean sweep stays finite";
+    const MatchTool::Elo sweep = MatchTool::EloOf(100, 0, 0);
+    EXPECT_GT(sweep.difference, 0.0) << "a clean sweep stays finite";
+    EXPECT_LT(sweep.low, sweep.difference) << "and keeps an interval";
 }
 
 }  // namespace
