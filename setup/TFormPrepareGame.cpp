@@ -266,7 +266,7 @@ TFormPrepareGame::TFormPrepareGame(const BoardDrawOptions& options, TFormSelectP
       secondPlayer_(nullptr, nullptr, 0)
 {
     setObjectName(QStringLiteral("FormPrepareGame"));
-    setWindowTitle(QStringLiteral("テセラ／ゲーム準備"));
+    setWindowTitle(tr("テセラ／ゲーム準備"));
     QFont font(QStringLiteral("IPAGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
@@ -285,7 +285,7 @@ void TFormPrepareGame::BuildWindow()
     constexpr int kRight = kGroupWidth - 12 - kColumn;
     constexpr int kCentre = kGroupWidth / 2;
 
-    GroupBoxPlayer = new QGroupBox(QStringLiteral("[プレーヤの設定]"), this);
+    GroupBoxPlayer = new QGroupBox(tr("[プレーヤの設定]"), this);
     GroupBoxPlayer->setObjectName(QStringLiteral("GroupBoxPlayer"));
     GroupBoxPlayer->setGeometry(8, 8, kGroupWidth, 222);
 
@@ -299,7 +299,7 @@ void TFormPrepareGame::BuildWindow()
         *faceOut = MakePicture(MakePictureFrame(GroupBoxPlayer, QRect(QPoint(pictureX, 54), faceSize)), face, faceSize);
         *playTypeOut =
             MakePicture(MakePictureFrame(GroupBoxPlayer, QRect(QPoint(pictureX, 160), iconSize)), playType, iconSize);
-        *buttonOut = FormWidgets::MakeButton(GroupBoxPlayer, button, QStringLiteral("プレーヤ変更"),
+        *buttonOut = FormWidgets::MakeButton(GroupBoxPlayer, button, tr("プレーヤ変更"),
                                              QRect(x, 188, kColumn, 26), kAutoDefault);
     };
     playerColumn(kLeft, "Panel1stPlayerName", "Image1stPlayer", "Image1stPlayType", "ButtonSelect1stPlayer",
@@ -312,12 +312,12 @@ void TFormPrepareGame::BuildWindow()
     const auto radio = [this](const char* name, const QString& caption, int y) {
         return MakeRadio(GroupBoxPlayer, name, caption, QRect(kRadioX, y, kRadioWidth, 22));
     };
-    RadioButtonUser_User = radio("RadioButtonUser_User", QStringLiteral("ユーザ対ユーザ"), 62);
-    RadioButtonUser_Comp = radio("RadioButtonUser_Comp", QStringLiteral("ユーザ対コンピュータ"), 92);
-    RadioButtonComp_User = radio("RadioButtonComp_User", QStringLiteral("コンピュータ対ユーザ"), 122);
-    RadioButtonComp_Comp = radio("RadioButtonComp_Comp", QStringLiteral("コンピュータ対コンピュータ"), 152);
+    RadioButtonUser_User = radio("RadioButtonUser_User", tr("ユーザ対ユーザ"), 62);
+    RadioButtonUser_Comp = radio("RadioButtonUser_Comp", tr("ユーザ対コンピュータ"), 92);
+    RadioButtonComp_User = radio("RadioButtonComp_User", tr("コンピュータ対ユーザ"), 122);
+    RadioButtonComp_Comp = radio("RadioButtonComp_Comp", tr("コンピュータ対コンピュータ"), 152);
 
-    GroupBoxBoard = new QGroupBox(QStringLiteral("[ボードの設定]"), this);
+    GroupBoxBoard = new QGroupBox(tr("[ボードの設定]"), this);
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(8, 238, kGroupWidth, 196);
 
@@ -334,10 +334,10 @@ void TFormPrepareGame::BuildWindow()
         *imageOut = MakePicture(MakePictureFrame(GroupBoxBoard, QRect(x + (kColumn - 32) / 2, 88, 32, 32)), image,
                                 QSize(32, 32));
     };
-    pieceColumn(kLeft, "Label1stFloat", QStringLiteral("先手"), "Image1stFloat", &Label1stFloat, &Image1stFloat);
-    pieceColumn(kRight, "Label2ndFloat", QStringLiteral("後手"), "Image2ndFloat", &Label2ndFloat, &Image2ndFloat);
+    pieceColumn(kLeft, "Label1stFloat", tr("先手"), "Image1stFloat", &Label1stFloat, &Image1stFloat);
+    pieceColumn(kRight, "Label2ndFloat", tr("後手"), "Image2ndFloat", &Label2ndFloat, &Image2ndFloat);
 
-    ButtonSelectBoard = FormWidgets::MakeButton(GroupBoxBoard, "ButtonSelectBoard", QStringLiteral("ボード変更"),
+    ButtonSelectBoard = FormWidgets::MakeButton(GroupBoxBoard, "ButtonSelectBoard", tr("ボード変更"),
                                                 QRect(kCentre - kColumn / 2, 162, kColumn, 26), kAutoDefault);
 
     ImageTS = new QLabel(this);
@@ -349,10 +349,10 @@ void TFormPrepareGame::BuildWindow()
     LabelURL->setGeometry(56, 442, 160, 36);
     LabelURL->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
 
-    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", QStringLiteral("ゲーム開始"),
+    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", tr("ゲーム開始"),
                                        QRect(kClientWidth - 232, 446, 108, 28), kAutoDefault);
     BitBtnOk->setDefault(true);
-    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
+    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", tr("キャンセル"),
                                            QRect(kClientWidth - 116, 446, 108, 28), kAutoDefault);
 
     const auto onChecked = [this](QRadioButton* radio, void (TFormPrepareGame::*handler)()) {
@@ -525,8 +525,8 @@ int TFormPrepareGame::ChooseBoard(WindowsIni& settings)
             if (first)
                 choice = *first;
             boardNote_ = first
-                ? QStringLiteral("ピクチャータイプのボードが抽選で出なかったので、最初に見つかった「%1」を選びました。")
-                : QStringLiteral("ピクチャータイプのボードがないので、最後に抽選した「%1」を選びました。");
+                ? tr("ピクチャータイプのボードが抽選で出なかったので、最初に見つかった「%1」を選びました。")
+                : tr("ピクチャータイプのボードがないので、最後に抽選した「%1」を選びました。");
         }
     }
     boardSetName_ = choice.setName;
@@ -561,7 +561,7 @@ void TFormPrepareGame::BitBtnOkClick()
         WindowsIni settings = Settings::Open();
         auto set = [&](const Settings::TextKey& key, const std::string& value) {
             if (Settings::SetText(settings, key, value) != 0)
-                refused << QStringLiteral("%1「%2」").arg(QString::fromLatin1(key.name), TextCodec::ToUi(value));
+                refused << tr("%1「%2」").arg(QString::fromLatin1(key.name), TextCodec::ToUi(value));
         };
         set(Settings::kKey1stBrainSet, firstSetName_);
         set(Settings::kKey1stBrainName, firstSection_);
@@ -578,7 +578,7 @@ void TFormPrepareGame::BitBtnOkClick()
     }
     if (failed != 0) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("設定ファイル「%1」に書き込めませんでした。\n"
+                        tr("設定ファイル「%1」に書き込めませんでした。\n"
                                        "フォルダへの書き込みが許されているか、ディスクに空きがあるかを確かめてください。")
                             .arg(QDir::current().absoluteFilePath(QString::fromLatin1(Settings::kFileName))),
                         QMessageBox::Ok, this);
@@ -587,7 +587,7 @@ void TFormPrepareGame::BitBtnOkClick()
     }
     if (!refused.isEmpty()) {
         QMessageBox box(QMessageBox::Information, windowTitle(),
-                        QStringLiteral("次の値は設定ファイル「%1」に書けない文字（, ; ! や改行）を含むため、"
+                        tr("次の値は設定ファイル「%1」に書けない文字（, ; ! や改行）を含むため、"
                                        "書かずにおきました。ほかの設定は書きました。\n%2")
                             .arg(QString::fromLatin1(Settings::kFileName), refused.join(QLatin1Char('\n'))),
                         QMessageBox::Ok, this);

@@ -554,6 +554,85 @@ Saving removes these lines. Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>TFormPrepareGame</name>
+    <message>
+        <source>テセラ／ゲーム準備</source>
+        <translation>Tessella - Prepare game</translation>
+    </message>
+    <message>
+        <source>[プレーヤの設定]</source>
+        <translation>[Players]</translation>
+    </message>
+    <message>
+        <source>プレーヤ変更</source>
+        <translation>Change player</translation>
+    </message>
+    <message>
+        <source>ユーザ対ユーザ</source>
+        <translation>User vs User</translation>
+    </message>
+    <message>
+        <source>ユーザ対コンピュータ</source>
+        <translation>User vs Computer</translation>
+    </message>
+    <message>
+        <source>コンピュータ対ユーザ</source>
+        <translation>Computer vs User</translation>
+    </message>
+    <message>
+        <source>コンピュータ対コンピュータ</source>
+        <translation>Computer vs Computer</translation>
+    </message>
+    <message>
+        <source>[ボードの設定]</source>
+        <translation>[Board]</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>first player</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>second player</translation>
+    </message>
+    <message>
+        <source>ボード変更</source>
+        <translation>Change board</translation>
+    </message>
+    <message>
+        <source>ゲーム開始</source>
+        <translation>Start game</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ピクチャータイプのボードが抽選で出なかったので、最初に見つかった「%1」を選びました。</source>
+        <translation>The draw found no picture type board, so the first one found, &quot;%1&quot;, was chosen.</translation>
+    </message>
+    <message>
+        <source>ピクチャータイプのボードがないので、最後に抽選した「%1」を選びました。</source>
+        <translation>There is no picture type board, so the last one drawn, &quot;%1&quot;, was chosen.</translation>
+    </message>
+    <message>
+        <source>%1「%2」</source>
+        <translation>%1 &quot;%2&quot;</translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」に書き込めませんでした。
+フォルダへの書き込みが許されているか、ディスクに空きがあるかを確かめてください。</source>
+        <translation>Could not write the settings file &quot;%1&quot;.
+Check that the folder may be written to and that the disk has free space.</translation>
+    </message>
+    <message>
+        <source>次の値は設定ファイル「%1」に書けない文字（, ; ! や改行）を含むため、書かずにおきました。ほかの設定は書きました。
+%2</source>
+        <translation>These values hold characters the settings file &quot;%1&quot; cannot store (, ; ! or line breaks), so they were left out. The other settings were written.
+%2</translation>
+    </message>
+</context>
+<context>
     <name>UserPictureCopy</name>
     <message>
         <source>フォルダ %1 を作れません</source>
