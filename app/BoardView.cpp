@@ -85,12 +85,6 @@ void BoardView::SetMarkOptions(const Settings::MarkOptions& options)
     RefreshMarks();
 }
 
-void BoardView::SetHint(int cell)
-{
-    hint_ = cell;
-    RefreshMarks();
-}
-
 void BoardView::RefreshMarks()
 {
     Marks next;
@@ -98,7 +92,7 @@ void BoardView::RefreshMarks()
         next.legal = cycle_.UserLegalCells();
     if (markOptions_.lastMove)
         next.lastMove = cycle_.LastMove();
-    next.hint = hint_;
+    next.hint = cycle_.HintCell();
     next.cursor = hasFocus() ? cursor_.Cell() : -1;
     if (next == marks_)
         return;

@@ -55,8 +55,6 @@ public:
     const Settings::MarkOptions& MarkOptions() const { return markOptions_; }
     // Takes the marks from the cycle and the options; repaints the cells whose marks changed.
     void RefreshMarks();
-    // The cell to mark as the suggested move, -1 for none.
-    void SetHint(int cell);
     const Marks& ShownMarks() const { return marks_; }
 
     // Where the 400 x 400 board picture lies in the widget, and how it maps.
@@ -132,7 +130,6 @@ private:
 
     Settings::MarkOptions markOptions_;
     Marks marks_;
-    int hint_ = -1;
     CellCursor cursor_;
     QPointF origin_;
     double scale_ = 1;

@@ -53,7 +53,7 @@ GameCycle::Batch::Batch(GameCycle& cycle)
 GameCycle::Batch::~Batch()
 {
     if (cycle_.batchDepth_ == 1)
-        cycle_.ShowHistoryCommands();
+        cycle_.ShowAidCommands();
     if (--cycle_.batchDepth_ != 0)
         return;
     const unsigned changes = std::exchange(cycle_.pendingChanges_, 0u);
@@ -80,6 +80,7 @@ GameCycle::GameCycle(const GameOptions& options, DemoBoardSource& demoBoards)
     exit_ = {QCoreApplication::translate("GameCycle", "終了"), true};
     undo_ = {QCoreApplication::translate("GameCycle", "待った"), false};
     redo_ = {QCoreApplication::translate("GameCycle", "やり直し"), false};
+    hint_ = {QCoreApplication::translate("GameCycle", "ヒント"), false};
     for (SideView& view : sides_)
         view.gameResult = QCoreApplication::translate("GameCycle", "    0勝    0敗    0分");
     LayoutSprites();
@@ -110,6 +111,7 @@ void GameCycle::SetDemoBoards(DemoBoardSource& demoBoards)
 void GameCycle::TimerTimer()
 {
     const Batch batch(*this);
+    PollHint();
     const int resets = resetCount_;
     const int move = AskMove();
     StepBoard(move);
@@ -205,6 +207,7 @@ void GameCycle::StepBoard(int move)
         const int kind = PieceKindFor(row, column, side_);
         // Refused only in a replay, for the side whose pass the record does not hold.
         if (liveBoard_.Place(row, column, side_, kind) == 0) {
+            ClearHint();
             PlacePieceSprite(row, column, side_, kind);
             if (mode_ != kModeReplay && record_.AddMove(move, kind) == 0)
                 Notify(kChangedRecord);
@@ -246,6 +249,7 @@ void GameCycle::CheckEnd()
 void GameCycle::ResetGame()
 {
     const Batch batch(*this);
+    ClearHint();
     searchWorker_.Cancel();
     ++resetCount_;
     liveBoard_.Reset();
@@ -633,7 +637,8 @@ void GameCycle::GoBackTo(int index)
 {
     if (index < 0)
         return;
-    // A reply being searched for belongs to the position taken back.
+    // A reply or a hint being searched for belongs to the position taken back.
+    ClearHint();
     searchWorker_.Cancel();
     const MoveHistory::Point& point = history_.MoveTo(index);
     liveBoard_.CopyFrom(point.board);
@@ -655,13 +660,56 @@ void GameCycle::GoBackTo(int index)
     SetText(message_, side_ == 1 ? QCoreApplication::translate("GameCycle", "先手の番です") : QCoreApplication::translate("GameCycle", "後手の番です"));
 }
 
-void GameCycle::ShowHistoryCommands()
+void GameCycle::ShowAidCommands()
 {
     const bool open = mode_ == kModeGame && player1st_.State() != kStateFinished
         && player2nd_.State() != kStateFinished
         && (player1st_.PlayType() == Player::kPlayUser || player2nd_.PlayType() == Player::kPlayUser);
     Enable(undo_, open && history_.UndoTarget(liveBoard_, side_) >= 0);
     Enable(redo_, open && history_.RedoTarget(liveBoard_, side_) >= 0);
+    Enable(hint_, UserAsked() && !hintPending_ && hintCell_ < 0);
+}
+
+bool GameCycle::UserAsked() const
+{
+    const Player& player = PlayerOf(side_);
+    return mode_ == kModeGame && player.PlayType() == Player::kPlayUser && player.State() == kStateThinking;
+}
+
+void GameCycle::MenuHintClick()
+{
+    const Batch batch(*this);
+    if (!hint_.enabled)
+        return;
+    hintPending_ = true;
+    PollHint();
+}
+
+void GameCycle::PollHint()
+{
+    if (!hintPending_ || !UserAsked())
+        return;
+    const std::array<int, 3> codes = {SearchStrategy::kCodeDeepRead, Brain::kCodeNone, Brain::kCodeNone};
+    // Starting again is a no-op while the same request runs, and resumes one a pause stopped.
+    searchWorker_.Start(SearchWorker::Request{liveBoard_, side_, codes, SearchBudget{}});
+    const std::optional<SearchWorker::Cells> cells = searchWorker_.Take(liveBoard_, side_, codes);
+    if (!cells)
+        return;
+    hintPending_ = false;
+    if (!(*cells)[0].empty())
+        hintCell_ = (*cells)[0].front();
+    Notify(kChangedTexts);
+}
+
+void GameCycle::ClearHint()
+{
+    if (hintPending_)
+        searchWorker_.Cancel();
+    hintPending_ = false;
+    if (hintCell_ >= 0) {
+        hintCell_ = -1;
+        Notify(kChangedTexts);
+    }
 }
 
 void GameCycle::ImageBoardMouseDown(int x, int y)

@@ -116,6 +116,10 @@ public:
     // "待った": back to the last position where a user side was asked; "やり直し": forward again.
     void MenuUndoClick();
     void MenuRedoClick();
+    // "ヒント": the cell the deep-reading search would play for the user side being asked,
+    // computed on the search worker; marked until the user moves.
+    void MenuHintClick();
+    int HintCell() const { return hintCell_; }
     void ImageBoardMouseDown(int x, int y);
     // A user's choice of a cell by mouse or keyboard: a vote when it is legal for the user side being asked.
     void ChooseCell(int cell);
@@ -148,6 +152,7 @@ public:
     const Command& Exit() const;
     const Command& Undo() const { return undo_; }
     const Command& Redo() const { return redo_; }
+    const Command& Hint() const { return hint_; }
     bool BorderShown() const;
     const Sprite& SpriteAt(int row, int column) const;
     // The moves of the game or demonstration that runs or ended last; a replay keeps it.
@@ -214,7 +219,11 @@ private:
     // Remembers the position when a user side is first asked in a turn of a game.
     void RecordUserTurn();
     void GoBackTo(int point);
-    void ShowHistoryCommands();
+    void ShowAidCommands();
+    bool UserAsked() const;
+    // Takes the hint's result once the worker has it.
+    void PollHint();
+    void ClearHint();
     void Notify(unsigned changes);
 
     const GameOptions* options_;
@@ -257,7 +266,10 @@ private:
     Command exit_;
     Command undo_;
     Command redo_;
+    Command hint_;
     MoveHistory history_;
+    bool hintPending_ = false;
+    int hintCell_ = -1;
     bool borderShown_ = true;
 
     std::array<Sprite, BoardStatus::kCells> sprites_;

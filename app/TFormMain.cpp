@@ -165,6 +165,7 @@ void TFormMain::BuildMenus()
     MenuPass = MakeCommand("MenuPass", QStringLiteral("パス"));
     MenuUndo = MakeCommand("MenuUndo", QStringLiteral("待った"));
     MenuRedo = MakeCommand("MenuRedo", QStringLiteral("やり直し"));
+    MenuHint = MakeCommand("MenuHint", QStringLiteral("ヒント"));
     MenuSetting = MakeCommand("MenuSetting", QStringLiteral("環境設定"));
     MenuBorder = MakeCommand("MenuBorder", QStringLiteral("境界線を隠す"));
     MenuExit = MakeCommand("MenuExit", kCaptionExitMenu);
@@ -179,7 +180,7 @@ void TFormMain::BuildMenus()
         {MenuCountinue, {QKeySequence(Qt::CTRL | Qt::Key_P)}}, {MenuPass, {QKeySequence(Qt::Key_P)}},
         {MenuSetting, {QKeySequence(Qt::CTRL | Qt::Key_Comma)}}, {MenuBorder, {QKeySequence(Qt::CTRL | Qt::Key_B)}},
         {MenuExit, {QKeySequence(Qt::CTRL | Qt::Key_Q)}}, {MenuActionHelp, {QKeySequence(Qt::Key_F1)}},
-        {MenuUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}},
+        {MenuUndo, {QKeySequence(Qt::CTRL | Qt::Key_Z)}}, {MenuHint, {QKeySequence(Qt::Key_H)}},
         {MenuRedo, {QKeySequence(Qt::CTRL | Qt::SHIFT | Qt::Key_Z), QKeySequence(Qt::CTRL | Qt::Key_Y)}},
     };
     for (const auto& [action, keys] : shortcuts)
@@ -201,6 +202,7 @@ void TFormMain::BuildMenus()
     connect(MenuPass, &QAction::triggered, this, [this] { cycle_.BitBtnPassClick(); });
     connect(MenuUndo, &QAction::triggered, this, [this] { cycle_.MenuUndoClick(); });
     connect(MenuRedo, &QAction::triggered, this, [this] { cycle_.MenuRedoClick(); });
+    connect(MenuHint, &QAction::triggered, this, [this] { cycle_.MenuHintClick(); });
     connect(MenuBorder, &QAction::triggered, this, [this] { cycle_.BitBtnBorderClick(); });
     connect(MenuExit, &QAction::triggered, this, &TFormMain::BitBtnExitClick);
 
@@ -212,6 +214,7 @@ void TFormMain::BuildMenus()
     MenuMain->addAction(MenuPass);
     MenuMain->addAction(MenuUndo);
     MenuMain->addAction(MenuRedo);
+    MenuMain->addAction(MenuHint);
     MenuMain->addSeparator();
     MenuMain->addAction(MenuSetting);
     MenuMain->addAction(MenuBorder);
@@ -247,6 +250,7 @@ void TFormMain::BuildWindow()
     PanelTitle->setAutoFillBackground(false);
     PanelTitle->setFrameStyle(QFrame::NoFrame);
     ImageBoard = new BoardView(cycle_, GroupBoxBoard);
+    connect(ImageBoard, &BoardView::HintKey, MenuHint, &QAction::trigger);
     ImageBoard->move(5, 30);
 
     const int right = kRightColumn;
@@ -633,7 +637,7 @@ void TFormMain::ShowCommands()
     } commands[] = {
         {MenuPrepare, cycle_.Prepare()}, {MenuReplay, cycle_.Replay()}, {MenuCountinue, cycle_.Countinue()},
         {MenuPass, cycle_.Pass()},       {MenuBorder, cycle_.Border()},   {MenuUndo, cycle_.Undo()},
-        {MenuRedo, cycle_.Redo()},
+        {MenuRedo, cycle_.Redo()},       {MenuHint, cycle_.Hint()},
     };
     for (const auto& [action, command] : commands) {
         action->setText(command.caption);

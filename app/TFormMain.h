@@ -99,6 +99,7 @@ public:
     QAction* MenuPass = nullptr;
     QAction* MenuUndo = nullptr;
     QAction* MenuRedo = nullptr;
+    QAction* MenuHint = nullptr;
     QAction* MenuSetting = nullptr;
     QAction* MenuBorder = nullptr;
     QAction* MenuExit = nullptr;

@@ -1210,6 +1210,43 @@ TEST_F(SearchMoveTest, UndoStopsTheSearchForTheReply)
     EXPECT_EQ(cycle_->SideToMove(), 2);
 }
 
+TEST_F(SearchMoveTest, AHintIsSearchedOnTheWorkerAndMarkedUntilTheUserMoves)
+{
+    EXPECT_FALSE(cycle_->Hint().enabled) << "the computer is to move";
+    latch_.release = true;
+    ASSERT_NE(TickUntil([&] { return State(2) == GameCycle::kStateThinking; }, 1000), -1);
+    ASSERT_TRUE(cycle_->Hint().enabled);
+    latch_.release = false;
+    cycle_->MenuHintClick();
+    EXPECT_FALSE(cycle_->Hint().enabled);
+    ASSERT_TRUE(cycle_->Searches().Running()) << "on the worker";
+    EXPECT_EQ(cycle_->HintCell(), -1);
+
+    // A pause stops the search; the next tick after continuing asks again.
+    cycle_->BitBtnCountinueClick();
+    EXPECT_FALSE(cycle_->Searches().Running());
+    cycle_->BitBtnCountinueClick();
+    latch_.release = true;
+    ASSERT_NE(TickUntil([&] { return cycle_->HintCell() != -1; }, 1000), -1);
+    int first = 0;
+    while (cycle_->LiveBoard().IsLegal(first / 10, first % 10, 2) != 1)
+        ++first;
+    EXPECT_EQ(cycle_->HintCell(), first) << "the search's answer";
+    EXPECT_EQ(latch_.started, 3) << "the first move, the hint and the hint again";
+    for (int tick = 0; tick < 5; ++tick)
+        cycle_->TimerTimer();
+    EXPECT_EQ(cycle_->HintCell(), first);
+    EXPECT_FALSE(cycle_->Hint().enabled);
+
+    int other = first + 1;
+    while (cycle_->LiveBoard().IsLegal(other / 10, other % 10, 2) != 1)
+        ++other;
+    Click(other / 10, other % 10);
+    cycle_->TimerTimer();
+    EXPECT_EQ(cycle_->LastMove(), other);
+    EXPECT_EQ(cycle_->HintCell(), -1) << "gone with the user's move";
+}
+
 TEST_F(SearchMoveTest, SynchronousSearchesMoveInTheTickTheyAreAsked)
 {
     for (const char* section : {"Brain_000", "Brain_001"}) {

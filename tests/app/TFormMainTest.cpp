@@ -211,7 +211,7 @@ TEST_F(TFormMainTest, ANewWindowOpensAtItsSmallestSizeWithTheCommandMenus)
     EXPECT_EQ(menus[1]->text(), QStringLiteral("ヘルプ"));
     const std::vector<QString> main = {
         "MenuPrepare=ゲーム開始", "MenuReplay=リプレイ", "MenuCountinue=中断", "MenuPass=パス", "MenuUndo=待った",
-        "MenuRedo=やり直し", "-",
+        "MenuRedo=やり直し", "MenuHint=ヒント", "-",
         "MenuSetting=環境設定", "MenuBorder=境界線を隠す", "-", "MenuExit=テセラの終了"};
     EXPECT_EQ(MenuLayout(window.MenuMain), main);
     const std::vector<QString> help = {"MenuActionHelp=テセラとは？", "MenuHP=ホームページ", "-",
@@ -513,7 +513,7 @@ TEST_F(TFormMainTest, EveryCommandHasItsShortcutInTheMenus)
         {window.MenuPrepare, "Ctrl+N"}, {window.MenuReplay, "Ctrl+R"}, {window.MenuCountinue, "Ctrl+P"},
         {window.MenuPass, "P"},         {window.MenuUndo, "Ctrl+Z"},   {window.MenuRedo, "Ctrl+Shift+Z"},
         {window.MenuSetting, "Ctrl+,"}, {window.MenuBorder, "Ctrl+B"},  {window.MenuExit, "Ctrl+Q"},
-        {window.MenuActionHelp, "F1"},
+        {window.MenuActionHelp, "F1"},  {window.MenuHint, "H"},
     };
     for (const auto& c : cases)
         EXPECT_EQ(c.action->shortcut().toString(), c.keys) << c.action->objectName().toStdString();
