@@ -798,7 +798,7 @@ void TFormSettingBoard::RadioButtonCreateClick()
     BitBtnDefault->setEnabled(false);
     BitBtnNextBoard->setEnabled(false);
     BitBtnBackBoard->setEnabled(false);
-    LabelModeNote->setText(QStringLiteral("保存すると最後に追加し、そのボードの修正に移ります"));
+    LabelModeNote->setText(QStringLiteral("保存後はそのボードの修正に移ります"));
     UpdateEntryControls();
     RefreshPreview();
 }
@@ -1231,7 +1231,7 @@ int TFormSettingBoard::Save()
         BitBtnNextBoard->setEnabled(true);
         BitBtnBackBoard->setEnabled(true);
         browseIndex_ = std::max(0, SetEntries::NumberOf(SetEntries::Kind::Board, section_));
-        LabelModeNote->setText(QStringLiteral("ボード %1 として追加しました。ここからは修正です").arg(browseIndex_ + 1));
+        LabelModeNote->setText(QStringLiteral("ボード %1 として追加（以後は修正）").arg(browseIndex_ + 1));
     }
     UpdateEntryControls();
     return 0;

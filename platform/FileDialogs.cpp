@@ -44,6 +44,13 @@ QString FileDialogs::OpenPicture(QWidget* parent, const QString& caption)
     return chosen;
 }
 
+QString FileDialogs::SaveFile(QWidget* parent, const QString& caption, const QString& filter, const QString& suggested)
+{
+    if (CurrentResponder())
+        return CurrentResponder()(caption, filter);
+    return QFileDialog::getSaveFileName(parent, caption, suggested, filter);
+}
+
 QString FileDialogs::PictureStartFolder()
 {
     const QString& last = LastPictureFolder();

@@ -8,6 +8,8 @@
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "platform/TextCodec.h"
+#include "pictures/UserPictureCopy.h"
+#include "setup/SetArchive.h"
 #include "setup/SetReferences.h"
 #include "setup/TFormInputSetName.h"
 
@@ -153,7 +155,8 @@ TFormSettingGame::~TFormSettingGame() = default;
 
 QGroupBox* TFormSettingGame::BuildSetGroup(const QString& title, const QString& caption, QLabel** label,
                                            QListWidget** list, QPushButton** newButton, QPushButton** addButton,
-                                           QPushButton** deleteButton, QPushButton** modifyButton)
+                                           QPushButton** deleteButton, QPushButton** modifyButton,
+                                           QPushButton** exportButton)
 {
     auto* group = new QGroupBox(title, this);
     *label = new QLabel(caption, group);
@@ -167,10 +170,13 @@ QGroupBox* TFormSettingGame::BuildSetGroup(const QString& title, const QString& 
     *addButton = new QPushButton(QStringLiteral("追加"), group);
     *deleteButton = new QPushButton(QStringLiteral("削除"), group);
     *modifyButton = new QPushButton(QStringLiteral("設定"), group);
+    *exportButton = new QPushButton(QStringLiteral("書き出し"), group);
+    (*exportButton)->setToolTip(QStringLiteral("選んだセットを、使っている絵と一緒に一つの ZIP ファイルに書き出します"));
+    (*addButton)->setToolTip(QStringLiteral("セットファイル、または書き出した ZIP ファイルを登録します"));
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(6);
-    for (QPushButton* button : {*newButton, *addButton, *deleteButton, *modifyButton}) {
+    for (QPushButton* button : {*newButton, *addButton, *deleteButton, *modifyButton, *exportButton}) {
         button->setFixedWidth(kButtonWidth);
         button->setAutoDefault(false);
         buttons->addWidget(button);
@@ -277,7 +283,7 @@ void TFormSettingGame::BuildWindow()
 
     GroupBoxBoardSetting = BuildSetGroup(QStringLiteral("[ボードセット]"), QStringLiteral("登録しているボードセット"),
                                          &LabelBoardSet, &ListBoxBoardSet, &ButtonNewBoardSet, &ButtonAddBoardSet,
-                                         &ButtonDeleteBoardSet, &ButtonModifyBoardSet);
+                                         &ButtonDeleteBoardSet, &ButtonModifyBoardSet, &ButtonExportBoardSet);
     GroupBoxBoardSetting->setObjectName(QStringLiteral("GroupBoxBoardSetting"));
     LabelBoardSet->setObjectName(QStringLiteral("LabelBoardSet"));
     ListBoxBoardSet->setObjectName(QStringLiteral("ListBoxBoardSet"));
@@ -285,10 +291,11 @@ void TFormSettingGame::BuildWindow()
     ButtonAddBoardSet->setObjectName(QStringLiteral("ButtonAddBoardSet"));
     ButtonDeleteBoardSet->setObjectName(QStringLiteral("ButtonDeleteBoardSet"));
     ButtonModifyBoardSet->setObjectName(QStringLiteral("ButtonModifyBoardSet"));
+    ButtonExportBoardSet->setObjectName(QStringLiteral("ButtonExportBoardSet"));
 
     GroupBoxPlayerSet = BuildSetGroup(QStringLiteral("[プレーヤセット]"), QStringLiteral("登録しているプレーヤセット"),
                                       &LabelPlayerSet, &ListBoxPlayerSet, &ButtonNewPlayerSet, &ButtonAddPlayerSet,
-                                      &ButtonDeletePlayerSet, &ButtonModifyPlayerSet);
+                                      &ButtonDeletePlayerSet, &ButtonModifyPlayerSet, &ButtonExportPlayerSet);
     GroupBoxPlayerSet->setObjectName(QStringLiteral("GroupBoxPlayerSet"));
     LabelPlayerSet->setObjectName(QStringLiteral("LabelPlayerSet"));
     ListBoxPlayerSet->setObjectName(QStringLiteral("ListBoxPlayerSet"));
@@ -296,6 +303,7 @@ void TFormSettingGame::BuildWindow()
     ButtonAddPlayerSet->setObjectName(QStringLiteral("ButtonAddPlayerSet"));
     ButtonDeletePlayerSet->setObjectName(QStringLiteral("ButtonDeletePlayerSet"));
     ButtonModifyPlayerSet->setObjectName(QStringLiteral("ButtonModifyPlayerSet"));
+    ButtonExportPlayerSet->setObjectName(QStringLiteral("ButtonExportPlayerSet"));
 
     ImageTS = new QLabel(this);
     ImageTS->setObjectName(QStringLiteral("ImageTS"));
@@ -352,6 +360,8 @@ void TFormSettingGame::BuildWindow()
     connect(ButtonDeletePlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonDeletePlayerSetClick);
     connect(ButtonModifyBoardSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonModifyBoardSetClick);
     connect(ButtonModifyPlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonModifyPlayerSetClick);
+    connect(ButtonExportBoardSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonExportBoardSetClick);
+    connect(ButtonExportPlayerSet, &QPushButton::clicked, this, &TFormSettingGame::ButtonExportPlayerSetClick);
     connect(BitBtnOk, &QPushButton::clicked, this, &TFormSettingGame::BitBtnOkClick);
     connect(BitBtnCancel, &QPushButton::clicked, this, &TFormSettingGame::BitBtnCancelClick);
 }
@@ -520,7 +530,7 @@ TFormSettingGame::SetKindControls TFormSettingGame::BoardControls()
     return {Settings::SetKind::Board,
             ".tsb",
             QStringLiteral("ボードセットを開く"),
-            QStringLiteral("ボードセットファイル (*.TSB *.tsb);;全てのファイル (*)"),
+            QStringLiteral("ボードセットファイル (*.TSB *.tsb);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)"),
             ListBoxBoardSet,
             ComboBoxRandomBoard2,
             &boardSetName_,
@@ -534,7 +544,7 @@ TFormSettingGame::SetKindControls TFormSettingGame::PlayerControls()
     return {Settings::SetKind::Player,
             ".tsp",
             QStringLiteral("プレーヤーセットを開く"),
-            QStringLiteral("プレーヤセットファイル (*.TSP *.tsp);;全てのファイル (*)"),
+            QStringLiteral("プレーヤセットファイル (*.TSP *.tsp);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)"),
             ListBoxPlayerSet,
             nullptr,
             &playerSetName_,
@@ -591,6 +601,92 @@ void TFormSettingGame::ButtonModifyBoardSetClick()
 void TFormSettingGame::ButtonModifyPlayerSetClick()
 {
     ModifySet(PlayerControls());
+}
+
+void TFormSettingGame::ButtonExportBoardSetClick()
+{
+    ExportSet(BoardControls());
+}
+
+void TFormSettingGame::ButtonExportPlayerSetClick()
+{
+    ExportSet(PlayerControls());
+}
+
+void TFormSettingGame::ExportSet(const SetKindControls& set)
+{
+    const QList<QListWidgetItem*> selected = set.list->selectedItems();
+    if (selected.isEmpty())
+        return;
+    const std::string name = ItemBytes(selected.front()->data(Qt::UserRole));
+    const std::optional<std::string> file = Settings::RegisteredFile(SettingsField(), set.kind, name);
+    if (!file)
+        return;
+    ReturnToProgramDir();
+    const QString suggested = QDir::home().filePath(UserPictureCopy::SafeFileName(Ui(name)) + QStringLiteral(".zip"));
+    QString target = FileDialogs::SaveFile(this, QStringLiteral("セットを書き出す"),
+                                           QStringLiteral("ZIP ファイル (*.zip)"), suggested);
+    ReturnToProgramDir();
+    if (target.isEmpty())
+        return;
+    if (!target.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive))
+        target += QStringLiteral(".zip");
+    QStringList missing;
+    QString reason;
+    const int result = SetArchive::Export(*file, target, &missing, &reason);
+    ReturnToProgramDir();
+    if (result != 0) {
+        Inform(QStringLiteral("セット「%1」を書き出せませんでした（%2）。").arg(Ui(name), reason));
+        return;
+    }
+    QString message = QStringLiteral("セット「%1」を「%2」に書き出しました。").arg(Ui(name), target);
+    if (!missing.isEmpty())
+        message += QStringLiteral("\n読めなかったため入れなかった絵：\n%1").arg(missing.join(QLatin1Char('\n')));
+    Inform(message);
+}
+
+void TFormSettingGame::ImportSet(const SetKindControls& set, const QString& zipPath)
+{
+    WindowsIni& settings = SettingsField();
+    const auto taken = [&](const std::string& name) {
+        return name == Settings::kStandardSetName || Settings::IsRegistered(settings, Settings::SetKind::Board, name)
+            || Settings::IsRegistered(settings, Settings::SetKind::Player, name);
+    };
+    SetArchive::Imported imported;
+    QString reason;
+    const int result = SetArchive::Import(zipPath, taken, &imported, &reason);
+    ReturnToProgramDir();
+    if (result != 0) {
+        Inform(QStringLiteral("「%1」は追加できません。何も書き込んでいません。\n%2")
+                   .arg(QFileInfo(zipPath).fileName(), reason));
+        return;
+    }
+    if (imported.kind != set.kind) {
+        Inform(QStringLiteral("「%1」は%2のセットなので、そちらの一覧に追加しました。")
+                   .arg(QFileInfo(zipPath).fileName(),
+                        imported.kind == Settings::SetKind::Board ? QStringLiteral("ボード") : QStringLiteral("プレーヤー")));
+    }
+    const SetKindControls target = imported.kind == Settings::SetKind::Board ? BoardControls() : PlayerControls();
+    if (Settings::Register(settings, imported.kind, imported.name, imported.file) != 0) {
+        Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(imported.name)));
+        return;
+    }
+    ListNewSet(target, imported.name);
+    Inform(QStringLiteral("セット「%1」を「%2」として、絵 %3 枚と一緒に追加しました。")
+               .arg(Ui(imported.name), Ui(imported.file))
+               .arg(imported.pictures));
+}
+
+void TFormSettingGame::ListNewSet(const SetKindControls& set, const std::string& name)
+{
+    const QSignalBlocker block(set.list);
+    AppendItem(set.list, name);
+    if (set.randomBox != nullptr) {
+        const QSignalBlocker blockBox(set.randomBox);
+        const QString text = set.randomBox->currentText();
+        AppendItem(set.randomBox, name);
+        set.randomBox->setEditText(text);
+    }
 }
 
 void TFormSettingGame::SelectSet(const SetKindControls& set)
@@ -739,6 +835,10 @@ void TFormSettingGame::AddSet(const SetKindControls& set)
     ReturnToProgramDir();
     if (chosen.isEmpty())
         return;
+    if (chosen.endsWith(QStringLiteral(".zip"), Qt::CaseInsensitive)) {
+        ImportSet(set, chosen);
+        return;
+    }
     const QString path = QFileInfo(chosen).absoluteFilePath();
     const QString shownName = QFileInfo(chosen).fileName();
     const char* section = Settings::RegistrySection(set.kind);

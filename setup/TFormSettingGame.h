@@ -82,6 +82,8 @@ public:
     void ButtonDeletePlayerSetClick();
     void ButtonModifyBoardSetClick();
     void ButtonModifyPlayerSetClick();
+    void ButtonExportBoardSetClick();
+    void ButtonExportPlayerSetClick();
     void BitBtnOkClick();
     void BitBtnCancelClick();
 
@@ -110,6 +112,7 @@ public:
     QPushButton* ButtonAddBoardSet = nullptr;
     QPushButton* ButtonDeleteBoardSet = nullptr;
     QPushButton* ButtonModifyBoardSet = nullptr;
+    QPushButton* ButtonExportBoardSet = nullptr;
     QGroupBox* GroupBoxPlayerSet = nullptr;
     QLabel* LabelPlayerSet = nullptr;
     QListWidget* ListBoxPlayerSet = nullptr;
@@ -117,6 +120,7 @@ public:
     QPushButton* ButtonAddPlayerSet = nullptr;
     QPushButton* ButtonDeletePlayerSet = nullptr;
     QPushButton* ButtonModifyPlayerSet = nullptr;
+    QPushButton* ButtonExportPlayerSet = nullptr;
     QPushButton* BitBtnOk = nullptr;
     QPushButton* BitBtnCancel = nullptr;
     QLabel* ImageTS = nullptr;
@@ -144,7 +148,7 @@ private:
     void BuildWindow();
     QGroupBox* BuildSetGroup(const QString& title, const QString& caption, QLabel** label, QListWidget** list,
                              QPushButton** newButton, QPushButton** addButton, QPushButton** deleteButton,
-                             QPushButton** modifyButton);
+                             QPushButton** modifyButton, QPushButton** exportButton);
     void LoadSettings(const WindowsIni& settings);
     void ApplyRandomBoardEnabling(bool afterClick);
     bool SaveSettings(const std::string& boardSetName);
@@ -158,6 +162,10 @@ private:
     void AddSet(const SetKindControls& set);
     void DeleteSet(const SetKindControls& set);
     void ModifySet(const SetKindControls& set);
+    void ExportSet(const SetKindControls& set);
+    // Adds a set packed with its pictures; the pictures land in the program folder at once.
+    void ImportSet(const SetKindControls& set, const QString& zipPath);
+    void ListNewSet(const SetKindControls& set, const std::string& name);
     QString NewSetNameProblem(const SetKindControls& set, const std::string& name) const;
     // Where the chosen set file is found from the program folder, copying its bytes there
     // when it lies outside; false, after telling the user, when it cannot be.

@@ -944,6 +944,36 @@ TEST_F(SettingGameTest, RenumberedEntriesMoveTheReferencesInTheFileAndInTheHeldC
     EXPECT_EQ(Value("Tessella.ini", "Tessella", QStringLiteral("1stBrainName")), "Brain_000");
 }
 
+TEST_F(SettingGameTest, ExportedSetIsAddedBackFromItsZipUnderAFreeName)
+{
+    WriteSettings(QStringLiteral("[BoardSet]\n一番=One.tsb\n"));
+    fs::create_directories(dir_.Path() / "Pic");
+    dir_.Write("Pic/board.bmp", "picture bytes");
+    WriteIni(dir_, "One.tsb", QStringLiteral("[BoardSet]\nName=一番\n[Board_000]\nTitle=A\nBoard=Pic\\board.bmp\n"));
+    TFormSettingGame& window = Shown();
+    Select(window.ListBoxBoardSet, QStringLiteral("一番"));
+    const QString zip = QString::fromStdString((elsewhere_.Path() / "one").string());
+    files_.push_back(zip);
+    window.ButtonExportBoardSet->click();
+    ASSERT_TRUE(fs::exists(elsewhere_.Path() / "one.zip"));
+    EXPECT_TRUE(messages_.back().startsWith(QStringLiteral("セット「一番」を「")));
+
+    files_.push_back(zip + QStringLiteral(".zip"));
+    window.ButtonAddBoardSet->click();
+    EXPECT_EQ(Items(window.ListBoxBoardSet), QStringList({QStringLiteral("一番"), QStringLiteral("一番_2")}));
+    EXPECT_EQ(messages_.back(), QStringLiteral("セット「一番_2」を「One_2.tsb」として、絵 1 枚と一緒に追加しました。"));
+    EXPECT_EQ(QDir::currentPath(), home_);
+    window.BitBtnOk->click();
+    EXPECT_EQ(Registered("BoardSet", QStringLiteral("一番_2")), "One_2.tsb");
+    EXPECT_EQ(Value("One_2.tsb", "Board_000", QStringLiteral("Board")),
+              Sjis(QStringLiteral("Picture\\User\\一番_2\\board.bmp")));
+
+    elsewhere_.Write("bad.zip", "not an archive");
+    files_.push_back(QString::fromStdString((elsewhere_.Path() / "bad.zip").string()));
+    Shown().ButtonAddBoardSet->click();
+    EXPECT_TRUE(messages_.back().startsWith(QStringLiteral("「bad.zip」は追加できません。何も書き込んでいません。")));
+}
+
 TEST_F(SettingGameTest, FailedWriteIsShownAndTheDialogStaysOpenWithItsValues)
 {
     WriteStandardSettings();
