@@ -33,6 +33,7 @@
 #include <QShowEvent>
 #include <QSignalBlocker>
 #include <QSpinBox>
+#include <QStringList>
 #include <QVBoxLayout>
 
 #include <algorithm>
@@ -757,7 +758,9 @@ void TFormSettingGame::NewSet(const SetKindControls& set)
             Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
             return;
         }
-        newFiles_.push_back(HostPath::Plain(file));
+        NewFile made{HostPath::Plain(file), {}};
+        ReadBytes(made.hostName, &made.bytes);
+        newFiles_.push_back(std::move(made));
         const QSignalBlocker block(set.list);
         AppendItem(set.list, name);
         if (set.randomBox != nullptr) {
@@ -1043,11 +1046,21 @@ void TFormSettingGame::BitBtnCancelClick()
 {
     // The sets made by New in this showing go with their registration.
     ReturnToProgramDir();
-    for (const std::string& file : newFiles_) {
+    QStringList edited;
+    for (const NewFile& file : newFiles_) {
+        // A set changed in its editor since New made it is the user's work: it stays, unregistered.
+        std::string bytes;
+        if (ReadBytes(file.hostName, &bytes) && bytes != file.bytes) {
+            edited << QString::fromStdString(file.hostName);
+            continue;
+        }
         std::error_code error;
-        std::filesystem::remove(file, error);
+        std::filesystem::remove(file.hostName, error);
     }
     newFiles_.clear();
+    if (!edited.isEmpty())
+        Inform(QStringLiteral("新規に作って編集したセットファイルは、登録せずに残しました（「追加」で登録できます）。\n%1")
+                   .arg(edited.join(QLatin1Char('\n'))));
     LoadSettings(SettingsField());
     done(kModalCancel);
     settings_.reset();

@@ -191,8 +191,12 @@ private:
     std::string playerSetFile_;
     // The bytes the random-board box was loaded with, for a text left as loaded.
     std::string randomBoxLoaded_;
-    // Set files made by New in this showing (host names, relative): Cancel removes them.
-    std::vector<std::string> newFiles_;
+    // Set files made by New in this showing, with the bytes written: Cancel removes those still unchanged.
+    struct NewFile {
+        std::string hostName;
+        std::string bytes;
+    };
+    std::vector<NewFile> newFiles_;
     std::function<void()> boardEditor_;
     std::function<void()> playerEditor_;
 };

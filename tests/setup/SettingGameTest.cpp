@@ -597,9 +597,17 @@ TEST_F(SettingGameTest, CancelAfterNewRemovesTheNewFileWithItsRegistration)
     window.ButtonNewBoardSet->click();
     names_ = {QStringLiteral("Team")};
     window.ButtonNewPlayerSet->click();
+    names_ = {QStringLiteral("Edited")};
+    window.ButtonNewBoardSet->click();
+    dir_.Write("Edited.tsb", dir_.Read("Edited.tsb") + "[Board_001]\r\nTitle=work\r\n");
     window.BitBtnCancel->click();
     EXPECT_FALSE(fs::exists(dir_.Path() / "Mine.tsb"));
     EXPECT_FALSE(fs::exists(dir_.Path() / "Team.tsp"));
+    // A set edited since New made it stays, and the user is told so.
+    EXPECT_TRUE(fs::exists(dir_.Path() / "Edited.tsb"));
+    ASSERT_EQ(messages_.size(), 1);
+    EXPECT_TRUE(messages_.front().contains(QStringLiteral("Edited.tsb")));
+    messages_.clear();
     EXPECT_EQ(SettingsText(), before);
 
     // The name is free again, and a set kept by OK stays on a later Cancel.
