@@ -1132,6 +1132,15 @@ protected:
             std::this_thread::yield();
     }
 
+    // The computer's first move found by the worker, and the user asked next.
+    void ComputerMoves()
+    {
+        latch_.release = true;
+        cycle_->TimerTimer();
+        WaitForWorker();
+        ASSERT_NE(TickUntil([&] { return State(2) == GameCycle::kStateThinking; }, 100), -1);
+    }
+
     LatchedSearch latch_;
 };
 
@@ -1192,8 +1201,7 @@ TEST_F(SearchMoveTest, ClosingDuringASearchStopsAndJoinsTheWorker)
 
 TEST_F(SearchMoveTest, UndoStopsTheSearchForTheReply)
 {
-    latch_.release = true;
-    ASSERT_NE(TickUntil([&] { return State(2) == GameCycle::kStateThinking; }, 1000), -1);
+    ComputerMoves();
     const std::vector<std::string> rows = Rows();
     latch_.release = false;
     int reply = 0;
@@ -1213,8 +1221,7 @@ TEST_F(SearchMoveTest, UndoStopsTheSearchForTheReply)
 TEST_F(SearchMoveTest, AHintIsSearchedOnTheWorkerAndMarkedUntilTheUserMoves)
 {
     EXPECT_FALSE(cycle_->Hint().enabled) << "the computer is to move";
-    latch_.release = true;
-    ASSERT_NE(TickUntil([&] { return State(2) == GameCycle::kStateThinking; }, 1000), -1);
+    ComputerMoves();
     ASSERT_TRUE(cycle_->Hint().enabled);
     latch_.release = false;
     cycle_->MenuHintClick();
@@ -1227,7 +1234,10 @@ TEST_F(SearchMoveTest, AHintIsSearchedOnTheWorkerAndMarkedUntilTheUserMoves)
     EXPECT_FALSE(cycle_->Searches().Running());
     cycle_->BitBtnCountinueClick();
     latch_.release = true;
-    ASSERT_NE(TickUntil([&] { return cycle_->HintCell() != -1; }, 1000), -1);
+    cycle_->TimerTimer();
+    WaitForWorker();
+    cycle_->TimerTimer();
+    ASSERT_NE(cycle_->HintCell(), -1);
     int first = 0;
     while (cycle_->LiveBoard().IsLegal(first / 10, first % 10, 2) != 1)
         ++first;
