@@ -282,7 +282,6 @@ void TFormSettingBoard::BuildWindow()
     LabelModeNote = FormWidgets::MakeCaption(GroupBoxBoard, "LabelModeNote", QString(),
                                              QRect(kLeft, 50, kPreviewSide + 2, 18));
     LabelModeNote->setStyleSheet(QStringLiteral("color: #204080;"));
-    LabelModeNote->setWordWrap(true);
     ImageBoard = FormWidgets::MakePicture(GroupBoxBoard, "ImageBoard",
                                           QRect(kLeft + 1, kPreviewTop + 1, kPreviewSide, kPreviewSide),
                                           kPictureBackground);
@@ -798,7 +797,7 @@ void TFormSettingBoard::RadioButtonCreateClick()
     BitBtnDefault->setEnabled(false);
     BitBtnNextBoard->setEnabled(false);
     BitBtnBackBoard->setEnabled(false);
-    LabelModeNote->setText(QStringLiteral("保存後はそのボードの修正に移ります"));
+    LabelModeNote->setText(QStringLiteral("保存後はこのボードの修正へ"));
     UpdateEntryControls();
     RefreshPreview();
 }
@@ -1231,7 +1230,7 @@ int TFormSettingBoard::Save()
         BitBtnNextBoard->setEnabled(true);
         BitBtnBackBoard->setEnabled(true);
         browseIndex_ = std::max(0, SetEntries::NumberOf(SetEntries::Kind::Board, section_));
-        LabelModeNote->setText(QStringLiteral("ボード %1 として追加（以後は修正）").arg(browseIndex_ + 1));
+        LabelModeNote->setText(QStringLiteral("ボード %1 を追加、以後は修正").arg(browseIndex_ + 1));
     }
     UpdateEntryControls();
     return 0;

@@ -217,7 +217,7 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrder)
     // The board just added is now the one a save changes.
     EXPECT_TRUE(form_.RadioButtonModify->isChecked());
     EXPECT_TRUE(form_.BitBtnNextBoard->isEnabled());
-    EXPECT_EQ(form_.LabelModeNote->text(), QStringLiteral("ボード 6 として追加（以後は修正）"));
+    EXPECT_EQ(form_.LabelModeNote->text(), QStringLiteral("ボード 6 を追加、以後は修正"));
     EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 6 / 6"));
     const std::string written = dir_.Read("Mine.tsb");
     EXPECT_EQ(written.substr(0, before.size()), before);
