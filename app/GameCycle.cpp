@@ -216,6 +216,8 @@ void GameCycle::StepBoard(int move)
     }
     if (RevealStep(side_))
         player.SetState(kStatePlacing);
+    else if (state == kStatePlacing || move >= 0)
+        ShowStatus(-1, -1);  // the placement's last flip is on screen: scores and faces follow the board
 }
 
 void GameCycle::CheckEnd()
@@ -257,6 +259,8 @@ void GameCycle::ResetGame()
     brain1st_.Clear();
     brain2nd_.Clear();
     ShowStatus(-1, -1);
+    for (int side = 1; side <= 2; ++side)
+        SetText(ViewOf(side).point, QStringLiteral("-"));
     side_ = 1;
     player1st_.SetState(kStateIdle);
     player2nd_.SetState(kStateIdle);

@@ -25,6 +25,8 @@ QString ProgramFolder::FindContent(const QStringList& candidates)
 
 bool ProgramFolder::Seed(const QString& folder, const QString& content, QString* reason)
 {
+    if (QFileInfo::exists(folder + QStringLiteral("/Tessella.ini")))
+        return true;
     if (!QDir().mkpath(folder)) {
         *reason = QStringLiteral("cannot create the folder %1").arg(folder);
         return false;

@@ -13,7 +13,8 @@ public:
     // The first of the candidates that holds the standard content, or an empty text.
     static QString FindContent(const QStringList& candidates);
 
-    // Creates the folder when needed and copies in every file of the content that
-    // it lacks; files already there are never replaced. False with a reason when it fails.
+    // Fills a new program folder (one without Tessella.ini) with the content, creating it
+    // when needed; a folder in use is left as it is, so files the user deleted stay deleted
+    // and an older release's folder reaches its migration untouched. False with a reason when it fails.
     static bool Seed(const QString& folder, const QString& content, QString* reason);
 };

@@ -2,6 +2,7 @@
 
 #include "app/BoardView.h"
 #include "app/PreparedDemoBoards.h"
+#include "app/TFormHelp.h"
 #include "app/TFormRelease.h"
 #include "app/TFormTitle.h"
 #include "platform/FormWidgets.h"
@@ -16,6 +17,7 @@
 #include "setup/TFormSettingGame.h"
 
 #include <QAction>
+#include <QCloseEvent>
 #include <QKeySequence>
 #include <QCoreApplication>
 #include <QFileInfo>
@@ -25,10 +27,10 @@
 #include <QLayout>
 #include <QMenu>
 #include <QMenuBar>
+#include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
 #include <QScreen>
-#include <QCloseEvent>
 #include <QShowEvent>
 #include <QStringList>
 #include <QTimer>
@@ -391,6 +393,10 @@ bool TFormMain::eventFilter(QObject* watched, QEvent* event)
 
 void TFormMain::closeEvent(QCloseEvent* event)
 {
+    if (!ConfirmExit()) {
+        event->ignore();
+        return;
+    }
     SaveWindowPlace();
     QMainWindow::closeEvent(event);
 }
@@ -466,7 +472,17 @@ void TFormMain::MenuReleaseClick()
 
 void TFormMain::MenuActionHelpClick()
 {
-    WithTimerStopped([] { Shell::Open(HostPath::ToHostQ("Document\\TSReadme.htm")); });
+    WithTimerStopped([this] { OpenHelp(); });
+}
+
+void TFormMain::OpenHelp()
+{
+    const QString document = HostPath::ToHostQ("Document\\TSReadme.htm");
+    if (Shell::Open(document))
+        return;
+    if (help_ == nullptr)
+        help_ = new TFormHelp(this);
+    help_->ShowDocument(document);
 }
 
 void TFormMain::MenuHPClick()
@@ -543,8 +559,29 @@ void TFormMain::ShowNote(const QString& note)
 
 void TFormMain::BitBtnExitClick()
 {
+    if (!ConfirmExit())
+        return;
     SaveWindowPlace();
     QCoreApplication::exit(0);
+}
+
+bool TFormMain::ConfirmExit()
+{
+    const bool userSide = cycle_.PlayerFor(1).PlayType() == Player::kPlayUser
+                          || cycle_.PlayerFor(2).PlayType() == Player::kPlayUser;
+    const bool going = cycle_.GameMode() == GameCycle::kModeGame
+                       && cycle_.PlayerFor(cycle_.SideToMove()).State() != GameCycle::kStateFinished;
+    if (!userSide || !going)
+        return true;
+    bool leave = false;
+    WithTimerStopped([this, &leave] {
+        QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("対局中です。終了しますか？"),
+                        QMessageBox::Yes | QMessageBox::No, this);
+        box.setDefaultButton(QMessageBox::No);
+        const int answer = ModalHost::ShowModal(box);
+        leave = answer == QMessageBox::Yes || answer == kModalYes;
+    });
+    return leave;
 }
 
 void TFormMain::CycleChanged(unsigned changes)

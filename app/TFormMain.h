@@ -12,11 +12,13 @@
 
 class BoardView;
 class PreparedDemoBoards;
+class TFormHelp;
 class TFormPrepareGame;
 class TFormRelease;
 class TFormSettingGame;
 class TFormTitle;
 class QAction;
+class QCloseEvent;
 class QGroupBox;
 class QLabel;
 class QMenu;
@@ -155,6 +157,10 @@ private:
     void ShowNote(const QString& note);
     // Names the copies of Tessella.ini kept before a write that dropped unreadable lines.
     void ShowKeptCopies();
+    // Opens the help document on the desktop, or in the help window when the desktop cannot.
+    void OpenHelp();
+    // False when the user keeps a game with a user side that is still going on.
+    bool ConfirmExit();
     // Runs a modal step with the timer stopped, then lets the timer run as it did before.
     template <typename Step>
     void WithTimerStopped(Step step);
@@ -166,6 +172,7 @@ private:
     TFormPrepareGame* prepareGame_ = nullptr;
     TFormTitle* title_ = nullptr;
     TFormRelease* release_ = nullptr;
+    TFormHelp* help_ = nullptr;
     std::unique_ptr<PreparedDemoBoards> preparedBoards_;
 
     QImage userPicture_;

@@ -2,7 +2,6 @@
 
 #include "app/TFormTitle.h"
 #include "pictures/PictureLoader.h"
-#include "platform/FormWidgets.h"
 #include "platform/ModalResult.h"
 
 #include <QKeyEvent>
@@ -79,7 +78,6 @@ void TFormRelease::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    FormWidgets::CentreOnScreen(this);
     FormShow();
 }
 
@@ -91,6 +89,16 @@ void TFormRelease::mousePressEvent(QMouseEvent* event)
 
 void TFormRelease::keyPressEvent(QKeyEvent* event)
 {
+    if (TFormTitle::IsModifierOnly(event->key())) {
+        event->ignore();
+        return;
+    }
     event->accept();
     FormKeyPress();
+}
+
+void TFormRelease::reject()
+{
+    Timer->stop();
+    QDialog::reject();
 }

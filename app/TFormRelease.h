@@ -29,6 +29,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The close box stops the timer as a click does.
+    void reject() override;
 
 private:
     int blink_ = 0;

@@ -2,7 +2,6 @@
 
 #include "pictures/PictureLoader.h"
 #include "pictures/Transparency.h"
-#include "platform/FormWidgets.h"
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "setup/Settings.h"
@@ -56,6 +55,27 @@ QImage TFormTitle::TransparentPicture(const std::string& storedName)
     return TransparentCopy(PictureLoader::LoadStored(storedName));
 }
 
+bool TFormTitle::IsModifierOnly(int key)
+{
+    switch (key) {
+    case Qt::Key_Shift:
+    case Qt::Key_Control:
+    case Qt::Key_Alt:
+    case Qt::Key_AltGr:
+    case Qt::Key_Meta:
+    case Qt::Key_Super_L:
+    case Qt::Key_Super_R:
+    case Qt::Key_Hyper_L:
+    case Qt::Key_Hyper_R:
+    case Qt::Key_CapsLock:
+    case Qt::Key_NumLock:
+    case Qt::Key_ScrollLock:
+        return true;
+    default:
+        return false;
+    }
+}
+
 void TFormTitle::FormShow()
 {
     bool migrate = false;
@@ -103,7 +123,6 @@ void TFormTitle::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    FormWidgets::CentreOnScreen(this);
     // The migration screen is modal too; it starts once this one is on screen.
     QTimer::singleShot(0, this, &TFormTitle::FormShow);
 }
@@ -116,6 +135,16 @@ void TFormTitle::mousePressEvent(QMouseEvent* event)
 
 void TFormTitle::keyPressEvent(QKeyEvent* event)
 {
+    if (TFormTitle::IsModifierOnly(event->key())) {
+        event->ignore();
+        return;
+    }
     event->accept();
     FormKeyPress();
+}
+
+void TFormTitle::reject()
+{
+    Timer->stop();
+    QDialog::reject();
 }

@@ -32,6 +32,9 @@ public:
     // A picture of the program folder with its bottom-left colour made transparent.
     static QImage TransparentPicture(const std::string& storedName);
 
+    // Shift, Ctrl, Alt and their kin alone (as in Alt+Tab) close neither screen.
+    static bool IsModifierOnly(int key);
+
     QLabel* ImageTitle = nullptr;
     QLabel* ImageWelcome = nullptr;
     QLabel* ImageRelease = nullptr;
@@ -41,6 +44,8 @@ protected:
     void showEvent(QShowEvent* event) override;
     void mousePressEvent(QMouseEvent* event) override;
     void keyPressEvent(QKeyEvent* event) override;
+    // The close box stops the timer as a click does.
+    void reject() override;
 
 private:
     TFormVersionUp& versionUp_;

@@ -1,20 +1,8 @@
 #include "app/Language.h"
 #include "app/ProgramFolder.h"
-#include "app/TFormMain.h"
-#include "app/TFormRelease.h"
-#include "app/TFormTitle.h"
-#include "data/TFormSelectBoard.h"
-#include "data/TFormSettingBoard.h"
-#include "platform/ModalHost.h"
+#include "app/ProgramWindows.h"
 #include "platform/Random.h"
-#include "players/TFormSelectPlayer.h"
-#include "players/TFormSettingPlayer.h"
 #include "setup/Settings.h"
-#include "setup/TFormInputSetName.h"
-#include "setup/TFormPrepareGame.h"
-#include "setup/TFormSaveConfirm.h"
-#include "setup/TFormSettingGame.h"
-#include "setup/TFormVersionUp.h"
 
 #include <QApplication>
 #include <QDir>
@@ -162,47 +150,10 @@ int main(int argc, char* argv[])
     const Language::Translators translators = Language::Install(Language::Choose(
         options.language, Settings::Text(Settings::Open(), Settings::kKeyLanguage), QLocale::system().name()));
 
-    // Every window is created once and kept for the run, the main window first;
-    // a window is created after the ones it opens, which it takes as references.
-    TFormMain window;
-    TFormInputSetName inputSetName;
-    TFormSettingGame settingGame(inputSetName);
-    TFormSelectBoard selectBoard;
-    TFormSelectPlayer selectPlayer;
-    TFormPrepareGame prepareGame(settingGame, selectPlayer, selectBoard);
-    TFormRelease release;
-    TFormSaveConfirm saveConfirm;
-    TFormSettingBoard settingBoard;
-    TFormSettingPlayer settingPlayer;
-    TFormVersionUp versionUp;
-    TFormTitle title(versionUp);
-
-    const auto askSave = [&saveConfirm] { return ModalHost::ShowModal(saveConfirm); };
-    settingBoard.SetAskSave(askSave);
-    settingPlayer.SetAskSave(askSave);
-    settingBoard.SetOnRenumbered([&](const SetEntries::Renumbering& renumbering) {
-        return settingGame.FollowRenumbering(Settings::SetKind::Board, settingBoard.SetName(), renumbering);
-    });
-    settingPlayer.SetOnRenumbered([&](const SetEntries::Renumbering& renumbering) {
-        return settingGame.FollowRenumbering(Settings::SetKind::Player, settingPlayer.GetPlayerSetName(),
-                                             renumbering);
-    });
-    settingGame.SetBoardEditor([&] {
-        settingBoard.SetBoardSet(settingGame.GetBoardSetName(), settingGame.GetBoardSetFile(),
-                                 settingGame.GetProgramDir());
-        ModalHost::ShowModal(settingBoard);
-    });
-    settingGame.SetPlayerEditor([&] {
-        settingPlayer.SetPlayerSet(settingGame.GetPlayerSetName(), settingGame.GetPlayerSetFile(),
-                                   settingGame.GetProgramDir());
-        ModalHost::ShowModal(settingPlayer);
-    });
-    window.AttachSetup(settingGame, prepareGame);
     // A headless screenshot skips the title screen.
-    if (options.screenshot.isEmpty())
-        window.AttachScreens(title, release);
-    window.show();
+    ProgramWindows windows(options.screenshot.isEmpty());
+    windows.main.show();
     if (!options.screenshot.isEmpty())
-        return SaveScreenshot(window, options);
+        return SaveScreenshot(windows.main, options);
     return QApplication::exec();
 }

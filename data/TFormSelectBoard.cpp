@@ -17,7 +17,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QTimer>
@@ -258,10 +257,6 @@ void TFormSelectBoard::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = owner ? owner->frameGeometry()
-                             : (screen() ? screen()->availableGeometry() : QRect(0, 0, width(), height()));
-    move(area.center() - rect().center());
     FormShow();
 }
 

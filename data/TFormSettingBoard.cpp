@@ -25,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
@@ -492,10 +491,6 @@ void TFormSettingBoard::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = owner ? owner->frameGeometry()
-                             : (screen() ? screen()->availableGeometry() : QRect(0, 0, width(), height()));
-    move(area.center() - rect().center());
     FormShow();
 }
 

@@ -6,6 +6,7 @@
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
+#include <QLayout>
 #include <QMessageBox>
 #include <QPalette>
 #include <QPushButton>
@@ -105,6 +106,12 @@ int FormWidgets::AskSave(QWidget* parent)
 
 void FormWidgets::CentreOnScreen(QWidget* window)
 {
-    if (const QScreen* screen = QGuiApplication::primaryScreen())
-        window->move(screen->availableGeometry().center() - window->rect().center());
+    const QScreen* screen = QGuiApplication::primaryScreen();
+    if (screen == nullptr)
+        return;
+    // Before the first showing a window has the size its layout will give it only once asked.
+    if (QLayout* layout = window->layout())
+        layout->activate();
+    const QSize size = window->testAttribute(Qt::WA_Resized) ? window->size() : window->sizeHint();
+    window->move(screen->availableGeometry().center() - QRect(QPoint(), size).center());
 }

@@ -35,7 +35,7 @@ public:
     // Asks whether to save before closing: kModalYes, kModalNo or kModalCancel.
     static int AskSave(QWidget* parent);
 
-    // Places the window at the centre of the primary screen.
+    // Places the window at the centre of the primary screen; call it before the window is shown.
     static void CentreOnScreen(QWidget* window);
 
     static QLabel* MakeCaption(QWidget* parent, const char* name, const QString& text, const QRect& geometry,

@@ -16,7 +16,6 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPushButton>
-#include <QScreen>
 #include <QShowEvent>
 
 #include <optional>
@@ -186,10 +185,6 @@ void TFormSelectPlayer::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    const QWidget* owner = parentWidget() ? parentWidget()->window() : nullptr;
-    const QRect area = owner ? owner->frameGeometry()
-                             : (screen() ? screen()->availableGeometry() : QRect(0, 0, width(), height()));
-    move(area.center() - rect().center());
     FormShow();
 }
 

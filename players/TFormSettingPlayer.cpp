@@ -25,7 +25,6 @@
 #include <QPlainTextEdit>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QScreen>
 #include <QScrollBar>
 #include <QShowEvent>
 #include <QSpinBox>
@@ -435,8 +434,6 @@ void TFormSettingPlayer::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    const QRect area = screen() ? screen()->availableGeometry() : QRect(0, 0, width(), height());
-    move(area.center() - rect().center());
     FormShow();
 }
 

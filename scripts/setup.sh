@@ -10,7 +10,7 @@ packages=(
   fonts-ipafont-gothic
   libgtest-dev libgmock-dev libbenchmark-dev
   libclang-rt-14-dev
-  xvfb xauth
+  xvfb xauth openbox
   dpkg-dev file man-db lintian desktop-file-utils appstream
 )
 

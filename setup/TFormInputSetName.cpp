@@ -1,6 +1,5 @@
 #include "setup/TFormInputSetName.h"
 
-#include "platform/FormWidgets.h"
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "platform/TextCodec.h"
@@ -110,6 +109,5 @@ void TFormInputSetName::showEvent(QShowEvent* event)
     QDialog::showEvent(event);
     if (event->spontaneous())
         return;
-    FormWidgets::CentreOnScreen(this);
     FormShow();
 }

@@ -5,24 +5,31 @@
 
 #include <filesystem>
 
-TEST(ProgramFolder, SeedingCopiesWhatIsMissingAndKeepsTheUsersFiles)
+TEST(ProgramFolder, OnlyAFolderWithoutSettingsIsSeeded)
 {
     TempDir content;
     std::filesystem::create_directories(content.Path() / "Picture" / "Face");
     content.Write("Tessella.ini", "[Tessella]\r\nRelease=1.10\r\n");
     content.Write("Standard.tsb", "standard");
     content.Write("Picture/Face/Face00_0.bmp", "face");
+    const QString source = QString::fromStdString(content.Path().string());
     TempDir home;
-    const QString folder = QString::fromStdString(home.File("tessella"));
-    std::filesystem::create_directories(home.Path() / "tessella");
-    home.Write("tessella/Tessella.ini", "[Tessella]\r\nBaseTimer=30\r\n");
-
     QString reason;
-    ASSERT_TRUE(ProgramFolder::Seed(folder, QString::fromStdString(content.Path().string()), &reason))
+
+    // A folder in use, where the user deleted a standard file, and a new one that already holds a picture.
+    std::filesystem::create_directories(home.Path() / "used");
+    home.Write("used/Tessella.ini", "[Tessella]\r\nRelease=1.00\r\n");
+    ASSERT_TRUE(ProgramFolder::Seed(QString::fromStdString(home.File("used")), source, &reason));
+    EXPECT_EQ(home.Read("used/Tessella.ini"), "[Tessella]\r\nRelease=1.00\r\n");
+    EXPECT_FALSE(std::filesystem::exists(home.Path() / "used" / "Standard.tsb"));
+
+    std::filesystem::create_directories(home.Path() / "new" / "Picture" / "Face");
+    home.Write("new/Picture/Face/Face00_0.bmp", "mine");
+    ASSERT_TRUE(ProgramFolder::Seed(QString::fromStdString(home.File("new")), source, &reason))
         << reason.toStdString();
-    EXPECT_EQ(home.Read("tessella/Tessella.ini"), "[Tessella]\r\nBaseTimer=30\r\n") << "the user's settings stay";
-    EXPECT_EQ(home.Read("tessella/Standard.tsb"), "standard");
-    EXPECT_EQ(home.Read("tessella/Picture/Face/Face00_0.bmp"), "face");
+    EXPECT_EQ(home.Read("new/Tessella.ini"), "[Tessella]\r\nRelease=1.10\r\n");
+    EXPECT_EQ(home.Read("new/Standard.tsb"), "standard");
+    EXPECT_EQ(home.Read("new/Picture/Face/Face00_0.bmp"), "mine") << "a file already there is kept";
 }
 
 TEST(ProgramFolder, ContentIsTheFirstCandidateHoldingSettings)
