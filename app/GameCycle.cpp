@@ -173,6 +173,7 @@ int GameCycle::AskMove()
         return result;
     }
 
+    ShowStatus(-1, -1);
     if (mode_ == kModeGame) {
         if (options_->GetAutoPass() == 0 && player.PlayType() == Player::kPlayUser)
             Enable(pass_, true);

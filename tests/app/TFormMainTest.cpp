@@ -1,12 +1,17 @@
 #include "app/BoardView.h"
 #include "app/TFormMain.h"
 
+#include "platform/Clock.h"
+#include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
+#include "support/BoardText.h"
 #include "support/ScriptedRandom.h"
 #include "support/TempDir.h"
 
 #include <QAction>
 #include <QApplication>
+#include <QCloseEvent>
+#include <QDialog>
 #include <QGroupBox>
 #include <QLabel>
 #include <QMenu>
@@ -21,6 +26,7 @@
 
 #include <gtest/gtest.h>
 
+#include <cstdint>
 #include <filesystem>
 #include <memory>
 #include <set>
@@ -95,6 +101,8 @@ protected:
 
     void TearDown() override
     {
+        ModalHost::SetResponder({});
+        Clock::ClearOverride();
         window_.reset();
         fs::current_path(previous_);
     }
@@ -441,6 +449,141 @@ TEST_F(TFormMainTest, ExitEndsTheEventLoopWithStatusZero)
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0);
+}
+
+TEST_F(TFormMainTest, LeavingAsksOnlyWhileAGameWithAUserSideGoesOn)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    int asked = 0;
+    int answer = kModalNo;
+    bool stoppedWhileAsking = false;
+    ModalHost::SetResponder([&](QDialog&) {
+        ++asked;
+        stoppedWhileAsking = !window.Timer->isActive();
+        return answer;
+    });
+    const auto closeBoxLeaves = [&window] {
+        QCloseEvent close;
+        QApplication::sendEvent(&window, &close);
+        return close.isAccepted();
+    };
+
+    EXPECT_TRUE(closeBoxLeaves()) << "a demonstration";
+    window.BitBtnPrepare->click();
+    EXPECT_TRUE(closeBoxLeaves()) << "computer against computer";
+    EXPECT_EQ(asked, 0);
+
+    cycle.PlayerFor(2).SetPlayType(Player::kPlayUser);
+    window.BitBtnPrepareClick();
+    cycle.TimerTimer();
+    EXPECT_FALSE(closeBoxLeaves()) << "no keeps the game";
+    EXPECT_EQ(asked, 1);
+    EXPECT_TRUE(stoppedWhileAsking);
+    EXPECT_TRUE(window.Timer->isActive());
+    answer = kModalYes;
+    EXPECT_TRUE(closeBoxLeaves());
+    EXPECT_EQ(asked, 2);
+
+    cycle.PlayerFor(2).SetPlayType(Player::kPlayComputer);
+    ASSERT_TRUE(PlayToTheEnd(window));
+    cycle.PlayerFor(2).SetPlayType(Player::kPlayUser);
+    EXPECT_TRUE(closeBoxLeaves()) << "a finished game";
+    EXPECT_EQ(asked, 2);
+}
+
+TEST_F(TFormMainTest, TheThinkingTimeOfTheSideToMoveRunsWithTheClock)
+{
+    std::int64_t now = 50000;
+    Clock::SetOverride([&now] { return now; });
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    window.BitBtnPrepare->click();
+    cycle.TimerTimer();
+    EXPECT_EQ(window.Panel1stUseTime->text(), QStringLiteral("00:00:00"));
+    for (const char* shown : {"00:00:01", "00:00:02", "00:00:03"}) {
+        ++now;
+        cycle.TimerTimer();
+        cycle.TimerTimer();
+        EXPECT_EQ(window.Panel1stUseTime->text(), QString::fromLatin1(shown));
+    }
+    EXPECT_EQ(window.Panel2ndUseTime->text(), QStringLiteral("00:00:00")) << "only the side to move thinks";
+}
+
+TEST_F(TFormMainTest, AUserWithoutAPlacementWaitsForThePassButtonWithThePanelsShowingTheBoard)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
+    window.BitBtnPrepare->click();
+    // The first player cannot place; the second can take the first player's only piece.
+    cycle.LiveBoard() = BoardFromRows({
+        "   OX..   ",
+        "  ......  ",
+        " ........ ",
+        "..........",
+        "..........",
+        "..........",
+        "..........",
+        " ........ ",
+        "  ......  ",
+        "   ....   ",
+    });
+    cycle.RedrawBoard();
+
+    for (int tick = 0; tick < 5; ++tick)
+        cycle.TimerTimer();
+    EXPECT_TRUE(window.BitBtnPass->isEnabled());
+    EXPECT_TRUE(window.MenuPass->isEnabled());
+    EXPECT_EQ(window.LabelMessage->text(), QStringLiteral("先手はパスです"));
+    EXPECT_EQ(window.Panel1stPoint->text(), QStringLiteral("Pass"));
+    EXPECT_EQ(window.Panel1stScore->text(), QStringLiteral("1/76"));
+    EXPECT_EQ(window.Panel2ndScore->text(), QStringLiteral("1/76"));
+    EXPECT_EQ(cycle.LiveBoard().OwnerAt(0, 5), 0) << "the pass waits for the button";
+
+    window.BitBtnPass->click();
+    ASSERT_TRUE(PlayToTheEnd(window));
+    EXPECT_EQ(BoardToRows(cycle.LiveBoard())[0], "   OOO.   ");
+    EXPECT_EQ(window.Panel1stScore->text(), QStringLiteral("0/76"));
+    EXPECT_EQ(window.Panel2ndScore->text(), QStringLiteral("3/76"));
+    EXPECT_FALSE(window.BitBtnPass->isEnabled());
+}
+
+TEST_F(TFormMainTest, ScoresFollowTheBoardThroughAGameAndItsReplay)
+{
+    TFormMain& window = Shown();
+    GameCycle& cycle = window.Cycle();
+    const auto expectScoresOfTheBoard = [&](const char* when, int tick) {
+        // Only while a placement's flips are still being shown may the panels lag behind.
+        if (cycle.PlayerFor(1).State() == GameCycle::kStatePlacing
+            || cycle.PlayerFor(2).State() == GameCycle::kStatePlacing)
+            return;
+        for (int side = 1; side <= 2; ++side) {
+            const QLabel* score = side == 1 ? window.Panel1stScore : window.Panel2ndScore;
+            ASSERT_EQ(score->text(), QStringLiteral("%1/76").arg(cycle.LiveBoard().CountOwner(side)))
+                << when << " tick " << tick << " side " << side;
+        }
+    };
+    window.BitBtnPrepare->click();
+    for (int tick = 0; tick < 20000 && !window.MenuPrepare->isEnabled(); ++tick) {
+        cycle.TimerTimer();
+        expectScoresOfTheBoard("game", tick);
+    }
+    ASSERT_TRUE(window.BitBtnReplay->isEnabled());
+    const std::vector<std::string> finalRows = BoardToRows(cycle.LiveBoard());
+    const QString record = window.Panel1stGameResult->text();
+
+    window.BitBtnReplay->click();
+    EXPECT_EQ(cycle.GameMode(), GameCycle::kModeReplay);
+    EXPECT_FALSE(window.BitBtnPrepare->isEnabled());
+    for (int tick = 0; tick < 20000 && !window.MenuPrepare->isEnabled(); ++tick) {
+        cycle.TimerTimer();
+        expectScoresOfTheBoard("replay", tick);
+    }
+    EXPECT_EQ(BoardToRows(cycle.LiveBoard()), finalRows);
+    EXPECT_EQ(window.Panel1stGameResult->text(), record) << "a replay changes no record";
+    EXPECT_TRUE(window.BitBtnReplay->isEnabled());
 }
 
 int Luminance(QRgb pixel)
