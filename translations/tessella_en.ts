@@ -110,6 +110,10 @@
         <translation>Redo</translation>
     </message>
     <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
         <source>    0勝    0敗    0分</source>
         <translation>   0 won    0 lost    0 drawn</translation>
     </message>
