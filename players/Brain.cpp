@@ -277,7 +277,7 @@ void Brain::VoteSearch(int code)
         return;
     const int slot = code - kCodeLookAhead;
     if (searchCellCount_[slot] < 0)
-        SetSearchCells(code, SearchStrategy::BestCells(liveBoard_, side_, code, searchBudget_));
+        SetSearchCells(code, SearchStrategy::BestCells(liveBoard_, side_, code, searchBudget_, stop_));
     for (int i = 0; i < candidateCount_; ++i) {
         for (int j = 0; j < searchCellCount_[slot]; ++j) {
             if (searchCells_[slot][j] == candidates_[i]) {

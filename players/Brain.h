@@ -67,6 +67,8 @@ public:
     // The budget of the search strategies when they run inside ChooseMove.
     void SetSearchBudget(const SearchBudget& budget) { searchBudget_ = budget; }
     const SearchBudget& GetSearchBudget() const { return searchBudget_; }
+    // A flag that ends the searches run inside ChooseMove early (they then vote for nothing).
+    void SetStopFlag(const std::atomic<bool>* stop) { stop_ = stop; }
     // Best cells of a search code found elsewhere (a worker thread) for the
     // next ChooseMove; without them the search runs inside it. Clear forgets them.
     void SetSearchCells(int code, const std::vector<int>& cells);
@@ -112,6 +114,7 @@ private:
     int voteCount_ = 0;
     int votes_[kListSize];
     SearchBudget searchBudget_;
+    const std::atomic<bool>* stop_ = nullptr;
     // Cells given by SetSearchCells for codes 21 and 22; -1 count when none were given.
     int searchCellCount_[2] = {-1, -1};
     int searchCells_[2][kMaxCandidates];

@@ -43,7 +43,8 @@ std::vector<int> MatchGame::RandomOpening(std::uint32_t seed, int count)
 }
 
 MatchGame::Result MatchGame::Play(const Player& first, const Player& second, const std::vector<int>& opening,
-                                  std::uint32_t seed, const SearchBudget& budget1st, const SearchBudget& budget2nd)
+                                  std::uint32_t seed, const SearchBudget& budget1st, const SearchBudget& budget2nd,
+                                  const std::atomic<bool>* stop)
 {
     Random::Seed(seed);
     Result result;
@@ -60,7 +61,9 @@ MatchGame::Result MatchGame::Play(const Player& first, const Player& second, con
     const Player* players[2] = {&first, &second};
     brains[0].SetSearchBudget(budget1st);
     brains[1].SetSearchBudget(budget2nd);
-    while (board.HasLegalMove(1) || board.HasLegalMove(2)) {
+    for (Brain& brain : brains)
+        brain.SetStopFlag(stop);
+    while ((board.HasLegalMove(1) || board.HasLegalMove(2)) && (stop == nullptr || !*stop)) {
         if (!board.HasLegalMove(side)) {
             result.moves.push_back(kPass);
             side = 3 - side;
@@ -74,7 +77,8 @@ MatchGame::Result MatchGame::Play(const Player& first, const Player& second, con
             brain.Clear();
             cell = brain.ChooseMove({Brain::kCodeRandom, Brain::kCodeNone, Brain::kCodeNone});
         }
-        Place(board, cell, side, &result.moves);
+        if (cell >= 0)
+            Place(board, cell, side, &result.moves);
         side = 3 - side;
     }
     result.pieces1st = board.CountOwner(1);

@@ -3,6 +3,7 @@
 #include "players/Player.h"
 #include "players/SearchStrategy.h"
 
+#include <atomic>
 #include <cstdint>
 #include <vector>
 
@@ -21,6 +22,8 @@ public:
     static std::vector<int> RandomOpening(std::uint32_t seed, int count);
 
     // Plays from the opening on; the calling thread's random source is seeded with seed.
+    // A set stop flag ends the game early, unfinished.
     static Result Play(const Player& first, const Player& second, const std::vector<int>& opening,
-                       std::uint32_t seed, const SearchBudget& budget1st, const SearchBudget& budget2nd);
+                       std::uint32_t seed, const SearchBudget& budget1st, const SearchBudget& budget2nd,
+                       const std::atomic<bool>* stop = nullptr);
 };

@@ -263,6 +263,12 @@ int Player::ChooseMove()
     return result;
 }
 
+void Player::SetPhases(const std::array<std::array<int, kSlots>, kPhases>& codes, const std::array<int, kPhases>& limits)
+{
+    codes_ = codes;
+    limits_ = limits;
+}
+
 int Player::ChooseComputerMove()
 {
     const std::array<int, 3> codes = CodesFor(liveBoard_->MoveCount());

@@ -94,6 +94,8 @@ public:
     // and then the random strategy moves.
     int PhaseFor(int moveCount) const;
     std::array<int, 3> CodesFor(int moveCount) const;
+    // Replaces the phases, for a profile that exists only in an editor's controls.
+    void SetPhases(const std::array<std::array<int, kSlots>, kPhases>& codes, const std::array<int, kPhases>& limits);
 
     // The display name of a strategy code (CP932), "" for codes 0 and outside 10..22.
     static std::string StrategyDisplayName(int code);

@@ -8,6 +8,7 @@
 #include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
 #include "platform/ModalHost.h"
+#include "platform/Random.h"
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
 #include "players/Player.h"
@@ -23,6 +24,7 @@
 #include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -36,6 +38,9 @@
 #include <cstdio>
 
 namespace {
+
+// The standard player set delivered with the game, the measuring stick of "強さを測る".
+constexpr char kStandardSetFile[] = "Standard.tsp";
 
 // The strategies offered, in the order of the list; the user's strategy is not offered.
 constexpr int kOfferedCodes[] = {
@@ -156,7 +161,7 @@ void TFormSettingPlayer::BuildWindow()
     constexpr int kGroupWidth = kEditorWidth - 16;
     constexpr int kInner = kGroupWidth - 24;
     constexpr int kGroupHeight = 470;
-    constexpr int kHeight = 8 + kGroupHeight + 10 + 30 + 10;
+    constexpr int kHeight = 8 + kGroupHeight + 10 + 30 + 10 + 40;
     setFixedSize(kWidth, kHeight);
 
     GroupBoxPlayer = new QGroupBox(QStringLiteral("[プレーヤーを設定して下さい]"), this);
@@ -322,6 +327,27 @@ void TFormSettingPlayer::BuildWindow()
     BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
                                             QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
 
+    constexpr int kMeasureTop = kButtonTop + 40;
+    ComboBoxMeasureOpponent = new QComboBox(this);
+    ComboBoxMeasureOpponent->setObjectName(QStringLiteral("ComboBoxMeasureOpponent"));
+    ComboBoxMeasureOpponent->setGeometry(8, kMeasureTop + 2, 200, 26);
+    ComboBoxMeasureOpponent->setToolTip(QStringLiteral("強さを測る相手 (標準のプレーヤー)"));
+    BitBtnMeasure = FormWidgets::MakeButton(this, "BitBtnMeasure", QStringLiteral("強さを測る"),
+                                            QRect(216, kMeasureTop, kButtonWidth, 30));
+    BitBtnMeasure->setToolTip(QStringLiteral("表示中の段階の設定で %1 局対戦します").arg(StrengthTrial::kGames));
+    ProgressBarMeasure = new QProgressBar(this);
+    ProgressBarMeasure->setObjectName(QStringLiteral("ProgressBarMeasure"));
+    ProgressBarMeasure->setGeometry(328, kMeasureTop + 4, 180, 22);
+    ProgressBarMeasure->setRange(0, StrengthTrial::kGames);
+    ProgressBarMeasure->setValue(0);
+    BitBtnMeasureCancel = FormWidgets::MakeButton(this, "BitBtnMeasureCancel", QStringLiteral("中止"),
+                                                  QRect(516, kMeasureTop, 60, 30));
+    BitBtnMeasureCancel->setEnabled(false);
+    LabelMeasureResult = FormWidgets::MakeCaption(this, "LabelMeasureResult", QString(),
+                                                  QRect(584, kMeasureTop + 4, kWidth - 592, 24), Qt::AlignLeft | Qt::AlignVCenter);
+    TimerMeasure = new QTimer(this);
+    TimerMeasure->setInterval(100);
+
     // Only the user's actions count as changes; the texts the editor sets itself are set with signals blocked.
     connect(RadioButtonCreate, &QRadioButton::clicked, this, [this] { RadioButtonCreateClick(); });
     connect(RadioButtonModify, &QRadioButton::clicked, this, [this] { RadioButtonModifyClick(); });
@@ -349,6 +375,83 @@ void TFormSettingPlayer::BuildWindow()
     connect(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
     connect(BitBtnDefault, &QPushButton::clicked, this, [this] { BitBtnDefaultClick(); });
     connect(BitBtnClose, &QPushButton::clicked, this, [this] { BitBtnCloseClick(); });
+    connect(BitBtnMeasure, &QPushButton::clicked, this, [this] { BitBtnMeasureClick(); });
+    connect(BitBtnMeasureCancel, &QPushButton::clicked, this, [this] { BitBtnMeasureCancelClick(); });
+    connect(TimerMeasure, &QTimer::timeout, this, [this] { TimerMeasureTimer(); });
+}
+
+void TFormSettingPlayer::FillMeasureOpponents()
+{
+    const QSignalBlocker blocker(ComboBoxMeasureOpponent);
+    const int chosen = ComboBoxMeasureOpponent->currentIndex();
+    ComboBoxMeasureOpponent->clear();
+    EnterProgramDir();
+    const WindowsIni ini(HostPath::ToHost(kStandardSetFile));
+    const int count = PlayerSetFile::CountPlayers(kStandardSetFile);
+    for (int i = 0; i < count; ++i) {
+        const std::string* name = ini.FindValue(PlayerSetFile::PlayerSection(i), "Name", 0);
+        ComboBoxMeasureOpponent->addItem(TextCodec::ToUi(name != nullptr ? *name : std::string()));
+    }
+    // The strongest standard player comes last.
+    ComboBoxMeasureOpponent->setCurrentIndex(chosen >= 0 && chosen < count ? chosen : count - 1);
+}
+
+StrengthTrial::Profile TFormSettingPlayer::ShownProfile() const
+{
+    StrengthTrial::Profile profile;
+    for (int phase = 0; phase < kPhases; ++phase) {
+        profile.limits[phase] = EditBrainLimit[phase]->text().toInt();
+        for (int slot = 0; slot < kSlots; ++slot) {
+            std::string name;
+            TextCodec::FromUi(StrategyBox(phase, slot)->currentText(), &name);
+            profile.codes[phase][slot] = Player::StrategyCodeOfName(name);
+        }
+    }
+    return profile;
+}
+
+void TFormSettingPlayer::BitBtnMeasureClick()
+{
+    const int opponent = ComboBoxMeasureOpponent->currentIndex();
+    if (opponent < 0) {
+        Tell(QStringLiteral("標準のプレーヤーが見つかりません"));
+        return;
+    }
+    EnterProgramDir();
+    Player rival(nullptr, nullptr, 0);
+    rival.Load(kStandardSetFile, PlayerSetFile::PlayerSection(opponent));
+    measuredOpponent_ = ComboBoxMeasureOpponent->currentText();
+    trial_.Start(ShownProfile(), StrengthTrial::ProfileOf(rival), static_cast<std::uint32_t>(Random::Next()));
+    ProgressBarMeasure->setValue(0);
+    LabelMeasureResult->setText(QStringLiteral("対局中…"));
+    BitBtnMeasure->setEnabled(false);
+    BitBtnMeasureCancel->setEnabled(true);
+    TimerMeasure->start();
+}
+
+void TFormSettingPlayer::BitBtnMeasureCancelClick()
+{
+    trial_.Cancel();
+    TimerMeasure->stop();
+    LabelMeasureResult->setText(QStringLiteral("中止しました"));
+    BitBtnMeasure->setEnabled(true);
+    BitBtnMeasureCancel->setEnabled(false);
+}
+
+void TFormSettingPlayer::TimerMeasureTimer()
+{
+    ProgressBarMeasure->setValue(trial_.Played());
+    if (!trial_.Finished())
+        return;
+    trial_.Cancel();
+    TimerMeasure->stop();
+    LabelMeasureResult->setText(QStringLiteral("%1勝 %2敗 %3分 (対 %4)")
+                                    .arg(trial_.Wins())
+                                    .arg(trial_.Losses())
+                                    .arg(trial_.Draws())
+                                    .arg(measuredOpponent_));
+    BitBtnMeasure->setEnabled(true);
+    BitBtnMeasureCancel->setEnabled(false);
 }
 
 void TFormSettingPlayer::SelectStrategy(QComboBox* box, int code)
@@ -435,6 +538,15 @@ void TFormSettingPlayer::showEvent(QShowEvent* event)
     if (event->spontaneous())
         return;
     FormShow();
+    FillMeasureOpponents();
+}
+
+void TFormSettingPlayer::hideEvent(QHideEvent* event)
+{
+    // Closing the editor ends a measurement nobody can see any more.
+    if (trial_.Running())
+        BitBtnMeasureCancelClick();
+    QDialog::hideEvent(event);
 }
 
 void TFormSettingPlayer::FormShow()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/SetEntries.h"
+#include "players/StrengthTrial.h"
 
 #include <QDialog>
 #include <QString>
@@ -17,11 +18,14 @@ class QGroupBox;
 class QLabel;
 class QLineEdit;
 class QPlainTextEdit;
+class QProgressBar;
 class QPushButton;
 class QRadioButton;
 class QScrollBar;
+class QHideEvent;
 class QShowEvent;
 class QSpinBox;
+class QTimer;
 
 // The player editor: browses the players of one player set, changes one or
 // adds a new one, and saves it into the set file. Always closes with Cancel.
@@ -120,6 +124,18 @@ public:
     QPushButton* BitBtnDefault = nullptr;
     QPushButton* BitBtnSave = nullptr;
     QPushButton* BitBtnClose = nullptr;
+    // Measuring strength: games against a standard player in the background.
+    QComboBox* ComboBoxMeasureOpponent = nullptr;
+    QPushButton* BitBtnMeasure = nullptr;
+    QProgressBar* ProgressBarMeasure = nullptr;
+    QPushButton* BitBtnMeasureCancel = nullptr;
+    QLabel* LabelMeasureResult = nullptr;
+    QTimer* TimerMeasure = nullptr;
+
+    void BitBtnMeasureClick();
+    void BitBtnMeasureCancelClick();
+    void TimerMeasureTimer();
+    StrengthTrial& Trial() { return trial_; }
 
 public slots:
     // The close box and Escape run the close button: unsaved changes are asked about.
@@ -127,6 +143,7 @@ public slots:
 
 protected:
     void showEvent(QShowEvent* event) override;
+    void hideEvent(QHideEvent* event) override;
 
 private:
     void BuildWindow();
@@ -146,6 +163,9 @@ private:
     void UpdatePhaseWarning();
     bool AskYesNo(const QString& question);
     void UpdateEntryControls();
+    void FillMeasureOpponents();
+    // The profile the phase controls show now, saved or not.
+    StrengthTrial::Profile ShownProfile() const;
     void ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int, SetEntries::Renumbering*),
                        int showOffset);
 
@@ -153,6 +173,8 @@ private:
     std::function<int()> askSave_;
     std::function<QString(const SetEntries::Renumbering&)> onRenumbered_;
     std::unique_ptr<Player> player_;
+    StrengthTrial trial_;
+    QString measuredOpponent_;
     std::string setName_;
     std::string setFile_;
     std::string section_;

@@ -18,6 +18,7 @@
 #include <QLineEdit>
 #include <QMessageBox>
 #include <QPlainTextEdit>
+#include <QProgressBar>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScrollBar>
@@ -27,7 +28,9 @@
 
 #include <algorithm>
 #include <filesystem>
+#include <regex>
 #include <string>
+#include <thread>
 #include <vector>
 
 namespace {
@@ -676,6 +679,38 @@ TEST_F(SettingPlayerTest, StrategiesAndFacesAreExplainedAndAShortLastPhaseIsWarn
     editor_->EditBrainLimit[1]->selectAll();
     TypeText(editor_->EditBrainLimit[1], QStringLiteral("60"));
     EXPECT_TRUE(editor_->LabelPhaseWarning->text().startsWith(QStringLiteral("手数 60 より後の手")));
+}
+
+TEST_F(SettingPlayerTest, MeasuringStrengthPlaysInTheBackgroundAndCanBeCancelled)
+{
+    dir_.Write("Set.tsp", Section(0, "P0"));
+    dir_.Write("Standard.tsp", "[Brain_000]\r\nName=Rand\r\nBrain_00=72,NormalBrain01,,\r\n"
+                               "[Brain_001]\r\nName=Greedy\r\nBrain_00=72,NormalBrain08,,\r\n");
+    Open("Set.tsp");
+    ASSERT_EQ(editor_->ComboBoxMeasureOpponent->count(), 2);
+    EXPECT_EQ(editor_->ComboBoxMeasureOpponent->currentText(), QStringLiteral("Greedy")) << "the last, strongest one";
+
+    editor_->BitBtnMeasure->click();
+    EXPECT_FALSE(editor_->BitBtnMeasure->isEnabled());
+    EXPECT_TRUE(editor_->BitBtnMeasureCancel->isEnabled());
+    TypeText(editor_->EditAuthor, QStringLiteral("x"));
+    EXPECT_TRUE(editor_->BitBtnSave->isEnabled()) << "the editor stays usable while the games run";
+    while (!editor_->Trial().Finished())
+        std::this_thread::yield();
+    editor_->TimerMeasureTimer();
+    EXPECT_EQ(editor_->ProgressBarMeasure->value(), StrengthTrial::kGames);
+    const std::string result = editor_->LabelMeasureResult->text().toStdString();
+    std::smatch match;
+    ASSERT_TRUE(std::regex_match(result, match, std::regex("(\\d+)勝 (\\d+)敗 (\\d+)分 \\(対 Greedy\\)"))) << result;
+    EXPECT_EQ(std::stoi(match[1]) + std::stoi(match[2]) + std::stoi(match[3]), StrengthTrial::kGames);
+    EXPECT_TRUE(editor_->BitBtnMeasure->isEnabled());
+
+    editor_->BitBtnMeasure->click();
+    editor_->BitBtnMeasureCancel->click();
+    EXPECT_FALSE(editor_->Trial().Running());
+    EXPECT_EQ(editor_->LabelMeasureResult->text(), QStringLiteral("中止しました"));
+    EXPECT_TRUE(editor_->BitBtnMeasure->isEnabled());
+    EXPECT_FALSE(editor_->BitBtnMeasureCancel->isEnabled());
 }
 
 }  // namespace
