@@ -3,7 +3,9 @@
 #include "app/BoardView.h"
 #include "app/PreparedDemoBoards.h"
 #include "app/TFormHelp.h"
+#include "app/TFormRecord.h"
 #include "app/TFormRelease.h"
+#include "app/TFormStats.h"
 #include "app/TFormTitle.h"
 #include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
@@ -37,6 +39,7 @@
 
 #include <algorithm>
 #include <optional>
+#include <utility>
 
 namespace {
 
@@ -118,6 +121,8 @@ TFormMain::TFormMain(QWidget* parent)
 
     BuildMenus();
     BuildWindow();
+    recordWindow_ = new TFormRecord(cycle_, this);
+    BuildRecordMenu();
     resize(minimumSizeHint());
     RestorePlace();
     layout()->activate();
@@ -229,6 +234,83 @@ void TFormMain::BuildMenus()
     MenuHelp->addAction(MenuHP);
     MenuHelp->addSeparator();
     MenuHelp->addAction(MenuRelease);
+}
+
+void TFormMain::BuildRecordMenu()
+{
+    MenuRecordWindow = MakeCommand("MenuRecordWindow", QStringLiteral("棋譜ウィンドウ"));
+    MenuRecordWindow->setCheckable(true);
+    MenuOpenRecord = MakeCommand("MenuOpenRecord", QStringLiteral("棋譜を開く..."));
+    MenuSaveRecord = MakeCommand("MenuSaveRecord", QStringLiteral("棋譜を保存..."));
+    MenuCopyMoves = MakeCommand("MenuCopyMoves", QStringLiteral("手順をコピー"));
+    MenuPasteMoves = MakeCommand("MenuPasteMoves", QStringLiteral("手順を貼り付け"));
+    MenuStats = MakeCommand("MenuStats", QStringLiteral("成績"));
+    connect(MenuRecordWindow, &QAction::triggered, this, &TFormMain::MenuRecordWindowClick);
+    connect(MenuOpenRecord, &QAction::triggered, this, [this] { WithTimerStopped([this] { recordWindow_->MenuOpenRecordClick(); }); });
+    connect(MenuSaveRecord, &QAction::triggered, this, [this] { WithTimerStopped([this] { recordWindow_->MenuSaveRecordClick(); }); });
+    connect(MenuCopyMoves, &QAction::triggered, recordWindow_, &TFormRecord::MenuCopyMovesClick);
+    connect(MenuPasteMoves, &QAction::triggered, recordWindow_, &TFormRecord::MenuPasteMovesClick);
+    connect(MenuStats, &QAction::triggered, this, &TFormMain::MenuStatsClick);
+
+    MenuRecord = new QMenu(QStringLiteral("棋譜"), this);
+    MenuRecord->setObjectName(QStringLiteral("MenuRecord"));
+    MenuRecord->addAction(MenuRecordWindow);
+    MenuRecord->addSeparator();
+    MenuRecord->addAction(MenuOpenRecord);
+    MenuRecord->addAction(MenuSaveRecord);
+    MenuRecord->addAction(MenuCopyMoves);
+    MenuRecord->addAction(MenuPasteMoves);
+    MenuRecord->addSeparator();
+    MenuRecord->addAction(MenuStats);
+    menuBar()->insertMenu(MenuHelp->menuAction(), MenuRecord);
+    // The record window hides by its close box too; the menu and the setting follow it.
+    connect(recordWindow_, &TFormRecord::Closed, this, [this] {
+        MenuRecordWindow->setChecked(false);
+        MenuRecordWindowClick(false);
+    });
+}
+
+void TFormMain::MenuRecordWindowClick(bool shown)
+{
+    Settings::Update([shown](WindowsIni& settings) { Settings::SetSwitch(settings, Settings::kKeyShowMoveList, shown); });
+    if (!shown) {
+        recordWindow_->hide();
+        return;
+    }
+    if (!recordWindow_->isVisible())
+        PlaceRecordWindow();
+    recordWindow_->show();
+}
+
+void TFormMain::PlaceRecordWindow()
+{
+    // Beside the main window when the screen has room, else as far right as it fits.
+    QPoint place = frameGeometry().topRight() + QPoint(8, 0);
+    if (const QScreen* screen = this->screen()) {
+        const QRect room = screen->availableGeometry();
+        place.setX(std::max(room.left(), std::min(place.x(), room.right() - recordWindow_->frameGeometry().width())));
+    }
+    recordWindow_->move(place);
+}
+
+void TFormMain::ShowRecordWindowAtStart()
+{
+    if (Settings::Switch(Settings::Open(), Settings::kKeyShowMoveList)) {
+        MenuRecordWindow->setChecked(true);
+        PlaceRecordWindow();
+        recordWindow_->show();
+    }
+    if (!openAtStart_.isEmpty())
+        recordWindow_->OpenFile(std::exchange(openAtStart_, QString()));
+}
+
+void TFormMain::MenuStatsClick()
+{
+    WithTimerStopped([this] {
+        TFormStats stats(this);
+        stats.FormShow();
+        ModalHost::ShowModal(stats);
+    });
 }
 
 void TFormMain::BuildWindow()
@@ -438,6 +520,7 @@ void TFormMain::FormShow()
     cycle_.RedrawBoard();
     if (title_ == nullptr) {
         cycle_.StartDemo();
+        ShowRecordWindowAtStart();
         return;
     }
     // A modal window is started from a show handler only once the showing is done.
@@ -445,6 +528,7 @@ void TFormMain::FormShow()
         ModalHost::ShowModal(*title_);
         ShowKeptCopies();
         cycle_.StartDemo();
+        ShowRecordWindowAtStart();
     });
 }
 
@@ -597,6 +681,8 @@ void TFormMain::CycleChanged(unsigned changes)
     if (changes & GameCycle::kChangedTimer)
         FollowTimer();
     ImageBoard->RefreshMarks();
+    if (recordWindow_ != nullptr)
+        recordWindow_->CycleChanged(changes);
 }
 
 void TFormMain::ShowBoard()

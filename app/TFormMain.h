@@ -14,6 +14,7 @@ class BoardView;
 class PreparedDemoBoards;
 class TFormHelp;
 class TFormPrepareGame;
+class TFormRecord;
 class TFormRelease;
 class TFormSettingGame;
 class TFormTitle;
@@ -41,6 +42,9 @@ public:
     ~TFormMain() override;
 
     GameCycle& Cycle() { return cycle_; }
+    TFormRecord& RecordWindow() { return *recordWindow_; }
+    // A record the viewer opens once the start-up (title screen included) is done.
+    void SetOpenAtStart(const QString& hostPath) { openAtStart_ = hostPath; }
 
     // Loads the board and starts the demonstration; runs once per real showing.
     void FormShow();
@@ -108,6 +112,13 @@ public:
     QAction* MenuActionHelp = nullptr;
     QAction* MenuHP = nullptr;
     QAction* MenuRelease = nullptr;
+    QMenu* MenuRecord = nullptr;
+    QAction* MenuRecordWindow = nullptr;
+    QAction* MenuOpenRecord = nullptr;
+    QAction* MenuSaveRecord = nullptr;
+    QAction* MenuCopyMoves = nullptr;
+    QAction* MenuPasteMoves = nullptr;
+    QAction* MenuStats = nullptr;
 
     QTimer* Timer = nullptr;
 
@@ -135,6 +146,11 @@ private:
 
     void BuildWindow();
     void BuildMenus();
+    void BuildRecordMenu();
+    void MenuRecordWindowClick(bool shown);
+    void MenuStatsClick();
+    void ShowRecordWindowAtStart();
+    void PlaceRecordWindow();
     QGroupBox* BuildSide(int side, const QString& caption, SideWidgets* widgets);
     QAction* MakeCommand(const char* name, const QString& caption);
     QPushButton* MakeButton(QWidget* parent, const char* name, QAction* action, bool sharesCaption);
@@ -174,6 +190,8 @@ private:
     TFormRelease* release_ = nullptr;
     TFormHelp* help_ = nullptr;
     std::unique_ptr<PreparedDemoBoards> preparedBoards_;
+    TFormRecord* recordWindow_ = nullptr;
+    QString openAtStart_;
 
     QImage userPicture_;
     QImage computerPicture_;

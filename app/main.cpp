@@ -6,6 +6,7 @@
 
 #include <QApplication>
 #include <QDir>
+#include <QFileInfo>
 #include <QIcon>
 #include <QImage>
 #include <QLocale>
@@ -21,13 +22,14 @@
 namespace {
 
 const char kUsage[] =
-    "usage: tessella [--dir DIR] [--lang ja|en] [--screenshot FILE.png --ticks N]\n"
+    "usage: tessella [--dir DIR] [--lang ja|en] [--open GAME.tsr] [--screenshot FILE.png --ticks N]\n"
     "\n"
     "  --dir DIR            use DIR as the program folder (settings, sets, pictures);\n"
     "                       by default $XDG_DATA_HOME/tessella or ~/.local/share/tessella,\n"
     "                       filled with the standard content on first start\n"
     "  --lang ja|en         Japanese or English interface, whatever the settings and\n"
     "                       the system locale say\n"
+    "  --open GAME.tsr      open the record viewer on that game after the title screen\n"
     "  --screenshot FILE    run the start-up without a screen, play N ticks of the\n"
     "  --ticks N            demonstration and save the main window as a PNG picture\n"
     "  --help               show this text\n"
@@ -37,6 +39,7 @@ struct Options {
     QString dir;
     std::optional<Language::Code> language;
     QString screenshot;
+    QString open;
     int ticks = 0;
     bool help = false;
     bool version = false;
@@ -59,6 +62,9 @@ Options ParseOptions(int argc, char* argv[])
             options.language = Language::ParseOption(argv[++i]);
             if (!options.language)
                 options.error = QStringLiteral("--lang needs ja or en");
+        } else if (std::strcmp(argument, "--open") == 0 && hasValue) {
+            // Taken before the program folder becomes the working directory.
+            options.open = QFileInfo(QString::fromLocal8Bit(argv[++i])).absoluteFilePath();
         } else if (std::strcmp(argument, "--screenshot") == 0 && hasValue) {
             options.screenshot = QString::fromLocal8Bit(argv[++i]);
         } else if (std::strcmp(argument, "--ticks") == 0 && hasValue) {
@@ -152,6 +158,7 @@ int main(int argc, char* argv[])
 
     // A headless screenshot skips the title screen.
     ProgramWindows windows(options.screenshot.isEmpty());
+    windows.main.SetOpenAtStart(options.open);
     windows.main.show();
     if (!options.screenshot.isEmpty())
         return SaveScreenshot(windows.main, options);

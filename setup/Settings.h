@@ -65,6 +65,8 @@ inline constexpr SwitchKey kKeyRandomBoard2{"RandomBoard2", false};
 inline constexpr SwitchKey kKeyRandomBoard3{"RandomBoard3", false};
 // Finished games are saved as records in the Records folder.
 inline constexpr SwitchKey kKeyAutoSaveRecords{"AutoSaveRecords", true};
+// The record window with the move list shows beside the main window.
+inline constexpr SwitchKey kKeyShowMoveList{"ShowMoveList", true};
 inline constexpr SwitchKey kKeyShowLegalMoves{"ShowLegalMoves", true};
 inline constexpr SwitchKey kKeyShowLastMove{"ShowLastMove", true};
 inline constexpr SwitchKey kKeyShowCoordinates{"ShowCoordinates", false};

@@ -214,9 +214,10 @@ TEST_F(TFormMainTest, ANewWindowOpensAtItsSmallestSizeWithTheCommandMenus)
     EXPECT_FALSE(window.Timer->isActive());
 
     const QList<QAction*> menus = window.menuBar()->actions();
-    ASSERT_EQ(menus.size(), 2);
+    ASSERT_EQ(menus.size(), 3);
     EXPECT_EQ(menus[0]->text(), QStringLiteral("メニュー"));
-    EXPECT_EQ(menus[1]->text(), QStringLiteral("ヘルプ"));
+    EXPECT_EQ(menus[1]->text(), QStringLiteral("棋譜"));
+    EXPECT_EQ(menus[2]->text(), QStringLiteral("ヘルプ"));
     const std::vector<QString> main = {
         "MenuPrepare=ゲーム開始", "MenuReplay=リプレイ", "MenuCountinue=中断", "MenuPass=パス", "MenuUndo=待った",
         "MenuRedo=やり直し", "MenuHint=ヒント", "-",
@@ -225,6 +226,10 @@ TEST_F(TFormMainTest, ANewWindowOpensAtItsSmallestSizeWithTheCommandMenus)
     const std::vector<QString> help = {"MenuActionHelp=テセラとは？", "MenuHP=ホームページ", "-",
                                        "MenuRelease=リリース情報"};
     EXPECT_EQ(MenuLayout(window.MenuHelp), help);
+    const std::vector<QString> record = {"MenuRecordWindow=棋譜ウィンドウ", "-", "MenuOpenRecord=棋譜を開く...",
+                                         "MenuSaveRecord=棋譜を保存...", "MenuCopyMoves=手順をコピー",
+                                         "MenuPasteMoves=手順を貼り付け", "-", "MenuStats=成績"};
+    EXPECT_EQ(MenuLayout(window.MenuRecord), record);
 }
 
 TEST_F(TFormMainTest, ShowingLoadsTheBoardOfTheSettingsAndStartsTheDemonstration)

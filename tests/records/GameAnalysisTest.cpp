@@ -1,3 +1,4 @@
+#include "records/AnalysisWorker.h"
 #include "records/GameAnalysis.h"
 #include "records/Notation.h"
 #include "support/RecordGames.h"
@@ -134,6 +135,37 @@ TEST(GameAnalysisTest, PiecesText)
                                                  {-4, "0.0"}, {1234, "+12.3"}, {-1235, "-12.4"}};
     for (const auto& [hundredths, text] : cases)
         EXPECT_EQ(GameAnalysis::PiecesText(hundredths), text) << hundredths;
+}
+
+}
+
+namespace {
+
+TEST(AnalysisWorkerTest, RunsInTheBackgroundAndCancels)
+{
+    const GameRecord game = RandomGame(8);
+    GameAnalysis::Options options;
+    options.nodesPerMove = 2000;
+    AnalysisWorker worker;
+    worker.Start(game, options);
+    worker.Wait();
+    EXPECT_TRUE(worker.Finished());
+    EXPECT_FALSE(worker.Running());
+    EXPECT_EQ(worker.Done(), worker.Total());
+    std::vector<GameAnalysis::MoveScore> direct;
+    ASSERT_EQ(GameAnalysis::Run(game, options, &direct), 0);
+    const std::vector<GameAnalysis::MoveScore> scores = worker.Scores();
+    ASSERT_EQ(scores.size(), direct.size());
+    for (std::size_t i = 0; i < scores.size(); ++i)
+        EXPECT_EQ(scores[i].played, direct[i].played) << "node budgets give the same scores on any thread";
+
+    options.nodesPerMove = 0;
+    options.cpuMicrosecondsPerMove = 10000000;
+    worker.Start(game, options);
+    worker.Cancel();
+    EXPECT_FALSE(worker.Running());
+    EXPECT_FALSE(worker.Finished());
+    EXPECT_LT(worker.Done(), worker.Total());
 }
 
 }

@@ -1,0 +1,113 @@
+#include "app/MoveListPanel.h"
+
+#include "app/EvalGraph.h"
+#include "records/Notation.h"
+
+#include <QHBoxLayout>
+#include <QListWidget>
+#include <QPushButton>
+#include <QSignalBlocker>
+#include <QVBoxLayout>
+
+MoveListPanel::MoveListPanel(QWidget* parent)
+    : QWidget(parent)
+{
+    ListMoves = new QListWidget(this);
+    ListMoves->setObjectName(QStringLiteral("ListMoves"));
+    QFont fixed(QStringLiteral("Monospace"));
+    fixed.setStyleHint(QFont::TypeWriter);
+    ListMoves->setFont(fixed);
+    ListMoves->setMinimumWidth(300);
+
+    const auto button = [this](const char* name, const QString& caption) {
+        auto* made = new QPushButton(caption, this);
+        made->setObjectName(QString::fromLatin1(name));
+        made->setAutoDefault(false);
+        made->setFocusPolicy(Qt::NoFocus);
+        return made;
+    };
+    BitBtnFirst = button("BitBtnFirst", QStringLiteral("|◀"));
+    BitBtnBack = button("BitBtnBack", QStringLiteral("◀"));
+    BitBtnForward = button("BitBtnForward", QStringLiteral("▶"));
+    BitBtnLast = button("BitBtnLast", QStringLiteral("▶|"));
+    GraphEval = new EvalGraph(this);
+    GraphEval->setObjectName(QStringLiteral("GraphEval"));
+
+    auto* buttons = new QHBoxLayout;
+    for (QPushButton* b : {BitBtnFirst, BitBtnBack, BitBtnForward, BitBtnLast})
+        buttons->addWidget(b);
+    auto* layout = new QVBoxLayout(this);
+    layout->setContentsMargins(0, 0, 0, 0);
+    layout->addWidget(ListMoves, 1);
+    layout->addLayout(buttons);
+    layout->addWidget(GraphEval);
+
+    connect(BitBtnFirst, &QPushButton::clicked, this, [this] { emit JumpRequested(0); });
+    connect(BitBtnBack, &QPushButton::clicked, this, [this] { emit JumpRequested(std::max(0, shown_ - 1)); });
+    connect(BitBtnForward, &QPushButton::clicked, this, [this] { emit ForwardRequested(); });
+    connect(BitBtnLast, &QPushButton::clicked, this, [this] { emit JumpRequested(count_); });
+    // Only a user's click jumps; the panel setting its own row does not.
+    connect(ListMoves, &QListWidget::itemClicked, this,
+            [this](QListWidgetItem* item) { emit JumpRequested(ListMoves->row(item)); });
+    connect(GraphEval, &EvalGraph::ShownClicked, this, &MoveListPanel::JumpRequested);
+}
+
+QString MoveListPanel::EntryText(const RecordViewer::Entry& entry, const GameAnalysis::MoveScore* score)
+{
+    const QString side = entry.side == 1 ? QStringLiteral("先") : QStringLiteral("後");
+    QString text;
+    if (entry.cell == Notation::kPass)
+        text = QStringLiteral("%1 %2 パス     ").arg(entry.number, 3).arg(side);
+    else
+        text = QStringLiteral("%1 %2 %3 %4枚")
+                   .arg(entry.number, 3)
+                   .arg(side)
+                   .arg(QString::fromStdString(Notation::CellText(entry.cell)), -3)
+                   .arg(entry.flipped, 2);
+    if (score == nullptr || !score->scored)
+        return QStringLiteral(" ") + text;
+    text = (score->mistake ? QStringLiteral("?") : QStringLiteral(" ")) + text;
+    text += QStringLiteral(" %1").arg(QString::fromStdString(GameAnalysis::PiecesText(score->played)), 5);
+    if (score->bestCell != entry.cell)
+        text += QStringLiteral("  最善 %1 %2 (-%3)")
+                    .arg(QString::fromStdString(Notation::CellText(score->bestCell)))
+                    .arg(QString::fromStdString(GameAnalysis::PiecesText(score->best)))
+                    .arg(QString::fromStdString(GameAnalysis::PiecesText(score->loss)).remove(QLatin1Char('+')));
+    return text;
+}
+
+void MoveListPanel::SetEntries(const std::vector<RecordViewer::Entry>& entries,
+                               const std::vector<GameAnalysis::MoveScore>& scores)
+{
+    const QSignalBlocker blocker(ListMoves);
+    const bool scored = scores.size() == entries.size();
+    ListMoves->clear();
+    ListMoves->addItem(QStringLiteral("  0    開始局面"));
+    std::vector<int> forecast;
+    for (std::size_t i = 0; i < entries.size(); ++i) {
+        const GameAnalysis::MoveScore* score = scored ? &scores[i] : nullptr;
+        auto* item = new QListWidgetItem(EntryText(entries[i], score), ListMoves);
+        if (score != nullptr && score->mistake)
+            item->setForeground(QColor(200, 0, 0));
+        if (score != nullptr)
+            forecast.push_back(score->forecast);
+    }
+    count_ = static_cast<int>(entries.size());
+    GraphEval->SetValues(forecast);
+    GraphEval->setVisible(scored && !entries.empty());
+    SetShown(std::min(shown_, count_));
+}
+
+void MoveListPanel::SetShown(int shown)
+{
+    shown_ = shown;
+    const QSignalBlocker blocker(ListMoves);
+    ListMoves->setCurrentRow(shown);
+    if (QListWidgetItem* item = ListMoves->item(shown))
+        ListMoves->scrollToItem(item);
+    GraphEval->SetShown(shown);
+    BitBtnFirst->setEnabled(shown > 0);
+    BitBtnBack->setEnabled(shown > 0);
+    BitBtnForward->setEnabled(shown < count_);
+    BitBtnLast->setEnabled(shown < count_);
+}

@@ -1,0 +1,174 @@
+#include "app/GameCycle.h"
+#include "app/MoveListPanel.h"
+#include "app/TFormRecord.h"
+#include "app/TFormStats.h"
+#include "platform/ModalHost.h"
+#include "platform/FileDialogs.h"
+#include "records/Notation.h"
+#include "support/BoardText.h"
+#include "support/RecordGames.h"
+#include "support/TempDir.h"
+#include "support/UiApp.h"
+
+#include <QClipboard>
+#include <QLabel>
+#include <QListWidget>
+#include <QPushButton>
+#include <QTableWidget>
+
+#include <filesystem>
+
+#include <gtest/gtest.h>
+
+namespace {
+
+class FixedOptions : public GameOptions {
+public:
+    int GetBaseTimer() const override { return 55; }
+    int GetAnimation() const override { return 1; }
+    int GetAutoPass() const override { return 1; }
+};
+
+class NoDemoBoards : public DemoBoardSource {
+public:
+    void ChooseBoard(BoardStyle*) override {}
+};
+
+class RecordWindowTest : public ::testing::Test {
+protected:
+    void TearDown() override { FileDialogs::SetResponder({}); }
+
+    std::vector<std::string> Rows() { return BoardToRows(cycle_.LiveBoard()); }
+
+    // Made before the window below.
+    QApplication& app_ = UiApp();
+    FixedOptions options_;
+    NoDemoBoards boards_;
+    GameCycle cycle_{options_, boards_};
+    TFormRecord window_{cycle_};
+};
+
+TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoard)
+{
+    const GameRecord game = RandomGame(SeedOfGameWithPass());
+    cycle_.StartDemo();
+    cycle_.SetTimerRunning(true);
+    ASSERT_TRUE(window_.ViewText(QString::fromStdString(Notation::MoveLine(game.MoveCells()))));
+    EXPECT_TRUE(window_.Viewing());
+    EXPECT_FALSE(cycle_.TimerRunning()) << "viewing stops the turn cycle";
+    EXPECT_EQ(window_.PanelMoves->ListMoves->count(), static_cast<int>(game.Moves().size()) + 1);
+    EXPECT_FALSE(window_.PanelMoves->BitBtnBack->isEnabled());
+
+    window_.Jump(10);
+    BoardStatus expected;
+    int side = 0;
+    game.PositionAfter(10, expected, side);
+    EXPECT_EQ(Rows(), BoardToRows(expected));
+    EXPECT_EQ(window_.PanelMoves->ListMoves->currentRow(), 10);
+    window_.PanelMoves->BitBtnForward->click();
+    game.PositionAfter(11, expected, side);
+    EXPECT_EQ(Rows(), BoardToRows(expected));
+    window_.PanelMoves->BitBtnLast->click();
+    EXPECT_EQ(Rows(), BoardToRows(game.Current()));
+    EXPECT_FALSE(window_.PanelMoves->BitBtnForward->isEnabled());
+
+    window_.ButtonLeave->click();
+    EXPECT_FALSE(window_.Viewing());
+    EXPECT_EQ(Rows(), StartRows()) << "the demonstration's board comes back";
+    EXPECT_TRUE(cycle_.TimerRunning());
+}
+
+TEST_F(RecordWindowTest, ARefusedTextNamesTheLineAndViewsNothing)
+{
+    EXPECT_FALSE(window_.ViewText(QStringLiteral("Date=x\nf4 g4\nk9")));
+    EXPECT_FALSE(window_.Viewing());
+    EXPECT_TRUE(window_.LabelStatus->text().contains(QStringLiteral("3 行目"))) << window_.LabelStatus->text().toStdString();
+}
+
+TEST_F(RecordWindowTest, SavesCopiesAndReopensTheViewedGame)
+{
+    TempDir dir;
+    const GameRecord game = RandomGame(5);
+    ASSERT_TRUE(window_.ViewText(QString::fromStdString(game.Text())));
+    window_.MenuCopyMovesClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Notation::MoveLine(game.MoveCells()));
+
+    const QString target = QString::fromStdString(dir.File("saved"));
+    FileDialogs::SetResponder([&](const QString&, const QString&) { return target; });
+    window_.MenuSaveRecordClick();
+    EXPECT_EQ(dir.Read("saved.tsr"), game.Text());
+
+    window_.ButtonLeaveClick();
+    window_.MenuOpenRecordClick();
+    EXPECT_FALSE(window_.Viewing()) << "a missing file opens nothing";
+    FileDialogs::SetResponder([&](const QString&, const QString&) { return target + QStringLiteral(".tsr"); });
+    window_.MenuOpenRecordClick();
+    ASSERT_TRUE(window_.Viewing());
+    EXPECT_EQ(window_.Viewer().Record().MoveCells(), game.MoveCells());
+}
+
+TEST_F(RecordWindowTest, TheListFollowsTheGameAsItIsPlayed)
+{
+    cycle_.StartDemo();
+    const int moves = 6;
+    for (int i = 0; i < 2000 && static_cast<int>(cycle_.Record().Moves().size()) < moves; ++i)
+        cycle_.TimerTimer();
+    window_.CycleChanged(GameCycle::kChangedRecord);
+    ASSERT_EQ(window_.PanelMoves->ListMoves->count(), moves + 1);
+    EXPECT_EQ(window_.PanelMoves->ListMoves->currentRow(), moves) << "the last move is highlighted";
+    const RecordViewer::Entry first = RecordViewer(cycle_.Record()).Entries()[0];
+    EXPECT_EQ(window_.PanelMoves->ListMoves->item(1)->text(), MoveListPanel::EntryText(first, nullptr));
+}
+
+TEST(MoveListPanelTest, EntryTexts)
+{
+    GameAnalysis::MoveScore bad;
+    bad.scored = true;
+    bad.played = -600;
+    bad.best = 200;
+    bad.bestCell = Notation::ParseCell("e3");
+    bad.loss = 800;
+    bad.mistake = true;
+    const RecordViewer::Entry move{12, 1, Notation::ParseCell("d4"), 3};
+    EXPECT_EQ(MoveListPanel::EntryText(move, nullptr), QStringLiteral("  12 先 d4   3枚"));
+    EXPECT_EQ(MoveListPanel::EntryText(move, &bad), QStringLiteral("? 12 先 d4   3枚  -6.0  最善 e3 +2.0 (-8.0)"));
+    EXPECT_EQ(MoveListPanel::EntryText({5, 2, Notation::kPass, 0}, nullptr), QStringLiteral("   5 後 パス     "));
+}
+
+TEST(StatsWindowTest, ListsEveryPlayerAndResetsOneAfterAsking)
+{
+    UiApp();
+    TempDir dir;
+    const std::filesystem::path previous = std::filesystem::current_path();
+    std::filesystem::current_path(dir.Path());
+    std::filesystem::create_directory(dir.Path() / "Records");
+    dir.Write("Records/Stats.ini", "[Standard.tsp]\r\nBrain_011=12,3,1,0,5,Master\r\nBrain_000=0,2,0,0,0,\r\n");
+    TFormStats stats;
+    stats.FormShow();
+    ASSERT_EQ(stats.TableStats->rowCount(), 2);
+    EXPECT_EQ(stats.TableStats->item(0, 0)->text(), QStringLiteral("Master"));
+    EXPECT_EQ(stats.TableStats->item(0, 2)->text(), QStringLiteral("16"));
+    EXPECT_EQ(stats.TableStats->item(0, 6)->text(), QStringLiteral("5"));
+    EXPECT_EQ(stats.TableStats->item(1, 0)->text(), QStringLiteral("Brain_000")) << "no name stored: the section shows";
+    EXPECT_FALSE(stats.ButtonReset->isEnabled());
+
+    int asked = 0;
+    int answer = kModalNo;
+    ModalHost::SetResponder([&](QDialog&) {
+        ++asked;
+        return answer;
+    });
+    stats.TableStats->selectRow(0);
+    ASSERT_TRUE(stats.ButtonReset->isEnabled());
+    stats.ButtonReset->click();
+    EXPECT_EQ(stats.TableStats->rowCount(), 2) << "answered no";
+    answer = kModalYes;
+    stats.ButtonReset->click();
+    EXPECT_EQ(asked, 2);
+    ASSERT_EQ(stats.TableStats->rowCount(), 1);
+    EXPECT_EQ(stats.TableStats->item(0, 0)->text(), QStringLiteral("Brain_000"));
+    ModalHost::SetResponder({});
+    std::filesystem::current_path(previous);
+}
+
+}
