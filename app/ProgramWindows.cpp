@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
 
 #include "platform/ModalHost.h"
+#include "records/LifetimeStats.h"
 
 ProgramWindows::ProgramWindows(bool withScreens)
 {
@@ -23,6 +24,9 @@ ProgramWindows::ProgramWindows(bool withScreens)
         settingPlayer.SetPlayerSet(settingGame.GetPlayerSetName(), settingGame.GetPlayerSetFile(),
                                    settingGame.GetProgramDir());
         ModalHost::ShowModal(settingPlayer);
+    });
+    selectPlayer.SetLifetimeSource([](const std::string& setFile, const std::string& section) {
+        return LifetimeStats::SummaryText(LifetimeStats(LifetimeStats::FilePath()).Find(setFile, section));
     });
     main.AttachSetup(settingGame, prepareGame);
     if (withScreens)

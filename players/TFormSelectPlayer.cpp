@@ -106,7 +106,9 @@ void TFormSelectPlayer::BuildWindow()
     bold.setPointSize(bold.pointSize() + 1);
     PanelName->setFont(bold);
     PanelAuthor = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "PanelAuthor", QRect(kTextX, 88, kTextWidth, 22));
-    LabelComment = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "LabelComment", QRect(kTextX, 114, kTextWidth, 78));
+    LabelComment = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "LabelComment", QRect(kTextX, 114, kTextWidth, 54));
+    LabelLifetime = FormWidgets::MakeFileTextPanel(GroupBoxPlayer, "LabelLifetime", QRect(kTextX, 172, kTextWidth, 20));
+    LabelLifetime->hide();
     LabelComment->setAlignment(Qt::AlignLeft | Qt::AlignTop);
     LabelComment->setWordWrap(true);
     LabelComment->setMargin(4);
@@ -206,6 +208,12 @@ void TFormSelectPlayer::FormShow()
     ComboBoxPlayerSet->setEditText(TextCodec::ToUi(setName_));
 }
 
+void TFormSelectPlayer::SetLifetimeSource(LifetimeSource source)
+{
+    lifetime_ = std::move(source);
+    LabelLifetime->setVisible(static_cast<bool>(lifetime_));
+}
+
 void TFormSelectPlayer::ShowPlayer(const std::string& file, const std::string& section)
 {
     player_->Load(file, section);
@@ -223,6 +231,8 @@ void TFormSelectPlayer::ShowPlayer(const std::string& file, const std::string& s
     PanelName->setText(TextCodec::ToUi(player_->Name()));
     PanelAuthor->setText(TextCodec::ToUi(player_->Author()));
     LabelComment->setText(TextCodec::ToUi(player_->Comment()));
+    if (lifetime_)
+        LabelLifetime->setText(lifetime_(file, section));
     for (int phase = 0; phase < kPhases; ++phase) {
         const int limit = player_->Limit(phase);
         LabelLimit[phase]->setText(limit == 0 ? QStringLiteral(" ") : QString::number(limit));

@@ -4,6 +4,7 @@
 #include <QString>
 
 #include <array>
+#include <functional>
 #include <memory>
 #include <string>
 
@@ -42,6 +43,11 @@ public:
     // into it before it reads or writes them. Empty: the working directory.
     void SetProgramDir(const QString& programDir);
 
+    // The lifetime results line shown under the player ("通算 12勝 3敗 1分")
+    // for a set file and section; without a source the line stays hidden.
+    using LifetimeSource = std::function<QString(const std::string& setFile, const std::string& section)>;
+    void SetLifetimeSource(LifetimeSource source);
+
     const Player& GetPlayer() const { return *player_; }
     const std::string& GetPlayerSetName() const { return setName_; }
     const std::string& GetPlayerSetFile() const { return setFile_; }
@@ -65,6 +71,7 @@ public:
     QLabel* PanelName = nullptr;
     QLabel* PanelAuthor = nullptr;
     QLabel* LabelComment = nullptr;
+    QLabel* LabelLifetime = nullptr;
     QPushButton* BitBtnBackPlayer = nullptr;
     QPushButton* BitBtnNextPlayer = nullptr;
     QLabel* PanelGameCounter = nullptr;
@@ -96,6 +103,7 @@ private:
     std::string setName_;
     std::string setFile_;
     std::string section_;
+    LifetimeSource lifetime_;
     int playerCount_ = 0;
     int browseIndex_ = 0;
 };

@@ -22,6 +22,13 @@ std::string LifetimeStats::FilePath()
     return HostPath::ToHost(kFileName);
 }
 
+QString LifetimeStats::SummaryText(const std::optional<Entry>& entry)
+{
+    const Entry none;
+    const Entry& e = entry ? *entry : none;
+    return QStringLiteral("通算 %1勝 %2敗 %3分").arg(e.wins).arg(e.losses).arg(e.draws);
+}
+
 LifetimeStats::LifetimeStats(const std::string& hostPath)
     : ini_(hostPath)
 {

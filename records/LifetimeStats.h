@@ -2,6 +2,8 @@
 
 #include "data/WindowsIni.h"
 
+#include <QString>
+
 #include <optional>
 #include <string>
 #include <vector>
@@ -29,6 +31,9 @@ public:
 
     // The host path of kFileName in the program folder (the working directory).
     static std::string FilePath();
+
+    // "通算 12勝 3敗 1分" for a player's entry, with zeros for a player without one.
+    static QString SummaryText(const std::optional<Entry>& entry);
 
     // Reads the file; a missing file gives no entries.
     explicit LifetimeStats(const std::string& hostPath);

@@ -121,6 +121,28 @@ TEST_F(SelectPlayerTest, ShowsTheRememberedPlayerWithFaceTextsAndBrainTable)
     EXPECT_EQ(form.ImageFace->pixmap().size(), QSize(60, 40));
 }
 
+TEST_F(SelectPlayerTest, TheLifetimeLineFollowsTheShownPlayer)
+{
+    WriteSettings(Sj("仲間"), "Brain_001");
+    TFormSelectPlayer form;
+    std::vector<std::string> asked;
+    form.SetLifetimeSource([&](const std::string& file, const std::string& section) {
+        asked.push_back(file + ":" + section);
+        return QString::fromStdString(section);
+    });
+    form.FormShow();
+    EXPECT_FALSE(form.LabelLifetime->isHidden());
+    EXPECT_EQ(form.LabelLifetime->text(), QStringLiteral("Brain_001"));
+    form.BitBtnNextPlayerClick();
+    EXPECT_EQ(form.LabelLifetime->text(), QString::fromStdString(asked.back().substr(asked.back().find(':') + 1)));
+    EXPECT_EQ(asked.back().substr(0, asked.back().find(':')), "Players.tsp");
+    EXPECT_NE(asked.back(), "Players.tsp:Brain_001");
+
+    TFormSelectPlayer plain;
+    plain.FormShow();
+    EXPECT_TRUE(plain.LabelLifetime->isHidden()) << "without a source the line stays hidden";
+}
+
 TEST_F(SelectPlayerTest, BrowsingWrapsFromTheBrowseIndexNotTheRememberedPlayer)
 {
     WriteSettings(Sj("仲間"), "Brain_003");

@@ -153,6 +153,8 @@ TEST(LifetimeStatsTest, RecordsBothSidesOfAGameAndResetsOnePlayer)
     ASSERT_EQ(stats.Save(), 0);
     const LifetimeStats after(file);
     EXPECT_FALSE(after.Find("Standard.tsp", "Brain_011"));
+    EXPECT_EQ(LifetimeStats::SummaryText(after.Find("Standard.tsp", "Brain_011")), QStringLiteral("通算 0勝 0敗 0分"));
+    EXPECT_EQ(LifetimeStats::SummaryText(after.Find("Sets\\Mine.tsp", "Brain_000")), QStringLiteral("通算 1勝 1敗 1分"));
     EXPECT_TRUE(after.Find("Sets\\Mine.tsp", "Brain_000"));
 }
 
