@@ -71,6 +71,17 @@ std::string GameAnalysis::PiecesText(int hundredths)
     return text + std::to_string(tenths / 10) + "." + std::to_string(tenths % 10);
 }
 
+std::string GameAnalysis::MoveLine(const MoveScore& s)
+{
+    std::string line = std::to_string(s.number) + ". " + (s.side == 1 ? "X " : "O ") + Notation::MoveText(s.cell);
+    if (!s.scored)
+        return line;
+    line += " " + PiecesText(s.played);
+    if (s.bestCell != s.cell)
+        line += " (best " + Notation::MoveText(s.bestCell) + " " + PiecesText(s.best) + ")";
+    return line;
+}
+
 std::string GameAnalysis::Summary(const std::vector<MoveScore>& scores)
 {
     int mistakes[3] = {0, 0, 0};

@@ -50,6 +50,10 @@ public:
                    const std::atomic<bool>* stop = nullptr,
                    const std::function<void(int done, int total)>& progress = {});
 
+    // One move as "12. X d4 -6.0 (best e3 +2.0)", the best part only when a
+    // better move existed; "13. O pass" for a pass.
+    static std::string MoveLine(const MoveScore& score);
+
     // Plain lines: a count of mistakes per side, then one line per mistake,
     // for example "12. X d4 -6.0 (best e3 +2.0, loses 8.0)".
     static std::string Summary(const std::vector<MoveScore>& scores);

@@ -1,6 +1,7 @@
 #include "tools/AnalyzeTool.h"
 
 #include "engine/BoardStatus.h"
+#include "records/GameAnalysis.h"
 #include "records/Notation.h"
 #include "search/Searcher.h"
 
@@ -13,11 +14,14 @@ namespace {
 
 constexpr const char* kUsage =
     "usage: tessella-analyze --position \"POSITION\" [--time MS] [--exact]\n"
+    "       tessella-analyze --record GAME.tsr [--time MS]\n"
     "Prints every legal move of the side to move with its score, best first, one per line as \"CELL SCORE\".\n"
     "  --position P   76 cells in row order ('.' empty, 'X' first player, 'O' second player),\n"
     "                 a space, then X or O for the side to move\n"
     "  --time MS      thinking time in milliseconds of CPU (default 2000); scores estimate the final piece difference\n"
     "  --exact        exact final piece differences under perfect play (at most 20 empty cells)\n"
+    "  --record G     every move of a game record: its score, and the best move when it was better,\n"
+    "                 one line a move, then the mistakes (--time per move, default 300)\n"
     "  --help         this text\n"
     "A side without a legal move prints \"pass\".\n";
 
@@ -41,6 +45,8 @@ int AnalyzeTool::Run(const std::vector<std::string>& args, std::ostream& out, st
 {
     std::string positionText;
     bool havePosition = false;
+    std::string recordPath;
+    bool timeGiven = false;
     bool exact = false;
     int timeMs = kDefaultTimeMs;
     for (std::size_t i = 0; i < args.size(); ++i) {
@@ -51,7 +57,7 @@ int AnalyzeTool::Run(const std::vector<std::string>& args, std::ostream& out, st
         }
         if (arg == "--exact") {
             exact = true;
-        } else if (arg == "--position" || arg == "--time") {
+        } else if (arg == "--position" || arg == "--time" || arg == "--record") {
             if (i + 1 >= args.size())
                 return Fail(err, arg + " needs a value");
             const std::string& value = args[++i];
@@ -60,6 +66,11 @@ int AnalyzeTool::Run(const std::vector<std::string>& args, std::ostream& out, st
                 havePosition = true;
                 continue;
             }
+            if (arg == "--record") {
+                recordPath = value;
+                continue;
+            }
+            timeGiven = true;
             const char* end = value.data() + value.size();
             const std::from_chars_result parsed = std::from_chars(value.data(), end, timeMs);
             if (value.empty() || parsed.ec != std::errc() || parsed.ptr != end || timeMs < 1)
@@ -68,8 +79,25 @@ int AnalyzeTool::Run(const std::vector<std::string>& args, std::ostream& out, st
             return Fail(err, "unknown argument " + arg + " (see --help)");
         }
     }
+    if (!recordPath.empty()) {
+        if (havePosition || exact)
+            return Fail(err, "--record goes without --position and --exact");
+        GameRecord record;
+        QString error;
+        if (GameRecord::Load(recordPath, record, &error) != 0)
+            return Fail(err, error.toStdString());
+        GameAnalysis::Options options;
+        if (timeGiven)
+            options.cpuMicrosecondsPerMove = static_cast<std::int64_t>(timeMs) * 1000;
+        std::vector<GameAnalysis::MoveScore> scores;
+        GameAnalysis::Run(record, options, &scores);
+        for (const GameAnalysis::MoveScore& score : scores)
+            out << GameAnalysis::MoveLine(score) << "\n";
+        out << GameAnalysis::Summary(scores);
+        return 0;
+    }
     if (!havePosition)
-        return Fail(err, "--position is required (see --help)");
+        return Fail(err, "--position or --record is required (see --help)");
 
     BoardStatus board;
     int side = 1;

@@ -4,6 +4,7 @@
 #include "records/Notation.h"
 #include "search/Searcher.h"
 #include "support/RandomGames.h"
+#include "support/RecordGames.h"
 #include "support/TempDir.h"
 
 #include <gtest/gtest.h>
@@ -121,6 +122,32 @@ TEST(AnalyzeToolTest, RefusesBadInputWithOneLine)
     const Output help = Analyze({"--help"});
     EXPECT_EQ(help.code, 0);
     EXPECT_NE(help.out.find("--exact"), std::string::npos);
+}
+
+TEST(AnalyzeToolTest, ARecordGetsOneLineAMoveAndTheMistakes)
+{
+    TempDir dir;
+    const GameRecord game = RandomGame(SeedOfGameWithPass(), 24);
+    ASSERT_EQ(game.Save(dir.File("g.tsr")), 0);
+    const Output output = Analyze({"--record", dir.File("g.tsr"), "--time", "2"});
+    ASSERT_EQ(output.code, 0) << output.err;
+    const std::vector<std::string> lines = Lines(output.out);
+    ASSERT_GT(lines.size(), game.Moves().size());
+    const std::regex move(R"((\d+)\. ([XO]) ([a-j]\d+ [+-]?\d+\.\d( \(best [a-j]\d+ [+-]?\d+\.\d\))?|pass))");
+    for (std::size_t i = 0; i < game.Moves().size(); ++i) {
+        std::smatch parts;
+        ASSERT_TRUE(std::regex_match(lines[i], parts, move)) << lines[i];
+        EXPECT_EQ(parts[1], std::to_string(i + 1));
+        EXPECT_EQ(parts[3].str().substr(0, parts[3].str().find(' ')), Notation::MoveText(game.Moves()[i].cell));
+    }
+    EXPECT_TRUE(std::regex_match(lines[game.Moves().size()], std::regex(R"(mistakes: X \d+, O \d+)")));
+
+    ExpectRefused(Analyze({"--record", dir.File("missing.tsr")}), "missing record");
+    dir.Write("bad.tsr", "f4 k4\n");
+    const Output bad = Analyze({"--record", dir.File("bad.tsr")});
+    ExpectRefused(bad, "bad record");
+    EXPECT_NE(bad.err.find("1 行目"), std::string::npos) << bad.err;
+    ExpectRefused(Analyze({"--record", dir.File("g.tsr"), "--exact"}), "record with --exact");
 }
 
 class MatchToolTest : public ::testing::Test {
