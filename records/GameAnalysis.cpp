@@ -73,12 +73,13 @@ std::string GameAnalysis::PiecesText(int hundredths)
 
 std::string GameAnalysis::MoveLine(const MoveScore& s)
 {
-    std::string line = std::to_string(s.number) + ". " + (s.side == 1 ? "X " : "O ") + Notation::MoveText(s.cell);
+    std::string line = std::to_string(s.number);
+    line.append(". ").append(s.side == 1 ? "X " : "O ").append(Notation::MoveText(s.cell));
     if (!s.scored)
         return line;
-    line += " " + PiecesText(s.played);
+    line.append(" ").append(PiecesText(s.played));
     if (s.bestCell != s.cell)
-        line += " (best " + Notation::MoveText(s.bestCell) + " " + PiecesText(s.best) + ")";
+        line.append(" (best ").append(Notation::MoveText(s.bestCell)).append(" ").append(PiecesText(s.best)).append(")");
     return line;
 }
 
