@@ -11,7 +11,7 @@ TFormHelp::TFormHelp(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormHelp"));
-    setWindowTitle(QStringLiteral("テセラ／ヘルプ"));
+    setWindowTitle(tr("テセラ／ヘルプ"));
     resize(760, 600);
 
     BrowserHelp = new QTextBrowser(this);
@@ -32,7 +32,7 @@ void TFormHelp::ShowDocument(const QString& path)
         BrowserHelp->setSource(QUrl::fromLocalFile(document.absoluteFilePath()));
     } else {
         BrowserHelp->clear();
-        BrowserHelp->setPlainText(QStringLiteral("ヘルプの文書が見つかりません: %1").arg(document.absoluteFilePath()));
+        BrowserHelp->setPlainText(tr("ヘルプの文書が見つかりません: %1").arg(document.absoluteFilePath()));
     }
     if (!isVisible())
         FormWidgets::CentreOnScreen(this);

@@ -25,6 +25,7 @@
 #include <QFileInfo>
 #include <QGroupBox>
 #include <QGuiApplication>
+#include <QKeySequence>
 #include <QLabel>
 #include <QLayout>
 #include <QMenu>
@@ -48,7 +49,10 @@ constexpr int kFaceSide = 100;
 
 const QColor kPictureBackground(232, 232, 232);
 
-const QString kCaptionExitMenu = QStringLiteral("テセラの終了");
+QString CaptionExitMenu()
+{
+    return QCoreApplication::translate("TFormMain", "テセラの終了");
+}
 
 QColor BackgroundOf(GameCycle::PanelColour colour)
 {
@@ -108,7 +112,7 @@ TFormMain::TFormMain(QWidget* parent)
     : QMainWindow(parent), cycle_(options_, demoBoards_)
 {
     setObjectName(QStringLiteral("FormMain"));
-    setWindowTitle(QStringLiteral("テセラ"));
+    setWindowTitle(tr("テセラ"));
     QFont font(QStringLiteral("IPAGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
@@ -166,19 +170,19 @@ QPushButton* TFormMain::MakeButton(QWidget* parent, const char* name, QAction* a
 
 void TFormMain::BuildMenus()
 {
-    MenuPrepare = MakeCommand("MenuPrepare", QStringLiteral("ゲーム開始"));
-    MenuReplay = MakeCommand("MenuReplay", QStringLiteral("リプレイ"));
-    MenuCountinue = MakeCommand("MenuCountinue", QStringLiteral("中断"));
-    MenuPass = MakeCommand("MenuPass", QStringLiteral("パス"));
-    MenuUndo = MakeCommand("MenuUndo", QStringLiteral("待った"));
-    MenuRedo = MakeCommand("MenuRedo", QStringLiteral("やり直し"));
-    MenuHint = MakeCommand("MenuHint", QStringLiteral("ヒント"));
-    MenuSetting = MakeCommand("MenuSetting", QStringLiteral("環境設定"));
-    MenuBorder = MakeCommand("MenuBorder", QStringLiteral("境界線を隠す"));
-    MenuExit = MakeCommand("MenuExit", kCaptionExitMenu);
-    MenuActionHelp = MakeCommand("MenuActionHelp", QStringLiteral("テセラとは？"));
-    MenuHP = MakeCommand("MenuHP", QStringLiteral("ホームページ"));
-    MenuRelease = MakeCommand("MenuRelease", QStringLiteral("リリース情報"));
+    MenuPrepare = MakeCommand("MenuPrepare", tr("ゲーム開始"));
+    MenuReplay = MakeCommand("MenuReplay", tr("リプレイ"));
+    MenuCountinue = MakeCommand("MenuCountinue", tr("中断"));
+    MenuPass = MakeCommand("MenuPass", tr("パス"));
+    MenuUndo = MakeCommand("MenuUndo", tr("待った"));
+    MenuRedo = MakeCommand("MenuRedo", tr("やり直し"));
+    MenuHint = MakeCommand("MenuHint", tr("ヒント"));
+    MenuSetting = MakeCommand("MenuSetting", tr("環境設定"));
+    MenuBorder = MakeCommand("MenuBorder", tr("境界線を隠す"));
+    MenuExit = MakeCommand("MenuExit", CaptionExitMenu());
+    MenuActionHelp = MakeCommand("MenuActionHelp", tr("テセラとは？"));
+    MenuHP = MakeCommand("MenuHP", tr("ホームページ"));
+    MenuRelease = MakeCommand("MenuRelease", tr("リリース情報"));
     const struct {
         QAction* action;
         QList<QKeySequence> keys;
@@ -213,7 +217,7 @@ void TFormMain::BuildMenus()
     connect(MenuBorder, &QAction::triggered, this, [this] { cycle_.BitBtnBorderClick(); });
     connect(MenuExit, &QAction::triggered, this, &TFormMain::BitBtnExitClick);
 
-    MenuMain = menuBar()->addMenu(QStringLiteral("メニュー"));
+    MenuMain = menuBar()->addMenu(tr("メニュー"));
     MenuMain->setObjectName(QStringLiteral("MenuMain"));
     MenuMain->addAction(MenuPrepare);
     MenuMain->addAction(MenuReplay);
@@ -228,7 +232,7 @@ void TFormMain::BuildMenus()
     MenuMain->addSeparator();
     MenuMain->addAction(MenuExit);
 
-    MenuHelp = menuBar()->addMenu(QStringLiteral("ヘルプ"));
+    MenuHelp = menuBar()->addMenu(tr("ヘルプ"));
     MenuHelp->setObjectName(QStringLiteral("MenuHelp"));
     MenuHelp->addAction(MenuActionHelp);
     MenuHelp->addAction(MenuHP);
@@ -327,7 +331,7 @@ void TFormMain::BuildWindow()
         " padding: 0px 2px; background-color: palette(window); }"));
     setCentralWidget(client);
 
-    GroupBoxBoard = new QGroupBox(QStringLiteral("[ボード]"), client);
+    GroupBoxBoard = new QGroupBox(tr("[ボード]"), client);
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(2, 0, 410, kClientHeight);
     PanelTitle = FormWidgets::MakePanel(GroupBoxBoard, "PanelTitle", QRect(5, 12, 400, 16));
@@ -339,14 +343,14 @@ void TFormMain::BuildWindow()
 
     const int right = kRightColumn;
     const int rightWidth = kClientWidth - right - 2;
-    GroupBox1stPlayer = BuildSide(1, QStringLiteral("[先手]"), &sides_[0]);
+    GroupBox1stPlayer = BuildSide(1, tr("[先手]"), &sides_[0]);
     GroupBox1stPlayer->setParent(client);
     GroupBox1stPlayer->setGeometry(right, 0, rightWidth, 142);
-    GroupBox2ndPlayer = BuildSide(2, QStringLiteral("[後手]"), &sides_[1]);
+    GroupBox2ndPlayer = BuildSide(2, tr("[後手]"), &sides_[1]);
     GroupBox2ndPlayer->setParent(client);
     GroupBox2ndPlayer->setGeometry(right, 144, rightWidth, 142);
 
-    GroupBoxMenu = new QGroupBox(QStringLiteral("[メニュー]"), client);
+    GroupBoxMenu = new QGroupBox(tr("[メニュー]"), client);
     GroupBoxMenu->setObjectName(QStringLiteral("GroupBoxMenu"));
     GroupBoxMenu->setGeometry(right, 288, rightWidth, kClientHeight - 288);
     const int inner = rightWidth - 10;
@@ -368,7 +372,7 @@ void TFormMain::BuildWindow()
     ButtonSetting = MakeButton(GroupBoxMenu, "ButtonSetting", MenuSetting, true);
     ButtonSetting->setGeometry(5, 117, half, 23);
     BitBtnExit = MakeButton(GroupBoxMenu, "BitBtnExit", MenuExit, false);
-    BitBtnExit->setText(QStringLiteral("終了"));
+    BitBtnExit->setText(tr("終了"));
     BitBtnExit->setGeometry(second, 117, half, 23);
 }
 
@@ -395,7 +399,7 @@ QGroupBox* TFormMain::BuildSide(int side, const QString& caption, SideWidgets* w
     widgets->useTime = FormWidgets::MakePanel(group, first ? "Panel1stUseTime" : "Panel2ndUseTime",
                                               QRect(110, 101, 100, 17), QStringLiteral("00:00:00"));
     widgets->gameResult = FormWidgets::MakePanel(group, first ? "Panel1stGameResult" : "Panel2ndGameResult",
-                                                 QRect(5, 120, 205, 18), QStringLiteral("    0勝    0敗    0分"));
+                                                 QRect(5, 120, 205, 18), tr("    0勝    0敗    0分"));
 
     if (first) {
         Image1stFace = widgets->face;
@@ -561,7 +565,9 @@ void TFormMain::MenuActionHelpClick()
 
 void TFormMain::OpenHelp()
 {
-    const QString document = HostPath::ToHostQ("Document\\TSReadme.htm");
+    // The help document of the interface's language: the English translation names its own file.
+    const QString document =
+        HostPath::ToHostQ(tr("Document\\TSReadme.htm", "help document in the program folder").toStdString());
     if (Shell::Open(document))
         return;
     if (help_ == nullptr)
@@ -631,8 +637,8 @@ void TFormMain::ShowKeptCopies()
     for (const std::string& copy : Settings::TakeKeptCopies())
         names << QString::fromStdString(copy);
     if (!names.isEmpty())
-        ShowNote(QStringLiteral("%1 に読めない行があったため、書き換える前の内容を %2 に残しました。")
-                     .arg(QString::fromLatin1(Settings::kFileName), names.join(QStringLiteral("、"))));
+        ShowNote(tr("%1 に読めない行があったため、書き換える前の内容を %2 に残しました。")
+                     .arg(QString::fromLatin1(Settings::kFileName), names.join(tr("、"))));
 }
 
 void TFormMain::ShowNote(const QString& note)
@@ -659,7 +665,7 @@ bool TFormMain::ConfirmExit()
         return true;
     bool leave = false;
     WithTimerStopped([this, &leave] {
-        QMessageBox box(QMessageBox::Question, windowTitle(), QStringLiteral("対局中です。終了しますか？"),
+        QMessageBox box(QMessageBox::Question, windowTitle(), tr("対局中です。終了しますか？"),
                         QMessageBox::Yes | QMessageBox::No, this);
         box.setDefaultButton(QMessageBox::No);
         const int answer = ModalHost::ShowModal(box);
@@ -783,6 +789,6 @@ void TFormMain::FollowTimer()
 
 void TFormMain::ReportPictureFailure(const QString& path, const QString& reason)
 {
-    LabelMessage->setText(QStringLiteral("読み込めません: %1").arg(QFileInfo(path).fileName()));
+    LabelMessage->setText(tr("読み込めません: %1").arg(QFileInfo(path).fileName()));
     LabelMessage->setToolTip(QStringLiteral("%1\n%2").arg(path, reason));
 }

@@ -21,7 +21,7 @@ TFormRelease::TFormRelease(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormRelease"));
-    setWindowTitle(QStringLiteral("テセラ／リリース情報"));
+    setWindowTitle(tr("テセラ／リリース情報"));
     setFixedSize(300, 200);
 
     ImageTitle = new QLabel(this);
@@ -33,7 +33,8 @@ TFormRelease::TFormRelease(QWidget* parent)
     ImageThanks = new QLabel(this);
     ImageThanks->setObjectName(QStringLiteral("ImageThanks"));
     ImageThanks->setGeometry(10, 140, 280, 30);
-    ImageThanks->setPixmap(QPixmap::fromImage(TFormTitle::TransparentPicture("Picture\\Thanks.bmp")));
+    ImageThanks->setPixmap(QPixmap::fromImage(TFormTitle::BannerPicture(
+        tr("Picture\\Thanks.bmp", "banner picture in the program folder"), "Picture\\Thanks.bmp")));
 
     ImageRelease = new QLabel(this);
     ImageRelease->setObjectName(QStringLiteral("ImageRelease"));

@@ -2,11 +2,13 @@
 
 #include "pictures/PictureLoader.h"
 #include "pictures/Transparency.h"
+#include "platform/HostPath.h"
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 #include "setup/Settings.h"
 #include "setup/TFormVersionUp.h"
 
+#include <QFileInfo>
 #include <QKeyEvent>
 #include <QLabel>
 #include <QMouseEvent>
@@ -26,7 +28,7 @@ TFormTitle::TFormTitle(TFormVersionUp& versionUp, QWidget* parent)
     , versionUp_(versionUp)
 {
     setObjectName(QStringLiteral("FormTitle"));
-    setWindowTitle(QStringLiteral("テセラ"));
+    setWindowTitle(tr("テセラ"));
     setFixedSize(300, 200);
 
     ImageTitle = new QLabel(this);
@@ -38,7 +40,8 @@ TFormTitle::TFormTitle(TFormVersionUp& versionUp, QWidget* parent)
     ImageWelcome = new QLabel(this);
     ImageWelcome->setObjectName(QStringLiteral("ImageWelcome"));
     ImageWelcome->setGeometry(10, 140, 280, 30);
-    ImageWelcome->setPixmap(QPixmap::fromImage(TransparentPicture("Picture\\Welcome.bmp")));
+    ImageWelcome->setPixmap(QPixmap::fromImage(
+        BannerPicture(tr("Picture\\Welcome.bmp", "banner picture in the program folder"), "Picture\\Welcome.bmp")));
 
     ImageRelease = new QLabel(this);
     ImageRelease->setObjectName(QStringLiteral("ImageRelease"));
@@ -53,6 +56,13 @@ TFormTitle::TFormTitle(TFormVersionUp& versionUp, QWidget* parent)
 QImage TFormTitle::TransparentPicture(const std::string& storedName)
 {
     return TransparentCopy(PictureLoader::LoadStored(storedName));
+}
+
+QImage TFormTitle::BannerPicture(const QString& translatedName, const std::string& japaneseName)
+{
+    // Checked first, so a folder seeded before the English banners existed reports nothing missing.
+    const std::string translated = translatedName.toStdString();
+    return TransparentPicture(QFileInfo::exists(HostPath::ToHostQ(translated)) ? translated : japaneseName);
 }
 
 bool TFormTitle::IsModifierOnly(int key)

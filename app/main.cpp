@@ -1,7 +1,7 @@
-#include "app/Language.h"
 #include "app/ProgramFolder.h"
 #include "app/ProgramWindows.h"
 #include "platform/Random.h"
+#include "setup/Language.h"
 #include "setup/Settings.h"
 
 #include <QApplication>

@@ -10,6 +10,7 @@
 #include "setup/Settings.h"
 
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -67,13 +68,13 @@ QString BoardTypeName(int type)
 {
     switch (type) {
     case BoardStyle::kTypeNormal:
-        return QStringLiteral("ノーマルタイプ");
+        return QCoreApplication::translate("TFormSelectBoard", "ノーマルタイプ");
     case BoardStyle::kTypeRandom:
-        return QStringLiteral("ランダムタイプ");
+        return QCoreApplication::translate("TFormSelectBoard", "ランダムタイプ");
     case BoardStyle::kTypePicture:
-        return QStringLiteral("ピクチャータイプ");
+        return QCoreApplication::translate("TFormSelectBoard", "ピクチャータイプ");
     default:
-        return QStringLiteral("タイプ無し");
+        return QCoreApplication::translate("TFormSelectBoard", "タイプ無し");
     }
 }
 
@@ -118,7 +119,7 @@ TFormSelectBoard::~TFormSelectBoard() = default;
 void TFormSelectBoard::BuildWindow()
 {
     setObjectName(QStringLiteral("FormSelectBoard"));
-    setWindowTitle(QStringLiteral("テセラ／ボード選択"));
+    setWindowTitle(tr("テセラ／ボード選択"));
     setFont(QFont(QStringLiteral("IPAGothic"), 9));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -126,11 +127,11 @@ void TFormSelectBoard::BuildWindow()
     constexpr int kHeight = 384;
     setFixedSize(kWidth, kHeight);
 
-    GroupBoxBoard = new QGroupBox(QStringLiteral("[ボードを選択して下さい]"), this);
+    GroupBoxBoard = new QGroupBox(tr("[ボードを選択して下さい]"), this);
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(8, 8, kWidth - 16, 326);
 
-    LabelBoardSet = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardSet", QStringLiteral("ボードセット名："),
+    LabelBoardSet = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardSet", tr("ボードセット名："),
                                              QRect(12, 24, 100, 24), Qt::AlignLeft | Qt::AlignVCenter);
     ComboBoxBoardSet = new QComboBox(GroupBoxBoard);
     ComboBoxBoardSet->setObjectName(QStringLiteral("ComboBoxBoardSet"));
@@ -170,12 +171,12 @@ void TFormSelectBoard::BuildWindow()
     constexpr int kControlWidth = kRight + kRightWidth - kControlX;
     const Qt::Alignment captionAlign = Qt::AlignLeft | Qt::AlignVCenter;
 
-    LabelNoFloat = FormWidgets::MakeCaption(GroupBoxBoard, "LabelNoFloat", QStringLiteral("なし"),
+    LabelNoFloat = FormWidgets::MakeCaption(GroupBoxBoard, "LabelNoFloat", tr("なし"),
                                             QRect(kRight, 58, 40, 34), captionAlign);
     ImageNoFloat = FormWidgets::MakePicture(GroupBoxBoard, "ImageNoFloat", QRect(kImageX, 59, kPieceSide, kPieceSide),
                                             kPictureBackground, FormWidgets::Edge::Light);
 
-    Label1stFloat = FormWidgets::MakeCaption(GroupBoxBoard, "Label1stFloat", QStringLiteral("先手"),
+    Label1stFloat = FormWidgets::MakeCaption(GroupBoxBoard, "Label1stFloat", tr("先手"),
                                              QRect(kRight, 106, 40, 34), captionAlign);
     Image1stFloat = FormWidgets::MakePicture(GroupBoxBoard, "Image1stFloat",
                                              QRect(kImageX, 107, kPieceSide, kPieceSide),
@@ -183,10 +184,10 @@ void TFormSelectBoard::BuildWindow()
     ScrollBar1stFloat = new QScrollBar(Qt::Horizontal, GroupBoxBoard);
     ScrollBar1stFloat->setObjectName(QStringLiteral("ScrollBar1stFloat"));
     ScrollBar1stFloat->setGeometry(kControlX, 100, kControlWidth, 16);
-    BitBtn1stAnimation = FormWidgets::MakeButton(GroupBoxBoard, "BitBtn1stAnimation", QStringLiteral("アニメーション"),
+    BitBtn1stAnimation = FormWidgets::MakeButton(GroupBoxBoard, "BitBtn1stAnimation", tr("アニメーション"),
                                                  QRect(kControlX, 120, kControlWidth, 26));
 
-    Label2ndFloat = FormWidgets::MakeCaption(GroupBoxBoard, "Label2ndFloat", QStringLiteral("後手"),
+    Label2ndFloat = FormWidgets::MakeCaption(GroupBoxBoard, "Label2ndFloat", tr("後手"),
                                              QRect(kRight, 160, 40, 34), captionAlign);
     Image2ndFloat = FormWidgets::MakePicture(GroupBoxBoard, "Image2ndFloat",
                                              QRect(kImageX, 161, kPieceSide, kPieceSide),
@@ -194,7 +195,7 @@ void TFormSelectBoard::BuildWindow()
     ScrollBar2ndFloat = new QScrollBar(Qt::Horizontal, GroupBoxBoard);
     ScrollBar2ndFloat->setObjectName(QStringLiteral("ScrollBar2ndFloat"));
     ScrollBar2ndFloat->setGeometry(kControlX, 154, kControlWidth, 16);
-    BitBtn2ndAnimation = FormWidgets::MakeButton(GroupBoxBoard, "BitBtn2ndAnimation", QStringLiteral("アニメーション"),
+    BitBtn2ndAnimation = FormWidgets::MakeButton(GroupBoxBoard, "BitBtn2ndAnimation", tr("アニメーション"),
                                                  QRect(kControlX, 174, kControlWidth, 26));
 
     LabelComment = FormWidgets::MakeFileTextPanel(GroupBoxBoard, "LabelComment", QRect(kRight, 212, kRightWidth, 76));
@@ -204,9 +205,9 @@ void TFormSelectBoard::BuildWindow()
     PanelAuthor = FormWidgets::MakeFileTextPanel(GroupBoxBoard, "PanelAuthor", QRect(kRight, 292, kRightWidth, 24));
 
     constexpr int kButtonWidth = 112;
-    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
+    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", tr("キャンセル"),
                                            QRect(kWidth - 8 - kButtonWidth, 344, kButtonWidth, 30));
-    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", QStringLiteral("ボード決定"),
+    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", tr("ボード決定"),
                                        QRect(kWidth - 8 - 2 * kButtonWidth - 8, 344, kButtonWidth, 30));
     BitBtnOk->setDefault(true);
 
@@ -477,7 +478,7 @@ void TFormSelectBoard::BitBtnOkClick()
         && Settings::SetText(settings, Settings::kKeyDefaultBoardName, section_) == 0;
     if (!stored || Settings::Save(settings) != 0) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("設定ファイル「%1」に書き込めませんでした。")
+                        tr("設定ファイル「%1」に書き込めませんでした。")
                             .arg(QDir::current().absoluteFilePath(QString::fromLatin1(Settings::kFileName))),
                         QMessageBox::Ok, this);
         ModalHost::ShowModal(box);

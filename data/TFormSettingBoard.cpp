@@ -16,6 +16,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -32,6 +33,7 @@
 #include <QTimer>
 
 #include <algorithm>
+#include <array>
 #include <cstdio>
 
 namespace {
@@ -48,8 +50,13 @@ constexpr int kShowLast = 1000;
 
 const QColor kPictureBackground(208, 208, 208);
 
-const QString kTypeNames[] = {QStringLiteral("ノーマルタイプ"), QStringLiteral("ランダムタイプ"),
-                              QStringLiteral("ピクチャータイプ")};
+// Translated on first use, after the language is chosen.
+const std::array<QString, 3>& TypeNames()
+{
+    static const std::array<QString, 3> names{QCoreApplication::translate("TFormSettingBoard", "ノーマルタイプ"), QCoreApplication::translate("TFormSettingBoard", "ランダムタイプ"),
+                              QCoreApplication::translate("TFormSettingBoard", "ピクチャータイプ")};
+    return names;
+}
 const char* const kTypeKeys[] = {"Normal", "Random", "Picture"};
 
 QCheckBox* MakeCheck(QWidget* parent, const char* name, const QString& caption, const QRect& geometry)
@@ -165,7 +172,7 @@ TFormSettingBoard::~TFormSettingBoard() = default;
 QGroupBox* TFormSettingBoard::BuildSide(int side, const QRect& geometry)
 {
     const bool first = side == 1;
-    auto* group = new QGroupBox(first ? QStringLiteral("[先手コマ]") : QStringLiteral("[後手コマ]"), this);
+    auto* group = new QGroupBox(first ? tr("[先手コマ]") : tr("[後手コマ]"), this);
     group->setObjectName(first ? QStringLiteral("GroupBox1stFloat") : QStringLiteral("GroupBox2ndFloat"));
     group->setGeometry(geometry);
     const int width = geometry.width();
@@ -173,14 +180,14 @@ QGroupBox* TFormSettingBoard::BuildSide(int side, const QRect& geometry)
     QLabel* image = FormWidgets::MakePicture(group, first ? "Image1stFloat" : "Image2ndFloat",
                                              QRect(13, 25, kPieceSide, kPieceSide), kPictureBackground);
     QLabel* kindCaption = FormWidgets::MakeCaption(group, first ? "Label1stFloatKind" : "Label2ndFloatKind",
-                                                   QStringLiteral("種類"), QRect(64, 22, 34, 20));
+                                                   tr("種類"), QRect(64, 22, 34, 20));
     QLabel* kindNum = FormWidgets::MakePanel(group, first ? "Label1stFloatKindNum" : "Label2ndFloatKindNum",
                                              QRect(100, 22, 32, 20));
     QScrollBar* kind = MakeScrollBar(group, first ? "ScrollBar1stFloatKind" : "ScrollBar2ndFloatKind",
                                      QRect(138, 24, width - 150, 16));
     QLabel* animationCaption = FormWidgets::MakeCaption(group,
                                                         first ? "Label1stFloatAnimation" : "Label2ndFloatAnimation",
-                                                        QStringLiteral("変化"), QRect(64, 46, 34, 20));
+                                                        tr("変化"), QRect(64, 46, 34, 20));
     QLabel* animationNum = FormWidgets::MakePanel(group,
                                                   first ? "Label1stFloatAnimationNum" : "Label2ndFloatAnimationNum",
                                                   QRect(100, 46, 32, 20));
@@ -190,16 +197,16 @@ QGroupBox* TFormSettingBoard::BuildSide(int side, const QRect& geometry)
 
     const int buttonWidth = (width - 24 - 8) / 3;
     QPushButton* refer = FormWidgets::MakeButton(group, first ? "BitBtnRefer1stFloat" : "BitBtnRefer2ndFloat",
-                                                 QStringLiteral("参照（コマ）"), QRect(12, 74, buttonWidth + 20, 26));
+                                                 tr("参照（コマ）"), QRect(12, 74, buttonWidth + 20, 26));
     QPushButton* test = FormWidgets::MakeButton(group, first ? "BitBtnTest1stFloat" : "BitBtnTest2ndFloat",
-                                                QStringLiteral("ﾃｽﾄ"),
+                                                tr("ﾃｽﾄ"),
                                                 QRect(12 + buttonWidth + 24, 74, buttonWidth - 10, 26));
     QPushButton* clear = FormWidgets::MakeButton(group, first ? "BitBtnClear1stFloat" : "BitBtnClear2ndFloat",
-                                                 QStringLiteral("消去"),
+                                                 tr("消去"),
                                                  QRect(12 + 2 * buttonWidth + 18, 74,
                                                        width - 12 - (12 + 2 * buttonWidth + 18), 26));
     QCheckBox* transparent = MakeCheck(group, first ? "CheckBoxTransparent1stFloat" : "CheckBoxTransparent2ndFloat",
-                                       QStringLiteral("コマを透過にする"), QRect(12, 104, width - 24, 20));
+                                       tr("コマを透過にする"), QRect(12, 104, width - 24, 20));
 
     if (first) {
         GroupBox1stFloat = group;
@@ -246,7 +253,7 @@ QGroupBox* TFormSettingBoard::BuildSide(int side, const QRect& geometry)
 void TFormSettingBoard::BuildWindow()
 {
     setObjectName(QStringLiteral("FormSettingBoard"));
-    setWindowTitle(QStringLiteral("テセラ／ユーザ用ボードセット設定"));
+    setWindowTitle(tr("テセラ／ユーザ用ボードセット設定"));
     setFont(QFont(QStringLiteral("IPAGothic"), 9));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -260,16 +267,16 @@ void TFormSettingBoard::BuildWindow()
     // Left: the board group with the preview, the browse row and the board's own settings.
     constexpr int kBoardGroupWidth = 420;
     constexpr int kGroupHeight = 348;
-    GroupBoxBoard = new QGroupBox(QStringLiteral("[ボードを設定して下さい]"), this);
+    GroupBoxBoard = new QGroupBox(tr("[ボードを設定して下さい]"), this);
     GroupBoxBoard->setObjectName(QStringLiteral("GroupBoxBoard"));
     GroupBoxBoard->setGeometry(8, 8, kBoardGroupWidth, kGroupHeight);
 
     constexpr int kLeft = 12;
     constexpr int kPreviewTop = 72;
-    RadioButtonCreate = new QRadioButton(QStringLiteral("追加"), GroupBoxBoard);
+    RadioButtonCreate = new QRadioButton(tr("追加"), GroupBoxBoard);
     RadioButtonCreate->setObjectName(QStringLiteral("RadioButtonCreate"));
     RadioButtonCreate->setGeometry(kLeft, 24, 56, 22);
-    RadioButtonModify = new QRadioButton(QStringLiteral("修正"), GroupBoxBoard);
+    RadioButtonModify = new QRadioButton(tr("修正"), GroupBoxBoard);
     RadioButtonModify->setObjectName(QStringLiteral("RadioButtonModify"));
     RadioButtonModify->setGeometry(kLeft + 60, 24, 56, 22);
     RadioButtonModify->setChecked(true);
@@ -293,26 +300,26 @@ void TFormSettingBoard::BuildWindow()
 
     constexpr int kReferTop = kPreviewTop + kPreviewSide + 8;
     constexpr int kReferWidth = (kPreviewSide + 2 - 6) / 2;
-    BitBtnReferBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnReferBoard", QStringLiteral("参照（ボード）"),
+    BitBtnReferBoard = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnReferBoard", tr("参照（ボード）"),
                                                QRect(kLeft, kReferTop, kReferWidth, 26));
-    BitBtnReferBorder = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnReferBorder", QStringLiteral("参照（境界線）"),
+    BitBtnReferBorder = FormWidgets::MakeButton(GroupBoxBoard, "BitBtnReferBorder", tr("参照（境界線）"),
                                                 QRect(kLeft + kReferWidth + 6, kReferTop, kReferWidth, 26));
-    CheckBoxStretch = MakeCheck(GroupBoxBoard, "CheckBoxStretch", QStringLiteral("サイズを調整する"),
+    CheckBoxStretch = MakeCheck(GroupBoxBoard, "CheckBoxStretch", tr("サイズを調整する"),
                                 QRect(kLeft, kReferTop + 32, kPreviewSide, 22));
 
     constexpr int kFieldX = kLeft + kPreviewSide + 2 + 14;
     constexpr int kFieldWidth = kBoardGroupWidth - 12 - kFieldX;
-    LabelTitle = FormWidgets::MakeCaption(GroupBoxBoard, "LabelTitle", QStringLiteral("タイトル"),
+    LabelTitle = FormWidgets::MakeCaption(GroupBoxBoard, "LabelTitle", tr("タイトル"),
                                           QRect(kFieldX, 22, kFieldWidth, 18));
     EditTitle = new QLineEdit(GroupBoxBoard);
     EditTitle->setObjectName(QStringLiteral("EditTitle"));
     EditTitle->setGeometry(kFieldX, 40, kFieldWidth, 24);
-    LabelAuthor = FormWidgets::MakeCaption(GroupBoxBoard, "LabelAuthor", QStringLiteral("作者"),
+    LabelAuthor = FormWidgets::MakeCaption(GroupBoxBoard, "LabelAuthor", tr("作者"),
                                            QRect(kFieldX, 70, kFieldWidth, 18));
     EditAuthor = new QLineEdit(GroupBoxBoard);
     EditAuthor->setObjectName(QStringLiteral("EditAuthor"));
     EditAuthor->setGeometry(kFieldX, 88, kFieldWidth, 24);
-    LabelComment = FormWidgets::MakeCaption(GroupBoxBoard, "LabelComment", QStringLiteral("コメント"),
+    LabelComment = FormWidgets::MakeCaption(GroupBoxBoard, "LabelComment", tr("コメント"),
                                             QRect(kFieldX, 118, kFieldWidth, 18));
     MemoComment = new QPlainTextEdit(GroupBoxBoard);
     MemoComment->setObjectName(QStringLiteral("MemoComment"));
@@ -320,7 +327,7 @@ void TFormSettingBoard::BuildWindow()
     MemoComment->setTabChangesFocus(true);
     MemoComment->setHorizontalScrollBarPolicy(Qt::ScrollBarAlwaysOff);
 
-    LabelBoardType = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardType", QStringLiteral("ボードタイプ"),
+    LabelBoardType = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardType", tr("ボードタイプ"),
                                               QRect(kFieldX, 234, kFieldWidth, 18));
     ComboBoxBoardType = new QComboBox(GroupBoxBoard);
     ComboBoxBoardType->setObjectName(QStringLiteral("ComboBoxBoardType"));
@@ -329,7 +336,7 @@ void TFormSettingBoard::BuildWindow()
     ComboBoxBoardType->setInsertPolicy(QComboBox::NoInsert);
     ComboBoxBoardType->setCompleter(nullptr);
 
-    LabelBoardTimer = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardTimer", QStringLiteral("ボードタイマ："),
+    LabelBoardTimer = FormWidgets::MakeCaption(GroupBoxBoard, "LabelBoardTimer", tr("ボードタイマ："),
                                                QRect(kFieldX, 286, 88, 24));
     EditBoardTimer = new QLineEdit(GroupBoxBoard);
     EditBoardTimer->setObjectName(QStringLiteral("EditBoardTimer"));
@@ -346,23 +353,23 @@ void TFormSettingBoard::BuildWindow()
     // Right: the empty cell and the pieces of each side.
     constexpr int kRight = 8 + kBoardGroupWidth + 8;
     constexpr int kRightWidth = kEditorWidth - 8 - kRight;
-    GroupBoxNoFloat = new QGroupBox(QStringLiteral("[なしコマ]"), this);
+    GroupBoxNoFloat = new QGroupBox(tr("[なしコマ]"), this);
     GroupBoxNoFloat->setObjectName(QStringLiteral("GroupBoxNoFloat"));
     GroupBoxNoFloat->setGeometry(kRight, 8, kRightWidth, 80);
     ImageNoFloat = FormWidgets::MakePicture(GroupBoxNoFloat, "ImageNoFloat", QRect(13, 25, kPieceSide, kPieceSide),
                                             kPictureBackground);
-    BitBtnReferNoFloat = FormWidgets::MakeButton(GroupBoxNoFloat, "BitBtnReferNoFloat", QStringLiteral("参照（コマ）"),
+    BitBtnReferNoFloat = FormWidgets::MakeButton(GroupBoxNoFloat, "BitBtnReferNoFloat", tr("参照（コマ）"),
                                                  QRect(64, 22, 96, 26));
-    BitBtnClearNoFloat = FormWidgets::MakeButton(GroupBoxNoFloat, "BitBtnClearNoFloat", QStringLiteral("消去"),
+    BitBtnClearNoFloat = FormWidgets::MakeButton(GroupBoxNoFloat, "BitBtnClearNoFloat", tr("消去"),
                                                  QRect(164, 22, kRightWidth - 12 - 164, 26));
     CheckBoxTransparentNoFloat = MakeCheck(GroupBoxNoFloat, "CheckBoxTransparentNoFloat",
-                                           QStringLiteral("コマを透過にする"), QRect(64, 52, kRightWidth - 76, 20));
+                                           tr("コマを透過にする"), QRect(64, 52, kRightWidth - 76, 20));
 
     constexpr int kSideHeight = (kGroupHeight - 80 - 16) / 2;
     BuildSide(1, QRect(kRight, 8 + 80 + 8, kRightWidth, kSideHeight));
     BuildSide(2, QRect(kRight, 8 + 80 + 8 + kSideHeight + 8, kRightWidth, kSideHeight));
 
-    GroupBoxPreview = new QGroupBox(QStringLiteral("[盤面プレビュー]"), this);
+    GroupBoxPreview = new QGroupBox(tr("[盤面プレビュー]"), this);
     GroupBoxPreview->setObjectName(QStringLiteral("GroupBoxPreview"));
     GroupBoxPreview->setGeometry(kEditorWidth, 8, kPreviewColumn, kGroupHeight);
     ImagePreview = new BoardPreview(GroupBoxPreview);
@@ -375,20 +382,20 @@ void TFormSettingBoard::BuildWindow()
 
     constexpr int kButtonWidth = 104;
     constexpr int kButtonTop = 8 + kGroupHeight + 10;
-    BitBtnDeleteBoard = FormWidgets::MakeButton(this, "BitBtnDeleteBoard", QStringLiteral("削除"),
+    BitBtnDeleteBoard = FormWidgets::MakeButton(this, "BitBtnDeleteBoard", tr("削除"),
                                                 QRect(8, kButtonTop, 60, 30));
-    BitBtnDuplicateBoard = FormWidgets::MakeButton(this, "BitBtnDuplicateBoard", QStringLiteral("複製"),
+    BitBtnDuplicateBoard = FormWidgets::MakeButton(this, "BitBtnDuplicateBoard", tr("複製"),
                                                    QRect(72, kButtonTop, 60, 30));
-    BitBtnUpBoard = FormWidgets::MakeButton(this, "BitBtnUpBoard", QStringLiteral("上へ"),
+    BitBtnUpBoard = FormWidgets::MakeButton(this, "BitBtnUpBoard", tr("上へ"),
                                             QRect(140, kButtonTop, 56, 30));
-    BitBtnDownBoard = FormWidgets::MakeButton(this, "BitBtnDownBoard", QStringLiteral("下へ"),
+    BitBtnDownBoard = FormWidgets::MakeButton(this, "BitBtnDownBoard", tr("下へ"),
                                               QRect(200, kButtonTop, 56, 30));
     LabelBoardIndex = FormWidgets::MakePanel(this, "LabelBoardIndex", QRect(264, kButtonTop + 3, 112, 24));
-    BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
+    BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", tr("閉じる"),
                                           QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
-    BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
+    BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", tr("保存"),
                                          QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
-    BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
+    BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", tr("元に戻す"),
                                             QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
 
     Timer = new QTimer(this);
@@ -430,7 +437,7 @@ void TFormSettingBoard::BuildWindow()
 
 void TFormSettingBoard::FormCreate()
 {
-    for (const QString& name : kTypeNames)
+    for (const QString& name : TypeNames())
         ComboBoxBoardType->addItem(name);
     for (PathGrid& grid : floatPaths_)
         grid.assign(kSlots, std::string());
@@ -497,7 +504,7 @@ void TFormSettingBoard::showEvent(QShowEvent* event)
 void TFormSettingBoard::FormShow()
 {
     EnterProgramDir();
-    setWindowTitle(QStringLiteral("テセラ／ユーザ用ボードセット設定 － %1").arg(TextCodec::ToUi(setName_)));
+    setWindowTitle(tr("テセラ／ユーザ用ボードセット設定 － %1").arg(TextCodec::ToUi(setName_)));
     LabelModeNote->clear();
     section_ = BoardSection(0);
     Timer->stop();
@@ -601,7 +608,7 @@ void TFormSettingBoard::SetBoardTypeText(int type)
         ComboBoxBoardType->setCurrentIndex(type - 1);
     } else {
         ComboBoxBoardType->setCurrentIndex(-1);
-        ComboBoxBoardType->setEditText(QStringLiteral("タイプ無し"));
+        ComboBoxBoardType->setEditText(tr("タイプ無し"));
     }
 }
 
@@ -698,8 +705,8 @@ bool TFormSettingBoard::SaveAllowed() const
             return false;
     }
     // A board without a type is counted in its set but can never be chosen.
-    return std::find(std::begin(kTypeNames), std::end(kTypeNames), ComboBoxBoardType->currentText())
-        != std::end(kTypeNames);
+    return std::find(std::begin(TypeNames()), std::end(TypeNames()), ComboBoxBoardType->currentText())
+        != std::end(TypeNames());
 }
 
 void TFormSettingBoard::UpdateSaveState()
@@ -792,7 +799,7 @@ void TFormSettingBoard::RadioButtonCreateClick()
     BitBtnDefault->setEnabled(false);
     BitBtnNextBoard->setEnabled(false);
     BitBtnBackBoard->setEnabled(false);
-    LabelModeNote->setText(QStringLiteral("保存後はこのボードの修正へ"));
+    LabelModeNote->setText(tr("保存後はこのボードの修正へ"));
     UpdateEntryControls();
     RefreshPreview();
 }
@@ -982,17 +989,17 @@ void TFormSettingBoard::BitBtnRefer2ndFloatClick()
 
 void TFormSettingBoard::ReferPicture(Target target)
 {
-    static const QString kCaptions[] = {QStringLiteral("ボードの絵を開く"), QStringLiteral("境界線の絵を開く"),
-                                        QStringLiteral("コマ（なし）の絵を開く"),
-                                        QStringLiteral("コマ（先手）の絵を開く"),
-                                        QStringLiteral("コマ（後手）の絵を開く")};
+    static const QString kCaptions[] = {tr("ボードの絵を開く"), tr("境界線の絵を開く"),
+                                        tr("コマ（なし）の絵を開く"),
+                                        tr("コマ（先手）の絵を開く"),
+                                        tr("コマ（後手）の絵を開く")};
     EnterProgramDir();
     QString chosen = FileDialogs::OpenPicture(this, kCaptions[static_cast<int>(target)]);
     EnterProgramDir();
     if (chosen.isEmpty())
         return;
     if (UserPictureCopy::IsOutside(chosen)
-        && AskYesNo(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。\n"
+        && AskYesNo(tr("選んだ絵はプログラムのフォルダの外にあります。\n"
                                    "「%1」にコピーして使いますか？\n"
                                    "コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。")
                         .arg(TextCodec::ToUi(UserPictureCopy::FolderFor(setName_))))) {
@@ -1001,16 +1008,16 @@ void TFormSettingBoard::ReferPicture(Target target)
         if (UserPictureCopy::Copy(setName_, chosen, &copied, &reason) == 0)
             chosen = QDir::current().absoluteFilePath(QString::fromStdString(HostPath::Plain(copied)));
         else
-            Message(QStringLiteral("絵をコピーできませんでした（%1）。元の場所のまま使います。").arg(reason));
+            Message(tr("絵をコピーできませんでした（%1）。元の場所のまま使います。").arg(reason));
     }
 
     std::string stored;
     if (!HostPath::ToStored(chosen.toStdString(), &stored)) {
-        Message(QStringLiteral("このファイル名はボードセットに書けません。\n%1").arg(chosen));
+        Message(tr("このファイル名はボードセットに書けません。\n%1").arg(chosen));
         return;
     }
     if (HoldsIniSeparator(stored) || stored.size() > kPathBytes) {
-        Message(QStringLiteral("このファイル名はボードセットに書けません（「,」「;」「!」を含む名前や"
+        Message(tr("このファイル名はボードセットに書けません（「,」「;」「!」を含む名前や"
                                "%1バイトを超える名前は読み戻せません）。\n%2")
                     .arg(kPathBytes)
                     .arg(chosen));
@@ -1047,7 +1054,7 @@ void TFormSettingBoard::ReferPicture(Target target)
     }
     }
     if (picture.isNull())
-        Message(QStringLiteral("絵を読み込めませんでした（%1）。ファイル名はそのまま使います。\n%2").arg(reason, chosen));
+        Message(tr("絵を読み込めませんでした（%1）。ファイル名はそのまま使います。\n%2").arg(reason, chosen));
     UpdateSaveState();
     RefreshPreview();
 }
@@ -1138,17 +1145,17 @@ int TFormSettingBoard::Save()
     struct Field {
         const char* key;
         QString text;
-        const char* caption;
+        QString caption;
     };
     const Field fields[] = {
-        {"Title", FullWidth(EditTitle->text(), false), "タイトル"},
-        {"Author", FullWidth(EditAuthor->text(), false), "作者"},
-        {"Comment", FullWidth(MemoComment->toPlainText(), true), "コメント"},
+        {"Title", FullWidth(EditTitle->text(), false), tr("タイトル")},
+        {"Author", FullWidth(EditAuthor->text(), false), tr("作者")},
+        {"Comment", FullWidth(MemoComment->toPlainText(), true), tr("コメント")},
     };
     std::string texts[3];
     for (int n = 0; n < 3; ++n) {
         if (!TextCodec::FromUi(fields[n].text, &texts[n])) {
-            Message(QStringLiteral("「%1」に保存できない文字があります。").arg(QString::fromUtf8(fields[n].caption)));
+            Message(tr("「%1」に保存できない文字があります。").arg(fields[n].caption));
             return -1;
         }
         texts[n] = TextCodec::CutToField(texts[n], kTextBytes);
@@ -1173,7 +1180,7 @@ int TFormSettingBoard::Save()
 
     const QString typeText = ComboBoxBoardType->currentText();
     for (int type = 0; type < 3; ++type) {
-        if (typeText == kTypeNames[type])
+        if (typeText == TypeNames()[type])
             ini.SetValue(section, "BoardType", kTypeKeys[type], 0);
     }
     ini.SetValue(section, "Board", boardPath_, 0);
@@ -1208,7 +1215,7 @@ int TFormSettingBoard::Save()
     ini.SetValue(section, "Transparent2ndFloat", flag(CheckBoxTransparent2ndFloat), 0);
 
     if (ini.Write() != 0) {
-        Message(QStringLiteral("ボードセットファイル「%1」に書き込めませんでした。")
+        Message(tr("ボードセットファイル「%1」に書き込めませんでした。")
                     .arg(QDir::current().absoluteFilePath(QString::fromStdString(hostFile))));
         return -1;
     }
@@ -1225,7 +1232,7 @@ int TFormSettingBoard::Save()
         BitBtnNextBoard->setEnabled(true);
         BitBtnBackBoard->setEnabled(true);
         browseIndex_ = std::max(0, SetEntries::NumberOf(SetEntries::Kind::Board, section_));
-        LabelModeNote->setText(QStringLiteral("ボード %1 を追加、以後は修正").arg(browseIndex_ + 1));
+        LabelModeNote->setText(tr("ボード %1 を追加、以後は修正").arg(browseIndex_ + 1));
     }
     UpdateEntryControls();
     return 0;
@@ -1249,11 +1256,11 @@ void TFormSettingBoard::UpdateEntryControls()
     BitBtnUpBoard->setEnabled(shown && number > 0);
     BitBtnDownBoard->setEnabled(shown && number + 1 < boardCount_);
     if (addMode_)
-        LabelBoardIndex->setText(QStringLiteral("ボード 新規 / %1").arg(boardCount_));
+        LabelBoardIndex->setText(tr("ボード 新規 / %1").arg(boardCount_));
     else if (shown)
-        LabelBoardIndex->setText(QStringLiteral("ボード %1 / %2").arg(number + 1).arg(boardCount_));
+        LabelBoardIndex->setText(tr("ボード %1 / %2").arg(number + 1).arg(boardCount_));
     else
-        LabelBoardIndex->setText(QStringLiteral("ボード － / %1").arg(boardCount_));
+        LabelBoardIndex->setText(tr("ボード － / %1").arg(boardCount_));
 }
 
 void TFormSettingBoard::AfterRenumbering(const SetEntries::Renumbering& renumbering, int show)
@@ -1275,7 +1282,7 @@ void TFormSettingBoard::ChangeEntries(int (*change)(const std::string&, SetEntri
     SetEntries::Renumbering renumbering;
     const int result = change(setFile_, SetEntries::Kind::Board, number, &renumbering);
     if (result == 1)
-        Message(QStringLiteral("ボードセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
+        Message(tr("ボードセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
     if (result != 0)
         return;
     AfterRenumbering(renumbering, showOffset == kShowLast ? static_cast<int>(renumbering.size()) : number + showOffset);
@@ -1286,7 +1293,7 @@ void TFormSettingBoard::BitBtnDeleteBoardClick()
     if (!BitBtnDeleteBoard->isEnabled() || !ConfirmLeave())
         return;
     const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
-    if (!AskYesNo(QStringLiteral("ボード %1「%2」を削除しますか？\n後ろのボードの番号が一つずつ詰まります。")
+    if (!AskYesNo(tr("ボード %1「%2」を削除しますか？\n後ろのボードの番号が一つずつ詰まります。")
                       .arg(number + 1)
                       .arg(EditTitle->text())))
         return;
@@ -1323,7 +1330,7 @@ void TFormSettingBoard::RefreshPreview()
     BoardPreview::Design preview;
     BoardChecks::Design checks;
     const int typeIndex = static_cast<int>(
-        std::find(std::begin(kTypeNames), std::end(kTypeNames), ComboBoxBoardType->currentText()) - std::begin(kTypeNames));
+        std::find(std::begin(TypeNames()), std::end(TypeNames()), ComboBoxBoardType->currentText()) - std::begin(TypeNames()));
     preview.type = typeIndex < 3 ? typeIndex + 1 : BoardStyle::kTypeNone;
     preview.board = boardPicture_;
     preview.border = borderPicture_;

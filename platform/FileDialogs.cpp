@@ -1,5 +1,6 @@
 #include "platform/FileDialogs.h"
 
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileDialog>
 #include <QFileInfo>
@@ -35,7 +36,7 @@ QString FileDialogs::OpenFile(QWidget* parent, const QString& caption, const QSt
 QString FileDialogs::OpenPicture(QWidget* parent, const QString& caption)
 {
     const QString chosen = Open(parent, caption,
-                                QStringLiteral("画像 (*.bmp *.png *.jpg *.jpeg *.ico *.BMP *.PNG *.JPG *.JPEG *.ICO);;"
+                                QCoreApplication::translate("FileDialogs", "画像 (*.bmp *.png *.jpg *.jpeg *.ico *.BMP *.PNG *.JPG *.JPEG *.ICO);;"
                                                "PNG (*.png *.PNG);;BMP (*.bmp *.BMP);;JPEG (*.jpg *.jpeg *.JPG *.JPEG);;"
                                                "アイコン (*.ico *.ICO);;すべてのファイル (*)"),
                                 PictureStartFolder());

@@ -3,6 +3,7 @@
 #include "platform/ModalHost.h"
 #include "platform/ModalResult.h"
 
+#include <QCoreApplication>
 #include <QFrame>
 #include <QGuiApplication>
 #include <QLabel>
@@ -94,7 +95,7 @@ QLabel* FormWidgets::MakeCaption(QWidget* parent, const char* name, const QStrin
 
 int FormWidgets::AskSave(QWidget* parent)
 {
-    QMessageBox box(QMessageBox::Question, parent->windowTitle(), QStringLiteral("保存しますか？"),
+    QMessageBox box(QMessageBox::Question, parent->windowTitle(), QCoreApplication::translate("FormWidgets", "保存しますか？"),
                     QMessageBox::Yes | QMessageBox::No | QMessageBox::Cancel, parent);
     const int result = ModalHost::ShowModal(box);
     if (result == QMessageBox::Yes || result == kModalYes)

@@ -64,7 +64,7 @@ TFormSelectPlayer::~TFormSelectPlayer() = default;
 void TFormSelectPlayer::BuildWindow()
 {
     setObjectName(QStringLiteral("FormSelectPlayer"));
-    setWindowTitle(QStringLiteral("テセラ／プレーヤ選択"));
+    setWindowTitle(tr("テセラ／プレーヤ選択"));
     setFont(QFont(QStringLiteral("IPAGothic"), 9));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -73,11 +73,11 @@ void TFormSelectPlayer::BuildWindow()
     constexpr int kInner = kWidth - 16 - 24;
     setFixedSize(kWidth, kHeight);
 
-    GroupBoxPlayer = new QGroupBox(QStringLiteral("[プレーヤーを選択して下さい]"), this);
+    GroupBoxPlayer = new QGroupBox(tr("[プレーヤーを選択して下さい]"), this);
     GroupBoxPlayer->setObjectName(QStringLiteral("GroupBoxPlayer"));
     GroupBoxPlayer->setGeometry(8, 8, kWidth - 16, 358);
 
-    LabelPlayerSet = new QLabel(QStringLiteral("プレーヤセット名："), GroupBoxPlayer);
+    LabelPlayerSet = new QLabel(tr("プレーヤセット名："), GroupBoxPlayer);
     LabelPlayerSet->setObjectName(QStringLiteral("LabelPlayerSet"));
     LabelPlayerSet->setGeometry(12, 24, 112, 24);
     LabelPlayerSet->setAlignment(Qt::AlignLeft | Qt::AlignVCenter);
@@ -93,9 +93,9 @@ void TFormSelectPlayer::BuildWindow()
     // The face with the browse buttons under it; the texts beside it.
     ImageFace = FormWidgets::MakePicture(GroupBoxPlayer, "ImageFace", QRect(13, 59, kFaceSide, kFaceSide),
                                          kPictureBackground, FormWidgets::Edge::Light);
-    BitBtnBackPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", QStringLiteral("< 前"),
+    BitBtnBackPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnBackPlayer", tr("< 前"),
                                                QRect(12, 166, 49, 26));
-    BitBtnNextPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral("次 >"),
+    BitBtnNextPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", tr("次 >"),
                                                QRect(65, 166, 49, 26));
 
     constexpr int kTextX = 12 + kFaceSide + 2 + 12;
@@ -122,7 +122,7 @@ void TFormSelectPlayer::BuildWindow()
     auto columnX = [](int column) { return kTableX + (column == 0 ? 0 : kLimitWidth + (column - 1) * kStrategyWidth); };
     auto columnWidth = [](int column) { return column == 0 ? kLimitWidth : kStrategyWidth; };
 
-    PanelGameCounter = MakeHeading(GroupBoxPlayer, "PanelGameCounter", QStringLiteral("手数"),
+    PanelGameCounter = MakeHeading(GroupBoxPlayer, "PanelGameCounter", tr("手数"),
                                    QRect(columnX(0), kTableTop, columnWidth(0), kRowHeight));
     PanelBrain1 = MakeHeading(GroupBoxPlayer, "PanelBrain1", QStringLiteral("1"),
                               QRect(columnX(1), kTableTop, columnWidth(1), kRowHeight));
@@ -144,9 +144,9 @@ void TFormSelectPlayer::BuildWindow()
     }
 
     constexpr int kButtonWidth = 112;
-    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", QStringLiteral("キャンセル"),
+    BitBtnCancel = FormWidgets::MakeButton(this, "BitBtnCancel", tr("キャンセル"),
                                            QRect(kWidth - 8 - kButtonWidth, 376, kButtonWidth, 30));
-    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", QStringLiteral("決定"),
+    BitBtnOk = FormWidgets::MakeButton(this, "BitBtnOk", tr("決定"),
                                        QRect(kWidth - 8 - 2 * kButtonWidth - 8, 376, kButtonWidth, 30));
     BitBtnOk->setDefault(true);
 
@@ -237,7 +237,7 @@ void TFormSelectPlayer::ShowPlayer(const std::string& file, const std::string& s
         const int limit = player_->Limit(phase);
         LabelLimit[phase]->setText(limit == 0 ? QStringLiteral(" ") : QString::number(limit));
         for (int slot = 0; slot < kSlots; ++slot)
-            LabelStrategy[phase][slot]->setText(TextCodec::ToUi(player_->StrategyName(phase, slot).value_or("")));
+            LabelStrategy[phase][slot]->setText(Player::StrategyUiName(player_->Code(phase, slot)));
     }
 }
 
@@ -280,7 +280,7 @@ void TFormSelectPlayer::BitBtnOkClick()
         && Settings::SetText(settings, Settings::kKeyDefaultBrainName, section_) == 0;
     if (!stored || Settings::Save(settings) != 0) {
         QMessageBox box(QMessageBox::Warning, windowTitle(),
-                        QStringLiteral("設定ファイル「%1」に書き込めませんでした。")
+                        tr("設定ファイル「%1」に書き込めませんでした。")
                             .arg(QDir::current().absoluteFilePath(QString::fromLatin1(Settings::kFileName))),
                         QMessageBox::Ok, this);
         ModalHost::ShowModal(box);

@@ -17,6 +17,7 @@
 
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QGroupBox>
 #include <QLabel>
@@ -52,8 +53,12 @@ constexpr int kOfferedCodes[] = {
 
 const QColor kHeadingBackground(224, 224, 224);
 // What each face shows during a game, by index.
-const QString kFaceMeanings[] = {QStringLiteral("ふつう"), QStringLiteral("優勢"), QStringLiteral("勝ち"),
-                                 QStringLiteral("劣勢"), QStringLiteral("負け")};
+QString FaceMeaning(int index)
+{
+    const QString meanings[] = {QCoreApplication::translate("TFormSettingPlayer", "ふつう"), QCoreApplication::translate("TFormSettingPlayer", "優勢"), QCoreApplication::translate("TFormSettingPlayer", "勝ち"),
+                                 QCoreApplication::translate("TFormSettingPlayer", "劣勢"), QCoreApplication::translate("TFormSettingPlayer", "負け")};
+    return meanings[index];
+}
 // Shows the player added last after a change of the set's players.
 constexpr int kShowLast = 1000;
 const QColor kPictureBackground(208, 208, 208);
@@ -150,7 +155,7 @@ TFormSettingPlayer::~TFormSettingPlayer() = default;
 void TFormSettingPlayer::BuildWindow()
 {
     setObjectName(QStringLiteral("FormSettingPlayer"));
-    setWindowTitle(QStringLiteral("テセラ／ユーザ用プレーヤーセット"));
+    setWindowTitle(tr("テセラ／ユーザ用プレーヤーセット"));
     setFont(QFont(QStringLiteral("IPAGothic"), 9));
     setWindowFlags(windowFlags() & ~Qt::WindowContextHelpButtonHint);
 
@@ -164,14 +169,14 @@ void TFormSettingPlayer::BuildWindow()
     constexpr int kHeight = 8 + kGroupHeight + 10 + 30 + 10 + 40;
     setFixedSize(kWidth, kHeight);
 
-    GroupBoxPlayer = new QGroupBox(QStringLiteral("[プレーヤーを設定して下さい]"), this);
+    GroupBoxPlayer = new QGroupBox(tr("[プレーヤーを設定して下さい]"), this);
     GroupBoxPlayer->setObjectName(QStringLiteral("GroupBoxPlayer"));
     GroupBoxPlayer->setGeometry(8, 8, kGroupWidth, kGroupHeight);
 
-    RadioButtonCreate = new QRadioButton(QStringLiteral("追加"), GroupBoxPlayer);
+    RadioButtonCreate = new QRadioButton(tr("追加"), GroupBoxPlayer);
     RadioButtonCreate->setObjectName(QStringLiteral("RadioButtonCreate"));
     RadioButtonCreate->setGeometry(12, 24, 64, 24);
-    RadioButtonModify = new QRadioButton(QStringLiteral("修正"), GroupBoxPlayer);
+    RadioButtonModify = new QRadioButton(tr("修正"), GroupBoxPlayer);
     RadioButtonModify->setObjectName(QStringLiteral("RadioButtonModify"));
     RadioButtonModify->setGeometry(80, 24, 64, 24);
     RadioButtonModify->setChecked(true);
@@ -202,13 +207,13 @@ void TFormSettingPlayer::BuildWindow()
     ScrollBarFace->setRange(0, kFaces - 1);
     ScrollBarFace->setPageStep(1);
     ScrollBarFace->setGeometry(12, kFaceTop + kFaceSide + 6, kFaceSide + 2, 18);
-    ScrollBarFace->setToolTip(QStringLiteral("表示する顔：1 ふつう・2 優勢・3 勝ち・4 劣勢・5 負け"));
+    ScrollBarFace->setToolTip(tr("表示する顔：1 ふつう・2 優勢・3 勝ち・4 劣勢・5 負け"));
     LabelFaceMeaning = FormWidgets::MakeCaption(GroupBoxPlayer, "LabelFaceMeaning", QString(),
                                                 QRect(12, kFaceTop + kFaceSide + 26, kFaceSide + 2, 18),
                                                 Qt::AlignCenter);
-    BitBtnReferPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnReferPlayer", QStringLiteral("参照"),
+    BitBtnReferPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnReferPlayer", tr("参照"),
                                                 QRect(12, kFaceTop + kFaceSide + 48, kFaceSide + 2, 26));
-    CheckBoxStretch = new QCheckBox(QStringLiteral("ｻｲｽﾞを調整する"), GroupBoxPlayer);
+    CheckBoxStretch = new QCheckBox(tr("ｻｲｽﾞを調整する"), GroupBoxPlayer);
     CheckBoxStretch->setObjectName(QStringLiteral("CheckBoxStretch"));
     CheckBoxStretch->setGeometry(12, kFaceTop + kFaceSide + 78, kFaceSide + 40, 22);
 
@@ -218,19 +223,19 @@ void TFormSettingPlayer::BuildWindow()
     constexpr int kTextX = kCaptionX + kCaptionWidth + 6;
     constexpr int kTextWidth = 12 + kInner - kTextX;
     const Qt::Alignment captionAlign = Qt::AlignRight | Qt::AlignVCenter;
-    auto* labelName = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, QStringLiteral("名前："),
+    auto* labelName = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, tr("名前："),
                                                QRect(kCaptionX, kFaceTop, kCaptionWidth, 24), captionAlign);
     EditName = new QLineEdit(GroupBoxPlayer);
     EditName->setObjectName(QStringLiteral("EditName"));
     EditName->setGeometry(kTextX, kFaceTop, kTextWidth, 24);
     labelName->setBuddy(EditName);
-    auto* labelAuthor = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, QStringLiteral("作者："),
+    auto* labelAuthor = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, tr("作者："),
                                                  QRect(kCaptionX, kFaceTop + 30, kCaptionWidth, 24), captionAlign);
     EditAuthor = new QLineEdit(GroupBoxPlayer);
     EditAuthor->setObjectName(QStringLiteral("EditAuthor"));
     EditAuthor->setGeometry(kTextX, kFaceTop + 30, kTextWidth, 24);
     labelAuthor->setBuddy(EditAuthor);
-    auto* labelComment = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, QStringLiteral("コメント："),
+    auto* labelComment = FormWidgets::MakeCaption(GroupBoxPlayer, nullptr, tr("コメント："),
                                                   QRect(kCaptionX, kFaceTop + 60, kCaptionWidth, 24), captionAlign);
     MemoComment = new QPlainTextEdit(GroupBoxPlayer);
     MemoComment->setObjectName(QStringLiteral("MemoComment"));
@@ -250,7 +255,7 @@ void TFormSettingPlayer::BuildWindow()
     constexpr int kStrategyWidth = (12 + kInner - kStrategyX - 2 * 6) / kSlots;
     auto strategyX = [](int slot) { return kStrategyX + slot * (kStrategyWidth + 6); };
 
-    PanelGameCounter = MakeHeading(GroupBoxPlayer, "PanelGameCounter", QStringLiteral("手数"),
+    PanelGameCounter = MakeHeading(GroupBoxPlayer, "PanelGameCounter", tr("手数"),
                                    QRect(12 + kRowCaptionWidth, kTableTop, kLimitWidth, kHeadingHeight));
     PanelBrain1 = MakeHeading(GroupBoxPlayer, "PanelBrain1", QStringLiteral("1"),
                               QRect(strategyX(0), kTableTop, kStrategyWidth, kHeadingHeight));
@@ -289,7 +294,7 @@ void TFormSettingPlayer::BuildWindow()
             // A pick list: a typed name that matches no strategy could only be saved as an empty slot.
             box->setEditable(false);
             for (const int code : kOfferedCodes) {
-                box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)), code);
+                box->addItem(Player::StrategyUiName(code), code);
                 box->setItemData(box->count() - 1, PlayerChecks::StrategyHelp(code), Qt::ToolTipRole);
             }
             box->setMaxVisibleItems(12);
@@ -298,7 +303,7 @@ void TFormSettingPlayer::BuildWindow()
         }
     }
 
-    GroupBoxPhaseHelp = new QGroupBox(QStringLiteral("[段階と手数]"), this);
+    GroupBoxPhaseHelp = new QGroupBox(tr("[段階と手数]"), this);
     GroupBoxPhaseHelp->setObjectName(QStringLiteral("GroupBoxPhaseHelp"));
     GroupBoxPhaseHelp->setGeometry(kEditorWidth, 8, kHelpWidth - 8, kGroupHeight);
     LabelPhaseHelp = FormWidgets::MakeCaption(GroupBoxPhaseHelp, "LabelPhaseHelp", PlayerChecks::PhaseHelp(),
@@ -311,36 +316,36 @@ void TFormSettingPlayer::BuildWindow()
 
     constexpr int kButtonWidth = 104;
     constexpr int kButtonTop = 8 + kGroupHeight + 10;
-    BitBtnDeletePlayer = FormWidgets::MakeButton(this, "BitBtnDeletePlayer", QStringLiteral("削除"),
+    BitBtnDeletePlayer = FormWidgets::MakeButton(this, "BitBtnDeletePlayer", tr("削除"),
                                                  QRect(8, kButtonTop, 60, 30));
-    BitBtnDuplicatePlayer = FormWidgets::MakeButton(this, "BitBtnDuplicatePlayer", QStringLiteral("複製"),
+    BitBtnDuplicatePlayer = FormWidgets::MakeButton(this, "BitBtnDuplicatePlayer", tr("複製"),
                                                     QRect(72, kButtonTop, 60, 30));
-    BitBtnUpPlayer = FormWidgets::MakeButton(this, "BitBtnUpPlayer", QStringLiteral("上へ"),
+    BitBtnUpPlayer = FormWidgets::MakeButton(this, "BitBtnUpPlayer", tr("上へ"),
                                              QRect(140, kButtonTop, 56, 30));
-    BitBtnDownPlayer = FormWidgets::MakeButton(this, "BitBtnDownPlayer", QStringLiteral("下へ"),
+    BitBtnDownPlayer = FormWidgets::MakeButton(this, "BitBtnDownPlayer", tr("下へ"),
                                                QRect(200, kButtonTop, 56, 30));
     LabelPlayerIndex = FormWidgets::MakePanel(this, "LabelPlayerIndex", QRect(264, kButtonTop + 3, 132, 24));
-    BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", QStringLiteral("閉じる"),
+    BitBtnClose = FormWidgets::MakeButton(this, "BitBtnClose", tr("閉じる"),
                                           QRect(kWidth - 8 - kButtonWidth, kButtonTop, kButtonWidth, 30));
-    BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", QStringLiteral("保存"),
+    BitBtnSave = FormWidgets::MakeButton(this, "BitBtnSave", tr("保存"),
                                          QRect(kWidth - 8 - 2 * kButtonWidth - 8, kButtonTop, kButtonWidth, 30));
-    BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", QStringLiteral("元に戻す"),
+    BitBtnDefault = FormWidgets::MakeButton(this, "BitBtnDefault", tr("元に戻す"),
                                             QRect(kWidth - 8 - 3 * kButtonWidth - 16, kButtonTop, kButtonWidth, 30));
 
     constexpr int kMeasureTop = kButtonTop + 40;
     ComboBoxMeasureOpponent = new QComboBox(this);
     ComboBoxMeasureOpponent->setObjectName(QStringLiteral("ComboBoxMeasureOpponent"));
     ComboBoxMeasureOpponent->setGeometry(8, kMeasureTop + 2, 200, 26);
-    ComboBoxMeasureOpponent->setToolTip(QStringLiteral("強さを測る相手 (標準のプレーヤー)"));
-    BitBtnMeasure = FormWidgets::MakeButton(this, "BitBtnMeasure", QStringLiteral("強さを測る"),
+    ComboBoxMeasureOpponent->setToolTip(tr("強さを測る相手 (標準のプレーヤー)"));
+    BitBtnMeasure = FormWidgets::MakeButton(this, "BitBtnMeasure", tr("強さを測る"),
                                             QRect(216, kMeasureTop, kButtonWidth, 30));
-    BitBtnMeasure->setToolTip(QStringLiteral("表示中の段階の設定で %1 局対戦します").arg(StrengthTrial::kGames));
+    BitBtnMeasure->setToolTip(tr("表示中の段階の設定で %1 局対戦します").arg(StrengthTrial::kGames));
     ProgressBarMeasure = new QProgressBar(this);
     ProgressBarMeasure->setObjectName(QStringLiteral("ProgressBarMeasure"));
     ProgressBarMeasure->setGeometry(328, kMeasureTop + 4, 180, 22);
     ProgressBarMeasure->setRange(0, StrengthTrial::kGames);
     ProgressBarMeasure->setValue(0);
-    BitBtnMeasureCancel = FormWidgets::MakeButton(this, "BitBtnMeasureCancel", QStringLiteral("中止"),
+    BitBtnMeasureCancel = FormWidgets::MakeButton(this, "BitBtnMeasureCancel", tr("中止"),
                                                   QRect(516, kMeasureTop, 60, 30));
     BitBtnMeasureCancel->setEnabled(false);
     LabelMeasureResult = FormWidgets::MakeCaption(this, "LabelMeasureResult", QString(),
@@ -414,7 +419,7 @@ void TFormSettingPlayer::BitBtnMeasureClick()
 {
     const int opponent = ComboBoxMeasureOpponent->currentIndex();
     if (opponent < 0) {
-        Tell(QStringLiteral("標準のプレーヤーが見つかりません"));
+        Tell(tr("標準のプレーヤーが見つかりません"));
         return;
     }
     EnterProgramDir();
@@ -423,7 +428,7 @@ void TFormSettingPlayer::BitBtnMeasureClick()
     measuredOpponent_ = ComboBoxMeasureOpponent->currentText();
     trial_.Start(ShownProfile(), StrengthTrial::ProfileOf(rival), static_cast<std::uint32_t>(Random::Next()));
     ProgressBarMeasure->setValue(0);
-    LabelMeasureResult->setText(QStringLiteral("対局中…"));
+    LabelMeasureResult->setText(tr("対局中…"));
     BitBtnMeasure->setEnabled(false);
     BitBtnMeasureCancel->setEnabled(true);
     TimerMeasure->start();
@@ -433,7 +438,7 @@ void TFormSettingPlayer::BitBtnMeasureCancelClick()
 {
     trial_.Cancel();
     TimerMeasure->stop();
-    LabelMeasureResult->setText(QStringLiteral("中止しました"));
+    LabelMeasureResult->setText(tr("中止しました"));
     BitBtnMeasure->setEnabled(true);
     BitBtnMeasureCancel->setEnabled(false);
 }
@@ -445,7 +450,7 @@ void TFormSettingPlayer::TimerMeasureTimer()
         return;
     trial_.Cancel();
     TimerMeasure->stop();
-    LabelMeasureResult->setText(QStringLiteral("%1勝 %2敗 %3分 (対 %4)")
+    LabelMeasureResult->setText(tr("%1勝 %2敗 %3分 (対 %4)")
                                     .arg(trial_.Wins())
                                     .arg(trial_.Losses())
                                     .arg(trial_.Draws())
@@ -462,7 +467,7 @@ void TFormSettingPlayer::SelectStrategy(QComboBox* box, int code)
         box->removeItem(box->count() - 1);
     int index = box->findData(code);
     if (index < 0) {
-        box->addItem(TextCodec::ToUi(Player::StrategyDisplayName(code)), code);
+        box->addItem(Player::StrategyUiName(code), code);
         index = box->count() - 1;
     }
     box->setCurrentIndex(index);
@@ -552,7 +557,7 @@ void TFormSettingPlayer::hideEvent(QHideEvent* event)
 void TFormSettingPlayer::FormShow()
 {
     EnterProgramDir();
-    setWindowTitle(QStringLiteral("テセラ／ユーザ用プレーヤーセット － %1").arg(TextCodec::ToUi(setName_)));
+    setWindowTitle(tr("テセラ／ユーザ用プレーヤーセット － %1").arg(TextCodec::ToUi(setName_)));
     LabelModeNote->clear();
     RadioButtonModify->setChecked(true);
     createMode_ = false;
@@ -648,7 +653,7 @@ void TFormSettingPlayer::ShowPlayer(const std::string& file, const std::string& 
 
 void TFormSettingPlayer::ShowFace(int index)
 {
-    LabelFaceMeaning->setText(QStringLiteral("顔 %1：%2").arg(index + 1).arg(kFaceMeanings[index]));
+    LabelFaceMeaning->setText(tr("顔 %1：%2").arg(index + 1).arg(FaceMeaning(index)));
     const std::string& stored = faceFiles_.at(index);
     const QImage face = stored.empty() ? QImage() : PictureLoader::LoadStored(stored, QDir::currentPath());
     if (face.isNull()) {
@@ -721,7 +726,7 @@ void TFormSettingPlayer::RadioButtonCreateClick()
     BitBtnDefault->setEnabled(false);
     BitBtnNextPlayer->setEnabled(false);
     BitBtnBackPlayer->setEnabled(false);
-    LabelModeNote->setText(QStringLiteral("保存すると最後に追加し、そのプレーヤーの修正に移ります"));
+    LabelModeNote->setText(tr("保存すると最後に追加し、そのプレーヤーの修正に移ります"));
     UpdateEntryControls();
 }
 
@@ -752,10 +757,10 @@ void TFormSettingPlayer::BitBtnReferPlayerClick()
 {
     EnterProgramDir();
     const int index = ScrollBarFace->value();
-    QString chosen = FileDialogs::OpenPicture(this, QStringLiteral("プレーヤーの絵を開く"));
+    QString chosen = FileDialogs::OpenPicture(this, tr("プレーヤーの絵を開く"));
     EnterProgramDir();
     if (!chosen.isEmpty() && UserPictureCopy::IsOutside(chosen)
-        && AskYesNo(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。\n"
+        && AskYesNo(tr("選んだ絵はプログラムのフォルダの外にあります。\n"
                                    "「%1」にコピーして使いますか？\n"
                                    "コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。")
                         .arg(TextCodec::ToUi(UserPictureCopy::FolderFor(setName_))))) {
@@ -764,21 +769,21 @@ void TFormSettingPlayer::BitBtnReferPlayerClick()
         if (UserPictureCopy::Copy(setName_, chosen, &copied, &reason) == 0)
             chosen = QDir::current().absoluteFilePath(QString::fromStdString(HostPath::Plain(copied)));
         else
-            Tell(QStringLiteral("絵をコピーできませんでした（%1）。元の場所のまま使います。").arg(reason));
+            Tell(tr("絵をコピーできませんでした（%1）。元の場所のまま使います。").arg(reason));
     }
     if (!chosen.isEmpty()) {
         std::string stored;
         if (!HostPath::ToStored(chosen.toStdString(), &stored)) {
-            Tell(QStringLiteral("ファイル名「%1」は保存できない文字を含むため使えません。").arg(chosen));
+            Tell(tr("ファイル名「%1」は保存できない文字を含むため使えません。").arg(chosen));
         } else if (stored.find_first_of(",;!") != std::string::npos) {
-            Tell(QStringLiteral("ファイル名「%1」は , ; ! を含むため使えません。").arg(chosen));
+            Tell(tr("ファイル名「%1」は , ; ! を含むため使えません。").arg(chosen));
         } else if (stored.size() > kFaceFileBytes) {
-            Tell(QStringLiteral("ファイル名「%1」は長すぎるため使えません。").arg(chosen));
+            Tell(tr("ファイル名「%1」は長すぎるため使えません。").arg(chosen));
         } else {
             faceFiles_[index] = stored;
             QString reason;
             if (PictureLoader::LoadStored(stored, QDir::currentPath(), &reason).isNull())
-                Tell(QStringLiteral("絵「%1」を読み込めませんでした（%2）。ファイル名はそのまま使います。")
+                Tell(tr("絵「%1」を読み込めませんでした（%2）。ファイル名はそのまま使います。")
                          .arg(chosen, reason));
             ShowFace(index);
         }
@@ -851,22 +856,22 @@ int TFormSettingPlayer::Save()
     const struct {
         QString text;
         std::string* field;
-        const char* caption;
+        QString caption;
     } texts[] = {
-        {EditName->text(), &record.name, "名前"},
-        {EditAuthor->text(), &record.author, "作者"},
-        {OneLine(MemoComment->toPlainText()), &record.comment, "コメント"},
+        {EditName->text(), &record.name, tr("名前")},
+        {EditAuthor->text(), &record.author, tr("作者")},
+        {OneLine(MemoComment->toPlainText()), &record.comment, tr("コメント")},
     };
     for (const auto& text : texts) {
         const QString typed = FullWidthSeparators(text.text);
         if (!TextCodec::FromUi(typed, text.field)) {
-            Tell(QStringLiteral("%1に Shift-JIS で保存できない文字があります。その文字を直してから保存して下さい。")
-                     .arg(QString::fromUtf8(text.caption)));
+            Tell(tr("%1に Shift-JIS で保存できない文字があります。その文字を直してから保存して下さい。")
+                     .arg(text.caption));
             return -1;
         }
         if (text.field->size() > PlayerSetFile::kWrittenText) {
-            Tell(QStringLiteral("%1が長すぎます（%2 バイトまで）。短くしてから保存して下さい。")
-                     .arg(QString::fromUtf8(text.caption))
+            Tell(tr("%1が長すぎます（%2 バイトまで）。短くしてから保存して下さい。")
+                     .arg(text.caption)
                      .arg(PlayerSetFile::kWrittenText));
             return -1;
         }
@@ -888,7 +893,7 @@ int TFormSettingPlayer::Save()
     const std::string section =
         createMode_ ? PlayerSetFile::PlayerSection(PlayerSetFile::CountPlayers(setFile_)) : section_;
     if (PlayerSetFile::WriteSection(setFile_, section, record) != 0) {
-        Tell(QStringLiteral("プレーヤーセットファイル「%1」に書き込めませんでした。")
+        Tell(tr("プレーヤーセットファイル「%1」に書き込めませんでした。")
                  .arg(QDir::current().absoluteFilePath(QString::fromStdString(HostPath::Plain(setFile_)))));
         return -1;
     }
@@ -905,7 +910,7 @@ int TFormSettingPlayer::Save()
         BitBtnNextPlayer->setEnabled(true);
         BitBtnBackPlayer->setEnabled(true);
         browseIndex_ = std::max(0, SetEntries::NumberOf(SetEntries::Kind::Player, section_));
-        LabelModeNote->setText(QStringLiteral("プレーヤー %1 として追加しました。ここからは修正です").arg(browseIndex_ + 1));
+        LabelModeNote->setText(tr("プレーヤー %1 として追加しました。ここからは修正です").arg(browseIndex_ + 1));
     }
     UpdateEntryControls();
     return 0;
@@ -929,11 +934,11 @@ void TFormSettingPlayer::UpdateEntryControls()
     BitBtnUpPlayer->setEnabled(shown && number > 0);
     BitBtnDownPlayer->setEnabled(shown && number + 1 < playerCount_);
     if (createMode_)
-        LabelPlayerIndex->setText(QStringLiteral("プレーヤー 新規 / %1").arg(playerCount_));
+        LabelPlayerIndex->setText(tr("プレーヤー 新規 / %1").arg(playerCount_));
     else if (shown)
-        LabelPlayerIndex->setText(QStringLiteral("プレーヤー %1 / %2").arg(number + 1).arg(playerCount_));
+        LabelPlayerIndex->setText(tr("プレーヤー %1 / %2").arg(number + 1).arg(playerCount_));
     else
-        LabelPlayerIndex->setText(QStringLiteral("プレーヤー － / %1").arg(playerCount_));
+        LabelPlayerIndex->setText(tr("プレーヤー － / %1").arg(playerCount_));
 }
 
 void TFormSettingPlayer::ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int,
@@ -945,7 +950,7 @@ void TFormSettingPlayer::ChangeEntries(int (*change)(const std::string&, SetEntr
     SetEntries::Renumbering renumbering;
     const int result = change(setFile_, SetEntries::Kind::Player, number, &renumbering);
     if (result == 1)
-        Tell(QStringLiteral("プレーヤーセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
+        Tell(tr("プレーヤーセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
     if (result != 0)
         return;
     playerCount_ = PlayerSetFile::CountPlayers(setFile_);
@@ -962,7 +967,7 @@ void TFormSettingPlayer::BitBtnDeletePlayerClick()
     if (!BitBtnDeletePlayer->isEnabled() || !ConfirmLeave())
         return;
     const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
-    if (!AskYesNo(QStringLiteral("プレーヤー %1「%2」を削除しますか？\n後ろのプレーヤーの番号が一つずつ詰まります。")
+    if (!AskYesNo(tr("プレーヤー %1「%2」を削除しますか？\n後ろのプレーヤーの番号が一つずつ詰まります。")
                       .arg(number + 1)
                       .arg(EditName->text())))
         return;

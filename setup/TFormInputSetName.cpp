@@ -29,17 +29,17 @@ TFormInputSetName::TFormInputSetName(QWidget* parent)
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
-    LabelContent = new QLabel(QStringLiteral("セット名を入力してください"), this);
+    LabelContent = new QLabel(tr("セット名を入力してください"), this);
     LabelContent->setObjectName(QStringLiteral("LabelContent"));
     EditSetName = new QLineEdit(this);
     EditSetName->setObjectName(QStringLiteral("EditSetName"));
     EditSetName->setFixedWidth(kEditWidth);
     LabelContent->setBuddy(EditSetName);
 
-    ButtonOk = new QPushButton(QStringLiteral("決定"), this);
+    ButtonOk = new QPushButton(tr("決定"), this);
     ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
     ButtonOk->setDefault(true);
-    ButtonCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    ButtonCancel = new QPushButton(tr("キャンセル"), this);
     ButtonCancel->setObjectName(QStringLiteral("ButtonCancel"));
 
     auto* buttons = new QHBoxLayout;
@@ -74,11 +74,11 @@ void TFormInputSetName::ButtonOkClick()
 {
     std::string name;
     if (!TextCodec::FromUi(EditSetName->text(), &name)) {
-        Refuse(QStringLiteral("セット名に使えない文字（シフトJISで表せない文字）が含まれています。"));
+        Refuse(tr("セット名に使えない文字（シフトJISで表せない文字）が含まれています。"));
         return;
     }
     if (name.size() > kSetNameBytes) {
-        Refuse(QStringLiteral("セット名が長すぎます。半角%1文字（全角%2文字）までにしてください。")
+        Refuse(tr("セット名が長すぎます。半角%1文字（全角%2文字）までにしてください。")
                    .arg(kSetNameBytes)
                    .arg(kSetNameBytes / 2));
         return;
@@ -99,7 +99,7 @@ void TFormInputSetName::reject()
 
 void TFormInputSetName::Refuse(const QString& message)
 {
-    QMessageBox box(QMessageBox::Warning, QStringLiteral("テセラ"), message, QMessageBox::Ok, this);
+    QMessageBox box(QMessageBox::Warning, tr("テセラ"), message, QMessageBox::Ok, this);
     ModalHost::ShowModal(box);
     EditSetName->setFocus();
 }

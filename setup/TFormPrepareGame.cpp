@@ -21,11 +21,11 @@
 #include <QLabel>
 #include <QMessageBox>
 #include <QPixmap>
-#include <QStringList>
 #include <QPushButton>
 #include <QRadioButton>
 #include <QScreen>
 #include <QShowEvent>
+#include <QStringList>
 
 #include <cstdio>
 #include <map>

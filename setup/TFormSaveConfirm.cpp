@@ -19,21 +19,21 @@ TFormSaveConfirm::TFormSaveConfirm(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormSaveConfirm"));
-    setWindowTitle(QStringLiteral("テセラ／保存確認"));
+    setWindowTitle(tr("テセラ／保存確認"));
     QFont font(QStringLiteral("IPAGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
-    LabelMessage = new QLabel(QStringLiteral("保存しますか？"), this);
+    LabelMessage = new QLabel(tr("保存しますか？"), this);
     LabelMessage->setObjectName(QStringLiteral("LabelMessage"));
     LabelMessage->setAlignment(Qt::AlignCenter);
     LabelMessage->setMinimumHeight(40);
 
-    BitBtnYes = new QPushButton(QStringLiteral("はい"), this);
+    BitBtnYes = new QPushButton(tr("はい"), this);
     BitBtnYes->setObjectName(QStringLiteral("BitBtnYes"));
-    BitBtnNo = new QPushButton(QStringLiteral("いいえ"), this);
+    BitBtnNo = new QPushButton(tr("いいえ"), this);
     BitBtnNo->setObjectName(QStringLiteral("BitBtnNo"));
-    BitBtnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    BitBtnCancel = new QPushButton(tr("キャンセル"), this);
     BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
 
     auto* buttons = new QHBoxLayout;

@@ -9,6 +9,7 @@
 #include "platform/ModalResult.h"
 #include "platform/TextCodec.h"
 #include "pictures/UserPictureCopy.h"
+#include "setup/Language.h"
 #include "setup/SetArchive.h"
 #include "setup/SetReferences.h"
 #include "setup/TFormInputSetName.h"
@@ -16,6 +17,7 @@
 #include <QByteArray>
 #include <QCheckBox>
 #include <QComboBox>
+#include <QCoreApplication>
 #include <QDir>
 #include <QFileInfo>
 #include <QFont>
@@ -130,10 +132,10 @@ bool Exists(const std::string& hostPath)
 QString CharacterName(QChar c)
 {
     if (c == QLatin1Char('\n') || c == QLatin1Char('\r'))
-        return QStringLiteral("改行");
+        return QCoreApplication::translate("TFormSettingGame", "改行");
     if (c.unicode() < 0x20 || c.unicode() == 0x7f)
-        return QStringLiteral("制御文字");
-    return QStringLiteral("「%1」").arg(c);
+        return QCoreApplication::translate("TFormSettingGame", "制御文字");
+    return QCoreApplication::translate("TFormSettingGame", "「%1」").arg(c);
 }
 
 }  // namespace
@@ -142,7 +144,7 @@ TFormSettingGame::TFormSettingGame(TFormInputSetName& inputSetName, QWidget* par
     : QDialog(parent), inputSetName_(inputSetName)
 {
     setObjectName(QStringLiteral("FormSettingGame"));
-    setWindowTitle(QStringLiteral("テセラ／ゲーム設定"));
+    setWindowTitle(tr("テセラ／ゲーム設定"));
     QFont font(QStringLiteral("IPAGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
@@ -165,13 +167,13 @@ QGroupBox* TFormSettingGame::BuildSetGroup(const QString& title, const QString& 
     (*list)->setFixedHeight(kListHeight);
     (*label)->setBuddy(*list);
 
-    *newButton = new QPushButton(QStringLiteral("新規"), group);
-    *addButton = new QPushButton(QStringLiteral("追加"), group);
-    *deleteButton = new QPushButton(QStringLiteral("削除"), group);
-    *modifyButton = new QPushButton(QStringLiteral("設定"), group);
-    *exportButton = new QPushButton(QStringLiteral("書き出し"), group);
-    (*exportButton)->setToolTip(QStringLiteral("選んだセットを、使っている絵と一緒に一つの ZIP ファイルに書き出します"));
-    (*addButton)->setToolTip(QStringLiteral("セットファイル、または書き出した ZIP ファイルを登録します"));
+    *newButton = new QPushButton(tr("新規"), group);
+    *addButton = new QPushButton(tr("追加"), group);
+    *deleteButton = new QPushButton(tr("削除"), group);
+    *modifyButton = new QPushButton(tr("設定", "edit the selected set"), group);
+    *exportButton = new QPushButton(tr("書き出し"), group);
+    (*exportButton)->setToolTip(tr("選んだセットを、使っている絵と一緒に一つの ZIP ファイルに書き出します"));
+    (*addButton)->setToolTip(tr("セットファイル、または書き出した ZIP ファイルを登録します"));
 
     auto* buttons = new QVBoxLayout;
     buttons->setSpacing(6);
@@ -194,9 +196,9 @@ QGroupBox* TFormSettingGame::BuildSetGroup(const QString& title, const QString& 
 
 void TFormSettingGame::BuildWindow()
 {
-    GroupBoxSettingGame = new QGroupBox(QStringLiteral("[設定]"), this);
+    GroupBoxSettingGame = new QGroupBox(tr("[設定]"), this);
     GroupBoxSettingGame->setObjectName(QStringLiteral("GroupBoxSettingGame"));
-    LabelBaseTimer = new QLabel(QStringLiteral("ベースタイマ："), GroupBoxSettingGame);
+    LabelBaseTimer = new QLabel(tr("ベースタイマ："), GroupBoxSettingGame);
     LabelBaseTimer->setObjectName(QStringLiteral("LabelBaseTimer"));
     EditBaseTimer = new QLineEdit(GroupBoxSettingGame);
     EditBaseTimer->setObjectName(QStringLiteral("EditBaseTimer"));
@@ -215,13 +217,13 @@ void TFormSettingGame::BuildWindow()
     if (auto* inner = UpDownBaseTimer->findChild<QLineEdit*>())
         inner->setVisible(false);
 
-    CheckBoxAnimation = new QCheckBox(QStringLiteral("コマのアニメーション表示をする"), GroupBoxSettingGame);
+    CheckBoxAnimation = new QCheckBox(tr("コマのアニメーション表示をする"), GroupBoxSettingGame);
     CheckBoxAnimation->setObjectName(QStringLiteral("CheckBoxAnimation"));
-    CheckBoxAutoPass = new QCheckBox(QStringLiteral("パスを自動的に行う"), GroupBoxSettingGame);
+    CheckBoxAutoPass = new QCheckBox(tr("パスを自動的に行う"), GroupBoxSettingGame);
     CheckBoxAutoPass->setObjectName(QStringLiteral("CheckBoxAutoPass"));
-    CheckBoxRandomBoard = new QCheckBox(QStringLiteral("ゲーム毎にボードを変える"), GroupBoxSettingGame);
+    CheckBoxRandomBoard = new QCheckBox(tr("ゲーム毎にボードを変える"), GroupBoxSettingGame);
     CheckBoxRandomBoard->setObjectName(QStringLiteral("CheckBoxRandomBoard"));
-    CheckBoxRandomBoard2 = new QCheckBox(QStringLiteral("ボードセット内のみ有効"), GroupBoxSettingGame);
+    CheckBoxRandomBoard2 = new QCheckBox(tr("ボードセット内のみ有効"), GroupBoxSettingGame);
     CheckBoxRandomBoard2->setObjectName(QStringLiteral("CheckBoxRandomBoard2"));
     ComboBoxRandomBoard2 = new QComboBox(GroupBoxSettingGame);
     ComboBoxRandomBoard2->setObjectName(QStringLiteral("ComboBoxRandomBoard2"));
@@ -231,7 +233,7 @@ void TFormSettingGame::BuildWindow()
     ComboBoxRandomBoard2->setSizeAdjustPolicy(QComboBox::AdjustToMinimumContentsLengthWithIcon);
     ComboBoxRandomBoard2->setMinimumContentsLength(12);
     ComboBoxRandomBoard2->setSizePolicy(QSizePolicy::Expanding, QSizePolicy::Fixed);
-    CheckBoxRandomBoard3 = new QCheckBox(QStringLiteral("ピクチャータイプのみ変える"), GroupBoxSettingGame);
+    CheckBoxRandomBoard3 = new QCheckBox(tr("ピクチャータイプのみ変える"), GroupBoxSettingGame);
     CheckBoxRandomBoard3->setObjectName(QStringLiteral("CheckBoxRandomBoard3"));
 
     auto* timerRow = new QHBoxLayout;
@@ -264,13 +266,13 @@ void TFormSettingGame::BuildWindow()
     options->addLayout(random3Row, 2, 1);
     options->setColumnStretch(1, 1);
 
-    GroupBoxBoardMarks = new QGroupBox(QStringLiteral("[盤面の表示]"), this);
+    GroupBoxBoardMarks = new QGroupBox(tr("[盤面の表示]"), this);
     GroupBoxBoardMarks->setObjectName(QStringLiteral("GroupBoxBoardMarks"));
-    CheckBoxShowLegalMoves = new QCheckBox(QStringLiteral("打てるマスを表示する"), GroupBoxBoardMarks);
+    CheckBoxShowLegalMoves = new QCheckBox(tr("打てるマスを表示する"), GroupBoxBoardMarks);
     CheckBoxShowLegalMoves->setObjectName(QStringLiteral("CheckBoxShowLegalMoves"));
-    CheckBoxShowLastMove = new QCheckBox(QStringLiteral("最後の手を表示する"), GroupBoxBoardMarks);
+    CheckBoxShowLastMove = new QCheckBox(tr("最後の手を表示する"), GroupBoxBoardMarks);
     CheckBoxShowLastMove->setObjectName(QStringLiteral("CheckBoxShowLastMove"));
-    CheckBoxShowCoordinates = new QCheckBox(QStringLiteral("座標を表示する"), GroupBoxBoardMarks);
+    CheckBoxShowCoordinates = new QCheckBox(tr("座標を表示する"), GroupBoxBoardMarks);
     CheckBoxShowCoordinates->setObjectName(QStringLiteral("CheckBoxShowCoordinates"));
     auto* marks = new QHBoxLayout(GroupBoxBoardMarks);
     marks->setContentsMargins(12, 8, 12, 10);
@@ -280,7 +282,24 @@ void TFormSettingGame::BuildWindow()
     marks->addWidget(CheckBoxShowCoordinates);
     marks->addStretch();
 
-    GroupBoxBoardSetting = BuildSetGroup(QStringLiteral("[ボードセット]"), QStringLiteral("登録しているボードセット"),
+    GroupBoxLanguage = new QGroupBox(tr("[言語]"), this);
+    GroupBoxLanguage->setObjectName(QStringLiteral("GroupBoxLanguage"));
+    ComboBoxLanguage = new QComboBox(GroupBoxLanguage);
+    ComboBoxLanguage->setObjectName(QStringLiteral("ComboBoxLanguage"));
+    // Each language is named in itself, so it can be found whatever the interface speaks now.
+    ComboBoxLanguage->addItem(tr("自動（システムの言語）"), QString::fromLatin1(Language::kAuto));
+    ComboBoxLanguage->addItem(QString::fromUtf8("日本語"), QString::fromLatin1(Language::kJapanese));
+    ComboBoxLanguage->addItem(QStringLiteral("English"), QString::fromLatin1(Language::kEnglish));
+    LabelLanguageNote = new QLabel(tr("次に起動したときから切り替わります"), GroupBoxLanguage);
+    LabelLanguageNote->setObjectName(QStringLiteral("LabelLanguageNote"));
+    auto* language = new QHBoxLayout(GroupBoxLanguage);
+    language->setContentsMargins(12, 8, 12, 10);
+    language->setSpacing(12);
+    language->addWidget(ComboBoxLanguage);
+    language->addWidget(LabelLanguageNote);
+    language->addStretch();
+
+    GroupBoxBoardSetting = BuildSetGroup(tr("[ボードセット]"), tr("登録しているボードセット"),
                                          &LabelBoardSet, &ListBoxBoardSet, &ButtonNewBoardSet, &ButtonAddBoardSet,
                                          &ButtonDeleteBoardSet, &ButtonModifyBoardSet, &ButtonExportBoardSet);
     GroupBoxBoardSetting->setObjectName(QStringLiteral("GroupBoxBoardSetting"));
@@ -292,7 +311,7 @@ void TFormSettingGame::BuildWindow()
     ButtonModifyBoardSet->setObjectName(QStringLiteral("ButtonModifyBoardSet"));
     ButtonExportBoardSet->setObjectName(QStringLiteral("ButtonExportBoardSet"));
 
-    GroupBoxPlayerSet = BuildSetGroup(QStringLiteral("[プレーヤセット]"), QStringLiteral("登録しているプレーヤセット"),
+    GroupBoxPlayerSet = BuildSetGroup(tr("[プレーヤセット]"), tr("登録しているプレーヤセット"),
                                       &LabelPlayerSet, &ListBoxPlayerSet, &ButtonNewPlayerSet, &ButtonAddPlayerSet,
                                       &ButtonDeletePlayerSet, &ButtonModifyPlayerSet, &ButtonExportPlayerSet);
     GroupBoxPlayerSet->setObjectName(QStringLiteral("GroupBoxPlayerSet"));
@@ -313,11 +332,11 @@ void TFormSettingGame::BuildWindow()
     LabelURL->setObjectName(QStringLiteral("LabelURL"));
     LabelURL->setTextInteractionFlags(Qt::TextSelectableByMouse);
 
-    BitBtnOk = new QPushButton(QStringLiteral("設定"), this);
+    BitBtnOk = new QPushButton(tr("設定", "save the settings"), this);
     BitBtnOk->setObjectName(QStringLiteral("BitBtnOk"));
     BitBtnOk->setDefault(true);
     BitBtnOk->setFixedWidth(kOkWidth);
-    BitBtnCancel = new QPushButton(QStringLiteral("キャンセル"), this);
+    BitBtnCancel = new QPushButton(tr("キャンセル"), this);
     BitBtnCancel->setObjectName(QStringLiteral("BitBtnCancel"));
     BitBtnCancel->setAutoDefault(false);
     BitBtnCancel->setFixedWidth(kOkWidth);
@@ -340,6 +359,7 @@ void TFormSettingGame::BuildWindow()
     layout->setSpacing(10);
     layout->addWidget(GroupBoxSettingGame);
     layout->addWidget(GroupBoxBoardMarks);
+    layout->addWidget(GroupBoxLanguage);
     layout->addLayout(setGroups);
     layout->addLayout(bottom);
     layout->setSizeConstraint(QLayout::SetFixedSize);
@@ -388,7 +408,7 @@ QString TFormSettingGame::FollowRenumbering(Settings::SetKind kind, const std::s
         SetReferences::Apply(*settings_, kind, setName, renumbering);
     QString notice = SetReferences::Describe(changes);
     if (written != 0)
-        notice += QStringLiteral("\n%1 に書き込めませんでした。").arg(QString::fromLatin1(Settings::kFileName));
+        notice += tr("\n%1 に書き込めませんでした。").arg(QString::fromLatin1(Settings::kFileName));
     return notice.trimmed();
 }
 
@@ -463,6 +483,9 @@ void TFormSettingGame::LoadSettings(const WindowsIni& settings)
     CheckBoxShowLegalMoves->setChecked(marks.legalMoves);
     CheckBoxShowLastMove->setChecked(marks.lastMove);
     CheckBoxShowCoordinates->setChecked(marks.coordinates);
+    const int language =
+        ComboBoxLanguage->findData(QString::fromStdString(Settings::Text(settings, Settings::kKeyLanguage)));
+    ComboBoxLanguage->setCurrentIndex(language < 0 ? 0 : language);
     ApplyRandomBoardEnabling(false);
 }
 
@@ -526,8 +549,8 @@ TFormSettingGame::SetKindControls TFormSettingGame::BoardControls()
 {
     return {Settings::SetKind::Board,
             ".tsb",
-            QStringLiteral("ボードセットを開く"),
-            QStringLiteral("ボードセットファイル (*.TSB *.tsb);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)"),
+            tr("ボードセットを開く"),
+            tr("ボードセットファイル (*.TSB *.tsb);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)"),
             ListBoxBoardSet,
             ComboBoxRandomBoard2,
             &boardSetName_,
@@ -540,8 +563,8 @@ TFormSettingGame::SetKindControls TFormSettingGame::PlayerControls()
 {
     return {Settings::SetKind::Player,
             ".tsp",
-            QStringLiteral("プレーヤーセットを開く"),
-            QStringLiteral("プレーヤセットファイル (*.TSP *.tsp);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)"),
+            tr("プレーヤーセットを開く"),
+            tr("プレーヤセットファイル (*.TSP *.tsp);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)"),
             ListBoxPlayerSet,
             nullptr,
             &playerSetName_,
@@ -621,8 +644,8 @@ void TFormSettingGame::ExportSet(const SetKindControls& set)
         return;
     ReturnToProgramDir();
     const QString suggested = QDir::home().filePath(UserPictureCopy::SafeFileName(Ui(name)) + QStringLiteral(".zip"));
-    QString target = FileDialogs::SaveFile(this, QStringLiteral("セットを書き出す"),
-                                           QStringLiteral("ZIP ファイル (*.zip)"), suggested);
+    QString target = FileDialogs::SaveFile(this, tr("セットを書き出す"),
+                                           tr("ZIP ファイル (*.zip)"), suggested);
     ReturnToProgramDir();
     if (target.isEmpty())
         return;
@@ -633,12 +656,12 @@ void TFormSettingGame::ExportSet(const SetKindControls& set)
     const int result = SetArchive::Export(*file, target, &missing, &reason);
     ReturnToProgramDir();
     if (result != 0) {
-        Inform(QStringLiteral("セット「%1」を書き出せませんでした（%2）。").arg(Ui(name), reason));
+        Inform(tr("セット「%1」を書き出せませんでした（%2）。").arg(Ui(name), reason));
         return;
     }
-    QString message = QStringLiteral("セット「%1」を「%2」に書き出しました。").arg(Ui(name), target);
+    QString message = tr("セット「%1」を「%2」に書き出しました。").arg(Ui(name), target);
     if (!missing.isEmpty())
-        message += QStringLiteral("\n読めなかったため入れなかった絵：\n%1").arg(missing.join(QLatin1Char('\n')));
+        message += tr("\n読めなかったため入れなかった絵：\n%1").arg(missing.join(QLatin1Char('\n')));
     Inform(message);
 }
 
@@ -654,22 +677,22 @@ void TFormSettingGame::ImportSet(const SetKindControls& set, const QString& zipP
     const int result = SetArchive::Import(zipPath, taken, &imported, &reason);
     ReturnToProgramDir();
     if (result != 0) {
-        Inform(QStringLiteral("「%1」は追加できません。何も書き込んでいません。\n%2")
+        Inform(tr("「%1」は追加できません。何も書き込んでいません。\n%2")
                    .arg(QFileInfo(zipPath).fileName(), reason));
         return;
     }
     if (imported.kind != set.kind) {
-        Inform(QStringLiteral("「%1」は%2のセットなので、そちらの一覧に追加しました。")
+        Inform(tr("「%1」は%2のセットなので、そちらの一覧に追加しました。")
                    .arg(QFileInfo(zipPath).fileName(),
-                        imported.kind == Settings::SetKind::Board ? QStringLiteral("ボード") : QStringLiteral("プレーヤー")));
+                        imported.kind == Settings::SetKind::Board ? tr("ボード") : tr("プレーヤー")));
     }
     const SetKindControls target = imported.kind == Settings::SetKind::Board ? BoardControls() : PlayerControls();
     if (Settings::Register(settings, imported.kind, imported.name, imported.file) != 0) {
-        Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(imported.name)));
+        Inform(tr("セット「%1」を登録できませんでした。").arg(Ui(imported.name)));
         return;
     }
     ListNewSet(target, imported.name);
-    Inform(QStringLiteral("セット「%1」を「%2」として、絵 %3 枚と一緒に追加しました。")
+    Inform(tr("セット「%1」を「%2」として、絵 %3 枚と一緒に追加しました。")
                .arg(Ui(imported.name), Ui(imported.file))
                .arg(imported.pictures));
 }
@@ -698,32 +721,32 @@ void TFormSettingGame::SelectSet(const SetKindControls& set)
 QString TFormSettingGame::NewSetNameProblem(const SetKindControls& set, const std::string& name) const
 {
     if (name.empty())
-        return QStringLiteral("セット名が入力されていません。");
+        return tr("セット名が入力されていません。");
     const QString shown = Ui(name);
     if (shown.trimmed().isEmpty())
-        return QStringLiteral("空白だけのセット名は使えません。");
+        return tr("空白だけのセット名は使えません。");
     if (shown.front().isSpace() || shown.back().isSpace())
-        return QStringLiteral("セット名の最初と最後に空白は使えません。");
+        return tr("セット名の最初と最後に空白は使えません。");
     // A leading dot would make a hidden file.
     if (shown.front() == QLatin1Char('.'))
-        return QStringLiteral("「.」で始まるセット名は使えません。");
+        return tr("「.」で始まるセット名は使えません。");
     const std::string file = name + set.extension;
     // The host may keep names in more bytes than CP932 does (three per kanji in UTF-8).
     if (name.size() > kSetNameBytes || HostPath::Plain(file).size() > kHostNameBytes)
-        return QStringLiteral("セット名が長すぎます。もっと短い名前を入力してください。");
+        return tr("セット名が長すぎます。もっと短い名前を入力してください。");
     const QString text = Ui(name);
     for (const QChar c : text) {
         if (kRefusedCharacters.contains(c) || c.unicode() < 0x20 || c.unicode() == 0x7f)
-            return QStringLiteral("セット名に%1は使えません。\n"
+            return tr("セット名に%1は使えません。\n"
                                   "次の文字と改行はセット名に使えません：\n, ; ! = [ ] \\ / : * ? \" < > |")
                 .arg(CharacterName(c));
     }
     if (name == Settings::kStandardSetName)
-        return QStringLiteral("「%1」は標準セットの名前なので使えません。").arg(text);
+        return tr("「%1」は標準セットの名前なので使えません。").arg(text);
     if (Settings::IsRegistered(*settings_, set.kind, name))
-        return QStringLiteral("セット「%1」は既に登録されています。別の名前を入力してください。").arg(text);
+        return tr("セット「%1」は既に登録されています。別の名前を入力してください。").arg(text);
     if (Exists(HostPath::ToHost(file)))
-        return QStringLiteral("ファイル「%1」が既にあります。別の名前を入力してください。").arg(Ui(file));
+        return tr("ファイル「%1」が既にあります。別の名前を入力してください。").arg(Ui(file));
     return QString();
 }
 
@@ -745,13 +768,13 @@ void TFormSettingGame::NewSet(const SetKindControls& set)
         WindowsIni setFile(HostPath::ToHost(kTemplateFile));
         setFile.SetValue(Settings::RegistrySection(set.kind), kSetNameKey, name, 0);
         if (setFile.WriteTo(HostPath::Plain(file)) != 0) {
-            Inform(QStringLiteral("セットファイル「%1」を作れませんでした。\n"
+            Inform(tr("セットファイル「%1」を作れませんでした。\n"
                                   "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
                        .arg(Ui(file)));
             return;
         }
         if (Settings::Register(*settings_, set.kind, name, file) != 0) {
-            Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
+            Inform(tr("セット「%1」を登録できませんでした。").arg(Ui(name)));
             return;
         }
         NewFile made{HostPath::Plain(file), {}};
@@ -777,7 +800,7 @@ bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, std::string*
     // Outside the program folder only the file name is stored, so only it has to fit CP932.
     if (HostPath::ToStored(hostPath, &relative) && !relative.empty() && relative.front() != '\\') {
         if (!Settings::IsStorableValue(relative)) {
-            Inform(QStringLiteral("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
+            Inform(tr("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
             return false;
         }
         *stored = relative;
@@ -786,17 +809,17 @@ bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, std::string*
 
     std::string baseName;
     if (!TextCodec::FromUtf8(shownName.toStdString(), &baseName)) {
-        Inform(QStringLiteral("ファイル名「%1」にはシフトJISで表せない文字が含まれているため、登録できません。")
+        Inform(tr("ファイル名「%1」にはシフトJISで表せない文字が含まれているため、登録できません。")
                    .arg(shownName));
         return false;
     }
     if (!Settings::IsStorableValue(baseName)) {
-        Inform(QStringLiteral("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
+        Inform(tr("ファイル名「%1」には , ; ! が含まれているため、登録できません。").arg(shownName));
         return false;
     }
     std::string chosenBytes;
     if (!ReadBytes(hostPath, &chosenBytes)) {
-        Inform(QStringLiteral("「%1」を読み込めませんでした。").arg(shownName));
+        Inform(tr("「%1」を読み込めませんでした。").arg(shownName));
         return false;
     }
 
@@ -814,13 +837,13 @@ bool TFormSettingGame::PlaceInProgramDir(const QString& chosenPath, std::string*
         name = NumberedName(baseName, number);
     }
     if (AtomicFile::Write(HostPath::Plain(name), chosenBytes) != 0) {
-        Inform(QStringLiteral("「%1」をプログラムのフォルダにコピーできませんでした。\n"
+        Inform(tr("「%1」をプログラムのフォルダにコピーできませんでした。\n"
                               "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
                    .arg(shownName));
         return false;
     }
     if (name != baseName)
-        Inform(QStringLiteral("プログラムのフォルダには同じ名前の別のファイル「%1」があるため、「%2」としてコピーしました。")
+        Inform(tr("プログラムのフォルダには同じ名前の別のファイル「%1」があるため、「%2」としてコピーしました。")
                    .arg(Ui(baseName), Ui(name)));
     *stored = name;
     return true;
@@ -845,17 +868,17 @@ void TFormSettingGame::AddSet(const SetKindControls& set)
     WindowsIni setFile(path.toStdString());
     const std::string* found = setFile.FindValue(section, kSetNameKey, 0);
     if (found == nullptr || found->empty()) {
-        Inform(QStringLiteral("「%1」にはセット名（[%2] の Name）が書かれていないため、登録できません。")
+        Inform(tr("「%1」にはセット名（[%2] の Name）が書かれていないため、登録できません。")
                    .arg(shownName, QString::fromLatin1(section)));
         return;
     }
     const std::string name = *found;
     if (Settings::IsRegistered(SettingsField(), set.kind, name)) {
-        Inform(QStringLiteral("セット「%1」は既に登録されています。").arg(Ui(name)));
+        Inform(tr("セット「%1」は既に登録されています。").arg(Ui(name)));
         return;
     }
     if (!Settings::IsStorableSetName(name)) {
-        Inform(QStringLiteral("セット名「%1」は = や [ を含むため、登録できません。").arg(Ui(name)));
+        Inform(tr("セット名「%1」は = や [ を含むため、登録できません。").arg(Ui(name)));
         return;
     }
 
@@ -863,7 +886,7 @@ void TFormSettingGame::AddSet(const SetKindControls& set)
     if (!PlaceInProgramDir(path, &stored))
         return;
     if (Settings::Register(*settings_, set.kind, name, stored) != 0) {
-        Inform(QStringLiteral("セット「%1」を登録できませんでした。").arg(Ui(name)));
+        Inform(tr("セット「%1」を登録できませんでした。").arg(Ui(name)));
         return;
     }
     const QSignalBlocker block(set.list);
@@ -888,7 +911,7 @@ void TFormSettingGame::DeleteSet(const SetKindControls& set)
 
     const bool inUse = !Settings::UsesOf(SettingsField(), set.kind, name).empty();
     if (inUse
-        && !AskYesNo(QStringLiteral("セット「%1」は今の設定で使われています。\n"
+        && !AskYesNo(tr("セット「%1」は今の設定で使われています。\n"
                                     "削除すると、その設定は標準セットに戻ります。削除しますか？")
                          .arg(Ui(name))))
         return;
@@ -960,11 +983,11 @@ void TFormSettingGame::BitBtnOkClick()
     std::string boardSetName = boardSetName_;
     if (CheckBoxRandomBoard2->isChecked()) {
         if (!RandomBoxName(&boardSetName)) {
-            Inform(QStringLiteral("ボードセット名にシフトJISで表せない文字が含まれています。"));
+            Inform(tr("ボードセット名にシフトJISで表せない文字が含まれています。"));
             return;
         }
         if (!Settings::IsStorableValue(boardSetName)) {
-            Inform(QStringLiteral("ボードセット名に , ; ! や改行は使えません。"));
+            Inform(tr("ボードセット名に , ; ! や改行は使えません。"));
             return;
         }
     }
@@ -994,7 +1017,7 @@ bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
                             Settings::kKeyRandomBoard.name, Settings::kKeyRandomBoard2.name,
                             Settings::kKeyDefaultBoardSet.name, Settings::kKeyRandomBoard3.name,
                             Settings::kKeyShowLegalMoves.name, Settings::kKeyShowLastMove.name,
-                            Settings::kKeyShowCoordinates.name}) {
+                            Settings::kKeyShowCoordinates.name, Settings::kKeyLanguage.name}) {
         const std::string* value = settings.FindValue(Settings::kSectionTessella, key, 0);
         before.push_back({key, value ? std::optional<std::string>(*value) : std::nullopt});
     }
@@ -1013,6 +1036,7 @@ bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
         Settings::SetSwitch(settings, Settings::kKeyRandomBoard3, pictureOnly);
         Settings::SetMarkOptions(settings, {CheckBoxShowLegalMoves->isChecked(), CheckBoxShowLastMove->isChecked(),
                                             CheckBoxShowCoordinates->isChecked()});
+        Settings::SetText(settings, Settings::kKeyLanguage, ComboBoxLanguage->currentData().toString().toStdString());
         written = Settings::Save(settings);
     }
     if (written != 0) {
@@ -1022,7 +1046,7 @@ bool TFormSettingGame::SaveSettings(const std::string& boardSetName)
             else
                 settings.Remove(Settings::kSectionTessella, key.key);
         }
-        Inform(QStringLiteral("設定ファイル「%1」に書き込めませんでした。\n"
+        Inform(tr("設定ファイル「%1」に書き込めませんでした。\n"
                               "フォルダが書き込み禁止か、ディスクが一杯の可能性があります。")
                    .arg(QString::fromLatin1(Settings::kFileName)));
         return false;
@@ -1055,7 +1079,7 @@ void TFormSettingGame::BitBtnCancelClick()
     }
     newFiles_.clear();
     if (!edited.isEmpty())
-        Inform(QStringLiteral("新規に作って編集したセットファイルは、登録せずに残しました（「追加」で登録できます）。\n%1")
+        Inform(tr("新規に作って編集したセットファイルは、登録せずに残しました（「追加」で登録できます）。\n%1")
                    .arg(edited.join(QLatin1Char('\n'))));
     LoadSettings(SettingsField());
     done(kModalCancel);

@@ -105,6 +105,10 @@ public:
     QCheckBox* CheckBoxShowLegalMoves = nullptr;
     QCheckBox* CheckBoxShowLastMove = nullptr;
     QCheckBox* CheckBoxShowCoordinates = nullptr;
+    // The interface language of the next start.
+    QGroupBox* GroupBoxLanguage = nullptr;
+    QComboBox* ComboBoxLanguage = nullptr;
+    QLabel* LabelLanguageNote = nullptr;
     QGroupBox* GroupBoxBoardSetting = nullptr;
     QLabel* LabelBoardSet = nullptr;
     QListWidget* ListBoxBoardSet = nullptr;

@@ -3,6 +3,7 @@
 #include "platform/ModalResult.h"
 #include "setup/Migration.h"
 
+#include <QCoreApplication>
 #include <QFont>
 #include <QGroupBox>
 #include <QHBoxLayout>
@@ -17,8 +18,14 @@
 namespace {
 
 constexpr int kBlinkInterval = 500;
-const QString kUpdating = QStringLiteral("データを更新しています。");
-const QString kOkCaption = QStringLiteral("楽しんでね！");
+QString UpdatingText()
+{
+    return QCoreApplication::translate("TFormVersionUp", "データを更新しています。");
+}
+QString OkCaption()
+{
+    return QCoreApplication::translate("TFormVersionUp", "楽しんでね！");
+}
 
 }  // namespace
 
@@ -26,16 +33,16 @@ TFormVersionUp::TFormVersionUp(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormVersionUp"));
-    setWindowTitle(QStringLiteral("テセラ／バージョンアップ"));
+    setWindowTitle(tr("テセラ／バージョンアップ"));
     QFont font(QStringLiteral("IPAGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);
 
-    GroupBoxVersionUp = new QGroupBox(QStringLiteral("[バージョンアップ内容]"), this);
+    GroupBoxVersionUp = new QGroupBox(tr("[バージョンアップ内容]"), this);
     GroupBoxVersionUp->setObjectName(QStringLiteral("GroupBoxVersionUp"));
-    LabelHello = new QLabel(QStringLiteral("テセラをダウンロードして頂き、ありがとうございます。"), GroupBoxVersionUp);
+    LabelHello = new QLabel(tr("テセラをダウンロードして頂き、ありがとうございます。"), GroupBoxVersionUp);
     LabelHello->setObjectName(QStringLiteral("LabelHello"));
-    LabelContent = new QLabel(QStringLiteral("前回のバージョンから変更された内容は以下の通りです。"), GroupBoxVersionUp);
+    LabelContent = new QLabel(tr("前回のバージョンから変更された内容は以下の通りです。"), GroupBoxVersionUp);
     LabelContent->setObjectName(QStringLiteral("LabelContent"));
     MemoContent = new QPlainTextEdit(GroupBoxVersionUp);
     MemoContent->setObjectName(QStringLiteral("MemoContent"));
@@ -52,12 +59,12 @@ TFormVersionUp::TFormVersionUp(QWidget* parent)
     groupLayout->addSpacing(2);
     groupLayout->addWidget(MemoContent);
 
-    LabelState = new QLabel(kUpdating, this);
+    LabelState = new QLabel(UpdatingText(), this);
     LabelState->setObjectName(QStringLiteral("LabelState"));
     QSizePolicy statePolicy = LabelState->sizePolicy();
     statePolicy.setRetainSizeWhenHidden(true);
     LabelState->setSizePolicy(statePolicy);
-    ButtonOk = new QPushButton(kOkCaption, this);
+    ButtonOk = new QPushButton(OkCaption(), this);
     ButtonOk->setObjectName(QStringLiteral("ButtonOk"));
     ButtonOk->setFixedWidth(110);
     ButtonOk->setDefault(true);
@@ -84,8 +91,8 @@ void TFormVersionUp::FormShow()
 {
     Timer->start(kBlinkInterval);
     ButtonOk->setEnabled(false);
-    ButtonOk->setText(QStringLiteral("処理中"));
-    LabelState->setText(kUpdating);
+    ButtonOk->setText(tr("処理中"));
+    LabelState->setText(UpdatingText());
 
     const Migration::Report report = Migration::Run();
     // Notes of an earlier showing would only repeat.
@@ -95,7 +102,7 @@ void TFormVersionUp::FormShow()
 
     Timer->stop();
     LabelState->setText(QString());
-    ButtonOk->setText(kOkCaption);
+    ButtonOk->setText(OkCaption());
     ButtonOk->setEnabled(true);
     ButtonOk->setFocus();
 }

@@ -53,6 +53,20 @@
     </message>
 </context>
 <context>
+    <name>FileDialogs</name>
+    <message>
+        <source>画像 (*.bmp *.png *.jpg *.jpeg *.ico *.BMP *.PNG *.JPG *.JPEG *.ICO);;PNG (*.png *.PNG);;BMP (*.bmp *.BMP);;JPEG (*.jpg *.jpeg *.JPG *.JPEG);;アイコン (*.ico *.ICO);;すべてのファイル (*)</source>
+        <translation>Pictures (*.bmp *.png *.jpg *.jpeg *.ico *.BMP *.PNG *.JPG *.JPEG *.ICO);;PNG (*.png *.PNG);;BMP (*.bmp *.BMP);;JPEG (*.jpg *.jpeg *.JPG *.JPEG);;Icons (*.ico *.ICO);;All files (*)</translation>
+    </message>
+</context>
+<context>
+    <name>FormWidgets</name>
+    <message>
+        <source>保存しますか？</source>
+        <translation>Save the changes?</translation>
+    </message>
+</context>
+<context>
     <name>GameArchive</name>
     <message>
         <source>棋譜</source>
@@ -558,6 +572,156 @@ Saving removes these lines. Save anyway?</translation>
     </message>
 </context>
 <context>
+    <name>TFormHelp</name>
+    <message>
+        <source>テセラ／ヘルプ</source>
+        <translation>Tessella - Help</translation>
+    </message>
+    <message>
+        <source>ヘルプの文書が見つかりません: %1</source>
+        <translation>Help document not found: %1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormInputSetName</name>
+    <message>
+        <source>セット名を入力してください</source>
+        <translation>Enter a set name</translation>
+    </message>
+    <message>
+        <source>決定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>セット名に使えない文字（シフトJISで表せない文字）が含まれています。</source>
+        <translation>The set name holds characters that cannot be used (not representable in Shift-JIS).</translation>
+    </message>
+    <message>
+        <source>セット名が長すぎます。半角%1文字（全角%2文字）までにしてください。</source>
+        <translation>The set name is too long. Use up to %1 single-byte (%2 double-byte) characters.</translation>
+    </message>
+    <message>
+        <source>テセラ</source>
+        <translation>Tessella</translation>
+    </message>
+</context>
+<context>
+    <name>TFormMain</name>
+    <message>
+        <source>テセラの終了</source>
+        <translation>Exit Tessella</translation>
+    </message>
+    <message>
+        <source>テセラ</source>
+        <translation>Tessella</translation>
+    </message>
+    <message>
+        <source>ゲーム開始</source>
+        <translation>New game</translation>
+    </message>
+    <message>
+        <source>リプレイ</source>
+        <translation>Replay</translation>
+    </message>
+    <message>
+        <source>中断</source>
+        <translation>Pause</translation>
+    </message>
+    <message>
+        <source>パス</source>
+        <translation>Pass</translation>
+    </message>
+    <message>
+        <source>待った</source>
+        <translation>Undo</translation>
+    </message>
+    <message>
+        <source>やり直し</source>
+        <translation>Redo</translation>
+    </message>
+    <message>
+        <source>環境設定</source>
+        <translation>Settings</translation>
+    </message>
+    <message>
+        <source>境界線を隠す</source>
+        <translation>Hide border</translation>
+    </message>
+    <message>
+        <source>テセラとは？</source>
+        <translation>About Tessella</translation>
+    </message>
+    <message>
+        <source>ホームページ</source>
+        <translation>Home page</translation>
+    </message>
+    <message>
+        <source>リリース情報</source>
+        <translation>Release notes</translation>
+    </message>
+    <message>
+        <source>メニュー</source>
+        <translation>Menu</translation>
+    </message>
+    <message>
+        <source>ヘルプ</source>
+        <translation>Help</translation>
+    </message>
+    <message>
+        <source>[ボード]</source>
+        <translation>[Board]</translation>
+    </message>
+    <message>
+        <source>[先手]</source>
+        <translation>[First player]</translation>
+    </message>
+    <message>
+        <source>[後手]</source>
+        <translation>[Second player]</translation>
+    </message>
+    <message>
+        <source>[メニュー]</source>
+        <translation>[Menu]</translation>
+    </message>
+    <message>
+        <source>終了</source>
+        <translation>Exit</translation>
+    </message>
+    <message>
+        <source>    0勝    0敗    0分</source>
+        <translation>   0 won    0 lost    0 drawn</translation>
+    </message>
+    <message>
+        <source>%1 に読めない行があったため、書き換える前の内容を %2 に残しました。</source>
+        <translation>%1 had lines that could not be read, so its previous content was kept in %2.</translation>
+    </message>
+    <message>
+        <source>、</source>
+        <translation>, </translation>
+    </message>
+    <message>
+        <source>読み込めません: %1</source>
+        <translation>Cannot load: %1</translation>
+    </message>
+    <message>
+        <source>Document\TSReadme.htm</source>
+        <comment>help document in the program folder</comment>
+        <translation>Document\TSReadme_en.htm</translation>
+    </message>
+    <message>
+        <source>ヒント</source>
+        <translation>Hint</translation>
+    </message>
+    <message>
+        <source>対局中です。終了しますか？</source>
+        <translation>A game is in progress. Exit anyway?</translation>
+    </message>
+</context>
+<context>
     <name>TFormPrepareGame</name>
     <message>
         <source>テセラ／ゲーム準備</source>
@@ -593,11 +757,11 @@ Saving removes these lines. Save anyway?</translation>
     </message>
     <message>
         <source>先手</source>
-        <translation>first player</translation>
+        <translation>First player</translation>
     </message>
     <message>
         <source>後手</source>
-        <translation>second player</translation>
+        <translation>Second player</translation>
     </message>
     <message>
         <source>ボード変更</source>
@@ -634,6 +798,933 @@ Check that the folder may be written to and that the disk has free space.</trans
 %2</source>
         <translation>These values hold characters the settings file &quot;%1&quot; cannot store (, ; ! or line breaks), so they were left out. The other settings were written.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFormRelease</name>
+    <message>
+        <source>テセラ／リリース情報</source>
+        <translation>Tessella - Release notes</translation>
+    </message>
+    <message>
+        <source>Picture\Thanks.bmp</source>
+        <comment>banner picture in the program folder</comment>
+        <translation>Picture\Thanks_en.bmp</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSaveConfirm</name>
+    <message>
+        <source>テセラ／保存確認</source>
+        <translation>Tessella - Save</translation>
+    </message>
+    <message>
+        <source>保存しますか？</source>
+        <translation>Save the changes?</translation>
+    </message>
+    <message>
+        <source>はい</source>
+        <translation>Yes</translation>
+    </message>
+    <message>
+        <source>いいえ</source>
+        <translation>No</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSelectBoard</name>
+    <message>
+        <source>ノーマルタイプ</source>
+        <translation>Normal type</translation>
+    </message>
+    <message>
+        <source>ランダムタイプ</source>
+        <translation>Random type</translation>
+    </message>
+    <message>
+        <source>ピクチャータイプ</source>
+        <translation>Picture type</translation>
+    </message>
+    <message>
+        <source>タイプ無し</source>
+        <translation>No type</translation>
+    </message>
+    <message>
+        <source>テセラ／ボード選択</source>
+        <translation>Tessella - Select board</translation>
+    </message>
+    <message>
+        <source>[ボードを選択して下さい]</source>
+        <translation>[Select a board]</translation>
+    </message>
+    <message>
+        <source>ボードセット名：</source>
+        <translation>Board set:</translation>
+    </message>
+    <message>
+        <source>なし</source>
+        <translation>None</translation>
+    </message>
+    <message>
+        <source>先手</source>
+        <translation>First player</translation>
+    </message>
+    <message>
+        <source>アニメーション</source>
+        <translation>Animation</translation>
+    </message>
+    <message>
+        <source>後手</source>
+        <translation>Second player</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>ボード決定</source>
+        <translation>Use board</translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」に書き込めませんでした。</source>
+        <translation>Could not write the settings file &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSelectPlayer</name>
+    <message>
+        <source>テセラ／プレーヤ選択</source>
+        <translation>Tessella - Select player</translation>
+    </message>
+    <message>
+        <source>[プレーヤーを選択して下さい]</source>
+        <translation>[Select a player]</translation>
+    </message>
+    <message>
+        <source>プレーヤセット名：</source>
+        <translation>Player set:</translation>
+    </message>
+    <message>
+        <source>&lt; 前</source>
+        <translation>&lt; Previous</translation>
+    </message>
+    <message>
+        <source>次 &gt;</source>
+        <translation>Next &gt;</translation>
+    </message>
+    <message>
+        <source>手数</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>決定</source>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」に書き込めませんでした。</source>
+        <translation>Could not write the settings file &quot;%1&quot;.</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSettingBoard</name>
+    <message>
+        <source>ノーマルタイプ</source>
+        <translation>Normal type</translation>
+    </message>
+    <message>
+        <source>ランダムタイプ</source>
+        <translation>Random type</translation>
+    </message>
+    <message>
+        <source>ピクチャータイプ</source>
+        <translation>Picture type</translation>
+    </message>
+    <message>
+        <source>[先手コマ]</source>
+        <translation>[First player&apos;s pieces]</translation>
+    </message>
+    <message>
+        <source>[後手コマ]</source>
+        <translation>[Second player&apos;s pieces]</translation>
+    </message>
+    <message>
+        <source>種類</source>
+        <translation>Kind</translation>
+    </message>
+    <message>
+        <source>変化</source>
+        <translation>Frame</translation>
+    </message>
+    <message>
+        <source>参照（コマ）</source>
+        <translation>Browse (piece)</translation>
+    </message>
+    <message>
+        <source>ﾃｽﾄ</source>
+        <translation>Test</translation>
+    </message>
+    <message>
+        <source>消去</source>
+        <translation>Clear</translation>
+    </message>
+    <message>
+        <source>コマを透過にする</source>
+        <translation>Transparent pieces</translation>
+    </message>
+    <message>
+        <source>テセラ／ユーザ用ボードセット設定</source>
+        <translation>Tessella - Edit board set</translation>
+    </message>
+    <message>
+        <source>[ボードを設定して下さい]</source>
+        <translation>[Set up the board]</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修正</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>参照（ボード）</source>
+        <translation>Browse (board)</translation>
+    </message>
+    <message>
+        <source>参照（境界線）</source>
+        <translation>Browse (border)</translation>
+    </message>
+    <message>
+        <source>サイズを調整する</source>
+        <translation>Fit the size</translation>
+    </message>
+    <message>
+        <source>タイトル</source>
+        <translation>Title</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>Author</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>Comment</translation>
+    </message>
+    <message>
+        <source>ボードタイプ</source>
+        <translation>Board type</translation>
+    </message>
+    <message>
+        <source>ボードタイマ：</source>
+        <translation>Board timer:</translation>
+    </message>
+    <message>
+        <source>[なしコマ]</source>
+        <translation>[Empty cell]</translation>
+    </message>
+    <message>
+        <source>[盤面プレビュー]</source>
+        <translation>[Board preview]</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>複製</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Revert</translation>
+    </message>
+    <message>
+        <source>テセラ／ユーザ用ボードセット設定 － %1</source>
+        <translation>Tessella - Edit board set - %1</translation>
+    </message>
+    <message>
+        <source>タイプ無し</source>
+        <translation>No type</translation>
+    </message>
+    <message>
+        <source>ボードの絵を開く</source>
+        <translation>Open the board picture</translation>
+    </message>
+    <message>
+        <source>境界線の絵を開く</source>
+        <translation>Open the border picture</translation>
+    </message>
+    <message>
+        <source>コマ（なし）の絵を開く</source>
+        <translation>Open the empty cell picture</translation>
+    </message>
+    <message>
+        <source>コマ（先手）の絵を開く</source>
+        <translation>Open the first player&apos;s piece picture</translation>
+    </message>
+    <message>
+        <source>コマ（後手）の絵を開く</source>
+        <translation>Open the second player&apos;s piece picture</translation>
+    </message>
+    <message>
+        <source>選んだ絵はプログラムのフォルダの外にあります。
+「%1」にコピーして使いますか？
+コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。</source>
+        <translation>The picture is outside the program folder.
+Copy it to &quot;%1&quot; and use the copy?
+With a copy, the picture is still found when the folder is moved or given to someone.</translation>
+    </message>
+    <message>
+        <source>絵をコピーできませんでした（%1）。元の場所のまま使います。</source>
+        <translation>Could not copy the picture (%1). The original place is used.</translation>
+    </message>
+    <message>
+        <source>このファイル名はボードセットに書けません。
+%1</source>
+        <translation>This file name cannot be written into a board set.
+%1</translation>
+    </message>
+    <message>
+        <source>このファイル名はボードセットに書けません（「,」「;」「!」を含む名前や%1バイトを超える名前は読み戻せません）。
+%2</source>
+        <translation>This file name cannot be written into a board set (a name with &quot;,&quot;, &quot;;&quot; or &quot;!&quot; or longer than %1 bytes cannot be read back).
+%2</translation>
+    </message>
+    <message>
+        <source>絵を読み込めませんでした（%1）。ファイル名はそのまま使います。
+%2</source>
+        <translation>Could not load the picture (%1). The file name is kept.
+%2</translation>
+    </message>
+    <message>
+        <source>「%1」に保存できない文字があります。</source>
+        <translation>&quot;%1&quot; holds characters that cannot be saved.</translation>
+    </message>
+    <message>
+        <source>ボードセットファイル「%1」に書き込めませんでした。</source>
+        <translation>Could not write the board set file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>ボード 新規 / %1</source>
+        <translation>Board new / %1</translation>
+    </message>
+    <message>
+        <source>ボード %1 / %2</source>
+        <translation>Board %1 / %2</translation>
+    </message>
+    <message>
+        <source>ボード － / %1</source>
+        <translation>Board - / %1</translation>
+    </message>
+    <message>
+        <source>ボード %1「%2」を削除しますか？
+後ろのボードの番号が一つずつ詰まります。</source>
+        <translation>Delete board %1 &quot;%2&quot;?
+The boards after it move up by one.</translation>
+    </message>
+    <message>
+        <source>保存後はこのボードの修正へ</source>
+        <translation>After saving: modify this board</translation>
+    </message>
+    <message>
+        <source>ボード %1 を追加、以後は修正</source>
+        <translation>Board %1 added, now modifying</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSettingGame</name>
+    <message>
+        <source>改行</source>
+        <translation>line breaks</translation>
+    </message>
+    <message>
+        <source>制御文字</source>
+        <translation>control characters</translation>
+    </message>
+    <message>
+        <source>「%1」</source>
+        <translation>&quot;%1&quot;</translation>
+    </message>
+    <message>
+        <source>テセラ／ゲーム設定</source>
+        <translation>Tessella - Game settings</translation>
+    </message>
+    <message>
+        <source>新規</source>
+        <translation>New</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>edit the selected set</comment>
+        <translation>Edit</translation>
+    </message>
+    <message>
+        <source>[設定]</source>
+        <translation>[Settings]</translation>
+    </message>
+    <message>
+        <source>ベースタイマ：</source>
+        <translation>Base timer:</translation>
+    </message>
+    <message>
+        <source>コマのアニメーション表示をする</source>
+        <translation>Animate the pieces</translation>
+    </message>
+    <message>
+        <source>パスを自動的に行う</source>
+        <translation>Pass automatically</translation>
+    </message>
+    <message>
+        <source>ゲーム毎にボードを変える</source>
+        <translation>New board for each game</translation>
+    </message>
+    <message>
+        <source>ボードセット内のみ有効</source>
+        <translation>Only from the board set</translation>
+    </message>
+    <message>
+        <source>ピクチャータイプのみ変える</source>
+        <translation>Only picture type boards</translation>
+    </message>
+    <message>
+        <source>[盤面の表示]</source>
+        <translation>[Board display]</translation>
+    </message>
+    <message>
+        <source>打てるマスを表示する</source>
+        <translation>Show legal cells</translation>
+    </message>
+    <message>
+        <source>最後の手を表示する</source>
+        <translation>Show the last move</translation>
+    </message>
+    <message>
+        <source>座標を表示する</source>
+        <translation>Show coordinates</translation>
+    </message>
+    <message>
+        <source>[ボードセット]</source>
+        <translation>[Board sets]</translation>
+    </message>
+    <message>
+        <source>登録しているボードセット</source>
+        <translation>Registered board sets</translation>
+    </message>
+    <message>
+        <source>[プレーヤセット]</source>
+        <translation>[Player sets]</translation>
+    </message>
+    <message>
+        <source>登録しているプレーヤセット</source>
+        <translation>Registered player sets</translation>
+    </message>
+    <message>
+        <source>設定</source>
+        <comment>save the settings</comment>
+        <translation>OK</translation>
+    </message>
+    <message>
+        <source>キャンセル</source>
+        <translation>Cancel</translation>
+    </message>
+    <message>
+        <source>
+%1 に書き込めませんでした。</source>
+        <translation>
+Could not write %1.</translation>
+    </message>
+    <message>
+        <source>ボードセットを開く</source>
+        <translation>Open a board set</translation>
+    </message>
+    <message>
+        <source>プレーヤーセットを開く</source>
+        <translation>Open a player set</translation>
+    </message>
+    <message>
+        <source>セット名が入力されていません。</source>
+        <translation>No set name was entered.</translation>
+    </message>
+    <message>
+        <source>空白だけのセット名は使えません。</source>
+        <translation>A set name cannot be only spaces.</translation>
+    </message>
+    <message>
+        <source>セット名の最初と最後に空白は使えません。</source>
+        <translation>A set name cannot start or end with a space.</translation>
+    </message>
+    <message>
+        <source>「.」で始まるセット名は使えません。</source>
+        <translation>A set name cannot start with &quot;.&quot;.</translation>
+    </message>
+    <message>
+        <source>セット名が長すぎます。もっと短い名前を入力してください。</source>
+        <translation>The set name is too long. Enter a shorter name.</translation>
+    </message>
+    <message>
+        <source>セット名に%1は使えません。
+次の文字と改行はセット名に使えません：
+, ; ! = [ ] \ / : * ? &quot; &lt; &gt; |</source>
+        <translation>A set name cannot hold %1.
+These characters and line breaks cannot be used in a set name:
+, ; ! = [ ] \ / : * ? &quot; &lt; &gt; |</translation>
+    </message>
+    <message>
+        <source>「%1」は標準セットの名前なので使えません。</source>
+        <translation>&quot;%1&quot; is the standard set&apos;s name and cannot be used.</translation>
+    </message>
+    <message>
+        <source>セット「%1」は既に登録されています。別の名前を入力してください。</source>
+        <translation>The set &quot;%1&quot; is already registered. Enter another name.</translation>
+    </message>
+    <message>
+        <source>ファイル「%1」が既にあります。別の名前を入力してください。</source>
+        <translation>The file &quot;%1&quot; already exists. Enter another name.</translation>
+    </message>
+    <message>
+        <source>セットファイル「%1」を作れませんでした。
+フォルダが書き込み禁止か、ディスクが一杯の可能性があります。</source>
+        <translation>Could not create the set file &quot;%1&quot;.
+The folder may be read-only or the disk full.</translation>
+    </message>
+    <message>
+        <source>セット「%1」を登録できませんでした。</source>
+        <translation>Could not register the set &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>ファイル名「%1」には , ; ! が含まれているため、登録できません。</source>
+        <translation>The file name &quot;%1&quot; holds , ; or !, so it cannot be registered.</translation>
+    </message>
+    <message>
+        <source>ファイル名「%1」にはシフトJISで表せない文字が含まれているため、登録できません。</source>
+        <translation>The file name &quot;%1&quot; holds characters Shift-JIS cannot represent, so it cannot be registered.</translation>
+    </message>
+    <message>
+        <source>「%1」を読み込めませんでした。</source>
+        <translation>Could not read &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」をプログラムのフォルダにコピーできませんでした。
+フォルダが書き込み禁止か、ディスクが一杯の可能性があります。</source>
+        <translation>Could not copy &quot;%1&quot; into the program folder.
+The folder may be read-only or the disk full.</translation>
+    </message>
+    <message>
+        <source>プログラムのフォルダには同じ名前の別のファイル「%1」があるため、「%2」としてコピーしました。</source>
+        <translation>The program folder already holds another file named &quot;%1&quot;, so it was copied as &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>「%1」にはセット名（[%2] の Name）が書かれていないため、登録できません。</source>
+        <translation>&quot;%1&quot; has no set name (Name in [%2]), so it cannot be registered.</translation>
+    </message>
+    <message>
+        <source>セット「%1」は既に登録されています。</source>
+        <translation>The set &quot;%1&quot; is already registered.</translation>
+    </message>
+    <message>
+        <source>セット名「%1」は = や [ を含むため、登録できません。</source>
+        <translation>The set name &quot;%1&quot; holds = or [, so it cannot be registered.</translation>
+    </message>
+    <message>
+        <source>セット「%1」は今の設定で使われています。
+削除すると、その設定は標準セットに戻ります。削除しますか？</source>
+        <translation>The set &quot;%1&quot; is used by the current settings.
+Deleting it sets them back to the standard set. Delete it?</translation>
+    </message>
+    <message>
+        <source>ボードセット名にシフトJISで表せない文字が含まれています。</source>
+        <translation>The board set name holds characters Shift-JIS cannot represent.</translation>
+    </message>
+    <message>
+        <source>ボードセット名に , ; ! や改行は使えません。</source>
+        <translation>A board set name cannot hold , ; ! or line breaks.</translation>
+    </message>
+    <message>
+        <source>設定ファイル「%1」に書き込めませんでした。
+フォルダが書き込み禁止か、ディスクが一杯の可能性があります。</source>
+        <translation>Could not write the settings file &quot;%1&quot;.
+The folder may be read-only or the disk full.</translation>
+    </message>
+    <message>
+        <source>[言語]</source>
+        <translation>[Language]</translation>
+    </message>
+    <message>
+        <source>自動（システムの言語）</source>
+        <translation>Auto (system language)</translation>
+    </message>
+    <message>
+        <source>次に起動したときから切り替わります</source>
+        <translation>Takes effect at the next start</translation>
+    </message>
+    <message>
+        <source>書き出し</source>
+        <translation>Export</translation>
+    </message>
+    <message>
+        <source>選んだセットを、使っている絵と一緒に一つの ZIP ファイルに書き出します</source>
+        <translation>Exports the selected set with its pictures to one ZIP file</translation>
+    </message>
+    <message>
+        <source>セットファイル、または書き出した ZIP ファイルを登録します</source>
+        <translation>Registers a set file or an exported ZIP file</translation>
+    </message>
+    <message>
+        <source>ボードセットファイル (*.TSB *.tsb);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)</source>
+        <translation>Board set files (*.TSB *.tsb);;Exported sets (*.zip *.ZIP);;All files (*)</translation>
+    </message>
+    <message>
+        <source>プレーヤセットファイル (*.TSP *.tsp);;書き出したセット (*.zip *.ZIP);;全てのファイル (*)</source>
+        <translation>Player set files (*.TSP *.tsp);;Exported sets (*.zip *.ZIP);;All files (*)</translation>
+    </message>
+    <message>
+        <source>セットを書き出す</source>
+        <translation>Export the set</translation>
+    </message>
+    <message>
+        <source>ZIP ファイル (*.zip)</source>
+        <translation>ZIP files (*.zip)</translation>
+    </message>
+    <message>
+        <source>セット「%1」を書き出せませんでした（%2）。</source>
+        <translation>Could not export the set &quot;%1&quot; (%2).</translation>
+    </message>
+    <message>
+        <source>セット「%1」を「%2」に書き出しました。</source>
+        <translation>Exported the set &quot;%1&quot; to &quot;%2&quot;.</translation>
+    </message>
+    <message>
+        <source>
+読めなかったため入れなかった絵：
+%1</source>
+        <translation>
+Pictures left out because they could not be read:
+%1</translation>
+    </message>
+    <message>
+        <source>「%1」は追加できません。何も書き込んでいません。
+%2</source>
+        <translation>&quot;%1&quot; cannot be added. Nothing was written.
+%2</translation>
+    </message>
+    <message>
+        <source>「%1」は%2のセットなので、そちらの一覧に追加しました。</source>
+        <translation>&quot;%1&quot; is a %2 set, so it was added to that list.</translation>
+    </message>
+    <message>
+        <source>ボード</source>
+        <translation>board</translation>
+    </message>
+    <message>
+        <source>プレーヤー</source>
+        <translation>player</translation>
+    </message>
+    <message>
+        <source>セット「%1」を「%2」として、絵 %3 枚と一緒に追加しました。</source>
+        <translation>Added the set &quot;%1&quot; as &quot;%2&quot; with %3 pictures.</translation>
+    </message>
+    <message>
+        <source>新規に作って編集したセットファイルは、登録せずに残しました（「追加」で登録できます）。
+%1</source>
+        <translation>The new set file you edited was kept without registering it (&quot;Add&quot; registers it).
+%1</translation>
+    </message>
+</context>
+<context>
+    <name>TFormSettingPlayer</name>
+    <message>
+        <source>ふつう</source>
+        <translation>Normal</translation>
+    </message>
+    <message>
+        <source>優勢</source>
+        <translation>Ahead</translation>
+    </message>
+    <message>
+        <source>勝ち</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>劣勢</source>
+        <translation>Behind</translation>
+    </message>
+    <message>
+        <source>負け</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>テセラ／ユーザ用プレーヤーセット</source>
+        <translation>Tessella - Edit player set</translation>
+    </message>
+    <message>
+        <source>[プレーヤーを設定して下さい]</source>
+        <translation>[Set up the player]</translation>
+    </message>
+    <message>
+        <source>追加</source>
+        <translation>Add</translation>
+    </message>
+    <message>
+        <source>修正</source>
+        <translation>Modify</translation>
+    </message>
+    <message>
+        <source>表示する顔：1 ふつう・2 優勢・3 勝ち・4 劣勢・5 負け</source>
+        <translation>Faces: 1 normal, 2 ahead, 3 won, 4 behind, 5 lost</translation>
+    </message>
+    <message>
+        <source>参照</source>
+        <translation>Browse</translation>
+    </message>
+    <message>
+        <source>ｻｲｽﾞを調整する</source>
+        <translation>Fit the size</translation>
+    </message>
+    <message>
+        <source>名前：</source>
+        <translation>Name:</translation>
+    </message>
+    <message>
+        <source>作者：</source>
+        <translation>Author:</translation>
+    </message>
+    <message>
+        <source>コメント：</source>
+        <translation>Comment:</translation>
+    </message>
+    <message>
+        <source>手数</source>
+        <translation>Moves</translation>
+    </message>
+    <message>
+        <source>[段階と手数]</source>
+        <translation>[Phases and moves]</translation>
+    </message>
+    <message>
+        <source>削除</source>
+        <translation>Delete</translation>
+    </message>
+    <message>
+        <source>複製</source>
+        <translation>Duplicate</translation>
+    </message>
+    <message>
+        <source>上へ</source>
+        <translation>Up</translation>
+    </message>
+    <message>
+        <source>下へ</source>
+        <translation>Down</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>保存</source>
+        <translation>Save</translation>
+    </message>
+    <message>
+        <source>元に戻す</source>
+        <translation>Revert</translation>
+    </message>
+    <message>
+        <source>テセラ／ユーザ用プレーヤーセット － %1</source>
+        <translation>Tessella - Edit player set - %1</translation>
+    </message>
+    <message>
+        <source>顔 %1：%2</source>
+        <translation>Face %1: %2</translation>
+    </message>
+    <message>
+        <source>保存すると最後に追加し、そのプレーヤーの修正に移ります</source>
+        <translation>Saving adds it at the end and goes on to modify that player</translation>
+    </message>
+    <message>
+        <source>プレーヤーの絵を開く</source>
+        <translation>Open the player&apos;s picture</translation>
+    </message>
+    <message>
+        <source>選んだ絵はプログラムのフォルダの外にあります。
+「%1」にコピーして使いますか？
+コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。</source>
+        <translation>The picture is outside the program folder.
+Copy it to &quot;%1&quot; and use the copy?
+With a copy, the picture is still found when the folder is moved or given to someone.</translation>
+    </message>
+    <message>
+        <source>絵をコピーできませんでした（%1）。元の場所のまま使います。</source>
+        <translation>Could not copy the picture (%1). The original place is used.</translation>
+    </message>
+    <message>
+        <source>ファイル名「%1」は保存できない文字を含むため使えません。</source>
+        <translation>The file name &quot;%1&quot; holds characters that cannot be saved, so it cannot be used.</translation>
+    </message>
+    <message>
+        <source>ファイル名「%1」は , ; ! を含むため使えません。</source>
+        <translation>The file name &quot;%1&quot; holds , ; or !, so it cannot be used.</translation>
+    </message>
+    <message>
+        <source>ファイル名「%1」は長すぎるため使えません。</source>
+        <translation>The file name &quot;%1&quot; is too long to be used.</translation>
+    </message>
+    <message>
+        <source>絵「%1」を読み込めませんでした（%2）。ファイル名はそのまま使います。</source>
+        <translation>Could not load the picture &quot;%1&quot; (%2). The file name is kept.</translation>
+    </message>
+    <message>
+        <source>名前</source>
+        <translation>name</translation>
+    </message>
+    <message>
+        <source>作者</source>
+        <translation>author</translation>
+    </message>
+    <message>
+        <source>コメント</source>
+        <translation>comment</translation>
+    </message>
+    <message>
+        <source>%1に Shift-JIS で保存できない文字があります。その文字を直してから保存して下さい。</source>
+        <translation>The %1 holds characters that Shift-JIS cannot store. Change them, then save.</translation>
+    </message>
+    <message>
+        <source>%1が長すぎます（%2 バイトまで）。短くしてから保存して下さい。</source>
+        <translation>The %1 is too long (up to %2 bytes). Shorten it, then save.</translation>
+    </message>
+    <message>
+        <source>プレーヤーセットファイル「%1」に書き込めませんでした。</source>
+        <translation>Could not write the player set file &quot;%1&quot;.</translation>
+    </message>
+    <message>
+        <source>プレーヤー %1 として追加しました。ここからは修正です</source>
+        <translation>Added as player %1. From here on you modify it</translation>
+    </message>
+    <message>
+        <source>プレーヤー 新規 / %1</source>
+        <translation>Player new / %1</translation>
+    </message>
+    <message>
+        <source>プレーヤー %1 / %2</source>
+        <translation>Player %1 / %2</translation>
+    </message>
+    <message>
+        <source>プレーヤー － / %1</source>
+        <translation>Player - / %1</translation>
+    </message>
+    <message>
+        <source>プレーヤー %1「%2」を削除しますか？
+後ろのプレーヤーの番号が一つずつ詰まります。</source>
+        <translation>Delete player %1 &quot;%2&quot;?
+The players after it move up by one.</translation>
+    </message>
+    <message>
+        <source>強さを測る相手 (標準のプレーヤー)</source>
+        <translation>Opponent for the strength test (standard player)</translation>
+    </message>
+    <message>
+        <source>強さを測る</source>
+        <translation>Test strength</translation>
+    </message>
+    <message>
+        <source>表示中の段階の設定で %1 局対戦します</source>
+        <translation>Plays %1 games with the phases shown</translation>
+    </message>
+    <message>
+        <source>中止</source>
+        <translation>Stop</translation>
+    </message>
+    <message>
+        <source>標準のプレーヤーが見つかりません</source>
+        <translation>No standard player found</translation>
+    </message>
+    <message>
+        <source>対局中…</source>
+        <translation>Playing…</translation>
+    </message>
+    <message>
+        <source>中止しました</source>
+        <translation>Stopped</translation>
+    </message>
+    <message>
+        <source>%1勝 %2敗 %3分 (対 %4)</source>
+        <translation>%1 won %2 lost %3 drawn (against %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TFormTitle</name>
+    <message>
+        <source>テセラ</source>
+        <translation>Tessella</translation>
+    </message>
+    <message>
+        <source>Picture\Welcome.bmp</source>
+        <comment>banner picture in the program folder</comment>
+        <translation>Picture\Welcome_en.bmp</translation>
+    </message>
+</context>
+<context>
+    <name>TFormVersionUp</name>
+    <message>
+        <source>データを更新しています。</source>
+        <translation>Updating your data.</translation>
+    </message>
+    <message>
+        <source>楽しんでね！</source>
+        <translation>Have fun!</translation>
+    </message>
+    <message>
+        <source>テセラ／バージョンアップ</source>
+        <translation>Tessella - Update</translation>
+    </message>
+    <message>
+        <source>[バージョンアップ内容]</source>
+        <translation>[What is new]</translation>
+    </message>
+    <message>
+        <source>テセラをダウンロードして頂き、ありがとうございます。</source>
+        <translation>Thank you for downloading Tessella.</translation>
+    </message>
+    <message>
+        <source>前回のバージョンから変更された内容は以下の通りです。</source>
+        <translation>These are the changes since the previous version.</translation>
+    </message>
+    <message>
+        <source>処理中</source>
+        <translation>Working</translation>
     </message>
 </context>
 <context>

@@ -285,6 +285,8 @@ void DrawScreens(Output& output)
     output.SaveJpeg("Picture/Title.jpg", title);
     output.SaveBmp("Picture/Welcome.bmp", Banner(title, QStringLiteral("ようこそ Tessella へ")));
     output.SaveBmp("Picture/Thanks.bmp", Banner(title, QStringLiteral("ありがとうございました")));
+    output.SaveBmp("Picture/Welcome_en.bmp", Banner(title, QStringLiteral("Welcome to Tessella")));
+    output.SaveBmp("Picture/Thanks_en.bmp", Banner(title, QStringLiteral("Thank you for playing")));
     output.SaveBmp("Picture/Release.bmp", ReleaseLabel(title));
     output.SaveBmp("Picture/User.bmp", PlayTypeIcon(true));
     output.SaveBmp("Picture/Computer.bmp", PlayTypeIcon(false));

@@ -1,12 +1,19 @@
-#include "app/Language.h"
+#include "app/TFormMain.h"
+#include "setup/Language.h"
 #include "setup/Settings.h"
+#include "setup/TFormInputSetName.h"
+#include "setup/TFormSettingGame.h"
 #include "support/InProgramFolder.h"
 #include "support/TempDir.h"
 #include "support/UiApp.h"
 
+#include <QAction>
+#include <QComboBox>
 #include <QCoreApplication>
+#include <QGroupBox>
 #include <QFile>
 #include <QProcess>
+#include <QPushButton>
 #include <QRegularExpression>
 #include <QXmlStreamReader>
 
@@ -116,6 +123,56 @@ TEST(Translations, QtOwnTextsFollowTheLanguage)
     }
     const Language::Translators translators = Language::Install(Language::Code::Japanese);
     EXPECT_EQ(QCoreApplication::translate("QPlatformTheme", "Cancel"), QStringLiteral("キャンセル"));
+}
+
+// The main window as a start with --lang en and one in a Japanese locale show it.
+TEST(Translations, MainWindowSpeaksTheChosenLanguage)
+{
+    UiApp();
+    struct Case {
+        std::optional<Language::Code> option;
+        const char* locale;
+        const char* pass;
+        const char* firstSide;
+    };
+    const Case cases[] = {
+        {Language::Code::English, "ja_JP", "Pass", "[First player]"},
+        {std::nullopt, "ja_JP", "パス", "[先手]"},
+        {std::nullopt, "en_US", "Pass", "[First player]"},
+    };
+    for (const Case& c : cases) {
+        TempDir dir;
+        const Language::Translators translators =
+            Language::Install(Language::Choose(c.option, Language::kAuto, QString::fromLatin1(c.locale)));
+        TFormMain window;
+        EXPECT_EQ(window.findChild<QAction*>(QStringLiteral("MenuPass"))->text(), QString::fromUtf8(c.pass));
+        EXPECT_EQ(window.findChild<QGroupBox*>(QStringLiteral("GroupBox1stPlayer"))->title(),
+                  QString::fromUtf8(c.firstSide));
+    }
+}
+
+class LanguageSetting : public InProgramFolder {};
+
+// The settings window shows the stored choice and writes the one picked; an unknown value shows as Auto.
+TEST_F(LanguageSetting, RoundTripsThroughTheSettingsWindow)
+{
+    UiApp();
+    const std::pair<const char*, const char*> cases[] = {
+        {"English", "Japanese"}, {"Japanese", "Auto"}, {"Auto", "English"}, {"Klingon", "English"}};
+    for (const auto& [stored, picked] : cases) {
+        WindowsIni settings = Settings::Open();
+        Settings::SetText(settings, Settings::kKeyLanguage, stored);
+        ASSERT_EQ(Settings::Save(settings), 0);
+        TFormInputSetName inputSetName;
+        TFormSettingGame window(inputSetName);
+        window.FormShow();
+        auto* box = window.findChild<QComboBox*>(QStringLiteral("ComboBoxLanguage"));
+        const std::string shown = std::string(stored) == "Klingon" ? "Auto" : stored;
+        EXPECT_EQ(box->currentData().toString().toStdString(), shown);
+        box->setCurrentIndex(box->findData(QString::fromLatin1(picked)));
+        window.findChild<QPushButton*>(QStringLiteral("BitBtnOk"))->click();
+        EXPECT_EQ(Settings::Text(Settings::Open(), Settings::kKeyLanguage), picked);
+    }
 }
 
 }  // namespace
