@@ -271,9 +271,9 @@ std::string EloText(const MatchTool::Elo& elo)
 int RunPair(const Options& options, std::ostream& out, std::ostream& err, bool terminal)
 {
     std::vector<std::unique_ptr<Player>> players;
-    for (const std::string& spec : options.players) {
+    for (const std::string& named : options.players) {
         std::string error;
-        std::unique_ptr<Player> player = ToolPlayers::Load(spec, &error);
+        std::unique_ptr<Player> player = ToolPlayers::Load(named, &error);
         if (!player) {
             err << "tessella-match: " << error << "\n";
             return 2;

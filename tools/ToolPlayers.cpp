@@ -31,14 +31,14 @@ bool ToolPlayers::EnterProgramFolder(const std::string& dir, std::string* error)
     return true;
 }
 
-std::unique_ptr<Player> ToolPlayers::Load(const std::string& spec, std::string* error)
+std::unique_ptr<Player> ToolPlayers::Load(const std::string& named, std::string* error)
 {
-    const std::size_t colon = spec.rfind(':');
-    if (colon == std::string::npos || colon == 0 || colon + 1 == spec.size()) {
-        *error = "a player is SETFILE:SECTION, not \"" + spec + "\"";
+    const std::size_t colon = named.rfind(':');
+    if (colon == std::string::npos || colon == 0 || colon + 1 == named.size()) {
+        *error = "a player is SETFILE:SECTION, not \"" + named + "\"";
         return nullptr;
     }
-    return Load(spec.substr(0, colon), spec.substr(colon + 1), error);
+    return Load(named.substr(0, colon), named.substr(colon + 1), error);
 }
 
 std::unique_ptr<Player> ToolPlayers::Load(const std::string& setFile, const std::string& section, std::string* error)

@@ -16,7 +16,7 @@ public:
 
     // A loaded player, or null with a one-line reason (unknown set file,
     // unknown section, a section that is not a player).
-    static std::unique_ptr<Player> Load(const std::string& spec, std::string* error);
+    static std::unique_ptr<Player> Load(const std::string& named, std::string* error);
     static std::unique_ptr<Player> Load(const std::string& setFile, const std::string& section, std::string* error);
 
     // The player's name for a terminal (UTF-8).
