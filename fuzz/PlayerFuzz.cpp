@@ -1,5 +1,6 @@
 #include "pictures/PictureLoader.h"
 #include "platform/TextCodec.h"
+#include "players/Brain.h"
 #include "players/Player.h"
 #include "players/PlayerSetFile.h"
 
@@ -48,7 +49,7 @@ void CheckRanges(const Player& player)
     for (int phase = 0; phase < Player::kPhases; ++phase) {
         for (int slot = 0; slot < Player::kSlots; ++slot) {
             const int code = player.Code(phase, slot);
-            Require(code == 0 || (code >= 10 && code <= 20));
+            Require(code == 0 || (code >= Brain::kCodeUser && code <= Brain::kCodeDeepRead));
         }
     }
     const int phase = player.PhaseFor(player.Limit(0));
