@@ -4,6 +4,7 @@
 
 #include "platform/AtomicFile.h"
 #include "records/Notation.h"
+#include "records/TextScan.h"
 
 #include <cctype>
 #include <charconv>
@@ -14,29 +15,8 @@ namespace {
 
 constexpr int kMovesPerLine = 10;
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n' || c == '\f' || c == '\v';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool SameName(std::string_view a, std::string_view b)
-{
-    if (a.size() != b.size())
-        return false;
-    for (std::size_t i = 0; i < a.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(a[i])) != std::tolower(static_cast<unsigned char>(b[i])))
-            return false;
-    return true;
-}
+using TextScan::IsBlank;
+using TextScan::Trimmed;
 
 bool IsTagNameChar(char c)
 {
@@ -60,8 +40,8 @@ std::string_view TagNameOf(std::string_view line)
 
 bool IsDerivedTag(std::string_view name)
 {
-    return SameName(name, GameRecord::kTagResult) || SameName(name, GameRecord::kTagStart)
-        || SameName(name, GameRecord::kTagKinds);
+    return TextScan::SameIgnoringCase(name, GameRecord::kTagResult) || TextScan::SameIgnoringCase(name, GameRecord::kTagStart)
+        || TextScan::SameIgnoringCase(name, GameRecord::kTagKinds);
 }
 
 std::vector<std::string_view> Words(std::string_view text)
@@ -99,7 +79,7 @@ GameRecord::GameRecord() = default;
 GameRecord::Tag* GameRecord::FindTag(std::string_view name)
 {
     for (Tag& tag : tags_)
-        if (SameName(tag.name, name))
+        if (TextScan::SameIgnoringCase(tag.name, name))
             return &tag;
     return nullptr;
 }
@@ -111,7 +91,7 @@ const GameRecord::Tag* GameRecord::FindTag(std::string_view name) const
 
 std::string GameRecord::TagValue(std::string_view name) const
 {
-    if (SameName(name, kTagResult))
+    if (TextScan::SameIgnoringCase(name, kTagResult))
         return ResultText();
     const Tag* tag = FindTag(name);
     return tag != nullptr ? tag->value : std::string();
@@ -248,7 +228,7 @@ std::string GameRecord::Text() const
     for (const Tag& tag : tags_) {
         bool known = false;
         for (const char* name : {kTagDate, kTagTime, kTagFirst, kTagSecond, kTagBoard})
-            known = known || SameName(tag.name, name);
+            known = known || TextScan::SameIgnoringCase(tag.name, name);
         if (!known)
             line(tag.name, tag.value);
     }
@@ -292,14 +272,14 @@ int GameRecord::Read(std::string_view text, GameRecord& record, QString* error)
         const std::string_view name = inTags ? TagNameOf(line) : std::string_view();
         if (!name.empty()) {
             const std::string_view value = Trimmed(line.substr(line.find('=') + 1));
-            if (SameName(name, kTagStart)) {
+            if (TextScan::SameIgnoringCase(name, kTagStart)) {
                 BoardStatus board;
                 int side = 1;
                 QString why;
                 if (Notation::ParsePosition(value, board, side, &why) != 0)
                     return Fail(error, lineNumber, QCoreApplication::translate("GameRecord", "開始局面 (Start) が読めません: %1").arg(why));
                 read.SetStart(board, side);
-            } else if (SameName(name, kTagKinds)) {
+            } else if (TextScan::SameIgnoringCase(name, kTagKinds)) {
                 hasKinds = true;
                 kindsLine = lineNumber;
                 kinds.clear();
@@ -311,7 +291,7 @@ int GameRecord::Read(std::string_view text, GameRecord& record, QString* error)
                                     QCoreApplication::translate("GameRecord", "駒の種類 (Kinds) の \"%1\" は 0 以上の整数ではありません").arg(Quoted(word)));
                     kinds.push_back(kind);
                 }
-            } else if (!SameName(name, kTagResult)) {
+            } else if (!TextScan::SameIgnoringCase(name, kTagResult)) {
                 read.SetTag(name, value);
             }
             continue;

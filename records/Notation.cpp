@@ -1,34 +1,15 @@
 #include "records/Notation.h"
 
+#include "records/TextScan.h"
+
 #include <QCoreApplication>
 
 #include <cctype>
 
 namespace {
 
-bool IsBlank(char c)
-{
-    return c == ' ' || c == '\t' || c == '\r' || c == '\n';
-}
-
-std::string_view Trimmed(std::string_view text)
-{
-    while (!text.empty() && IsBlank(text.front()))
-        text.remove_prefix(1);
-    while (!text.empty() && IsBlank(text.back()))
-        text.remove_suffix(1);
-    return text;
-}
-
-bool EqualsIgnoringCase(std::string_view text, std::string_view lower)
-{
-    if (text.size() != lower.size())
-        return false;
-    for (std::size_t i = 0; i < text.size(); ++i)
-        if (std::tolower(static_cast<unsigned char>(text[i])) != lower[i])
-            return false;
-    return true;
-}
+using TextScan::IsBlank;
+using TextScan::Trimmed;
 
 int Fail(QString* error, const QString& text)
 {
@@ -107,7 +88,7 @@ int Notation::ParseCell(std::string_view text)
 
 int Notation::ParseMove(std::string_view text)
 {
-    return EqualsIgnoringCase(text, "pass") ? kPass : ParseCell(text);
+    return TextScan::SameIgnoringCase(text, "pass") ? kPass : ParseCell(text);
 }
 
 std::string Notation::PositionText(const BoardStatus& board, int sideToMove)
