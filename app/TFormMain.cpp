@@ -299,7 +299,11 @@ void TFormMain::PlaceRecordWindow()
 
 void TFormMain::ShowRecordWindowAtStart()
 {
-    if (Settings::Switch(Settings::Open(), Settings::kKeyShowMoveList)) {
+    // At start it only opens where it leaves the main window uncovered; the menu opens it anywhere.
+    const QScreen* screen = this->screen();
+    const bool fits = screen == nullptr
+        || frameGeometry().right() + 8 + recordWindow_->frameGeometry().width() <= screen->availableGeometry().right();
+    if (fits && Settings::Switch(Settings::Open(), Settings::kKeyShowMoveList)) {
         MenuRecordWindow->setChecked(true);
         PlaceRecordWindow();
         recordWindow_->show();
