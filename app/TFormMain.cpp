@@ -242,13 +242,13 @@ void TFormMain::BuildMenus()
 
 void TFormMain::BuildRecordMenu()
 {
-    MenuRecordWindow = MakeCommand("MenuRecordWindow", QStringLiteral("棋譜ウィンドウ"));
+    MenuRecordWindow = MakeCommand("MenuRecordWindow", tr("棋譜ウィンドウ"));
     MenuRecordWindow->setCheckable(true);
-    MenuOpenRecord = MakeCommand("MenuOpenRecord", QStringLiteral("棋譜を開く..."));
-    MenuSaveRecord = MakeCommand("MenuSaveRecord", QStringLiteral("棋譜を保存..."));
-    MenuCopyMoves = MakeCommand("MenuCopyMoves", QStringLiteral("手順をコピー"));
-    MenuPasteMoves = MakeCommand("MenuPasteMoves", QStringLiteral("手順を貼り付け"));
-    MenuStats = MakeCommand("MenuStats", QStringLiteral("成績"));
+    MenuOpenRecord = MakeCommand("MenuOpenRecord", tr("棋譜を開く..."));
+    MenuSaveRecord = MakeCommand("MenuSaveRecord", tr("棋譜を保存..."));
+    MenuCopyMoves = MakeCommand("MenuCopyMoves", tr("手順をコピー"));
+    MenuPasteMoves = MakeCommand("MenuPasteMoves", tr("手順を貼り付け"));
+    MenuStats = MakeCommand("MenuStats", tr("成績"));
     connect(MenuRecordWindow, &QAction::triggered, this, &TFormMain::MenuRecordWindowClick);
     connect(MenuOpenRecord, &QAction::triggered, this, [this] { WithTimerStopped([this] { recordWindow_->MenuOpenRecordClick(); }); });
     connect(MenuSaveRecord, &QAction::triggered, this, [this] { WithTimerStopped([this] { recordWindow_->MenuSaveRecordClick(); }); });
@@ -256,7 +256,7 @@ void TFormMain::BuildRecordMenu()
     connect(MenuPasteMoves, &QAction::triggered, recordWindow_, &TFormRecord::MenuPasteMovesClick);
     connect(MenuStats, &QAction::triggered, this, &TFormMain::MenuStatsClick);
 
-    MenuRecord = new QMenu(QStringLiteral("棋譜"), this);
+    MenuRecord = new QMenu(tr("棋譜"), this);
     MenuRecord->setObjectName(QStringLiteral("MenuRecord"));
     MenuRecord->addAction(MenuRecordWindow);
     MenuRecord->addSeparator();

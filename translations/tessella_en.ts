@@ -720,6 +720,34 @@ Saving removes these lines. Save anyway?</translation>
         <source>対局中です。終了しますか？</source>
         <translation>A game is in progress. Exit anyway?</translation>
     </message>
+    <message>
+        <source>棋譜ウィンドウ</source>
+        <translation>Record window</translation>
+    </message>
+    <message>
+        <source>棋譜を開く...</source>
+        <translation>Open record...</translation>
+    </message>
+    <message>
+        <source>棋譜を保存...</source>
+        <translation>Save record...</translation>
+    </message>
+    <message>
+        <source>手順をコピー</source>
+        <translation>Copy moves</translation>
+    </message>
+    <message>
+        <source>手順を貼り付け</source>
+        <translation>Paste moves</translation>
+    </message>
+    <message>
+        <source>成績</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>棋譜</source>
+        <translation>Record</translation>
+    </message>
 </context>
 <context>
     <name>TFormPrepareGame</name>
@@ -1131,7 +1159,7 @@ With a copy, the picture is still found when the folder is moved or given to som
     </message>
     <message>
         <source>ボード 新規 / %1</source>
-        <translation>Board new / %1</translation>
+        <translation>New board / %1</translation>
     </message>
     <message>
         <source>ボード %1 / %2</source>
@@ -1635,7 +1663,7 @@ With a copy, the picture is still found when the folder is moved or given to som
     </message>
     <message>
         <source>プレーヤー 新規 / %1</source>
-        <translation>Player new / %1</translation>
+        <translation>New player / %1</translation>
     </message>
     <message>
         <source>プレーヤー %1 / %2</source>
