@@ -284,6 +284,11 @@ void GameCycle::ShowStatus(int row, int column)
 
 void GameCycle::StartGame()
 {
+    StartGameFrom(BoardStatus(), 1);
+}
+
+void GameCycle::StartGameFrom(const BoardStatus& board, int sideToMove)
+{
     const Batch batch(*this);
     LeaveView();
     mode_ = kModeGame;
@@ -297,6 +302,24 @@ void GameCycle::StartGame()
 
     ResetGame();
     StartRecord();
+    if (record_.SetStart(board, sideToMove) == 0 && !record_.HasStandardStart()) {
+        // Kinds this board design cannot show become the kinds it gives new pieces.
+        BoardStatus start(record_.Start());
+        for (int row = 0; row < kSize; ++row)
+            for (int column = 0; column < kSize; ++column) {
+                const int owner = start.OwnerAt(row, column);
+                const int kind = start.KindAt(row, column);
+                if (owner == 1 || owner == 2) {
+                    const bool keep = style_.BoardType() == BoardStyle::kTypeRandom && kind < style_.KindCount(owner);
+                    start.SetCell(row, column, owner, keep ? kind : PieceKindFor(row, column, owner));
+                }
+            }
+        record_.SetStart(start, sideToMove);
+        liveBoard_.CopyFrom(record_.Start());
+        side_ = sideToMove;
+    } else {
+        record_.SetStart(BoardStatus(), 1);
+    }
     history_.Clear();
     Notify(kChangedBoard);
     for (int side = 1; side <= 2; ++side) {
@@ -310,7 +333,7 @@ void GameCycle::StartGame()
     }
 
     StartTimer();
-    SetText(message_, QCoreApplication::translate("GameCycle", "先手の番です"));
+    SetText(message_, side_ == 1 ? QCoreApplication::translate("GameCycle", "先手の番です") : QCoreApplication::translate("GameCycle", "後手の番です"));
     ShowTurnColours();
     RedrawBoard();
 }
@@ -371,6 +394,11 @@ void GameCycle::StartReplay()
     Enable(prepare_, false);
     Enable(exit_, false);
     ResetGame();
+    // A game played from a viewed position replays from that position.
+    if (!record_.HasStandardStart()) {
+        liveBoard_.CopyFrom(record_.Start());
+        side_ = record_.StartSide();
+    }
     Notify(kChangedBoard);
     StartTimer();
 }

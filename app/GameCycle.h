@@ -96,6 +96,9 @@ public:
     void ResetGame();
     void ShowStatus(int row, int column);
     void StartGame();
+    // A game from a given position (cells and kinds only) with that side to
+    // move; its record holds the position as its start.
+    void StartGameFrom(const BoardStatus& board, int sideToMove);
     void FinishGame();
     void StartReplay();
     void FinishReplay();

@@ -30,6 +30,10 @@ MoveListPanel::MoveListPanel(QWidget* parent)
     BitBtnBack = button("BitBtnBack", QStringLiteral("◀"));
     BitBtnForward = button("BitBtnForward", QStringLiteral("▶"));
     BitBtnLast = button("BitBtnLast", QStringLiteral("▶|"));
+    BitBtnFirst->setToolTip(tr("最初 (Home)"));
+    BitBtnBack->setToolTip(tr("1 手戻る (←)"));
+    BitBtnForward->setToolTip(tr("1 手進む (→)"));
+    BitBtnLast->setToolTip(tr("最後 (End)"));
     GraphEval = new EvalGraph(this);
     GraphEval->setObjectName(QStringLiteral("GraphEval"));
 
@@ -54,24 +58,28 @@ MoveListPanel::MoveListPanel(QWidget* parent)
 
 QString MoveListPanel::EntryText(const RecordViewer::Entry& entry, const GameAnalysis::MoveScore* score)
 {
-    const QString side = entry.side == 1 ? QStringLiteral("先") : QStringLiteral("後");
+    const QString side = entry.side == 1 ? tr("先") : tr("後");
     QString text;
     if (entry.cell == Notation::kPass)
-        text = QStringLiteral("%1 %2 パス     ").arg(entry.number, 3).arg(side);
+        text = tr("%1 %2 パス     ").arg(entry.number, 3).arg(side);
     else
-        text = QStringLiteral("%1 %2 %3 %4枚")
+        text = tr("%1 %2 %3 %4枚")
                    .arg(entry.number, 3)
                    .arg(side)
                    .arg(QString::fromStdString(Notation::CellText(entry.cell)), -3)
                    .arg(entry.flipped, 2);
     if (score == nullptr || !score->scored)
         return QStringLiteral(" ") + text;
+    // "=" marks the endgame solver's exact piece difference; a bare score is the search's estimate.
+    const auto scoreText = [score](int hundredths) {
+        return (score->exact ? QStringLiteral("=") : QString()) + QString::fromStdString(GameAnalysis::PiecesText(hundredths));
+    };
     text = (score->mistake ? QStringLiteral("?") : QStringLiteral(" ")) + text;
-    text += QStringLiteral(" %1").arg(QString::fromStdString(GameAnalysis::PiecesText(score->played)), 5);
+    text += QStringLiteral(" %1").arg(scoreText(score->played), 6);
     if (score->bestCell != entry.cell)
-        text += QStringLiteral("  最善 %1 %2 (-%3)")
+        text += tr("  最善 %1 %2 (-%3)")
                     .arg(QString::fromStdString(Notation::CellText(score->bestCell)))
-                    .arg(QString::fromStdString(GameAnalysis::PiecesText(score->best)))
+                    .arg(scoreText(score->best))
                     .arg(QString::fromStdString(GameAnalysis::PiecesText(score->loss)).remove(QLatin1Char('+')));
     return text;
 }
@@ -82,7 +90,7 @@ void MoveListPanel::SetEntries(const std::vector<RecordViewer::Entry>& entries,
     const QSignalBlocker blocker(ListMoves);
     const bool scored = scores.size() == entries.size();
     ListMoves->clear();
-    ListMoves->addItem(QStringLiteral("  0    開始局面"));
+    ListMoves->addItem(tr("   0    開始局面"));
     std::vector<int> forecast;
     for (std::size_t i = 0; i < entries.size(); ++i) {
         const GameAnalysis::MoveScore* score = scored ? &scores[i] : nullptr;

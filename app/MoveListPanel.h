@@ -27,7 +27,7 @@ public:
     int Shown() const { return shown_; }
 
     // "  1 先 f4  1枚", then with an analysis the score, the better move and
-    // the loss, and a "?" before a mistake.
+    // the loss, a "?" before a mistake and "=" before an exact score.
     static QString EntryText(const RecordViewer::Entry& entry, const GameAnalysis::MoveScore* score);
 
     QListWidget* ListMoves = nullptr;

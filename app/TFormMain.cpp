@@ -255,6 +255,7 @@ void TFormMain::BuildRecordMenu()
     connect(MenuCopyMoves, &QAction::triggered, recordWindow_, &TFormRecord::MenuCopyMovesClick);
     connect(MenuPasteMoves, &QAction::triggered, recordWindow_, &TFormRecord::MenuPasteMovesClick);
     connect(MenuStats, &QAction::triggered, this, &TFormMain::MenuStatsClick);
+    connect(recordWindow_, &TFormRecord::PlayFromHereRequested, this, &TFormMain::PlayFromHere);
 
     MenuRecord = new QMenu(tr("棋譜"), this);
     MenuRecord->setObjectName(QStringLiteral("MenuRecord"));
@@ -598,12 +599,29 @@ void TFormMain::AttachSetup(TFormSettingGame& settingGame, TFormPrepareGame& pre
 
 void TFormMain::BitBtnPrepareClick()
 {
+    if (!PrepareGame())
+        return;
+    cycle_.StartGame();
+    ShowPreparedNotes();
+}
+
+void TFormMain::PlayFromHere(const BoardStatus& board, int sideToMove)
+{
+    const BoardStatus position(board);
+    if (!PrepareGame())
+        return;
+    cycle_.StartGameFrom(position, sideToMove);
+    ShowPreparedNotes();
+}
+
+bool TFormMain::PrepareGame()
+{
     const bool running = cycle_.TimerRunning();
     cycle_.SetTimerRunning(false);
     if (prepareGame_ != nullptr) {
         if (ModalHost::ShowModal(*prepareGame_) != kModalOk) {
             cycle_.SetTimerRunning(running);
-            return;
+            return false;
         }
         const Player* chosen[2] = {&prepareGame_->Get1stPlayer(), &prepareGame_->Get2ndPlayer()};
         for (int side = 1; side <= 2; ++side) {
@@ -616,7 +634,11 @@ void TFormMain::BitBtnPrepareClick()
         cycle_.Style().LoadFrom(prepareGame_->GetBoardStyle());
     }
     cycle_.RedrawBoard();
-    cycle_.StartGame();
+    return true;
+}
+
+void TFormMain::ShowPreparedNotes()
+{
     if (prepareGame_ != nullptr && !prepareGame_->GetBoardNote().isEmpty())
         ShowNote(prepareGame_->GetBoardNote());
     ShowKeptCopies();

@@ -57,6 +57,8 @@ public:
     void AttachScreens(TFormTitle& title, TFormRelease& release);
 
     void BitBtnPrepareClick();
+    // "ここから対局": the preparation window, then a game from the position with that side to move.
+    void PlayFromHere(const BoardStatus& board, int sideToMove);
     void ButtonSettingClick();
     void MenuReleaseClick();
     void MenuActionHelpClick();
@@ -147,6 +149,9 @@ private:
     void BuildWindow();
     void BuildMenus();
     void BuildRecordMenu();
+    // Shows the preparation window and takes its players and board; false when cancelled.
+    bool PrepareGame();
+    void ShowPreparedNotes();
     void MenuRecordWindowClick(bool shown);
     void MenuStatsClick();
     void ShowRecordWindowAtStart();

@@ -31,13 +31,15 @@ TFormRecord::TFormRecord(GameCycle& cycle, QWidget* parent)
     : QWidget(parent, Qt::Tool), cycle_(cycle)
 {
     setObjectName(QStringLiteral("TFormRecord"));
-    setWindowTitle(QStringLiteral("棋譜"));
+    setWindowTitle(tr("棋譜"));
     PanelMoves = new MoveListPanel(this);
-    ButtonAnalyse = new QPushButton(QStringLiteral("解析"), this);
+    ButtonAnalyse = new QPushButton(tr("解析"), this);
     ButtonAnalyse->setObjectName(QStringLiteral("ButtonAnalyse"));
-    ButtonLeave = new QPushButton(QStringLiteral("対局に戻る"), this);
+    ButtonLeave = new QPushButton(tr("対局に戻る"), this);
     ButtonLeave->setObjectName(QStringLiteral("ButtonLeave"));
-    for (QPushButton* b : {ButtonAnalyse, ButtonLeave}) {
+    ButtonPlayFromHere = new QPushButton(tr("ここから対局"), this);
+    ButtonPlayFromHere->setObjectName(QStringLiteral("ButtonPlayFromHere"));
+    for (QPushButton* b : {ButtonAnalyse, ButtonPlayFromHere, ButtonLeave}) {
         b->setAutoDefault(false);
         b->setFocusPolicy(Qt::NoFocus);
     }
@@ -48,6 +50,7 @@ TFormRecord::TFormRecord(GameCycle& cycle, QWidget* parent)
 
     auto* commands = new QHBoxLayout;
     commands->addWidget(ButtonAnalyse);
+    commands->addWidget(ButtonPlayFromHere);
     commands->addWidget(ButtonLeave);
     auto* layout = new QVBoxLayout(this);
     layout->addWidget(PanelMoves, 1);
@@ -63,6 +66,7 @@ TFormRecord::TFormRecord(GameCycle& cycle, QWidget* parent)
     connect(TimerStep, &QTimer::timeout, this, &TFormRecord::StepTimerTimer);
     connect(ButtonAnalyse, &QPushButton::clicked, this, &TFormRecord::ButtonAnalyseClick);
     connect(ButtonLeave, &QPushButton::clicked, this, &TFormRecord::ButtonLeaveClick);
+    connect(ButtonPlayFromHere, &QPushButton::clicked, this, &TFormRecord::ButtonPlayFromHereClick);
     connect(PanelMoves, &MoveListPanel::JumpRequested, this, &TFormRecord::Jump);
     connect(PanelMoves, &MoveListPanel::ForwardRequested, this, &TFormRecord::Forward);
 
@@ -77,6 +81,11 @@ TFormRecord::TFormRecord(GameCycle& cycle, QWidget* parent)
     key(Qt::Key_End, [this] { Jump(viewing_ ? viewer_.MoveCount() : static_cast<int>(cycle_.Record().Moves().size())); });
 
     ShowList();
+}
+
+QString TFormRecord::Filter()
+{
+    return tr("棋譜 (*.tsr *.TSR);;すべてのファイル (*)");
 }
 
 TFormRecord::~TFormRecord()
@@ -103,6 +112,8 @@ void TFormRecord::CycleChanged(unsigned changes)
     }
     if (!viewing_ && (changes & GameCycle::kChangedRecord) != 0)
         ShowList();
+    else if ((changes & GameCycle::kChangedTexts) != 0)
+        ShowCommands();
 }
 
 GameRecord TFormRecord::CurrentRecord() const
@@ -153,7 +164,16 @@ void TFormRecord::ShowList()
         PanelMoves->SetEntries(live.Entries(), {});
         PanelMoves->SetShown(live.MoveCount());
     }
+    ShowCommands();
+}
+
+void TFormRecord::ShowCommands()
+{
     ButtonLeave->setEnabled(viewing_);
+    // A new game may start only where the preparation command may, and not from a finished position.
+    const BoardStatus& board = viewer_.Board();
+    ButtonPlayFromHere->setEnabled(viewing_ && cycle_.Prepare().enabled
+                                   && (board.HasLegalMove(1) == 1 || board.HasLegalMove(2) == 1));
 }
 
 void TFormRecord::ShowShown()
@@ -161,6 +181,7 @@ void TFormRecord::ShowShown()
     TimerStep->stop();
     cycle_.ShowView(viewer_.Board());
     PanelMoves->SetShown(viewer_.Shown());
+    ShowCommands();
 }
 
 void TFormRecord::Jump(int shown)
@@ -187,6 +208,7 @@ void TFormRecord::Forward()
     const int kind = viewer_.Record().Moves()[static_cast<std::size_t>(viewer_.Shown())].kind;
     viewer_.Forward();
     PanelMoves->SetShown(viewer_.Shown());
+    ShowCommands();
     if (entry.cell == Notation::kPass) {
         cycle_.ShowView(viewer_.Board());
         return;
@@ -214,33 +236,43 @@ void TFormRecord::ButtonLeaveClick()
     ShowStatus({});
 }
 
+void TFormRecord::ButtonPlayFromHereClick()
+{
+    if (!viewing_)
+        return;
+    TimerStep->stop();
+    StopAnalysis();
+    const BoardStatus board = viewer_.Board();
+    emit PlayFromHereRequested(board, viewer_.SideToMove());
+}
+
 void TFormRecord::ButtonAnalyseClick()
 {
     if (worker_.Running()) {
         StopAnalysis();
-        ShowStatus(QStringLiteral("解析を中止しました"));
+        ShowStatus(tr("解析を中止しました"));
         return;
     }
     if (!viewing_)
         View(cycle_.Record());
     if (viewer_.MoveCount() == 0) {
-        ShowStatus(QStringLiteral("解析する手がありません"));
+        ShowStatus(tr("解析する手がありません"));
         return;
     }
     worker_.Start(viewer_.Record(), GameAnalysis::Options());
-    ButtonAnalyse->setText(QStringLiteral("解析中止"));
-    ShowStatus(QStringLiteral("解析中… 0/%1").arg(viewer_.MoveCount()));
+    ButtonAnalyse->setText(tr("解析中止"));
+    ShowStatus(tr("解析中… 0/%1").arg(viewer_.MoveCount()));
     TimerAnalysis->start();
 }
 
 void TFormRecord::AnalysisTimerTimer()
 {
     if (worker_.Running()) {
-        ShowStatus(QStringLiteral("解析中… %1/%2").arg(worker_.Done()).arg(worker_.Total()));
+        ShowStatus(tr("解析中… %1/%2").arg(worker_.Done()).arg(worker_.Total()));
         return;
     }
     TimerAnalysis->stop();
-    ButtonAnalyse->setText(QStringLiteral("解析"));
+    ButtonAnalyse->setText(tr("解析"));
     if (!worker_.Finished())
         return;
     worker_.Wait();
@@ -249,7 +281,7 @@ void TFormRecord::AnalysisTimerTimer()
     for (const GameAnalysis::MoveScore& score : scores_)
         mistakes[score.side] += score.mistake ? 1 : 0;
     ShowList();
-    ShowStatus(QStringLiteral("解析が終わりました。悪手 (%1 石以上の損): 先手 %2、後手 %3")
+    ShowStatus(tr("解析が終わりました。悪手 (%1 石以上の損): 先手 %2、後手 %3")
                    .arg(GameAnalysis::Options().mistakeThreshold / GameAnalysis::kPiece)
                    .arg(mistakes[1])
                    .arg(mistakes[2]));
@@ -259,7 +291,7 @@ void TFormRecord::StopAnalysis()
 {
     worker_.Cancel();
     TimerAnalysis->stop();
-    ButtonAnalyse->setText(QStringLiteral("解析"));
+    ButtonAnalyse->setText(tr("解析"));
 }
 
 void TFormRecord::ShowStatus(const QString& text)
@@ -279,7 +311,7 @@ bool TFormRecord::OpenFile(const QString& hostPath)
     View(record);
     viewer_.First();
     ShowShown();
-    ShowStatus(QStringLiteral("%1 を開きました").arg(QDir::toNativeSeparators(hostPath)));
+    ShowStatus(tr("%1 を開きました").arg(QDir::toNativeSeparators(hostPath)));
     show();
     raise();
     return true;
@@ -290,14 +322,14 @@ bool TFormRecord::ViewText(const QString& text)
     GameRecord record;
     QString error;
     if (GameRecord::Read(Utf8(text), record, &error) != 0) {
-        ShowStatus(QStringLiteral("貼り付けた手順を読めません: %1").arg(error));
+        ShowStatus(tr("貼り付けた手順を読めません: %1").arg(error));
         show();
         return false;
     }
     View(record);
     viewer_.First();
     ShowShown();
-    ShowStatus(QStringLiteral("貼り付けた手順 (%1 手) を表示しています").arg(viewer_.MoveCount()));
+    ShowStatus(tr("貼り付けた手順 (%1 手) を表示しています").arg(viewer_.MoveCount()));
     show();
     raise();
     return true;
@@ -305,7 +337,7 @@ bool TFormRecord::ViewText(const QString& text)
 
 void TFormRecord::MenuOpenRecordClick()
 {
-    const QString chosen = FileDialogs::OpenFile(this, QStringLiteral("棋譜を開く"), QString::fromUtf8(kFilter));
+    const QString chosen = FileDialogs::OpenFile(this, tr("棋譜を開く"), Filter());
     if (!chosen.isEmpty())
         OpenFile(chosen);
 }
@@ -317,15 +349,15 @@ void TFormRecord::MenuSaveRecordClick()
                                   .filePath(QString::fromStdString(RecordStore::FileNameFor(
                                       Clock::Now(), record.TagValue(GameRecord::kTagFirst),
                                       record.TagValue(GameRecord::kTagSecond))));
-    QString chosen = FileDialogs::SaveFile(this, QStringLiteral("棋譜を保存"), QString::fromUtf8(kFilter), suggested);
+    QString chosen = FileDialogs::SaveFile(this, tr("棋譜を保存"), Filter(), suggested);
     if (chosen.isEmpty())
         return;
     if (!chosen.endsWith(QStringLiteral(".tsr"), Qt::CaseInsensitive))
         chosen += QStringLiteral(".tsr");
     if (record.Save(Utf8(chosen)) != 0)
-        ShowStatus(QStringLiteral("%1 に保存できませんでした").arg(QDir::toNativeSeparators(chosen)));
+        ShowStatus(tr("%1 に保存できませんでした").arg(QDir::toNativeSeparators(chosen)));
     else
-        ShowStatus(QStringLiteral("%1 に保存しました").arg(QDir::toNativeSeparators(chosen)));
+        ShowStatus(tr("%1 に保存しました").arg(QDir::toNativeSeparators(chosen)));
     show();
 }
 
@@ -333,7 +365,7 @@ void TFormRecord::MenuCopyMovesClick()
 {
     const std::string line = Notation::MoveLine(CurrentRecord().MoveCells());
     QGuiApplication::clipboard()->setText(QString::fromStdString(line));
-    ShowStatus(QStringLiteral("手順をコピーしました"));
+    ShowStatus(tr("手順をコピーしました"));
 }
 
 void TFormRecord::MenuPasteMovesClick()

@@ -23,7 +23,8 @@ class TFormRecord : public QWidget {
     Q_OBJECT
 
 public:
-    static constexpr const char* kFilter = "棋譜 (*.tsr *.TSR);;すべてのファイル (*)";
+    // The file dialogs' filter for records.
+    static QString Filter();
 
     TFormRecord(GameCycle& cycle, QWidget* parent = nullptr);
     ~TFormRecord() override;
@@ -47,6 +48,8 @@ public:
 
     void ButtonAnalyseClick();
     void ButtonLeaveClick();
+    // "ここから対局": asks the main window for a game from the viewed position.
+    void ButtonPlayFromHereClick();
     void Jump(int shown);
     void Forward();
     // One poll of a running analysis; the window's timer calls it.
@@ -57,12 +60,14 @@ public:
     MoveListPanel* PanelMoves = nullptr;
     QPushButton* ButtonAnalyse = nullptr;
     QPushButton* ButtonLeave = nullptr;
+    QPushButton* ButtonPlayFromHere = nullptr;
     QLabel* LabelStatus = nullptr;
     QTimer* TimerAnalysis = nullptr;
     QTimer* TimerStep = nullptr;
 
 signals:
     void Closed();
+    void PlayFromHereRequested(const BoardStatus& board, int sideToMove);
 
 protected:
     void closeEvent(QCloseEvent* event) override;
@@ -75,6 +80,7 @@ private:
     void ShowShown();
     void ShowList();
     void ShowStatus(const QString& text);
+    void ShowCommands();
     void StopAnalysis();
 
     GameCycle& cycle_;

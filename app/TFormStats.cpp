@@ -15,21 +15,21 @@ TFormStats::TFormStats(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("TFormStats"));
-    setWindowTitle(QStringLiteral("成績"));
+    setWindowTitle(tr("成績"));
     TableStats = new QTableWidget(0, 7, this);
     TableStats->setObjectName(QStringLiteral("TableStats"));
-    TableStats->setHorizontalHeaderLabels({QStringLiteral("プレイヤー"), QStringLiteral("セット"), QStringLiteral("対局"),
-                                           QStringLiteral("勝"), QStringLiteral("敗"), QStringLiteral("分"),
-                                           QStringLiteral("最長連勝")});
+    TableStats->setHorizontalHeaderLabels({tr("プレイヤー"), tr("セット"), tr("対局"),
+                                           tr("勝"), tr("敗"), tr("分"),
+                                           tr("最長連勝")});
     TableStats->setEditTriggers(QAbstractItemView::NoEditTriggers);
     TableStats->setSelectionBehavior(QAbstractItemView::SelectRows);
     TableStats->setSelectionMode(QAbstractItemView::SingleSelection);
     TableStats->verticalHeader()->hide();
     TableStats->horizontalHeader()->setSectionResizeMode(QHeaderView::ResizeToContents);
     TableStats->horizontalHeader()->setSectionResizeMode(0, QHeaderView::Stretch);
-    ButtonReset = new QPushButton(QStringLiteral("リセット"), this);
+    ButtonReset = new QPushButton(tr("リセット"), this);
     ButtonReset->setObjectName(QStringLiteral("ButtonReset"));
-    ButtonClose = new QPushButton(QStringLiteral("閉じる"), this);
+    ButtonClose = new QPushButton(tr("閉じる"), this);
     ButtonClose->setObjectName(QStringLiteral("ButtonClose"));
     LabelMessage = new QLabel(this);
     LabelMessage->setTextFormat(Qt::PlainText);
@@ -71,7 +71,7 @@ void TFormStats::FormShow()
             TableStats->setItem(row, column, item);
         }
     }
-    LabelMessage->setText(entries_.empty() ? QStringLiteral("まだ対局の記録がありません") : QString());
+    LabelMessage->setText(entries_.empty() ? tr("まだ対局の記録がありません") : QString());
     TableStats->clearSelection();
     ButtonReset->setEnabled(false);
 }
@@ -83,7 +83,7 @@ void TFormStats::ButtonResetClick()
         return;
     const LifetimeStats::Entry entry = entries_[static_cast<std::size_t>(row)];
     QMessageBox box(QMessageBox::Question, windowTitle(),
-                    QStringLiteral("%1 の通算成績をリセットしますか？").arg(TableStats->item(row, 0)->text()),
+                    tr("%1 の通算成績をリセットしますか？").arg(TableStats->item(row, 0)->text()),
                     QMessageBox::Yes | QMessageBox::No, this);
     const int answer = ModalHost::ShowModal(box);
     if (answer != QMessageBox::Yes && answer != kModalYes)
@@ -91,7 +91,7 @@ void TFormStats::ButtonResetClick()
     LifetimeStats stats(LifetimeStats::FilePath());
     stats.Reset(entry.setFile, entry.section);
     if (stats.Save() != 0) {
-        LabelMessage->setText(QStringLiteral("Records\\Stats.ini に書き込めませんでした"));
+        LabelMessage->setText(tr("Records\\Stats.ini に書き込めませんでした"));
         return;
     }
     FormShow();

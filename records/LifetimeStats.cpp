@@ -3,6 +3,8 @@
 #include "platform/HostPath.h"
 #include "setup/Settings.h"
 
+#include <QCoreApplication>
+
 #include <algorithm>
 #include <filesystem>
 
@@ -26,7 +28,7 @@ QString LifetimeStats::SummaryText(const std::optional<Entry>& entry)
 {
     const Entry none;
     const Entry& e = entry ? *entry : none;
-    return QStringLiteral("通算 %1勝 %2敗 %3分").arg(e.wins).arg(e.losses).arg(e.draws);
+    return QCoreApplication::translate("LifetimeStats", "通算 %1勝 %2敗 %3分").arg(e.wins).arg(e.losses).arg(e.draws);
 }
 
 LifetimeStats::LifetimeStats(const std::string& hostPath)

@@ -2,6 +2,7 @@
 
 #include "players/MatchGame.h"
 #include "players/PlayerSetFile.h"
+#include "records/GameRecord.h"
 #include "tools/ToolPlayers.h"
 
 #include <algorithm>
@@ -10,6 +11,7 @@
 #include <chrono>
 #include <cmath>
 #include <cstdio>
+#include <filesystem>
 #include <iomanip>
 #include <memory>
 #include <mutex>
@@ -21,8 +23,8 @@
 namespace {
 
 constexpr const char* kUsage =
-    "usage: tessella-match [--dir DIR] [--games N] [--seed S] [--jobs J] [--openings K] [--move-time MS] PLAYER PLAYER\n"
-    "       tessella-match --round-robin SETFILE [--dir DIR] [--games N] [--seed S] [--jobs J] [--openings K] [--move-time MS]\n"
+    "usage: tessella-match [--dir DIR] [--games N] [--seed S] [--jobs J] [--openings K] [--move-time MS] [--records DIR] PLAYER PLAYER\n"
+    "       tessella-match --round-robin SETFILE [--dir DIR] [--games N] [--seed S] [--jobs J] [--openings K] [--move-time MS] [--records DIR]\n"
     "Plays computer players of Tessella against each other without a window.\n"
     "  PLAYER            SETFILE:SECTION, for example Standard.tsp:Brain_011\n"
     "  --dir DIR         program folder the set files are found in (default: the game's own)\n"
@@ -32,6 +34,7 @@ constexpr const char* kUsage =
     "  --openings K      each pair of games starts from the same K random moves, colours swapped\n"
     "  --move-time MS    caps the search strategies' time per move, counted in search nodes\n"
     "  --round-robin F   every player of set file F against every other: cross table and Elo ranking\n"
+    "  --records DIR     writes every game as a record DIR/NNNN-FIRST-SECOND.tsr (NNNN counts the games)\n"
     "  --weights-a W     evaluation weights of the first player's searches, comma-separated in the\n"
     "  --weights-b W     order of docs/search.md (for measuring weights; default: the standard ones)\n"
     "  --help            this text\n"
@@ -45,6 +48,7 @@ struct Options {
     int openings = 0;
     int moveTimeMs = 0;
     std::string roundRobin;
+    std::string records;
     std::vector<std::string> players;
     std::optional<Evaluator::Weights> weights[2];
 };
@@ -97,6 +101,9 @@ int Parse(const std::vector<std::string>& args, Options* options, std::string* e
             options->weights[arg == "--weights-a" ? 0 : 1] = weights;
         } else if (arg == "--round-robin") {
             if (!value(&options->roundRobin))
+                return 2;
+        } else if (arg == "--records") {
+            if (!value(&options->records))
                 return 2;
         } else if (arg == "--games") {
             if (!number(1, 100000, &n))
@@ -199,12 +206,30 @@ private:
     Clock::time_point start_;
 };
 
+// Writes game index of the list as a record in the records folder; false when it could not be written.
+bool WriteRecord(const Options& options, std::size_t index, const Player& first, const Player& second,
+                 const std::vector<int>& moves)
+{
+    GameRecord record;
+    record.SetTag(GameRecord::kTagFirst, ToolPlayers::DisplayName(first));
+    record.SetTag(GameRecord::kTagSecond, ToolPlayers::DisplayName(second));
+    record.SetTag("Seed", std::to_string(options.seed));
+    for (const int move : moves)
+        if (record.AddMove(move) != 0)
+            return false;
+    char number[16];
+    std::snprintf(number, sizeof number, "%04zu", index + 1);
+    const std::string name = std::string(number) + "-" + first.SectionName() + "-" + second.SectionName() + ".tsr";
+    return record.Save((std::filesystem::path(options.records) / name).string()) == 0;
+}
+
 // Plays every listed game on jobs threads; each game depends only on its own seeds.
 std::vector<Outcome> PlayAll(const std::vector<std::unique_ptr<Player>>& players, const std::vector<PairGame>& games,
-                             const Options& options, Progress& progress)
+                             const Options& options, Progress& progress, int* unwritten)
 {
     std::vector<Outcome> outcomes(games.size());
     std::atomic<std::size_t> next{0};
+    std::atomic<int> failed{0};
     SearchBudget budgets[2];
     for (int k = 0; k < 2; ++k) {
         budgets[k].moveTimeMs = options.moveTimeMs;
@@ -229,6 +254,8 @@ std::vector<Outcome> PlayAll(const std::vector<std::unique_ptr<Player>>& players
                                                              aFirst ? budgetA : budgetB, aFirst ? budgetB : budgetA);
             const int difference = result.pieces1st - result.pieces2nd;
             outcomes[i].difference = aFirst ? difference : -difference;
+            if (!options.records.empty() && !WriteRecord(options, i, first, second, result.moves))
+                ++failed;
             progress.GameDone();
         }
     };
@@ -239,7 +266,17 @@ std::vector<Outcome> PlayAll(const std::vector<std::unique_ptr<Player>>& players
     work();
     for (std::thread& thread : threads)
         thread.join();
+    *unwritten = failed;
     return outcomes;
+}
+
+// 0, or 1 after saying how many records could not be written.
+int RecordsWritten(const Options& options, int unwritten, std::ostream& err)
+{
+    if (unwritten == 0)
+        return 0;
+    err << "tessella-match: " << unwritten << " records could not be written in " << options.records << "\n";
+    return 1;
 }
 
 struct Tally {
@@ -284,7 +321,8 @@ int RunPair(const Options& options, std::ostream& out, std::ostream& err, bool t
     for (int g = 0; g < options.games; ++g)
         games.push_back(PairGame{0, 1, g});
     Progress progress(err, terminal, options.games);
-    const std::vector<Outcome> outcomes = PlayAll(players, games, options, progress);
+    int unwritten = 0;
+    const std::vector<Outcome> outcomes = PlayAll(players, games, options, progress, &unwritten);
     Tally tally;
     for (const Outcome& outcome : outcomes)
         tally.Add(outcome.difference);
@@ -301,7 +339,7 @@ int RunPair(const Options& options, std::ostream& out, std::ostream& err, bool t
         << Signed(-static_cast<double>(tally.difference) / tally.Games(), 2) << "\t" << std::fixed << std::setprecision(1)
         << 100.0 * (1.0 - tally.Score()) << "\t" << EloText(back) << "\n";
     out << nameA << ": " << tally.wins << " wins, " << tally.losses << " losses, " << tally.draws << " draws\n";
-    return 0;
+    return RecordsWritten(options, unwritten, err);
 }
 
 // Ratings that best explain the scores of every pair (Bradley-Terry), mean 0.
@@ -368,7 +406,8 @@ int RunRoundRobin(const Options& options, std::ostream& out, std::ostream& err, 
         }
     }
     Progress progress(err, terminal, static_cast<int>(games.size()));
-    const std::vector<Outcome> outcomes = PlayAll(players, games, options, progress);
+    int unwritten = 0;
+    const std::vector<Outcome> outcomes = PlayAll(players, games, options, progress, &unwritten);
     std::vector<std::vector<Tally>> cross(players.size(), std::vector<Tally>(players.size()));
     for (std::size_t i = 0; i < games.size(); ++i) {
         cross[games[i].a][games[i].b].Add(outcomes[i].difference);
@@ -406,7 +445,7 @@ int RunRoundRobin(const Options& options, std::ostream& out, std::ostream& err, 
         out << rank + 1 << "\t" << Signed(ratings[i], 0) << "\t" << total.wins << "\t" << total.losses << "\t"
             << total.draws << "\t" << players[i]->SectionName() << "\t" << ToolPlayers::DisplayName(*players[i]) << "\n";
     }
-    return 0;
+    return RecordsWritten(options, unwritten, err);
 }
 
 }  // namespace
@@ -443,6 +482,17 @@ int MatchTool::Run(const std::vector<std::string>& args, std::ostream& out, std:
     if (parsed == 2) {
         err << "tessella-match: " << error << " (see --help)\n";
         return 2;
+    }
+    if (!options.records.empty()) {
+        // The folder is named from where the tool was started, before it enters the program folder.
+        std::error_code failed;
+        options.records = std::filesystem::absolute(options.records, failed).string();
+        if (!failed)
+            std::filesystem::create_directories(options.records, failed);
+        if (failed || !std::filesystem::is_directory(options.records)) {
+            err << "tessella-match: cannot make the records folder " << options.records << "\n";
+            return 2;
+        }
     }
     if (!ToolPlayers::EnterProgramFolder(options.dir, &error)) {
         err << "tessella-match: " << error << "\n";

@@ -5,7 +5,8 @@
 #include <vector>
 
 // tessella-match: plays computer players against each other and reports
-// results with Elo estimates. Answers the process exit code: 0, or 2 for bad use.
+// results with Elo estimates. Answers the process exit code: 0, 1 when game
+// records could not all be written, or 2 for bad use.
 class MatchTool {
 public:
     static int Run(const std::vector<std::string>& args, std::ostream& out, std::ostream& err, bool errIsTerminal);

@@ -235,6 +235,13 @@
     </message>
 </context>
 <context>
+    <name>LifetimeStats</name>
+    <message>
+        <source>通算 %1勝 %2敗 %3分</source>
+        <translation>Lifetime: %1 won, %2 lost, %3 drawn</translation>
+    </message>
+</context>
+<context>
     <name>Migration</name>
     <message>
         <source>・ゲーム開始までを簡易化しました</source>
@@ -267,6 +274,49 @@
     <message>
         <source>・設定ファイル %1 を書き込めませんでした</source>
         <translation>• Could not write the settings file %1</translation>
+    </message>
+</context>
+<context>
+    <name>MoveListPanel</name>
+    <message>
+        <source>最初 (Home)</source>
+        <translation>First position (Home)</translation>
+    </message>
+    <message>
+        <source>1 手戻る (←)</source>
+        <translation>One move back (←)</translation>
+    </message>
+    <message>
+        <source>1 手進む (→)</source>
+        <translation>One move forward (→)</translation>
+    </message>
+    <message>
+        <source>最後 (End)</source>
+        <translation>Last position (End)</translation>
+    </message>
+    <message>
+        <source>先</source>
+        <translation>1st</translation>
+    </message>
+    <message>
+        <source>後</source>
+        <translation>2nd</translation>
+    </message>
+    <message>
+        <source>%1 %2 パス     </source>
+        <translation>%1 %2 pass</translation>
+    </message>
+    <message>
+        <source>%1 %2 %3 %4枚</source>
+        <translation>%1 %2 %3 %4 turned</translation>
+    </message>
+    <message>
+        <source>  最善 %1 %2 (-%3)</source>
+        <translation>  best %1 %2 (-%3)</translation>
+    </message>
+    <message>
+        <source>   0    開始局面</source>
+        <translation>   0     start position</translation>
     </message>
 </context>
 <context>
@@ -826,6 +876,85 @@ Check that the folder may be written to and that the disk has free space.</trans
 %2</source>
         <translation>These values hold characters the settings file &quot;%1&quot; cannot store (, ; ! or line breaks), so they were left out. The other settings were written.
 %2</translation>
+    </message>
+</context>
+<context>
+    <name>TFormRecord</name>
+    <message>
+        <source>棋譜</source>
+        <translation>Game record</translation>
+    </message>
+    <message>
+        <source>解析</source>
+        <translation>Analyse</translation>
+    </message>
+    <message>
+        <source>対局に戻る</source>
+        <translation>Back to the game</translation>
+    </message>
+    <message>
+        <source>ここから対局</source>
+        <translation>Play from here</translation>
+    </message>
+    <message>
+        <source>棋譜 (*.tsr *.TSR);;すべてのファイル (*)</source>
+        <translation>Game records (*.tsr *.TSR);;All files (*)</translation>
+    </message>
+    <message>
+        <source>解析を中止しました</source>
+        <translation>Analysis cancelled</translation>
+    </message>
+    <message>
+        <source>解析する手がありません</source>
+        <translation>No moves to analyse</translation>
+    </message>
+    <message>
+        <source>解析中止</source>
+        <translation>Stop analysis</translation>
+    </message>
+    <message>
+        <source>解析中… 0/%1</source>
+        <translation>Analysing… 0/%1</translation>
+    </message>
+    <message>
+        <source>解析中… %1/%2</source>
+        <translation>Analysing… %1/%2</translation>
+    </message>
+    <message>
+        <source>解析が終わりました。悪手 (%1 石以上の損): 先手 %2、後手 %3</source>
+        <translation>Analysis done. Mistakes (losing %1 pieces or more): first player %2, second player %3</translation>
+    </message>
+    <message>
+        <source>%1 を開きました</source>
+        <translation>Opened %1</translation>
+    </message>
+    <message>
+        <source>貼り付けた手順を読めません: %1</source>
+        <translation>Cannot read the pasted moves: %1</translation>
+    </message>
+    <message>
+        <source>貼り付けた手順 (%1 手) を表示しています</source>
+        <translation>Showing the pasted moves (%1 moves)</translation>
+    </message>
+    <message>
+        <source>棋譜を開く</source>
+        <translation>Open game record</translation>
+    </message>
+    <message>
+        <source>棋譜を保存</source>
+        <translation>Save game record</translation>
+    </message>
+    <message>
+        <source>%1 に保存できませんでした</source>
+        <translation>Could not save %1</translation>
+    </message>
+    <message>
+        <source>%1 に保存しました</source>
+        <translation>Saved %1</translation>
+    </message>
+    <message>
+        <source>手順をコピーしました</source>
+        <translation>Moves copied</translation>
     </message>
 </context>
 <context>
@@ -1710,6 +1839,61 @@ The players after it move up by one.</translation>
     <message>
         <source>%1勝 %2敗 %3分 (対 %4)</source>
         <translation>%1 won %2 lost %3 drawn (against %4)</translation>
+    </message>
+</context>
+<context>
+    <name>TFormStats</name>
+    <message>
+        <source>成績</source>
+        <translation>Results</translation>
+    </message>
+    <message>
+        <source>プレイヤー</source>
+        <translation>Player</translation>
+    </message>
+    <message>
+        <source>セット</source>
+        <translation>Set</translation>
+    </message>
+    <message>
+        <source>対局</source>
+        <translation>Games</translation>
+    </message>
+    <message>
+        <source>勝</source>
+        <translation>Won</translation>
+    </message>
+    <message>
+        <source>敗</source>
+        <translation>Lost</translation>
+    </message>
+    <message>
+        <source>分</source>
+        <translation>Drawn</translation>
+    </message>
+    <message>
+        <source>最長連勝</source>
+        <translation>Longest streak</translation>
+    </message>
+    <message>
+        <source>リセット</source>
+        <translation>Reset</translation>
+    </message>
+    <message>
+        <source>閉じる</source>
+        <translation>Close</translation>
+    </message>
+    <message>
+        <source>まだ対局の記録がありません</source>
+        <translation>No games recorded yet</translation>
+    </message>
+    <message>
+        <source>%1 の通算成績をリセットしますか？</source>
+        <translation>Reset the lifetime results of %1?</translation>
+    </message>
+    <message>
+        <source>Records\Stats.ini に書き込めませんでした</source>
+        <translation>Could not write Records\Stats.ini</translation>
     </message>
 </context>
 <context>

@@ -120,6 +120,39 @@ TEST_F(RecordWindowTest, TheListFollowsTheGameAsItIsPlayed)
     EXPECT_EQ(window_.PanelMoves->ListMoves->item(1)->text(), MoveListPanel::EntryText(first, nullptr));
 }
 
+TEST_F(RecordWindowTest, PlaysFromTheViewedPositionAndReplaysFromIt)
+{
+    cycle_.SetChangeListener([this](unsigned changes) { window_.CycleChanged(changes); });
+    QObject::connect(&window_, &TFormRecord::PlayFromHereRequested, &window_,
+                     [this](const BoardStatus& board, int side) { cycle_.StartGameFrom(board, side); });
+    const GameRecord game = RandomGame(3);
+    cycle_.StartDemo();
+    ASSERT_TRUE(window_.ViewText(QString::fromStdString(game.Text())));
+    window_.Jump(window_.Viewer().MoveCount());
+    EXPECT_FALSE(window_.ButtonPlayFromHere->isEnabled()) << "nothing to play after the end";
+    window_.Jump(7);
+    BoardStatus position;
+    int side = 0;
+    game.PositionAfter(7, position, side);
+    ASSERT_EQ(side, 2);
+    window_.ButtonAnalyseClick();
+    window_.ButtonPlayFromHere->click();
+
+    EXPECT_FALSE(window_.Viewing());
+    EXPECT_TRUE(window_.Scores().empty());
+    EXPECT_EQ(cycle_.GameMode(), GameCycle::kModeGame);
+    EXPECT_EQ(cycle_.SideToMove(), 2);
+    EXPECT_EQ(Rows(), BoardToRows(position));
+    EXPECT_NE(cycle_.Record().Text().find("Start=" + Notation::PositionText(position, 2) + "\r\n"), std::string::npos)
+        << cycle_.Record().Text();
+    for (int i = 0; i < 20000 && cycle_.Prepare().enabled == false; ++i)
+        cycle_.TimerTimer();
+    ASSERT_TRUE(cycle_.Record().Finished()) << "the game ends and leaves the board idle";
+    EXPECT_EQ(window_.PanelMoves->ListMoves->count(), static_cast<int>(cycle_.Record().Moves().size()) + 1);
+    cycle_.BitBtnReplayClick();
+    EXPECT_EQ(Rows(), BoardToRows(position)) << "the replay starts where the game did";
+}
+
 TEST(MoveListPanelTest, EntryTexts)
 {
     GameAnalysis::MoveScore bad;
@@ -131,7 +164,9 @@ TEST(MoveListPanelTest, EntryTexts)
     bad.mistake = true;
     const RecordViewer::Entry move{12, 1, Notation::ParseCell("d4"), 3};
     EXPECT_EQ(MoveListPanel::EntryText(move, nullptr), QStringLiteral("  12 先 d4   3枚"));
-    EXPECT_EQ(MoveListPanel::EntryText(move, &bad), QStringLiteral("? 12 先 d4   3枚  -6.0  最善 e3 +2.0 (-8.0)"));
+    EXPECT_EQ(MoveListPanel::EntryText(move, &bad).toStdString(), "? 12 先 d4   3枚   -6.0  最善 e3 +2.0 (-8.0)");
+    bad.exact = true;
+    EXPECT_EQ(MoveListPanel::EntryText(move, &bad), QStringLiteral("? 12 先 d4   3枚  =-6.0  最善 e3 =+2.0 (-8.0)"));
     EXPECT_EQ(MoveListPanel::EntryText({5, 2, Notation::kPass, 0}, nullptr), QStringLiteral("   5 後 パス     "));
 }
 

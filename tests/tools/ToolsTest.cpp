@@ -176,9 +176,13 @@ protected:
     std::filesystem::path previous_;
 };
 
-TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsWhateverTheJobs)
+TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsAndRecordsWhateverTheJobs)
 {
-    const Output one = Match({"--games", "6", "--seed", "9", "--openings", "2", "--jobs", "1", "Set.tsp:Brain_000", "set.TSP:Brain_002"});
+    const auto run = [this](const char* jobs, const char* records) {
+        return Match({"--games", "6", "--seed", "9", "--openings", "2", "--jobs", jobs, "--records", dir_.File(records),
+                      "Set.tsp:Brain_000", "set.TSP:Brain_002"});
+    };
+    const Output one = run("1", "one");
     ASSERT_EQ(one.code, 0) << one.err;
     const std::vector<std::string> lines = Lines(one.out);
     ASSERT_GE(lines.size(), 3u);
@@ -187,8 +191,25 @@ TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsWhateverTheJob
         << lines.back();
     EXPECT_EQ(std::stoi(match[1]) + std::stoi(match[2]) + std::stoi(match[3]), 6);
     EXPECT_NE(one.err.find("games 6/6"), std::string::npos) << "plain progress lines when not a terminal";
-    const Output three = Match({"--games", "6", "--seed", "9", "--openings", "2", "--jobs", "3", "Set.tsp:Brain_000", "Set.tsp:Brain_002"});
+    const Output three = run("3", "three");
     EXPECT_EQ(three.out, one.out);
+
+    // Every game is a finished record, the same whatever the jobs, and the records hold Flipper's wins.
+    int wins = 0;
+    int files = 0;
+    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path() / "one")) {
+        const std::string name = entry.path().filename().string();
+        ++files;
+        EXPECT_EQ(dir_.Read("three/" + name), dir_.Read("one/" + name)) << name;
+        GameRecord record;
+        QString error;
+        ASSERT_EQ(GameRecord::Load(entry.path().string(), record, &error), 0) << name << ": " << error.toStdString();
+        ASSERT_TRUE(record.Finished()) << name;
+        const int difference = record.Current().CountOwner(1) - record.Current().CountOwner(2);
+        wins += (record.TagValue(GameRecord::kTagFirst) == "Flipper" ? difference : -difference) > 0 ? 1 : 0;
+    }
+    EXPECT_EQ(files, 6);
+    EXPECT_EQ(wins, std::stoi(match[1]));
 }
 
 TEST_F(MatchToolTest, RoundRobinRanksEveryPlayer)
