@@ -1,18 +1,18 @@
 #include "players/Player.h"
 
+#include "data/WindowsIni.h"
 #include "engine/BoardStatus.h"
 #include "pictures/PictureLoader.h"
 #include "platform/Clock.h"
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
+#include "players/PlayerSetFile.h"
 #include "support/BoardText.h"
+#include "support/InProgramFolder.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
+#include "support/SetFiles.h"
 
 #include <gtest/gtest.h>
-
-#include <QColor>
-#include <QImage>
 
 #include <filesystem>
 #include <string>
@@ -20,293 +20,247 @@
 
 namespace {
 
-std::string Crlf(const std::vector<std::string>& lines)
-{
-    std::string text;
-    for (const std::string& line : lines)
-        text += line + "\r\n";
-    return text;
-}
+using Codes = std::array<int, 3>;
 
-// Saves a small BMP whose width tells the faces apart.
-std::string SaveFace(const TempDir& dir, const std::string& name, int width)
+// Values as a player holds them before the section is applied, so keeping is visible.
+PlayerSectionValues Read(const std::vector<std::string>& lines, const std::string& section = "Brain_000")
 {
-    QImage image(width, 4, QImage::Format_RGB32);
-    image.fill(QColor(200, 40, 40));
-    const std::string path = dir.File(name);
-    EXPECT_TRUE(image.save(QString::fromStdString(path), "BMP"));
-    return path;
-}
-
-// A player section whose five faces are 11..15 pixels wide.
-std::vector<std::string> FullSection(const TempDir& dir, const std::string& header)
-{
-    std::vector<std::string> lines = {header, "Name=Full", "Author=Maker", "Comment=Says hello", "Stretch=True"};
-    for (int i = 0; i < Player::kFaces; ++i)
-        lines.push_back("Face_0" + std::to_string(i) + "=" + SaveFace(dir, "face" + std::to_string(i) + ".bmp", 11 + i));
-    lines.insert(lines.end(), {
-        "Brain_00=10,NormalBrain02,NormalBrain08,NormalBrain03",
-        "Brain_01=30,NormalBrain04,NormalBrain10,NormalBrain01",
-        "Brain_02=72,NormalBrain06,,",
-        "Brain_03=72,NormalBrain07,,",
-        "Brain_04=72,NormalBrain09,,",
-        "Brain_05=72,NormalBrain00,,",
-    });
-    return lines;
-}
-
-std::vector<std::string> Concat(std::vector<std::string> a, const std::vector<std::string>& b)
-{
-    a.insert(a.end(), b.begin(), b.end());
-    return a;
-}
-
-std::array<int, 3> PhaseCodes(const Player& player, int phase)
-{
-    return {player.Code(phase, 0), player.Code(phase, 1), player.Code(phase, 2)};
-}
-
-TEST(PlayerLoad, ReadsEveryPartOfTheSection)
-{
+    PlayerSectionValues values;
+    values.name = "old name";
+    values.author = "old author";
+    values.stretch = 1;
+    for (int i = 0; i < PlayerSectionValues::kFaces; ++i)
+        values.faceFiles[i] = Format("old%d", i);
+    values.faceCount = 5;
+    values.codes.fill({13, 14, 15});
     TempDir dir;
-    dir.Write("set.tsp", Crlf(FullSection(dir, "[Brain_000]")));
-    Player player(nullptr, nullptr, 0);
-    EXPECT_EQ(player.Load(dir.File("set.tsp"), "Brain_000"), 0);
-
-    EXPECT_EQ(player.FileName(), dir.File("set.tsp"));
-    EXPECT_EQ(player.SectionName(), "Brain_000");
-    EXPECT_EQ(player.Name(), "Full");
-    EXPECT_EQ(player.Author(), "Maker");
-    EXPECT_EQ(player.Comment(), "Says hello");
-    EXPECT_EQ(player.Stretch(), 1);
-    for (int i = 0; i < Player::kFaces; ++i)
-        EXPECT_EQ(player.Face(i).width(), 11 + i) << "face " << i;
-    EXPECT_EQ(PhaseCodes(player, 0), (std::array<int, 3>{12, 18, 13}));
-    EXPECT_EQ(PhaseCodes(player, 1), (std::array<int, 3>{14, 20, 11}));
-    EXPECT_EQ(PhaseCodes(player, 5), (std::array<int, 3>{10, 0, 0}));
-    EXPECT_EQ(player.Limit(1), 30);
-    EXPECT_EQ(player.Limit(5), 72);
-
-    // Queries past the tables give nothing.
-    EXPECT_EQ(player.Code(6, 0), 0);
-    EXPECT_EQ(player.Code(0, 3), 0);
-    EXPECT_EQ(player.Limit(6), 0);
-    EXPECT_FALSE(player.StrategyName(0, 3).has_value());
-    EXPECT_FALSE(player.StrategyName(6, 0).has_value());
-    EXPECT_TRUE(player.Face(5).isNull());
-}
-
-TEST(PlayerLoad, AFaceThatCannotBeReadStaysEmptyAndIsReported)
-{
-    TempDir dir;
-    std::vector<std::string> lines = FullSection(dir, "[Brain_000]");
-    lines[6] = "Face_01=" + dir.File("missing.bmp");
-    lines[7] = "Face_02=";
     dir.Write("set.tsp", Crlf(lines));
-
-    std::vector<QString> failures;
-    PictureLoader::SetFailureReporter([&](const QString& path, const QString&) { failures.push_back(path); });
-    Player player(nullptr, nullptr, 0);
-    player.Load(dir.File("set.tsp"), "Brain_000");
-    PictureLoader::SetFailureReporter({});
-    EXPECT_TRUE(player.Face(1).isNull());
-    EXPECT_TRUE(player.Face(2).isNull()) << "an empty name means no picture";
-    EXPECT_EQ(player.Face(3).width(), 14) << "the faces after it still load";
-    EXPECT_EQ(failures, std::vector<QString>{QString::fromStdString(dir.File("missing.bmp"))});
+    PlayerSetFile::ReadSection(WindowsIni(dir.File("set.tsp")), section, &values);
+    return values;
 }
 
-TEST(PlayerLoad, StoredFaceNamesAreRelativeToTheProgramFolderAndIgnoreCase)
+TEST(PlayerSetFile, ReadingUpdatesOnlyTheValuesTheSectionHolds)
+{
+    PlayerSectionValues v = Read({"[Brain_000]", "Brain_00=abc,NormalBrain02", "Brain_01=10,normalbrain02,NormalBrain13,",
+                                  "Brain_02=30,NormalBrain10,NormalBrain00,NormalBrain09", "Brain_03=25", "Brain_04=",
+                                  "Name=A,B", "Stretch=true", "Face_00=a", "Face_01=b", "Face_03=d"});
+    EXPECT_EQ(v.limits, (std::array<int, 6>{0, 10, 30, 25, 0, 0}));
+    EXPECT_EQ(v.codes[0], (Codes{12, 14, 15}));
+    EXPECT_EQ(v.codes[1], (Codes{0, 0, 0}));
+    EXPECT_EQ(v.codes[2], (Codes{20, 10, 19}));
+    EXPECT_EQ(v.codes[5], (Codes{13, 14, 15}));
+    EXPECT_EQ(v.name, "A");
+    EXPECT_EQ(v.author, "old author");
+    EXPECT_EQ(v.stretch, 0) << "only True sets the flag";
+    EXPECT_EQ(v.faceCount, 2) << "faces end at the first absent key";
+    EXPECT_EQ(v.faceFiles[3], "old3");
+
+    EXPECT_EQ(Read({"[Brain_000]", "Stretch=True"}).stretch, 1);
+    v = Read({"[Brain_000]", "Name=" + std::string(255, 'a') + "\x82\xa0" + "tail", "Author=" + std::string(300, 'b')});
+    EXPECT_EQ(v.name, std::string(255, 'a')) << "cut without splitting a double-byte character";
+    EXPECT_EQ(v.author, std::string(256, 'b'));
+
+    v = Read({"[Brain_000]", "Name=x", "Brain_00=20,NormalBrain02", "Stretch=True", "Face_00=a"}, "Brain_007");
+    EXPECT_EQ(v.name, "old name");
+    EXPECT_EQ(v.codes[0], (Codes{13, 14, 15}));
+    EXPECT_EQ(v.limits[0], 0);
+    EXPECT_EQ(v.stretch, 0);
+    EXPECT_EQ(v.faceCount, 0);
+}
+
+TEST(PlayerSetFile, CountsConsecutiveSectionsWithAName)
 {
     TempDir dir;
-    std::filesystem::create_directory(dir.Path() / "picture");
-    SaveFace(dir, "picture/face0.bmp", 21);
-    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=p", "Face_00=Picture\\FACE0.BMP"}));
+    dir.Write("gap.tsp", Crlf({"[Demo_000]", "Name=demo", "[Brain_000]", "Name=a", "[Brain_001]", "Name=",
+                               "[Brain_003]", "Name=d"}));
+    EXPECT_EQ(PlayerSetFile::CountPlayers(dir.File("gap.tsp")), 2);
+    dir.Write("noname.tsp", Crlf({"[Brain_000]", "Author=a", "[Brain_001]", "Name=b"}));
+    EXPECT_EQ(PlayerSetFile::CountPlayers(dir.File("noname.tsp")), 0);
+    EXPECT_EQ(PlayerSetFile::CountPlayers(dir.File("missing.tsp")), 0);
+}
 
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path());
+TEST(PlayerSetFile, WritingUpdatesKeysInPlaceAddsTheOthersInOrderAndReadsBack)
+{
+    TempDir dir;
+    dir.Write("set.tsp", Crlf({"[Brain_000]", "Brain_00=5,NormalBrain01,NormalBrain01,NormalBrain01", "Name=Old",
+                               "Extra=kept", "Brain_03=9", "[Brain_001]", "Name=Other"}));
+    PlayerRecordText fields;
+    fields.name = "A,B";
+    // 標準プレイヤー: second bytes inside the ASCII range must survive.
+    fields.author = "\x95\x57\x8f\x80\x83\x76\x83\x8c\x83\x43\x83\x84\x81\x5b";
+    fields.comment = std::string(254, 'c') + "\x82\xa0";  // cut to 255 bytes without splitting the last character
+    fields.stretch = true;
+    for (int i = 0; i < PlayerSectionValues::kFaces; ++i)
+        fields.faces[i] = Format("P\\F%d.bmp", i);
+    fields.limits = {"1x", "72", "0", "0", "0", "0"};
+    fields.codes[0] = {10, 25, 0};
+    fields.codes[1] = {14, 20, 11};
+    ASSERT_EQ(PlayerSetFile::WriteSection(dir.File("set.tsp"), "Brain_000", fields), 0);
+    EXPECT_EQ(dir.Read("set.tsp"),
+              Crlf({"[Brain_000]", "Brain_00=1x,,,", "Name=A,B", "Extra=kept", "Brain_03=0,,,", "Author=" + fields.author,
+                    "Comment=" + std::string(254, 'c'), "Stretch=True", "Face_00=P\\F0.bmp", "Face_01=P\\F1.bmp",
+                    "Face_02=P\\F2.bmp", "Face_03=P\\F3.bmp", "Face_04=P\\F4.bmp",
+                    "Brain_01=72,NormalBrain04,NormalBrain10,NormalBrain01", "Brain_02=0,,,", "Brain_04=0,,,",
+                    "Brain_05=0,,,", "[Brain_001]", "Name=Other"}));
+    PlayerSectionValues values;
+    PlayerSetFile::ReadSection(WindowsIni(dir.File("set.tsp")), "Brain_000", &values);
+    EXPECT_EQ(values.author, fields.author);
+    EXPECT_EQ(values.stretch, 1);
+    EXPECT_EQ(values.codes[1], (Codes{14, 20, 11}));
+
+    fields.stretch = false;
+    ASSERT_EQ(PlayerSetFile::WriteSection(dir.File("set.tsp"), "Brain_000", fields), 0);
+    EXPECT_NE(dir.Read("set.tsp").find("\r\nStretch=False\r\n"), std::string::npos);
+    EXPECT_EQ(PlayerSetFile::WriteSection(dir.File("no/such/folder/set.tsp"), "Brain_000", fields), 1);
+}
+
+class PlayerLoad : public InProgramFolder {
+protected:
+    // Faces 0..4 are 11..15 pixels wide.
+    void SetUp() override
+    {
+        InProgramFolder::SetUp();
+        std::filesystem::create_directory("pic");
+        for (int i = 0; i < Player::kFaces; ++i)
+            SaveBmp(Format("pic/face%d.bmp", i), qRgb(200, 40, 40), 11 + i, 4);
+    }
+
+    std::vector<std::string> Full(const std::string& header) const
+    {
+        std::vector<std::string> lines = {header, "Name=Full", "Author=Maker", "Comment=Hi", "Stretch=True"};
+        for (int i = 0; i < Player::kFaces; ++i)
+            lines.push_back(Format("Face_0%d=Pic\\FACE%d.BMP", i, i));
+        lines.insert(lines.end(), {"Brain_00=10,NormalBrain02,NormalBrain08,NormalBrain03",
+                                   "Brain_01=30,NormalBrain04,NormalBrain10,NormalBrain01", "Brain_05=72,NormalBrain00,,"});
+        return lines;
+    }
+};
+
+TEST_F(PlayerLoad, ReadsTheSectionWithItsFacesIntoAFreshProfile)
+{
+    std::vector<std::string> lines = Full("[Brain_000]");
+    const std::vector<std::string> sparse = {"[Brain_001]", "Name=Sparse", "Face_00=pic\\face4.bmp", "Face_01=",
+                                             "Face_02=pic\\missing.bmp", "Brain_03=25"};
+    lines.insert(lines.end(), sparse.begin(), sparse.end());
+    dir_.Write("set.tsp", Crlf(lines));
     Player player(nullptr, nullptr, 0);
     player.Load("set.tsp", "Brain_000");
-    std::filesystem::current_path(previous);
-    EXPECT_EQ(player.Face(0).width(), 21);
-}
+    EXPECT_EQ(player.Name(), "Full");
+    EXPECT_EQ(player.Stretch(), 1);
+    for (int i = 0; i < Player::kFaces; ++i)
+        EXPECT_EQ(player.Face(i).width(), 11 + i) << "stored names ignore case, face " << i;
+    EXPECT_EQ(Codes({player.Code(1, 0), player.Code(1, 1), player.Code(1, 2)}), (Codes{14, 20, 11}));
+    EXPECT_EQ(player.Limit(1), 30);
+    EXPECT_EQ(player.Code(6, 0) + player.Code(0, 3) + player.Limit(6), 0);
+    EXPECT_FALSE(player.StrategyName(0, 3).has_value());
+    EXPECT_TRUE(player.Face(5).isNull());
 
-TEST(PlayerLoad, StartsFromAFreshProfile)
-{
-    TempDir dir;
-    dir.Write("set.tsp", Crlf(Concat(FullSection(dir, "[Brain_000]"), {
-        "[Brain_001]",
-        "Name=Sparse",
-        "Face_00=" + dir.File("face4.bmp"),
-        "Face_01=" + dir.File("face3.bmp"),
-        "Face_02=" + dir.File("face2.bmp"),
-        "Brain_03=25",
-    })));
-    Player player(nullptr, nullptr, 0);
-    player.Load(dir.File("set.tsp"), "Brain_000");
     player.SetPlayType(Player::kPlayUser);
     player.SetState(4);
     player.AddWin();
-    player.Load(dir.File("set.tsp"), "Brain_001");
-
+    std::vector<QString> failures;
+    PictureLoader::SetFailureReporter([&](const QString& path, const QString&) { failures.push_back(path); });
+    player.Load("set.tsp", "Brain_001");
+    PictureLoader::SetFailureReporter({});
     EXPECT_EQ(player.Name(), "Sparse");
     EXPECT_EQ(player.Author(), "");
     EXPECT_EQ(player.Stretch(), 0);
-    EXPECT_EQ(player.Face(2).width(), 13);
-    EXPECT_TRUE(player.Face(3).isNull()) << "only three face keys: faces 3 and 4 keep the fresh empty picture";
-    EXPECT_EQ(PhaseCodes(player, 0), (std::array<int, 3>{0, 0, 0}));
+    EXPECT_EQ(player.Face(0).width(), 15);
+    EXPECT_TRUE(player.Face(1).isNull());
+    EXPECT_TRUE(player.Face(3).isNull()) << "faces past the keys keep the fresh empty picture";
+    EXPECT_EQ(failures.size(), 1u) << "an empty name means no picture, not an unreadable one";
+    EXPECT_EQ(player.Code(0, 0), 0);
     EXPECT_EQ(player.Limit(3), 25);
     EXPECT_EQ(player.PlayType(), Player::kPlayUser);
     EXPECT_EQ(player.State(), 4);
     EXPECT_EQ(player.Wins(), 0);
+
+    player.Load("missing.tsp", "Brain_000");
+    EXPECT_EQ(player.FileName(), "missing.tsp");
+    EXPECT_EQ(player.Name(), "");
+    EXPECT_EQ(player.Limit(5), 0);
 }
 
-TEST(PlayerLoad, MissingFileOrSectionLeavesAFreshProfileWithLimitsZero)
+TEST_F(PlayerLoad, StrategyNamesMapToCodesAndBack)
 {
-    TempDir dir;
-    dir.Write("set.tsp", Crlf(FullSection(dir, "[Brain_000]")));
-    for (const auto& [file, section] : {std::pair{dir.File("missing.tsp"), std::string("Brain_000")},
-                                        std::pair{dir.File("set.tsp"), std::string("Brain_009")}}) {
-        Player player(nullptr, nullptr, 0);
-        player.Load(dir.File("set.tsp"), "Brain_000");
-        player.AddLoss();
-        player.Load(file, section);
-        EXPECT_EQ(player.FileName(), file);
-        EXPECT_EQ(player.SectionName(), section);
-        EXPECT_EQ(player.Name(), "");
-        EXPECT_TRUE(player.Face(0).isNull());
-        EXPECT_EQ(player.Stretch(), 0);
-        EXPECT_EQ(player.Limit(5), 0);
-        EXPECT_EQ(player.Code(0, 0), 0);
-        EXPECT_EQ(player.Losses(), 0);
-    }
-}
-
-TEST(PlayerStrategyNames, DisplayNamesOfTheCodes)
-{
-    const char* const expected[] = {"ユーザ", "ランダム", "自角取", "自端取", "相角避", "相端避",
-                                    "自角避", "自端避", "自大返", "自小返", "相置小", "先読み", "深読み"};
-    for (int code = 10; code <= 22; ++code) {
+    for (int code = Brain::kCodeUser; code <= Brain::kCodeDeepRead; ++code) {
         const std::string name = Player::StrategyDisplayName(code);
-        EXPECT_EQ(TextCodec::ToUi(name), QString::fromUtf8(expected[code - 10])) << code;
+        EXPECT_FALSE(name.empty());
+        EXPECT_EQ(TextCodec::ToUi(name), Player::StrategyUiName(code)) << code;
         EXPECT_EQ(Player::StrategyCodeOfName(name), code);
     }
-    EXPECT_EQ(Player::StrategyDisplayName(10), "\x83\x86\x81\x5b\x83\x55");
+    EXPECT_EQ(Player::StrategyDisplayName(10), Sj("ユーザ"));
+    EXPECT_EQ(Player::StrategyDisplayName(22), Sj("深読み"));
     EXPECT_EQ(Player::StrategyDisplayName(23), "");
-    EXPECT_EQ(Player::StrategyCodeOfName(""), 0);
     EXPECT_EQ(Player::StrategyCodeOfName("NormalBrain02"), 0);
 
-    TempDir dir;
-    dir.Write("set.tsp", Crlf({"[Brain_000]", "Brain_00=10,NormalBrain02,,NormalBrain10"}));
+    dir_.Write("set.tsp", Crlf({"[Brain_000]", "Brain_00=10,NormalBrain02,,NormalBrain10"}));
     Player player(nullptr, nullptr, 0);
-    player.Load(dir.File("set.tsp"), "Brain_000");
+    player.Load("set.tsp", "Brain_000");
     EXPECT_EQ(player.StrategyName(0, 0), Player::StrategyDisplayName(12));
     EXPECT_EQ(player.StrategyName(0, 1), std::optional<std::string>(""));
     EXPECT_EQ(player.StrategyName(0, 2), Player::StrategyDisplayName(20));
 }
 
-TEST(PlayerIdentity, SameAsComparesFileSectionAndPlayType)
+TEST_F(PlayerLoad, IdentityAndTakingOverAnotherPlayer)
 {
-    TempDir dir;
-    dir.Write("set.tsp", Crlf(Concat(FullSection(dir, "[Brain_000]"), {"[Brain_001]", "Name=Full"})));
+    std::vector<std::string> lines = Full("[Brain_000]");
+    lines.insert(lines.end(), {"[Brain_001]", "Name=Full"});
+    dir_.Write("set.tsp", Crlf(lines));
     Player a(nullptr, nullptr, 0);
     Player b(nullptr, nullptr, 0);
-    a.Load(dir.File("set.tsp"), "Brain_000");
-    b.Load(dir.File("set.tsp"), "Brain_000");
+    a.Load("set.tsp", "Brain_000");
+    b.Load("set.tsp", "Brain_000");
     EXPECT_EQ(a.SameAs(b), 1);
     b.SetPlayType(Player::kPlayUser);
     EXPECT_EQ(a.SameAs(b), 0);
     b.SetPlayType(Player::kPlayComputer);
-    b.Load(dir.File("set.tsp"), "Brain_001");
+    b.Load("set.tsp", "Brain_001");
     EXPECT_EQ(a.SameAs(b), 0);
-    b.Load(dir.File("SET.tsp"), "Brain_000");
+    b.Load("SET.tsp", "Brain_000");
     EXPECT_EQ(a.SameAs(b), 0) << "file names compare exactly";
-}
 
-TEST(PlayerIdentity, LoadFromTakesRecordTimeAndCodesFromTheSource)
-{
-    TempDir dir;
-    const std::string file = dir.File("set.tsp");
-    dir.Write("set.tsp", Crlf(FullSection(dir, "[Brain_000]")));
-    const BoardStatus board = BoardFromRows(StartRows());
-    Brain brain(board, 1);
-    Player source(&board, &brain, 1);
-    source.Load(file, "Brain_000");
-    source.SetPlayType(Player::kPlayUser);
-    std::int64_t now = 500;
-    Clock::SetOverride([&now] { return now; });
-    Player::ResetThinkingClock();
-    for (now = 500; now <= 502; ++now)
-        source.ChooseMove();
-    Clock::ClearOverride();
-    Player::ResetThinkingClock();
-    ASSERT_EQ(source.ElapsedSeconds(), 2);
-    for (int i = 0; i < 3; ++i)
-        source.AddWin();
-    source.AddLoss();
-
+    a.SetPlayType(Player::kPlayUser);
+    a.AddWin();
+    a.AddWin();
+    a.AddLoss();
     // The file changes under the source: codes come from the source, the rest from the file.
-    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=Changed", "Brain_00=40,NormalBrain01,,"}));
+    dir_.Write("set.tsp", Crlf({"[Brain_000]", "Name=Changed", "Brain_00=40,NormalBrain01,,"}));
     Player target(nullptr, nullptr, 0);
     target.AddDraw();
-    EXPECT_EQ(target.LoadFrom(source), 0);
-    EXPECT_EQ(target.Wins(), 3);
-    EXPECT_EQ(target.Losses(), 1);
-    EXPECT_EQ(target.Draws(), 0);
-    EXPECT_EQ(target.ElapsedSeconds(), 2);
+    target.LoadFrom(a);
+    EXPECT_EQ(target.Wins() * 100 + target.Losses() * 10 + target.Draws(), 210);
     EXPECT_EQ(target.PlayType(), Player::kPlayUser);
     EXPECT_EQ(target.Name(), "Changed");
     EXPECT_EQ(target.Limit(0), 40);
-    EXPECT_EQ(PhaseCodes(target, 0), (std::array<int, 3>{12, 18, 13}));
-    EXPECT_EQ(PhaseCodes(target, 5), (std::array<int, 3>{10, 0, 0}));
-    EXPECT_EQ(target.SameAs(source), 1);
-
+    EXPECT_EQ(target.Code(0, 1), 18);
+    EXPECT_EQ(target.SameAs(a), 1);
     target.LoadFrom(target);
-    EXPECT_EQ(target.Wins(), 3) << "loading from itself keeps the record";
-}
+    EXPECT_EQ(target.Wins(), 2) << "loading from itself keeps the record";
 
-TEST(PlayerIdentity, ReloadFromKeepsTheOwnRecordAndTakesTheEditedProfile)
-{
-    TempDir dir;
-    const std::string file = dir.File("set.tsp");
-    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=Before", "Brain_00=72,NormalBrain02,,"}));
-    Player playing(nullptr, nullptr, 0);
-    playing.Load(file, "Brain_000");
-    playing.AddWin();
-    playing.AddDraw();
-
-    dir.Write("set.tsp", Crlf({"[Brain_000]", "Name=After", "Brain_00=72,NormalBrain10,,"}));
+    // Reloading keeps the own record and takes the edited profile.
+    dir_.Write("set.tsp", Crlf({"[Brain_000]", "Name=After", "Brain_00=72,NormalBrain10,,"}));
     Player chosen(nullptr, nullptr, 0);
-    chosen.Load(file, "Brain_000");
-    ASSERT_EQ(playing.SameAs(chosen), 1);
-    playing.ReloadFrom(chosen);
-    EXPECT_EQ(playing.Name(), "After");
-    EXPECT_EQ(playing.Code(0, 0), 20);
-    EXPECT_EQ(playing.Wins(), 1);
-    EXPECT_EQ(playing.Draws(), 1);
-    EXPECT_EQ(playing.Losses(), 0);
+    chosen.Load("set.tsp", "Brain_000");
+    chosen.AddLoss();
+    target.ReloadFrom(chosen);
+    EXPECT_EQ(target.Name(), "After");
+    EXPECT_EQ(target.Code(0, 0), 20);
+    EXPECT_EQ(target.Wins() * 100 + target.Losses() * 10 + target.Draws(), 210);
 }
 
 // Side 1 has two legal cells: 30, a corner, and 65, not a corner.
 BoardStatus CornerOrNot()
 {
-    return BoardFromRows({
-        "   ....   ",
-        "  ......  ",
-        " ........ ",
-        ".OX.......",
-        ".....X....",
-        ".....O....",
-        "..........",
-        " ........ ",
-        "  ......  ",
-        "   ....   ",
-    });
+    return BoardFromRows({"   ....   ", "  ......  ", " ........ ", ".OX.......", ".....X....", ".....O....",
+                          "..........", " ........ ", "  ......  ", "   ....   "});
 }
 
-class PlayerTurn : public ::testing::Test {
+class PlayerTurn : public InProgramFolder {
 protected:
     void SetUp() override
     {
+        InProgramFolder::SetUp();
         Player::ResetThinkingClock();
         Clock::SetOverride([this] { return now; });
     }
@@ -314,90 +268,85 @@ protected:
     {
         Clock::ClearOverride();
         Player::ResetThinkingClock();
+        InProgramFolder::TearDown();
     }
 
-    void LoadProfile(Player* player, const std::vector<std::string>& phaseLines)
+    void Profile(Player* player, std::vector<std::string> phaseLines)
     {
-        dir.Write("set.tsp", Crlf(Concat({"[Brain_000]", "Name=p"}, phaseLines)));
-        player->Load(dir.File("set.tsp"), "Brain_000");
+        phaseLines.insert(phaseLines.begin(), {"[Brain_000]", "Name=p"});
+        dir_.Write("set.tsp", Crlf(phaseLines));
+        player->Load("set.tsp", "Brain_000");
     }
 
-    TempDir dir;
     std::int64_t now = 1000;
 };
 
-TEST_F(PlayerTurn, PhaseChoiceFollowsTheLimits)
+TEST_F(PlayerTurn, ThePhaseIsTheFirstWhoseLimitReachesTheMoveCountBeforeAnEmptyPhase)
 {
-    Player player(nullptr, nullptr, 0);
-    LoadProfile(&player, {"Brain_00=10,NormalBrain01", "Brain_01=30,NormalBrain02", "Brain_02=72,NormalBrain03",
-                          "Brain_03=72,NormalBrain04", "Brain_04=72,NormalBrain05", "Brain_05=72,NormalBrain06"});
-    for (int moves = 0; moves <= 72; ++moves)
-        EXPECT_EQ(player.PhaseFor(moves), moves <= 10 ? 0 : moves <= 30 ? 1 : 2) << moves;
-    EXPECT_EQ(player.PhaseFor(73), 5) << "past every limit the last phase plays on";
-
-    LoadProfile(&player, {"Brain_00=0,NormalBrain01", "Brain_01=0,NormalBrain02", "Brain_02=0,NormalBrain03",
-                          "Brain_03=0,NormalBrain04", "Brain_04=0,NormalBrain05", "Brain_05=72,NormalBrain06"});
-    EXPECT_EQ(player.PhaseFor(0), 0);
-    for (int moves = 1; moves <= 72; ++moves)
-        EXPECT_EQ(player.PhaseFor(moves), 5) << moves;
-}
-
-TEST_F(PlayerTurn, PhaseChoiceFallsBackBeforeAnEmptyPhase)
-{
-    Player player(nullptr, nullptr, 0);
-    LoadProfile(&player, {"Brain_00=10,NormalBrain01", "Brain_01=20,NormalBrain02", "Brain_02=72,,NormalBrain03",
-                          "Brain_03=72,NormalBrain04"});
-    EXPECT_EQ(player.PhaseFor(15), 1);
-    EXPECT_EQ(player.PhaseFor(25), 1) << "phase 2 has no first code, so phase 3 is never reached";
-    EXPECT_EQ(player.CodesFor(25), (std::array<int, 3>{12, 0, 0}));
-
-    LoadProfile(&player, {"Brain_00=72,,NormalBrain02,NormalBrain03"});
-    EXPECT_EQ(player.PhaseFor(0), -1);
-    EXPECT_EQ(player.CodesFor(0), (std::array<int, 3>{11, 0, 0}));
-
-}
-
-TEST_F(PlayerTurn, ComputerPlaysThePhaseOfTheLiveMoveCount)
-{
-    const BoardStatus board = CornerOrNot();
-    ASSERT_EQ(board.MoveCount(), 0);
-    Brain brain(board, 1);
-    Player player(&board, &brain, 1);
-
-    LoadProfile(&player, {"Brain_00=0,NormalBrain06", "Brain_01=72,NormalBrain02"});
-    EXPECT_EQ(player.ChooseMove(), 65);
-    EXPECT_EQ(player.State(), Player::kStateMoveChosen);
-
-    brain.Clear();
-    LoadProfile(&player, {"Brain_00=-1,NormalBrain06", "Brain_01=72,NormalBrain02"});
-    EXPECT_EQ(player.ChooseMove(), 30);
-}
-
-TEST_F(PlayerTurn, ComputerWithoutStrategiesStillMoves)
-{
-    const BoardStatus board = CornerOrNot();
-    Brain brain(board, 1);
-    Player player(&board, &brain, 1);
-    LoadProfile(&player, {});
-    for (const auto& [draw, cell] : {std::pair{0, 30}, std::pair{1, 65}}) {
-        const ScriptedRandom random({draw});
-        brain.Clear();
-        EXPECT_EQ(player.ChooseMove(), cell);
-        EXPECT_EQ(player.State(), Player::kStateMoveChosen);
+    const struct {
+        std::vector<std::string> lines;
+        std::vector<std::pair<int, int>> movesToPhase;
+        Codes codesAt25;
+    } cases[] = {
+        {{"Brain_00=10,NormalBrain01", "Brain_01=30,NormalBrain02", "Brain_02=72,NormalBrain03",
+          "Brain_03=72,NormalBrain04", "Brain_04=72,NormalBrain05", "Brain_05=72,NormalBrain06"},
+         {{0, 0}, {10, 0}, {11, 1}, {30, 1}, {31, 2}, {72, 2}, {73, 5}},
+         {12, 0, 0}},
+        {{"Brain_00=0,NormalBrain01", "Brain_01=0,NormalBrain02", "Brain_02=0,NormalBrain03",
+          "Brain_03=0,NormalBrain04", "Brain_04=0,NormalBrain05", "Brain_05=72,NormalBrain06"},
+         {{0, 0}, {1, 5}, {72, 5}},
+         {16, 0, 0}},
+        // Phase 2 has no first code, so phase 3 is never reached.
+        {{"Brain_00=10,NormalBrain01", "Brain_01=20,NormalBrain02", "Brain_02=72,,NormalBrain03",
+          "Brain_03=72,NormalBrain04"},
+         {{15, 1}, {25, 1}},
+         {12, 0, 0}},
+        // No first code at all: every move is random.
+        {{"Brain_00=72,,NormalBrain02,NormalBrain03"}, {{0, -1}}, {11, 0, 0}},
+    };
+    for (const auto& c : cases) {
+        Player player(nullptr, nullptr, 0);
+        Profile(&player, c.lines);
+        for (const auto& [moves, phase] : c.movesToPhase)
+            EXPECT_EQ(player.PhaseFor(moves), phase) << c.lines[0] << " at " << moves;
+        EXPECT_EQ(player.CodesFor(25), c.codesAt25) << c.lines[0];
     }
 }
 
-TEST_F(PlayerTurn, UserStrategyInAComputerProfileCastsNoVote)
+TEST_F(PlayerTurn, ComputerPlaysThePhaseOfTheLiveMoveCountAndAlwaysMoves)
 {
     const BoardStatus board = CornerOrNot();
     Brain brain(board, 1);
     Player player(&board, &brain, 1);
-    LoadProfile(&player, {"Brain_00=72,NormalBrain00,,"});
+    const struct {
+        std::vector<std::string> lines;
+        int draw;
+        int move;
+    } cases[] = {
+        {{"Brain_00=0,NormalBrain06", "Brain_01=72,NormalBrain02"}, 0, 65},
+        {{"Brain_00=-1,NormalBrain06", "Brain_01=72,NormalBrain02"}, 0, 30},
+        {{}, 0, 30},  // no strategy: random
+        {{}, 1, 65},
+    };
+    for (const auto& c : cases) {
+        Profile(&player, c.lines);
+        const ScriptedRandom random({c.draw});
+        brain.Clear();
+        EXPECT_EQ(player.ChooseMove(), c.move);
+        EXPECT_EQ(player.State(), Player::kStateMoveChosen);
+    }
+    // The user's strategy in a computer profile casts no vote.
+    Profile(&player, {"Brain_00=72,NormalBrain00,,"});
+    brain.Clear();
     EXPECT_EQ(player.ChooseMove(), Player::kNoMove);
     EXPECT_EQ(player.State(), Player::kStateThinking);
+
+    Player display(nullptr, nullptr, 0);
+    EXPECT_EQ(display.ChooseMove(), Player::kNoMove);
+    EXPECT_EQ(display.FaceIndex(), 0);
 }
 
-TEST_F(PlayerTurn, UserPlaysTheFirstClick)
+TEST_F(PlayerTurn, UserPlaysTheFirstClickAndASideWithoutPlacementPasses)
 {
     const BoardStatus board = CornerOrNot();
     Brain brain(board, 1);
@@ -409,38 +358,20 @@ TEST_F(PlayerTurn, UserPlaysTheFirstClick)
     brain.AddVote(3, 0);
     EXPECT_EQ(player.ChooseMove(), 65);
     EXPECT_EQ(player.State(), Player::kStateMoveChosen);
-}
 
-TEST_F(PlayerTurn, SideWithoutLegalPlacementPasses)
-{
-    const BoardStatus board = BoardFromRows({
-        "   ....   ",
-        "  ......  ",
-        " ........ ",
-        "..........",
-        "....XX....",
-        "....XX....",
-        "..........",
-        " ........ ",
-        "  ......  ",
-        "   ....   ",
-    });
-    Brain brain(board, 2);
-    Player player(&board, &brain, 2);
-    player.SetPlayType(Player::kPlayUser);
-    brain.AddVote(4, 4);
-    EXPECT_EQ(player.ChooseMove(), Player::kPass);
-    EXPECT_EQ(player.State(), Player::kStatePassed);
+    Player::ResetThinkingClock();
+    std::vector<std::string> rows = StartRows();
+    rows[4] = rows[5] = "....XX....";
+    const BoardStatus lost = BoardFromRows(rows);
+    Brain lostBrain(lost, 2);
+    Player loser(&lost, &lostBrain, 2);
+    loser.SetPlayType(Player::kPlayUser);
+    lostBrain.AddVote(4, 4);
+    EXPECT_EQ(loser.ChooseMove(), Player::kPass);
+    EXPECT_EQ(loser.State(), Player::kStatePassed);
     now = 1005;
-    EXPECT_EQ(player.ChooseMove(), Player::kPass);
-    EXPECT_EQ(player.ElapsedSeconds(), 0) << "a pass counts no time";
-}
-
-TEST_F(PlayerTurn, DisplayOnlyPlayerNeverMoves)
-{
-    Player player(nullptr, nullptr, 0);
-    EXPECT_EQ(player.ChooseMove(), Player::kNoMove);
-    EXPECT_EQ(player.FaceIndex(), 0);
+    EXPECT_EQ(loser.ChooseMove(), Player::kPass);
+    EXPECT_EQ(loser.ElapsedSeconds(), 0) << "a pass counts no time";
 }
 
 TEST_F(PlayerTurn, ThinkingTimeCountsAtMostOneSecondPerCall)
@@ -453,36 +384,31 @@ TEST_F(PlayerTurn, ThinkingTimeCountsAtMostOneSecondPerCall)
     Player second(&board, &secondBrain, 1);
     first.SetPlayType(Player::kPlayUser);
     second.SetPlayType(Player::kPlayUser);
-
-    first.ChooseMove();
-    first.ChooseMove();
-    EXPECT_EQ(first.ElapsedSeconds(), 0);
-    now = 1003;
-    first.ChooseMove();
-    EXPECT_EQ(first.ElapsedSeconds(), 1) << "three seconds passed, one call counts one";
-    now = 1004;
-    first.ChooseMove();
-    EXPECT_EQ(first.ElapsedSeconds(), 2);
-
+    const auto at = [this](Player& player, std::int64_t second) {
+        now = second;
+        player.ChooseMove();
+        return player.ElapsedSeconds();
+    };
+    EXPECT_EQ(at(first, 1000), 0);
+    EXPECT_EQ(at(first, 1000), 0);
+    EXPECT_EQ(at(first, 1003), 1) << "three seconds passed, one call counts one";
+    EXPECT_EQ(at(first, 1004), 2);
     // The other side shares the second last counted while no move was chosen.
-    now = 1005;
-    second.ChooseMove();
-    EXPECT_EQ(second.ElapsedSeconds(), 1);
-
+    EXPECT_EQ(at(second, 1005), 1);
     // A chosen move clears the shared second: the next turn starts its own count.
     secondBrain.AddVote(6, 5);
-    now = 1005;
-    EXPECT_EQ(second.ChooseMove(), 65);
-    EXPECT_EQ(second.ElapsedSeconds(), 1);
-    now = 1009;
-    first.ChooseMove();
-    EXPECT_EQ(first.ElapsedSeconds(), 2);
-    now = 1010;
-    first.ChooseMove();
-    EXPECT_EQ(first.ElapsedSeconds(), 3);
-
-    EXPECT_EQ(first.ResetElapsed(), 0);
+    EXPECT_EQ(at(second, 1005), 1);
+    EXPECT_EQ(at(first, 1009), 2);
+    EXPECT_EQ(at(first, 1010), 3);
+    first.ResetElapsed();
     EXPECT_EQ(first.ElapsedSeconds(), 0);
+
+    // Taking over another player carries its time.
+    Player copy(nullptr, nullptr, 0);
+    copy.LoadFrom(second);
+    EXPECT_EQ(copy.ElapsedSeconds(), 1);
+    copy.ReloadFrom(first);
+    EXPECT_EQ(copy.ElapsedSeconds(), 1);
 }
 
 }  // namespace
