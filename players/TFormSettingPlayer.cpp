@@ -342,14 +342,14 @@ void TFormSettingPlayer::BuildWindow()
     BitBtnMeasure->setToolTip(tr("表示中の段階の設定で %1 局対戦します").arg(StrengthTrial::kGames));
     ProgressBarMeasure = new QProgressBar(this);
     ProgressBarMeasure->setObjectName(QStringLiteral("ProgressBarMeasure"));
-    ProgressBarMeasure->setGeometry(328, kMeasureTop + 4, 180, 22);
+    ProgressBarMeasure->setGeometry(328, kMeasureTop + 4, 120, 22);
     ProgressBarMeasure->setRange(0, StrengthTrial::kGames);
     ProgressBarMeasure->setValue(0);
     BitBtnMeasureCancel = FormWidgets::MakeButton(this, "BitBtnMeasureCancel", tr("中止"),
-                                                  QRect(516, kMeasureTop, 60, 30));
+                                                  QRect(456, kMeasureTop, 60, 30));
     BitBtnMeasureCancel->setEnabled(false);
     LabelMeasureResult = FormWidgets::MakeCaption(this, "LabelMeasureResult", QString(),
-                                                  QRect(584, kMeasureTop + 4, kWidth - 592, 24), Qt::AlignLeft | Qt::AlignVCenter);
+                                                  QRect(524, kMeasureTop + 4, kWidth - 532, 24), Qt::AlignLeft | Qt::AlignVCenter);
     TimerMeasure = new QTimer(this);
     TimerMeasure->setInterval(100);
 

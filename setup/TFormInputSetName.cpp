@@ -24,7 +24,7 @@ TFormInputSetName::TFormInputSetName(QWidget* parent)
     : QDialog(parent)
 {
     setObjectName(QStringLiteral("FormInputSetName"));
-    setWindowTitle(QStringLiteral("FormInputSetName"));
+    setWindowTitle(tr("テセラ／セット名"));
     QFont font(QStringLiteral("IPAGothic"), 9);
     font.setStyleHint(QFont::SansSerif);
     setFont(font);

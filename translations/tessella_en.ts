@@ -658,6 +658,10 @@ Saving removes these lines. Save anyway?</translation>
         <source>テセラ</source>
         <translation>Tessella</translation>
     </message>
+    <message>
+        <source>テセラ／セット名</source>
+        <translation>Tessella - Set name</translation>
+    </message>
 </context>
 <context>
     <name>TFormMain</name>
@@ -1024,11 +1028,11 @@ Check that the folder may be written to and that the disk has free space.</trans
     </message>
     <message>
         <source>なし</source>
-        <translation>None</translation>
+        <translation>Empty</translation>
     </message>
     <message>
         <source>先手</source>
-        <translation>First player</translation>
+        <translation>First</translation>
     </message>
     <message>
         <source>アニメーション</source>
@@ -1036,7 +1040,7 @@ Check that the folder may be written to and that the disk has free space.</trans
     </message>
     <message>
         <source>後手</source>
-        <translation>Second player</translation>
+        <translation>Second</translation>
     </message>
     <message>
         <source>キャンセル</source>
@@ -1067,7 +1071,7 @@ Check that the folder may be written to and that the disk has free space.</trans
     </message>
     <message>
         <source>&lt; 前</source>
-        <translation>&lt; Previous</translation>
+        <translation>&lt; Back</translation>
     </message>
     <message>
         <source>次 &gt;</source>
@@ -1122,7 +1126,7 @@ Check that the folder may be written to and that the disk has free space.</trans
     </message>
     <message>
         <source>参照（コマ）</source>
-        <translation>Browse (piece)</translation>
+        <translation>Browse...</translation>
     </message>
     <message>
         <source>ﾃｽﾄ</source>
@@ -1838,7 +1842,7 @@ The players after it move up by one.</translation>
     </message>
     <message>
         <source>%1勝 %2敗 %3分 (対 %4)</source>
-        <translation>%1 won %2 lost %3 drawn (against %4)</translation>
+        <translation>%1 won %2 lost %3 drawn vs %4</translation>
     </message>
 </context>
 <context>

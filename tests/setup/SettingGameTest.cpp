@@ -179,7 +179,7 @@ protected:
 
 TEST_F(InputSetNameTest, OffersTheLastAcceptedNameAndKeepsItOverCancel)
 {
-    EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("FormInputSetName"));
+    EXPECT_EQ(dialog_.windowTitle(), QStringLiteral("テセラ／セット名"));
     EXPECT_EQ(dialog_.LabelContent->text(), QStringLiteral("セット名を入力してください"));
     EXPECT_EQ(dialog_.ButtonOk->text(), QStringLiteral("決定"));
     EXPECT_EQ(dialog_.ButtonCancel->text(), QStringLiteral("キャンセル"));
