@@ -58,8 +58,9 @@ public:
         std::string first = "1stFloat_00=";
         std::string second = "2ndFloat_00=";
         for (int frame = 0; frame < kFrames; ++frame) {
-            first += (frame ? "," : "") + Picture("a" + std::to_string(frame) + ".bmp", 32, QColor(250, 40 * frame, 0));
-            second += (frame ? "," : "") + Picture("b" + std::to_string(frame) + ".bmp", 32, QColor(0, 40 * frame, 250));
+            const std::string number = std::to_string(frame);
+            first.append(frame ? "," : "").append(Picture("a" + number + ".bmp", 32, QColor(250, 40 * frame, 0)));
+            second.append(frame ? "," : "").append(Picture("b" + number + ".bmp", 32, QColor(0, 40 * frame, 250)));
         }
         Write("bench.tsb", "[BoardSet]\r\nName=Bench\r\n[Board_000]\r\nBoardType=Normal\r\nIntervalTime=55\r\n"
                            "TransparentNoFloat=True\r\nTransparent1stFloat=True\r\nTransparent2ndFloat=True\r\n"

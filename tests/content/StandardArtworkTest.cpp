@@ -1,5 +1,6 @@
 #include "engine/BoardStatus.h"
 #include "support/TempDir.h"
+#include "support/TextMatch.h"
 
 #include <gtest/gtest.h>
 
@@ -15,7 +16,6 @@
 
 #include <cmath>
 #include <cstdlib>
-#include <regex>
 #include <set>
 #include <string>
 
@@ -307,10 +307,9 @@ TEST(StandardArtwork, BoardSetNamesExactlyTheBoardPicturesDrawn)
     QFile set(kFolder + QStringLiteral("/Standard.tsb"));
     ASSERT_TRUE(set.open(QIODevice::ReadOnly));
     const std::string bytes = set.readAll().toStdString();
-    const std::regex picture(R"(Picture\\Board\\([A-Za-z]+)\\([A-Za-z0-9_]+\.(?:bmp|jpg)))");
     QSet<QString> named;
-    for (std::sregex_iterator it(bytes.begin(), bytes.end(), picture), end; it != end; ++it)
-        named.insert(QStringLiteral("%1/%2").arg(QString::fromStdString((*it)[1].str()), QString::fromStdString((*it)[2].str())));
+    for (const auto& found : MatchAll(bytes, R"(Picture\\Board\\([A-Za-z]+)\\([A-Za-z0-9_]+\.(?:bmp|jpg)))"))
+        named.insert(QString::fromStdString(found[1] + "/" + found[2]));
     const QSet<QString> drawn = FilesUnder(kFolder + QStringLiteral("/Picture/Board"));
     EXPECT_EQ(named - drawn, QSet<QString>()) << "named but not drawn";
     EXPECT_EQ(drawn - named, QSet<QString>()) << "drawn but never used";

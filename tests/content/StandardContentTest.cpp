@@ -9,6 +9,7 @@
 #include "players/Player.h"
 #include "players/PlayerSetFile.h"
 #include "support/TempDir.h"
+#include "support/TextMatch.h"
 
 #include <gtest/gtest.h>
 
@@ -18,7 +19,6 @@
 #include <algorithm>
 #include <cstdio>
 #include <filesystem>
-#include <regex>
 #include <set>
 #include <string>
 #include <utility>
@@ -308,10 +308,9 @@ TEST_F(StandardContent, HelpDocumentIsUtf8HtmlAndItsLocalLinksResolve)
     for (const char* caption : {"ゲーム開始", "リプレイ", "中断", "継続", "パス", "環境設定", "境界線を隠す", "終了"})
         EXPECT_NE(html.find(caption), std::string::npos) << caption;
 
-    const std::regex link(R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")");
     int links = 0;
-    for (std::sregex_iterator it(html.begin(), html.end(), link), end; it != end; ++it) {
-        const std::filesystem::path target = std::filesystem::path("Document") / (*it)[1].str();
+    for (const auto& found : MatchAll(html, R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")")) {
+        const std::filesystem::path target = std::filesystem::path("Document") / found[1];
         EXPECT_TRUE(std::filesystem::exists(target)) << target;
         ++links;
     }

@@ -9,6 +9,7 @@
 #include "support/ScriptedDialogs.h"
 #include "support/SetFiles.h"
 #include "support/UiApp.h"
+#include "support/TextMatch.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -28,7 +29,6 @@
 #include <fstream>
 #include <functional>
 #include <iterator>
-#include <regex>
 #include <string>
 #include <thread>
 #include <vector>
@@ -558,9 +558,9 @@ TEST_F(SettingPlayerTest, MeasuringStrengthPlaysInTheBackgroundAndCanBeCancelled
     editor_->TimerMeasureTimer();
     EXPECT_EQ(editor_->ProgressBarMeasure->value(), StrengthTrial::kGames);
     const std::string result = editor_->LabelMeasureResult->text().toStdString();
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(result, match, std::regex("(\\d+)勝 (\\d+)敗 (\\d+)分 \\(対 Greedy\\)"))) << result;
-    EXPECT_EQ(std::stoi(match[1]) + std::stoi(match[2]) + std::stoi(match[3]), StrengthTrial::kGames);
+    const auto match = MatchWhole(result, R"((\d+)勝 (\d+)敗 (\d+)分 \(対 Greedy\))");
+    ASSERT_TRUE(match) << result;
+    EXPECT_EQ(std::stoi((*match)[1]) + std::stoi((*match)[2]) + std::stoi((*match)[3]), StrengthTrial::kGames);
     EXPECT_TRUE(editor_->BitBtnMeasure->isEnabled());
 
     editor_->BitBtnMeasure->click();

@@ -6,11 +6,11 @@
 #include "support/RandomGames.h"
 #include "support/RecordGames.h"
 #include "support/TempDir.h"
+#include "support/TextMatch.h"
 
 #include <gtest/gtest.h>
 
 #include <filesystem>
-#include <regex>
 #include <sstream>
 
 namespace {
@@ -63,14 +63,13 @@ TEST(AnalyzeToolTest, ListsEveryLegalMoveBestFirst)
     ASSERT_EQ(Notation::ParsePosition(position, board, side), 0);
     const std::vector<std::string> lines = Lines(output.out);
     EXPECT_EQ(static_cast<int>(lines.size()), bitboard::Count(Position::FromBoard(board, side).Moves()));
-    const std::regex shape("([a-j](?:[1-9]|10)) ([+-][0-9]+)");
     int previous = 1000;
     for (const std::string& line : lines) {
-        std::smatch match;
-        ASSERT_TRUE(std::regex_match(line, match, shape)) << line;
-        const int cell = Notation::ParseCell(match[1].str());
+        const auto match = MatchWhole(line, "([a-j](?:[1-9]|10)) ([+-][0-9]+)");
+        ASSERT_TRUE(match) << line;
+        const int cell = Notation::ParseCell((*match)[1]);
         EXPECT_EQ(board.IsLegal(cell / 10, cell % 10, side), 1) << line;
-        const int score = std::stoi(match[2].str());
+        const int score = std::stoi((*match)[2]);
         EXPECT_LE(score, previous) << line;
         previous = score;
     }
@@ -133,14 +132,13 @@ TEST(AnalyzeToolTest, ARecordGetsOneLineAMoveAndTheMistakes)
     ASSERT_EQ(output.code, 0) << output.err;
     const std::vector<std::string> lines = Lines(output.out);
     ASSERT_GT(lines.size(), game.Moves().size());
-    const std::regex move(R"((\d+)\. ([XO]) ([a-j]\d+ [+-]?\d+\.\d( \(best [a-j]\d+ [+-]?\d+\.\d\))?|pass))");
     for (std::size_t i = 0; i < game.Moves().size(); ++i) {
-        std::smatch parts;
-        ASSERT_TRUE(std::regex_match(lines[i], parts, move)) << lines[i];
-        EXPECT_EQ(parts[1], std::to_string(i + 1));
-        EXPECT_EQ(parts[3].str().substr(0, parts[3].str().find(' ')), Notation::MoveText(game.Moves()[i].cell));
+        const auto parts = MatchWhole(lines[i], R"((\d+)\. ([XO]) ([a-j]\d+ [+-]?\d+\.\d( \(best [a-j]\d+ [+-]?\d+\.\d\))?|pass))");
+        ASSERT_TRUE(parts) << lines[i];
+        EXPECT_EQ((*parts)[1], std::to_string(i + 1));
+        EXPECT_EQ((*parts)[3].substr(0, (*parts)[3].find(' ')), Notation::MoveText(game.Moves()[i].cell));
     }
-    EXPECT_TRUE(std::regex_match(lines[game.Moves().size()], std::regex(R"(mistakes: X \d+, O \d+)")));
+    EXPECT_TRUE(MatchWhole(lines[game.Moves().size()], R"(mistakes: X \d+, O \d+)"));
 
     ExpectRefused(Analyze({"--record", dir.File("missing.tsr")}), "missing record");
     dir.Write("bad.tsr", "f4 k4\n");
@@ -186,10 +184,9 @@ TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsAndRecordsWhat
     ASSERT_EQ(one.code, 0) << one.err;
     const std::vector<std::string> lines = Lines(one.out);
     ASSERT_GE(lines.size(), 3u);
-    std::smatch match;
-    ASSERT_TRUE(std::regex_match(lines.back(), match, std::regex("Flipper: (\\d+) wins, (\\d+) losses, (\\d+) draws")))
-        << lines.back();
-    EXPECT_EQ(std::stoi(match[1]) + std::stoi(match[2]) + std::stoi(match[3]), 6);
+    const auto match = MatchWhole(lines.back(), R"(Flipper: (\d+) wins, (\d+) losses, (\d+) draws)");
+    ASSERT_TRUE(match) << lines.back();
+    EXPECT_EQ(std::stoi((*match)[1]) + std::stoi((*match)[2]) + std::stoi((*match)[3]), 6);
     EXPECT_NE(one.err.find("games 6/6"), std::string::npos) << "plain progress lines when not a terminal";
     const Output three = run("3", "three");
     EXPECT_EQ(three.out, one.out);
