@@ -206,7 +206,7 @@ TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsAndRecordsWhat
         wins += (record.TagValue(GameRecord::kTagFirst) == "Flipper" ? difference : -difference) > 0 ? 1 : 0;
     }
     EXPECT_EQ(files, 6);
-    EXPECT_EQ(wins, std::stoi(match[1]));
+    EXPECT_EQ(wins, std::stoi((*match)[1]));
 }
 
 TEST_F(MatchToolTest, RoundRobinRanksEveryPlayer)
