@@ -111,6 +111,7 @@ static void BM_ExactSolve(benchmark::State& state)
     }
     std::nth_element(times.begin(), times.begin() + times.size() / 2, times.end());
     state.counters["median_ms"] = times[times.size() / 2];
+    state.counters["nodes"] = static_cast<double>(nodes);
     state.counters["nodes/s"] = benchmark::Counter(static_cast<double>(nodes), benchmark::Counter::kIsRate);
 }
 BENCHMARK(BM_ExactSolve)->Arg(14)->Arg(16)->Arg(18)->Arg(20)->Iterations(1)->Unit(benchmark::kMillisecond);

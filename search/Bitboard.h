@@ -1,5 +1,6 @@
 #pragma once
 
+#include <array>
 #include <bit>
 #include <cstdint>
 
@@ -42,7 +43,18 @@ constexpr Bitboard kNotLastColumn = MakeMask([](int, int c) { return c != kSize 
 
 inline int Count(Bitboard b)
 {
+#ifdef __POPCNT__
     return std::popcount(static_cast<std::uint64_t>(b)) + std::popcount(static_cast<std::uint64_t>(b >> 64));
+#else
+    // Without the instruction std::popcount is a library call; both halves are summed in one word instead.
+    auto half = [](std::uint64_t x) {
+        x -= (x >> 1) & 0x5555555555555555ull;
+        return (x & 0x3333333333333333ull) + ((x >> 2) & 0x3333333333333333ull);
+    };
+    std::uint64_t x = half(static_cast<std::uint64_t>(b)) + half(static_cast<std::uint64_t>(b >> 64));
+    x = (x & 0x0f0f0f0f0f0f0f0full) + ((x >> 4) & 0x0f0f0f0f0f0f0f0full);
+    return static_cast<int>((x * 0x0101010101010101ull) >> 56);
+#endif
 }
 
 inline int Lowest(Bitboard b)
@@ -85,6 +97,75 @@ constexpr Bitboard Fill(Bitboard gen, Bitboard pro)
     gen |= pro & StepRaw<Shift, Mask>(gen, 4);
     gen |= pro1 & StepRaw<Shift, Mask>(gen, 1);
     return gen;
+}
+
+inline int Highest(Bitboard b)
+{
+    const auto high = static_cast<std::uint64_t>(b >> 64);
+    return high != 0 ? 127 - std::countl_zero(high) : 63 - std::countl_zero(static_cast<std::uint64_t>(b));
+}
+
+// The cells beyond each cell along each direction, up to the edge of the board:
+// the first four directions go to higher cell numbers, the last four to lower.
+struct RayTable {
+    Bitboard ray[8][kSize * kSize] = {};
+};
+
+constexpr RayTable MakeRays()
+{
+    constexpr int rowStep[8] = {0, 1, 1, 1, 0, -1, -1, -1};
+    constexpr int columnStep[8] = {1, -1, 0, 1, -1, 1, 0, -1};
+    RayTable table;
+    for (int d = 0; d < 8; ++d) {
+        for (int cell = 0; cell < kSize * kSize; ++cell) {
+            int r = cell / kSize + rowStep[d];
+            int c = cell % kSize + columnStep[d];
+            for (; IsPlayable(r, c); r += rowStep[d], c += columnStep[d])
+                table.ray[d][cell] |= Bit(r * kSize + c);
+        }
+    }
+    return table;
+}
+
+inline constexpr RayTable kRays = MakeRays();
+
+// The playable cells next to each cell.
+constexpr std::array<Bitboard, kSize * kSize> MakeNeighbours()
+{
+    std::array<Bitboard, kSize * kSize> near{};
+    for (int cell = 0; cell < kSize * kSize; ++cell) {
+        for (int r = cell / kSize - 1; r <= cell / kSize + 1; ++r) {
+            for (int c = cell % kSize - 1; c <= cell % kSize + 1; ++c) {
+                if (IsPlayable(r, c) && r * kSize + c != cell)
+                    near[cell] |= Bit(r * kSize + c);
+            }
+        }
+    }
+    return near;
+}
+
+inline constexpr std::array<Bitboard, kSize * kSize> kNeighbours = MakeNeighbours();
+
+// The pieces of other that placing an own piece on the empty cell flips; 0 when it is not legal.
+inline Bitboard FlipsOf(Bitboard own, Bitboard other, int cell)
+{
+    Bitboard flips = 0;
+    for (int d = 0; d < 4; ++d) {
+        const Bitboard ray = kRays.ray[d][cell];
+        const Bitboard stop = ray & ~other;
+        // The nearest cell that is not the opponent's; the run before it flips when it is own.
+        const Bitboard first = stop & (~stop + 1);
+        if ((first & own) != 0)
+            flips |= (first - 1) & ray;
+    }
+    for (int d = 4; d < 8; ++d) {
+        const Bitboard ray = kRays.ray[d][cell];
+        // Cell 0 is off the board and never own, so an empty stop finds nothing.
+        const int first = Highest((ray & ~other) | 1);
+        if (((own >> first) & 1) != 0)
+            flips |= ray & (~Bitboard{0} << first << 1);
+    }
+    return flips;
 }
 
 // Calls f(shift, mask-kind) for the eight directions; used where order does not matter.

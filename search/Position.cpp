@@ -59,19 +59,9 @@ Bitboard Position::Moves() const
 
 Bitboard Position::Flips(int cell) const
 {
-    const Bitboard placed = Bit(cell);
-    if ((placed & Empty()) == 0)
+    if ((Bit(cell) & Empty()) == 0)
         return 0;
-    Bitboard flips = 0;
-#define TESSELLA_FLIPS(SHIFT, MASK)                                  \
-    {                                                                \
-        const Bitboard run = Fill<SHIFT, MASK>(placed, other);       \
-        if (Step<SHIFT, MASK>(run) & own)                            \
-            flips |= run & other;                                    \
-    }
-    TESSELLA_FOR_EACH_DIRECTION(TESSELLA_FLIPS)
-#undef TESSELLA_FLIPS
-    return flips;
+    return FlipsOf(own, other, cell);
 }
 
 std::uint64_t Position::Hash() const

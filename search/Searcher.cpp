@@ -1,6 +1,7 @@
 #include "search/Searcher.h"
 
 #include <algorithm>
+#include <array>
 #include <ctime>
 
 using namespace bitboard;
@@ -11,10 +12,10 @@ constexpr int kInfinity = 30000;
 constexpr int kEvalLimit = 7000;
 // Exact positions hash apart from estimated ones: their scores are in pieces.
 constexpr std::uint64_t kExactSalt = 0x5bd1e9955bd1e995ull;
-constexpr int kExactDepth = 100;
 // Below this many empty cells the solver plays moves in parity order without the table.
 constexpr int kShallowEmpties = 6;
 constexpr int kMaxMoves = 76;
+constexpr int kPlayableCells = 76;
 
 constexpr Bitboard Quadrant(int rowStart, int columnStart)
 {
@@ -40,6 +41,39 @@ Bitboard OddRegions(Bitboard empty)
             odd |= quadrant;
     }
     return odd;
+}
+
+constexpr int QuadrantOf(int cell)
+{
+    return (cell / kSize >= 5 ? 2 : 0) + (cell % kSize >= 5 ? 1 : 0);
+}
+
+// For each cell, the bit of its quadrant in a parity word.
+constexpr std::array<unsigned, kSize * kSize> kQuadrantBit = [] {
+    std::array<unsigned, kSize * kSize> bits{};
+    for (int cell = 0; cell < kSize * kSize; ++cell)
+        bits[cell] = 1u << QuadrantOf(cell);
+    return bits;
+}();
+
+// For each parity word, the cells of its odd quadrants.
+constexpr std::array<Bitboard, 16> kOddMask = [] {
+    std::array<Bitboard, 16> masks{};
+    for (unsigned parity = 0; parity < 16; ++parity) {
+        for (int q = 0; q < 4; ++q) {
+            if (parity & (1u << q))
+                masks[parity] |= kQuadrants[q];
+        }
+    }
+    return masks;
+}();
+
+unsigned ParityOf(Bitboard empty)
+{
+    unsigned parity = 0;
+    for (int q = 0; q < 4; ++q)
+        parity |= static_cast<unsigned>(Count(empty & kQuadrants[q]) & 1) << q;
+    return parity;
 }
 
 int Final(const Position& position)
@@ -162,30 +196,45 @@ int Searcher::Midgame(const Position& position, int depth, int alpha, int beta)
     return best;
 }
 
-int Searcher::ExactShallow(const Position& position, int alpha, int beta, int empties)
+// The final difference with one empty cell left, from the pieces alone.
+int Searcher::LastMove(Bitboard own, Bitboard other, int cell)
 {
+    ++nodes_;
+    const int owned = Count(own);
+    if (const Bitboard flips = FlipsOf(own, other, cell))
+        return 2 * (owned + Count(flips)) + 2 - kPlayableCells;
+    if (const Bitboard flips = FlipsOf(other, own, cell))
+        return 2 * (owned - Count(flips)) - kPlayableCells;
+    return 2 * owned - (kPlayableCells - 1);
+}
+
+// Few empty cells: legal cells are found by trying each empty cell, those of
+// quadrants with an odd count of empty cells (bits of parity) first; no table.
+int Searcher::Shallow(Bitboard own, Bitboard other, Bitboard empty, int empties, unsigned parity, int alpha, int beta,
+                      bool passed)
+{
+    if (empties == 1 && !passed)
+        return LastMove(own, other, Lowest(empty));
     ++nodes_;
     if (OutOfBudget())
         return 0;
-    if (empties == 0)
-        return Final(position);
-    const Bitboard moves = position.Moves();
-    if (moves == 0) {
-        const Position passed = position.Pass();
-        if (passed.Moves() == 0)
-            return Final(position);
-        return -ExactShallow(passed, -beta, -alpha, empties);
-    }
-    const Bitboard odd = OddRegions(position.Empty());
-    // Odd regions first, then the rest.
-    const Bitboard groups[2] = {moves & odd, moves & ~odd};
     int best = -kInfinity;
-    for (const Bitboard group : groups) {
-        Bitboard cells = group;
+    for (int round = 0; round < 2; ++round) {
+        Bitboard cells = empty & (round == 0 ? kOddMask[parity] : ~kOddMask[parity]);
         while (cells != 0) {
             const int cell = Lowest(cells);
             cells &= cells - 1;
-            const int score = -ExactShallow(position.Play(cell, position.Flips(cell)), -beta, -alpha, empties - 1);
+            if ((kNeighbours[cell] & other) == 0)
+                continue;
+            const Bitboard flips = FlipsOf(own, other, cell);
+            if (flips == 0)
+                continue;
+            const Bitboard nextOwn = other & ~flips;
+            const Bitboard nextOther = own | flips | Bit(cell);
+            const Bitboard nextEmpty = empty & ~Bit(cell);
+            const int score = empties == 2
+                ? -LastMove(nextOwn, nextOther, Lowest(nextEmpty))
+                : -Shallow(nextOwn, nextOther, nextEmpty, empties - 1, parity ^ kQuadrantBit[cell], -beta, -alpha, false);
             if (stopped_)
                 return 0;
             if (score > best) {
@@ -198,14 +247,19 @@ int Searcher::ExactShallow(const Position& position, int alpha, int beta, int em
             }
         }
     }
-    return best;
+    if (best != -kInfinity)
+        return best;
+    if (passed)
+        return 2 * Count(own) - (kPlayableCells - empties);
+    return -Shallow(other, own, empty, empties, parity, -beta, -alpha, true);
 }
 
-int Searcher::Exact(const Position& position, int alpha, int beta)
+int Searcher::Exact(const Position& position, int alpha, int beta, int empties)
 {
-    const int empties = position.EmptyCount();
-    if (empties <= kShallowEmpties)
-        return ExactShallow(position, alpha, beta, empties);
+    if (empties <= kShallowEmpties) {
+        const Bitboard empty = position.Empty();
+        return Shallow(position.own, position.other, empty, empties, ParityOf(empty), alpha, beta, false);
+    }
     ++nodes_;
     if (OutOfBudget())
         return 0;
@@ -214,7 +268,7 @@ int Searcher::Exact(const Position& position, int alpha, int beta)
         const Position passed = position.Pass();
         if (passed.Moves() == 0)
             return Final(position);
-        return -Exact(passed, -beta, -alpha);
+        return -Exact(passed, -beta, -alpha, empties);
     }
 
     const std::uint64_t key = position.Hash() ^ kExactSalt;
@@ -238,11 +292,11 @@ int Searcher::Exact(const Position& position, int alpha, int beta)
         const Position next = position.Play(ordered[i].cell, ordered[i].flips);
         int score;
         if (i == 0) {
-            score = -Exact(next, -beta, -alpha);
+            score = -Exact(next, -beta, -alpha, empties - 1);
         } else {
-            score = -Exact(next, -alpha - 1, -alpha);
+            score = -Exact(next, -alpha - 1, -alpha, empties - 1);
             if (score > alpha && score < beta)
-                score = -Exact(next, -beta, -alpha);
+                score = -Exact(next, -beta, -alpha, empties - 1);
         }
         if (stopped_)
             return 0;
@@ -259,13 +313,13 @@ int Searcher::Exact(const Position& position, int alpha, int beta)
     const TranspositionTable::Bound bound = best <= originalAlpha ? TranspositionTable::kUpper
         : best >= beta                                             ? TranspositionTable::kLower
                                                                    : TranspositionTable::kExact;
-    table_.Store(key, kExactDepth, best, bound, bestMove);
+    table_.Store(key, empties, best, bound, bestMove);
     return best;
 }
 
 int Searcher::Solve(const Position& position, int alpha, int beta)
 {
-    return Exact(position, alpha, beta);
+    return Exact(position, alpha, beta, position.EmptyCount());
 }
 
 // One pass over the root moves at a depth; false when the budget ran out first.
@@ -278,7 +332,7 @@ bool Searcher::RootIteration(const Position& position, int depth, std::vector<Se
         SearchResult::Move& move = (*moves)[i];
         const Position next = position.Play(move.cell, position.Flips(move.cell));
         auto search = [&](int alpha, int beta) {
-            return IsExact ? -Exact(next, -beta, -alpha) : -Midgame(next, depth - 1, -beta, -alpha);
+            return IsExact ? -Exact(next, -beta, -alpha, next.EmptyCount()) : -Midgame(next, depth - 1, -beta, -alpha);
         };
         int score;
         if (i == 0 || allScores) {

@@ -50,8 +50,10 @@ private:
     };
 
     int Midgame(const Position& position, int depth, int alpha, int beta);
-    int Exact(const Position& position, int alpha, int beta);
-    int ExactShallow(const Position& position, int alpha, int beta, int empties);
+    int Exact(const Position& position, int alpha, int beta, int empties);
+    int Shallow(Bitboard own, Bitboard other, Bitboard empty, int empties, unsigned parity, int alpha, int beta,
+                bool passed);
+    int LastMove(Bitboard own, Bitboard other, int cell);
     template <bool IsExact>
     bool RootIteration(const Position& position, int depth, std::vector<SearchResult::Move>* moves, bool allScores);
     int OrderMoves(const Position& position, Bitboard moves, int hashMove, bool deep, Ordered* out) const;

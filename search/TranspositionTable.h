@@ -3,7 +3,8 @@
 #include <cstdint>
 #include <vector>
 
-// Remembers bounds of searched positions by hash; one entry per slot, the deeper search kept.
+// Remembers bounds of searched positions by hash in buckets of two entries:
+// the first keeps the deepest search, the second the latest of the rest.
 class TranspositionTable {
 public:
     enum Bound : std::uint8_t { kNone = 0, kLower = 1, kUpper = 2, kExact = 3 };
@@ -16,23 +17,35 @@ public:
         std::uint8_t move = 0xff;
     };
 
-    explicit TranspositionTable(int bits) : entries_(std::size_t{1} << bits), mask_(entries_.size() - 1) {}
+    explicit TranspositionTable(int bits) : entries_(std::size_t{1} << bits), mask_(entries_.size() - 2) {}
 
     void Clear() { std::fill(entries_.begin(), entries_.end(), Entry{}); }
 
     const Entry* Find(std::uint64_t key) const
     {
-        const Entry& entry = entries_[key & mask_];
-        return entry.key == key && entry.bound != kNone ? &entry : nullptr;
+        const Entry* bucket = &entries_[key & mask_];
+        for (int i = 0; i < 2; ++i) {
+            if (bucket[i].key == key && bucket[i].bound != kNone)
+                return &bucket[i];
+        }
+        return nullptr;
     }
 
     void Store(std::uint64_t key, int depth, int score, Bound bound, int move)
     {
-        Entry& entry = entries_[key & mask_];
-        if (entry.key == key && entry.depth > depth)
-            return;
-        entry = Entry{key, static_cast<std::int16_t>(score), static_cast<std::int8_t>(depth), bound,
-                      static_cast<std::uint8_t>(move < 0 ? 0xff : move)};
+        Entry* bucket = &entries_[key & mask_];
+        const Entry entry{key, static_cast<std::int16_t>(score), static_cast<std::int8_t>(depth), bound,
+                          static_cast<std::uint8_t>(move < 0 ? 0xff : move)};
+        if (bucket[0].key == key) {
+            if (bucket[0].depth <= depth)
+                bucket[0] = entry;
+        } else if (depth >= bucket[0].depth) {
+            if (bucket[0].bound != kNone)
+                bucket[1] = bucket[0];
+            bucket[0] = entry;
+        } else {
+            bucket[1] = entry;
+        }
     }
 
 private:

@@ -34,13 +34,17 @@ Position EndgamePosition(unsigned seed, int empties)
 TEST(SearcherTest, SolverAgreesWithMinimaxUpToTenEmptyCells)
 {
     Searcher searcher;
-    for (unsigned seed = 1; seed <= 14; ++seed) {
-        const Position position = EndgamePosition(seed, 4 + static_cast<int>(seed % 7));
-        const int expected = Minimax(position);
-        EXPECT_EQ(searcher.Solve(position, -100, 100), expected) << "seed " << seed;
-        // Narrow windows still tell the bound on the right side.
-        EXPECT_LE(searcher.Solve(position, expected - 1, expected), expected) << "seed " << seed;
-        EXPECT_GE(searcher.Solve(position, expected, expected + 1), expected) << "seed " << seed;
+    for (unsigned seed = 1; seed <= 60; ++seed) {
+        const Position game = EndgamePosition(seed, 1 + static_cast<int>(seed % 10));
+        // Left with a single opponent piece, the games often end with cells still empty.
+        const Bitboard lone = bitboard::Bit(bitboard::Lowest(game.other));
+        for (const Position& position : {game, Position{(game.own | game.other) & ~lone, lone}}) {
+            const int expected = Minimax(position);
+            EXPECT_EQ(searcher.Solve(position, -100, 100), expected) << "seed " << seed;
+            // Narrow windows still tell the bound on the right side.
+            EXPECT_LE(searcher.Solve(position, expected - 1, expected), expected) << "seed " << seed;
+            EXPECT_GE(searcher.Solve(position, expected, expected + 1), expected) << "seed " << seed;
+        }
     }
 }
 
