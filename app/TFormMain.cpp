@@ -570,9 +570,12 @@ void TFormMain::MenuActionHelpClick()
 
 void TFormMain::OpenHelp()
 {
-    // The help document of the interface's language: the English translation names its own file.
-    const QString document =
+    // The help document of the interface's language: the English translation names its own file,
+    // which a program folder seeded by an older release lacks.
+    QString document =
         HostPath::ToHostQ(tr("Document\\TSReadme.htm", "help document in the program folder").toStdString());
+    if (!QFileInfo::exists(document))
+        document = HostPath::ToHostQ("Document\\TSReadme.htm");
     if (Shell::Open(document))
         return;
     if (help_ == nullptr)

@@ -28,7 +28,8 @@ TFormRelease::TFormRelease(QWidget* parent)
     ImageTitle->setObjectName(QStringLiteral("ImageTitle"));
     ImageTitle->setGeometry(0, 0, 300, 200);
     ImageTitle->setAlignment(Qt::AlignCenter);
-    ImageTitle->setPixmap(QPixmap::fromImage(PictureLoader::LoadStored("Picture\\Title.jpg")));
+    ImageTitle->setPixmap(QPixmap::fromImage(TFormTitle::LocalPicture(
+        tr("Picture\\Title.jpg", "title picture in the program folder"), "Picture\\Title.jpg")));
 
     ImageThanks = new QLabel(this);
     ImageThanks->setObjectName(QStringLiteral("ImageThanks"));

@@ -35,7 +35,8 @@ TFormTitle::TFormTitle(TFormVersionUp& versionUp, QWidget* parent)
     ImageTitle->setObjectName(QStringLiteral("ImageTitle"));
     ImageTitle->setGeometry(0, 0, 300, 200);
     ImageTitle->setAlignment(Qt::AlignCenter);
-    ImageTitle->setPixmap(QPixmap::fromImage(PictureLoader::LoadStored("Picture\\Title.jpg")));
+    ImageTitle->setPixmap(QPixmap::fromImage(
+        LocalPicture(tr("Picture\\Title.jpg", "title picture in the program folder"), "Picture\\Title.jpg")));
 
     ImageWelcome = new QLabel(this);
     ImageWelcome->setObjectName(QStringLiteral("ImageWelcome"));
@@ -58,11 +59,16 @@ QImage TFormTitle::TransparentPicture(const std::string& storedName)
     return TransparentCopy(PictureLoader::LoadStored(storedName));
 }
 
+QImage TFormTitle::LocalPicture(const QString& translatedName, const std::string& japaneseName)
+{
+    // Checked first, so a folder seeded before the English pictures existed reports nothing missing.
+    const std::string translated = translatedName.toStdString();
+    return PictureLoader::LoadStored(QFileInfo::exists(HostPath::ToHostQ(translated)) ? translated : japaneseName);
+}
+
 QImage TFormTitle::BannerPicture(const QString& translatedName, const std::string& japaneseName)
 {
-    // Checked first, so a folder seeded before the English banners existed reports nothing missing.
-    const std::string translated = translatedName.toStdString();
-    return TransparentPicture(QFileInfo::exists(HostPath::ToHostQ(translated)) ? translated : japaneseName);
+    return TransparentCopy(LocalPicture(translatedName, japaneseName));
 }
 
 bool TFormTitle::IsModifierOnly(int key)

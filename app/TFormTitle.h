@@ -31,7 +31,9 @@ public:
 
     // A picture of the program folder with its bottom-left colour made transparent.
     static QImage TransparentPicture(const std::string& storedName);
-    // The banner of the interface's language; the Japanese one when the program folder lacks it.
+    // The picture of the interface's language; the Japanese one when the program folder lacks it.
+    static QImage LocalPicture(const QString& translatedName, const std::string& japaneseName);
+    // LocalPicture made transparent, for the banners.
     static QImage BannerPicture(const QString& translatedName, const std::string& japaneseName);
 
     // Shift, Ctrl, Alt and their kin alone (as in Alt+Tab) close neither screen.

@@ -972,6 +972,11 @@ Check that the folder may be written to and that the disk has free space.</trans
         <comment>banner picture in the program folder</comment>
         <translation>Picture\Thanks_en.bmp</translation>
     </message>
+    <message>
+        <source>Picture\Title.jpg</source>
+        <comment>title picture in the program folder</comment>
+        <translation>Picture\Title_en.jpg</translation>
+    </message>
 </context>
 <context>
     <name>TFormSaveConfirm</name>
@@ -1910,6 +1915,11 @@ The players after it move up by one.</translation>
         <source>Picture\Welcome.bmp</source>
         <comment>banner picture in the program folder</comment>
         <translation>Picture\Welcome_en.bmp</translation>
+    </message>
+    <message>
+        <source>Picture\Title.jpg</source>
+        <comment>title picture in the program folder</comment>
+        <translation>Picture\Title_en.jpg</translation>
     </message>
 </context>
 <context>

@@ -73,7 +73,8 @@ void MiniBoard(QPainter& p, QPointF origin, double cell)
     }
 }
 
-QImage TitlePicture()
+// The English title leaves out the name in katakana under the logo.
+QImage TitlePicture(bool withKana)
 {
     const Noise noise(91);
     QImage title = Shader(300, 200, [&noise](double x, double y) {
@@ -125,12 +126,14 @@ QImage TitlePicture()
     p.setPen(QPen(QColor(90, 56, 14), 1.4));
     p.setBrush(gold);
     p.drawPath(name);
-    const QPainterPath kana = CentredText(QStringLiteral("テセラ"), JapaneseFont(17), 214, 104);
-    p.setPen(Qt::NoPen);
-    p.setBrush(QColor(0, 0, 0, 100));
-    p.drawPath(kana.translated(1, 1));
-    p.setBrush(QColor(236, 244, 240));
-    p.drawPath(kana);
+    if (withKana) {
+        const QPainterPath kana = CentredText(QStringLiteral("テセラ"), JapaneseFont(17), 214, 104);
+        p.setPen(Qt::NoPen);
+        p.setBrush(QColor(0, 0, 0, 100));
+        p.drawPath(kana.translated(1, 1));
+        p.setBrush(QColor(236, 244, 240));
+        p.drawPath(kana);
+    }
     p.setPen(QPen(WithAlpha(kGold, 200), 1.0));
     p.drawLine(QPointF(154, 113), QPointF(274, 113));
     // A calm band for the banner and the release label.
@@ -281,8 +284,9 @@ QImage Logo()
 
 void DrawScreens(Output& output)
 {
-    const QImage title = TitlePicture();
+    const QImage title = TitlePicture(true);
     output.SaveJpeg("Picture/Title.jpg", title);
+    output.SaveJpeg("Picture/Title_en.jpg", TitlePicture(false));
     output.SaveBmp("Picture/Welcome.bmp", Banner(title, QStringLiteral("ようこそ Tessella へ")));
     output.SaveBmp("Picture/Thanks.bmp", Banner(title, QStringLiteral("ありがとうございました")));
     output.SaveBmp("Picture/Welcome_en.bmp", Banner(title, QStringLiteral("Welcome to Tessella")));
