@@ -10,6 +10,7 @@
 #include <QAction>
 #include <QComboBox>
 #include <QCoreApplication>
+#include <QDirIterator>
 #include <QGroupBox>
 #include <QFile>
 #include <QProcess>
@@ -25,6 +26,15 @@
 namespace {
 
 const QString kCommittedTs = QStringLiteral(TESSELLA_SOURCE_DIR "/translations/tessella_en.ts");
+const QRegularExpression kJapanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF5E}]"));
+
+QStringList TranslatedFolders()
+{
+    QStringList folders;
+    for (const QString& folder : QStringLiteral(TESSELLA_TRANSLATED_FOLDERS).split(QLatin1Char(',')))
+        folders << QStringLiteral(TESSELLA_SOURCE_DIR "/") + folder;
+    return folders;
+}
 
 struct Entry {
     QString translation;
@@ -69,24 +79,60 @@ TEST(Translations, EnglishCoversEveryTextExactly)
     ASSERT_TRUE(QFile::copy(kCommittedTs, updated));
     QStringList arguments{QStringLiteral("-silent"), QStringLiteral("-locations"), QStringLiteral("none"),
                           QStringLiteral("-no-obsolete")};
-    for (const QString& folder : QStringLiteral(TESSELLA_TRANSLATED_FOLDERS).split(QLatin1Char(',')))
-        arguments << QStringLiteral(TESSELLA_SOURCE_DIR "/") + folder;
-    arguments << QStringLiteral("-ts") << updated;
+    arguments << TranslatedFolders() << QStringLiteral("-ts") << updated;
     QProcess lupdate;
     lupdate.start(QStringLiteral(TESSELLA_LUPDATE), arguments);
     ASSERT_TRUE(lupdate.waitForFinished(120000));
     ASSERT_EQ(lupdate.exitCode(), 0) << lupdate.readAllStandardError().toStdString();
 
-    const QRegularExpression japanese(QStringLiteral("[\\x{3040}-\\x{30FF}\\x{4E00}-\\x{9FFF}\\x{FF01}-\\x{FF5E}]"));
     for (const auto& [key, entry] : ReadTs(updated)) {
         SCOPED_TRACE(key.toStdString());
         EXPECT_EQ(committed.count(key), 1u) << "not in the committed .ts: run update_translations";
         EXPECT_TRUE(entry.type.isEmpty()) << entry.type.toStdString();
         EXPECT_FALSE(entry.translation.isEmpty());
-        EXPECT_FALSE(entry.translation.contains(japanese)) << entry.translation.toStdString();
+        EXPECT_FALSE(entry.translation.contains(kJapanese)) << entry.translation.toStdString();
     }
     for (const auto& [key, entry] : committed)
         EXPECT_EQ(ReadTs(updated).count(key), 1u) << "no longer in the code: " << key.toStdString();
+}
+
+// lupdate sees only wrapped texts: a Japanese literal outside tr() and its kin would stay Japanese in English.
+TEST(Translations, EveryJapaneseLiteralIsWrapped)
+{
+    const QRegularExpression literal(QStringLiteral(R"("(?:[^"\\]|\\.)*")"));
+    const QRegularExpression wrapped(QStringLiteral(R"(\btr\(|translate\(|QT_TRANSLATE_NOOP|QT_TR_NOOP)"));
+    // The language's own name in the language choice is Japanese in every interface.
+    const QString ownName = QStringLiteral("\"日本語\"");
+    QStringList unwrapped;
+    for (const QString& folder : TranslatedFolders()) {
+        QDirIterator files(folder, {QStringLiteral("*.cpp"), QStringLiteral("*.h")}, QDir::Files);
+        while (files.hasNext()) {
+            QFile file(files.next());
+            ASSERT_TRUE(file.open(QIODevice::ReadOnly | QIODevice::Text));
+            int number = 0;
+            while (!file.atEnd()) {
+                const QString line = QString::fromUtf8(file.readLine());
+                ++number;
+                // A line starting with a literal continues the call of the line before it.
+                const QString code = line.trimmed();
+                if (code.startsWith(QLatin1String("//")) || code.startsWith(QLatin1Char('"')) || line.contains(wrapped))
+                    continue;
+                QString masked = line;
+                for (auto it = literal.globalMatch(line); it.hasNext();) {
+                    const QRegularExpressionMatch match = it.next();
+                    masked.replace(match.capturedStart(), match.capturedLength(), QString(match.capturedLength(), QLatin1Char('x')));
+                }
+                const qsizetype comment = masked.indexOf(QLatin1String("//"));
+                for (auto it = literal.globalMatch(line); it.hasNext();) {
+                    const QRegularExpressionMatch match = it.next();
+                    if ((comment < 0 || match.capturedStart() < comment) && match.captured().contains(kJapanese)
+                        && match.captured() != ownName)
+                        unwrapped << QStringLiteral("%1:%2").arg(file.fileName()).arg(number);
+                }
+            }
+        }
+    }
+    EXPECT_TRUE(unwrapped.isEmpty()) << unwrapped.join(QLatin1Char('\n')).toStdString();
 }
 
 TEST(Translations, LanguageFollowsOptionThenSettingThenLocale)
