@@ -14,6 +14,12 @@ constexpr int kEvalLimit = 7000;
 constexpr std::uint64_t kExactSalt = 0x5bd1e9955bd1e995ull;
 // Below this many empty cells the solver plays moves in parity order without the table.
 constexpr int kShallowEmpties = 6;
+// From this many empty cells up the solver orders moves by the evaluation.
+constexpr int kSortSearchEmpties = 12;
+// An unbudgeted solve of this many empty cells and more is preceded by an estimate
+// of depth (empty cells - this), at most kSolveOrderDepth, that orders the root moves.
+constexpr int kSolveOrderEmpties = 10;
+constexpr int kSolveOrderDepth = 6;
 constexpr int kMaxMoves = 76;
 constexpr int kPlayableCells = 76;
 
@@ -285,6 +291,16 @@ int Searcher::Exact(const Position& position, int alpha, int beta, int empties)
 
     Ordered ordered[kMaxMoves];
     const int count = OrderMoves(position, moves, hashMove, true, ordered);
+    if (empties >= kSortSearchEmpties) {
+        // Far from the end the evaluation orders better than the reply count alone.
+        for (int i = 0; i < count; ++i) {
+            if (ordered[i].cell != hashMove) {
+                const Position next = position.Play(ordered[i].cell, ordered[i].flips);
+                ordered[i].key = -evaluator_.Evaluate(next);
+            }
+        }
+        std::sort(ordered, ordered + count, [](const Ordered& a, const Ordered& b) { return a.key > b.key; });
+    }
     const int originalAlpha = alpha;
     int best = -kInfinity;
     int bestMove = -1;
@@ -325,7 +341,8 @@ int Searcher::Solve(const Position& position, int alpha, int beta)
 // One pass over the root moves at a depth; false when the budget ran out first.
 // Moves come in and go out ordered; scores are exact for the best ones.
 template <bool IsExact>
-bool Searcher::RootIteration(const Position& position, int depth, std::vector<SearchResult::Move>* moves, bool allScores)
+bool Searcher::RootIteration(const Position& position, int depth, std::vector<SearchResult::Move>* moves, bool allScores,
+                             int guess)
 {
     int best = -kInfinity;
     for (std::size_t i = 0; i < moves->size(); ++i) {
@@ -335,7 +352,14 @@ bool Searcher::RootIteration(const Position& position, int depth, std::vector<Se
             return IsExact ? -Exact(next, -beta, -alpha, next.EmptyCount()) : -Midgame(next, depth - 1, -beta, -alpha);
         };
         int score;
-        if (i == 0 || allScores) {
+        if (i == 0 && IsExact && !allScores && guess != kInfinity) {
+            // Near the estimate first: a narrow window proves far less than an open one.
+            score = search(guess - 1, guess + 1);
+            if (score <= guess - 1)
+                score = search(-kInfinity, score + 1);
+            else if (score >= guess + 1)
+                score = search(score - 1, kInfinity);
+        } else if (i == 0 || allScores) {
             score = search(-kInfinity, kInfinity);
         } else {
             // A window of width two tells below, equal to and above the best apart.
@@ -377,7 +401,10 @@ SearchResult Searcher::Run(const Position& position, const SearchLimits& limits,
     const bool budgeted = deadline_ != 0 || nodeBudget_ != 0;
     const bool exact = empties <= limits.exactEmpties;
     std::vector<SearchResult::Move> done;
-    if (!(exact && !budgeted)) {
+    // Without a budget a short estimate still orders the root moves for the solve.
+    const int estimateDepth = exact && !budgeted ? std::min(empties - kSolveOrderEmpties, kSolveOrderDepth)
+                                                 : std::min(limits.depth, empties);
+    if (estimateDepth > 0) {
         // With an exact solve to follow, a quarter of the budget goes to the estimate.
         const std::int64_t fullDeadline = deadline_;
         const std::uint64_t fullNodes = nodeBudget_;
@@ -385,9 +412,8 @@ SearchResult Searcher::Run(const Position& position, const SearchLimits& limits,
             deadline_ = deadline_ != 0 ? start + limits.cpuMicroseconds / 4 : 0;
             nodeBudget_ = nodeBudget_ / 4;
         }
-        const int maxDepth = std::min(limits.depth, empties);
-        for (int depth = 1; depth <= maxDepth; ++depth) {
-            if (!RootIteration<false>(position, depth, &moves, limits.allScores))
+        for (int depth = 1; depth <= estimateDepth; ++depth) {
+            if (!RootIteration<false>(position, depth, &moves, limits.allScores, kInfinity))
                 break;
             done = moves;
             result.depth = depth;
@@ -405,7 +431,8 @@ SearchResult Searcher::Run(const Position& position, const SearchLimits& limits,
     }
     if (exact && !stopped_) {
         std::vector<SearchResult::Move> solved = done.empty() ? moves : done;
-        if (RootIteration<true>(position, 0, &solved, limits.allScores)) {
+        const int guess = done.empty() ? kInfinity : done.front().score / kPiece;
+        if (RootIteration<true>(position, 0, &solved, limits.allScores, guess)) {
             done = solved;
             result.exact = true;
             result.depth = empties;

@@ -55,7 +55,8 @@ private:
                 bool passed);
     int LastMove(Bitboard own, Bitboard other, int cell);
     template <bool IsExact>
-    bool RootIteration(const Position& position, int depth, std::vector<SearchResult::Move>* moves, bool allScores);
+    bool RootIteration(const Position& position, int depth, std::vector<SearchResult::Move>* moves, bool allScores,
+                       int guess);
     int OrderMoves(const Position& position, Bitboard moves, int hashMove, bool deep, Ordered* out) const;
     bool OutOfBudget();
     std::int64_t CpuNow() const;

@@ -15,17 +15,25 @@ public:
         std::int8_t depth = -1;
         Bound bound = kNone;
         std::uint8_t move = 0xff;
+        // Entries of an earlier generation count as empty, so clearing is one increment.
+        std::uint8_t generation = 0;
     };
 
     explicit TranspositionTable(int bits) : entries_(std::size_t{1} << bits), mask_(entries_.size() - 2) {}
 
-    void Clear() { std::fill(entries_.begin(), entries_.end(), Entry{}); }
+    void Clear()
+    {
+        if (++generation_ == 0) {
+            std::fill(entries_.begin(), entries_.end(), Entry{});
+            generation_ = 1;
+        }
+    }
 
     const Entry* Find(std::uint64_t key) const
     {
         const Entry* bucket = &entries_[key & mask_];
         for (int i = 0; i < 2; ++i) {
-            if (bucket[i].key == key && bucket[i].bound != kNone)
+            if (bucket[i].key == key && bucket[i].generation == generation_)
                 return &bucket[i];
         }
         return nullptr;
@@ -35,12 +43,13 @@ public:
     {
         Entry* bucket = &entries_[key & mask_];
         const Entry entry{key, static_cast<std::int16_t>(score), static_cast<std::int8_t>(depth), bound,
-                          static_cast<std::uint8_t>(move < 0 ? 0xff : move)};
-        if (bucket[0].key == key) {
+                          static_cast<std::uint8_t>(move < 0 ? 0xff : move), generation_};
+        const bool live = bucket[0].generation == generation_;
+        if (live && bucket[0].key == key) {
             if (bucket[0].depth <= depth)
                 bucket[0] = entry;
-        } else if (depth >= bucket[0].depth) {
-            if (bucket[0].bound != kNone)
+        } else if (!live || depth >= bucket[0].depth) {
+            if (live)
                 bucket[1] = bucket[0];
             bucket[0] = entry;
         } else {
@@ -51,4 +60,5 @@ public:
 private:
     std::vector<Entry> entries_;
     std::size_t mask_;
+    std::uint8_t generation_ = 1;
 };
