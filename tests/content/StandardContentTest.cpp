@@ -296,23 +296,29 @@ TEST_F(StandardContent, SetFilesAreStoredExactlyAsTheIniEngineWritesThem)
     }
 }
 
-TEST_F(StandardContent, HelpDocumentIsUtf8HtmlAndItsLocalLinksResolve)
+TEST_F(StandardContent, HelpDocumentsAreUtf8HtmlAndTheirLocalLinksResolve)
 {
-    const std::string html = ReadBytes(HostPath::ToHost("Document\\TSReadme.htm"));
-    ASSERT_FALSE(html.empty());
-    const QString text = QString::fromUtf8(html);
-    EXPECT_EQ(text.toUtf8().toStdString(), html) << "not UTF-8";
-    EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+    // Every caption the main window shows for its commands is explained, in each language.
+    const std::pair<const char*, std::vector<const char*>> documents[] = {
+        {"Document\\TSReadme.htm", {"ゲーム開始", "リプレイ", "中断", "継続", "パス", "環境設定", "境界線を隠す", "終了"}},
+        {"Document\\TSReadme_en.htm", {"New game", "Replay", "Pause", "Continue", "Pass", "Settings", "Hide border", "Exit"}},
+    };
+    for (const auto& [document, captions] : documents) {
+        SCOPED_TRACE(document);
+        const std::string html = ReadBytes(HostPath::ToHost(document));
+        ASSERT_FALSE(html.empty());
+        const QString text = QString::fromUtf8(html);
+        EXPECT_EQ(text.toUtf8().toStdString(), html) << "not UTF-8";
+        EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
+        for (const char* caption : captions)
+            EXPECT_NE(html.find(caption), std::string::npos) << caption;
 
-    // Every caption the main window shows for its commands is explained.
-    for (const char* caption : {"ゲーム開始", "リプレイ", "中断", "継続", "パス", "環境設定", "境界線を隠す", "終了"})
-        EXPECT_NE(html.find(caption), std::string::npos) << caption;
-
-    int links = 0;
-    for (const auto& found : MatchAll(html, R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")")) {
-        const std::filesystem::path target = std::filesystem::path("Document") / found[1];
-        EXPECT_TRUE(std::filesystem::exists(target)) << target;
-        ++links;
+        int links = 0;
+        for (const auto& found : MatchAll(html, R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")")) {
+            const std::filesystem::path target = std::filesystem::path("Document") / found[1];
+            EXPECT_TRUE(std::filesystem::exists(target)) << target;
+            ++links;
+        }
+        EXPECT_GT(links, 0);
     }
-    EXPECT_GT(links, 0);
 }
