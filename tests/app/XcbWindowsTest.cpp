@@ -1,6 +1,7 @@
 #include "app/ProgramWindows.h"
+#include "app/TFormHelp.h"
 #include "platform/Shell.h"
-#include "support/TempDir.h"
+#include "support/ProgramFolderCopy.h"
 #include "support/UiApp.h"
 
 #include <gtest/gtest.h>
@@ -8,10 +9,7 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QDirIterator>
 #include <QElapsedTimer>
-#include <QFile>
-#include <QGuiApplication>
 #include <QLineEdit>
 #include <QListWidget>
 #include <QMenu>
@@ -20,14 +18,15 @@
 #include <QPushButton>
 #include <QScreen>
 #include <QTest>
-#include <QTextBrowser>
 #include <QTimer>
 
 #include <algorithm>
 #include <cstdlib>
-#include <filesystem>
+#include <fstream>
 #include <functional>
+#include <iterator>
 #include <memory>
+#include <string>
 #include <vector>
 
 namespace {
@@ -74,11 +73,15 @@ class XcbWindowsTest : public ::testing::Test {
 protected:
     void SetUp() override
     {
-        previous_ = std::filesystem::current_path();
         UiApp();
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run through run-on-xvfb.sh";
-        SeedProgramFolder();
-        std::filesystem::current_path(dir_.Path());
+        // The standard content as an older release left it, so the migration screen comes first.
+        std::ifstream in("Tessella.ini", std::ios::binary);
+        std::string settings((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        const std::size_t release = settings.find("Release=1.10");
+        ASSERT_NE(release, std::string::npos);
+        settings.replace(release, 12, "Release=1.00");
+        folder_.Dir().Write("Tessella.ini", settings);
         Shell::SetResponder([](const QString&) { return false; });
         windows_ = std::make_unique<ProgramWindows>(true);
     }
@@ -86,29 +89,6 @@ protected:
     {
         windows_.reset();
         Shell::SetResponder(nullptr);
-        std::filesystem::current_path(previous_);
-    }
-
-    // The standard content as an older release left it, so the migration screen comes first.
-    void SeedProgramFolder() const
-    {
-        const QString content = QStringLiteral(TESSELLA_CONTENT_DIR);
-        const QString target = QString::fromStdString(dir_.Path().string());
-        QDirIterator files(content, QDir::Files, QDirIterator::Subdirectories);
-        while (files.hasNext()) {
-            const QString from = files.next();
-            const QString to = target + QLatin1Char('/') + QDir(content).relativeFilePath(from);
-            QDir().mkpath(QFileInfo(to).absolutePath());
-            QFile::copy(from, to);
-            QFile::setPermissions(to, QFile::permissions(to) | QFileDevice::WriteOwner);
-        }
-        QFile ini(target + QStringLiteral("/Tessella.ini"));
-        ASSERT_TRUE(ini.open(QIODevice::ReadOnly));
-        QByteArray bytes = ini.readAll();
-        ini.close();
-        bytes.replace("Release=1.10", "Release=1.00");
-        ASSERT_TRUE(ini.open(QIODevice::WriteOnly | QIODevice::Truncate));
-        ini.write(bytes);
     }
 
     // Waits, without holding up any event loop, until find() gives a window on screen that the
@@ -121,13 +101,13 @@ protected:
         auto* timer = new QTimer;
         auto clock = std::make_shared<QElapsedTimer>();
         clock->start();
-        QObject::connect(timer, &QTimer::timeout, timer, [=, this] {
+        QObject::connect(timer, &QTimer::timeout, timer, [=] {
             QWidget* window = find();
             const bool late = clock->elapsed() > kWaitMs;
             if (window == nullptr || !window->isVisible()) {
                 if (late) {
-                    timer->deleteLater();
                     timer->stop();
+                    timer->deleteLater();
                     visit->done = true;
                 }
                 return;
@@ -139,7 +119,10 @@ protected:
                 return;
             timer->stop();
             timer->deleteLater();
-            SaveShot(name, shown);
+            // Keeps what the server showed when TESSELLA_SHOTS names a folder.
+            const QString shots = qEnvironmentVariable("TESSELLA_SHOTS");
+            if (!shots.isEmpty() && QDir().mkpath(shots))
+                shown.save(QStringLiteral("%1/%2-%3.png").arg(shots, qEnvironmentVariable("TESSELLA_WINDOW_MANAGER"), name));
             next(window);
             visit->done = true;
         });
@@ -147,29 +130,17 @@ protected:
         return visit;
     }
 
-    // The modal window on top, when it is the given one.
+    // The modal window on top when it is the given one, or the popup of the given kind.
     static std::function<QWidget*()> Modal(QWidget* window)
     {
         return [window] { return QApplication::activeModalWidget() == window ? window : nullptr; };
     }
     template <typename Kind>
-    static std::function<QWidget*()> ModalOfKind()
+    static std::function<QWidget*()> Top(bool popup)
     {
-        return [] { return qobject_cast<Kind*>(QApplication::activeModalWidget()); };
-    }
-    template <typename Kind>
-    static std::function<QWidget*()> Popup()
-    {
-        return [] { return qobject_cast<Kind*>(QApplication::activePopupWidget()); };
-    }
-
-    static QWidget* HelpWindow()
-    {
-        const QWidgetList windows = QApplication::topLevelWidgets();
-        const auto help = std::find_if(windows.begin(), windows.end(), [](QWidget* window) {
-            return window->objectName() == QStringLiteral("FormHelp") && window->isVisible();
-        });
-        return help == windows.end() ? nullptr : *help;
+        return [popup] {
+            return qobject_cast<Kind*>(popup ? QApplication::activePopupWidget() : QApplication::activeModalWidget());
+        };
     }
 
     static void Click(QWidget* widget, QPoint at = QPoint())
@@ -180,16 +151,7 @@ protected:
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
     }
 
-    static void OpenMenu(QMenuBar* bar, QMenu* menu)
-    {
-        Click(bar, bar->actionGeometry(menu->menuAction()).center());
-    }
-    static void ChooseFromMenu(QWidget* menu, QAction* action)
-    {
-        Click(menu, static_cast<QMenu*>(menu)->actionGeometry(action).center());
-    }
-
-    static void RunUntil(const std::function<bool()>& done)
+    void RunUntil(const std::function<bool()>& done)
     {
         QElapsedTimer clock;
         clock.start();
@@ -198,31 +160,10 @@ protected:
     }
     void RunUntilVisited()
     {
-        RunUntil([this] {
-            return std::all_of(visits_.begin(), visits_.end(), [](const auto& visit) { return visit->done; });
-        });
+        RunUntil([this] { return std::all_of(visits_.begin(), visits_.end(), [](const auto& v) { return v->done; }); });
     }
 
-    void ExpectEveryWindowPainted() const
-    {
-        for (const auto& visit : visits_) {
-            EXPECT_TRUE(visit->opened) << qPrintable(visit->name) << " never opened";
-            EXPECT_GE(visit->share, kPaintedShare) << qPrintable(visit->name) << " is not painted on the X server";
-        }
-    }
-
-    // Keeps what the server showed when TESSELLA_SHOTS names a folder.
-    static void SaveShot(const QString& name, const QImage& shown)
-    {
-        const QString folder = qEnvironmentVariable("TESSELLA_SHOTS");
-        if (folder.isEmpty())
-            return;
-        QDir().mkpath(folder);
-        shown.save(QStringLiteral("%1/%2-%3.png").arg(folder, qEnvironmentVariable("TESSELLA_WINDOW_MANAGER"), name));
-    }
-
-    TempDir dir_;
-    std::filesystem::path previous_;
+    ProgramFolderCopy folder_{TESSELLA_CONTENT_DIR};
     std::unique_ptr<ProgramWindows> windows_;
     std::vector<std::shared_ptr<Visit>> visits_;
 };
@@ -252,11 +193,11 @@ TEST_F(XcbWindowsTest, EveryWindowIsPaintedOnTheServer)
 
     Watch(QStringLiteral("settings"), Modal(&w.settingGame), [&](QWidget*) {
         TFormSettingGame& settings = w.settingGame;
-        if (!settings.CheckBoxRandomBoard->isChecked())
-            Click(settings.CheckBoxRandomBoard);
-        if (!settings.CheckBoxRandomBoard2->isChecked())
-            Click(settings.CheckBoxRandomBoard2);
-        const auto list = Watch(QStringLiteral("drop-down-list"), Popup<QWidget>(),
+        for (QCheckBox* box : {settings.CheckBoxRandomBoard, settings.CheckBoxRandomBoard2}) {
+            if (!box->isChecked())
+                Click(box);
+        }
+        const auto list = Watch(QStringLiteral("drop-down-list"), Top<QWidget>(true),
                                 [](QWidget* popup) { QTest::keyClick(popup, Qt::Key_Escape); });
         settings.ComboBoxRandomBoard2->setFocus();
         QTest::keyClick(settings.windowHandle(), Qt::Key_Down, Qt::AltModifier);
@@ -264,7 +205,7 @@ TEST_F(XcbWindowsTest, EveryWindowIsPaintedOnTheServer)
 
         // A new set of each kind, since the standard sets are not edited.
         Watch(QStringLiteral("set-name"), Modal(&w.inputSetName), [&](QWidget*) {
-            Watch(QStringLiteral("message-box"), ModalOfKind<QMessageBox>(), [](QWidget* box) {
+            Watch(QStringLiteral("message-box"), Top<QMessageBox>(false), [](QWidget* box) {
                 Click(static_cast<QMessageBox*>(box)->button(QMessageBox::Ok));
             });
             w.inputSetName.EditSetName->setText(QStringLiteral("\U0001F3B2"));
@@ -293,18 +234,22 @@ TEST_F(XcbWindowsTest, EveryWindowIsPaintedOnTheServer)
     });
     Click(w.main.ButtonSetting);
 
-    Watch(QStringLiteral("menu"), Popup<QMenu>(), [&](QWidget* menu) {
+    Watch(QStringLiteral("menu"), Top<QMenu>(true), [&](QWidget* menu) {
         Watch(QStringLiteral("release"), Modal(&w.release), [](QWidget* release) { Click(release); });
-        ChooseFromMenu(menu, w.main.MenuRelease);
+        Click(menu, static_cast<QMenu*>(menu)->actionGeometry(w.main.MenuRelease).center());
     });
-    OpenMenu(w.main.menuBar(), w.main.MenuHelp);
+    Click(w.main.menuBar(), w.main.menuBar()->actionGeometry(w.main.MenuHelp->menuAction()).center());
     RunUntilVisited();
 
-    Watch(QStringLiteral("help"), [] { return HelpWindow(); }, [](QWidget* help) { help->close(); });
+    Watch(QStringLiteral("help"), [&]() -> QWidget* { return w.main.findChild<TFormHelp*>(); },
+          [](QWidget* help) { help->close(); });
     w.main.MenuActionHelp->trigger();
     RunUntilVisited();
 
-    ExpectEveryWindowPainted();
+    for (const auto& visit : visits_) {
+        EXPECT_TRUE(visit->opened) << qPrintable(visit->name) << " never opened";
+        EXPECT_GE(visit->share, kPaintedShare) << qPrintable(visit->name) << " is not painted on the X server";
+    }
     EXPECT_EQ(visits_.size(), 17u);
 }
 
