@@ -9,9 +9,9 @@
 #include "pictures/UserPictureCopy.h"
 #include "pictures/Transparency.h"
 #include "platform/FileDialogs.h"
+#include "platform/ModalResult.h"
 #include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
-#include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
 
 #include <QCheckBox>
@@ -21,7 +21,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QPushButton>
@@ -46,7 +45,6 @@ constexpr int kNewBoardTimer = 55;
 constexpr int kMaxTimerChars = 256;
 constexpr int kUpDownMax = 999;
 // Shows the board added last after a change of the set's boards.
-constexpr int kShowLast = 1000;
 
 const QColor kPictureBackground(208, 208, 208);
 
@@ -433,6 +431,24 @@ void TFormSettingBoard::BuildWindow()
     connect(BitBtnSave, &QPushButton::clicked, this, [this] { BitBtnSaveClick(); });
     connect(BitBtnClose, &QPushButton::clicked, this, [this] { BitBtnCloseClick(); });
     connect(Timer, &QTimer::timeout, this, [this] { TimerTimer(); });
+
+    entries_ = std::make_unique<SetEntryButtons>(
+        this, SetEntries::Kind::Board,
+        SetEntryButtons::Controls{BitBtnDeleteBoard, BitBtnDuplicateBoard, BitBtnUpBoard, BitBtnDownBoard,
+                                  LabelBoardIndex},
+        SetEntryButtons::Texts{tr("ボード 新規 / %1"), tr("ボード %1 / %2"), tr("ボード － / %1"),
+                               tr("ボードセットファイル「%1」に書き込めませんでした。")},
+        SetEntryButtons::Hooks{[this] { return ConfirmLeave(); },
+                               [this](int number) {
+                                   return tr("ボード %1「%2」を削除しますか？\n後ろのボードの番号が一つずつ詰まります。")
+                                       .arg(number + 1)
+                                       .arg(EditTitle->text());
+                               },
+                               [this](int number) {
+                                   boardCount_ = CountBoards();
+                                   browseIndex_ = std::clamp(number, 0, std::max(0, boardCount_ - 1));
+                                   ShowBoard(setFile_, BoardSection(browseIndex_));
+                               }});
 }
 
 void TFormSettingBoard::FormCreate()
@@ -462,7 +478,7 @@ void TFormSettingBoard::SetAskSave(std::function<int()> askSave)
 
 void TFormSettingBoard::SetOnRenumbered(std::function<QString(const SetEntries::Renumbering&)> onRenumbered)
 {
-    onRenumbered_ = std::move(onRenumbered);
+    entries_->SetOnRenumbered(std::move(onRenumbered));
 }
 
 void TFormSettingBoard::EnterProgramDir() const
@@ -999,7 +1015,7 @@ void TFormSettingBoard::ReferPicture(Target target)
     if (chosen.isEmpty())
         return;
     if (UserPictureCopy::IsOutside(chosen)
-        && AskYesNo(tr("選んだ絵はプログラムのフォルダの外にあります。\n"
+        && SetEntryButtons::AskYesNo(this, tr("選んだ絵はプログラムのフォルダの外にあります。\n"
                                    "「%1」にコピーして使いますか？\n"
                                    "コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。")
                         .arg(TextCodec::ToUi(UserPictureCopy::FolderFor(setName_))))) {
@@ -1136,8 +1152,7 @@ void TFormSettingBoard::CheckBoxStretchClick()
 
 void TFormSettingBoard::Message(const QString& text)
 {
-    QMessageBox box(QMessageBox::Warning, windowTitle(), text, QMessageBox::Ok, this);
-    ModalHost::ShowModal(box);
+    SetEntryButtons::Tell(this, text);
 }
 
 int TFormSettingBoard::Save()
@@ -1238,91 +1253,35 @@ int TFormSettingBoard::Save()
     return 0;
 }
 
-bool TFormSettingBoard::AskYesNo(const QString& question)
-{
-    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    const int answer = ModalHost::ShowModal(box);
-    // A person answers with the box's own button codes, a test responder with the modal results.
-    return answer == kModalYes || answer == QMessageBox::Yes;
-}
-
 void TFormSettingBoard::UpdateEntryControls()
 {
-    const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
-    const bool shown = !addMode_ && number >= 0 && number < boardCount_;
-    BitBtnDeleteBoard->setEnabled(shown);
-    BitBtnDuplicateBoard->setEnabled(shown);
-    BitBtnUpBoard->setEnabled(shown && number > 0);
-    BitBtnDownBoard->setEnabled(shown && number + 1 < boardCount_);
-    if (addMode_)
-        LabelBoardIndex->setText(tr("ボード 新規 / %1").arg(boardCount_));
-    else if (shown)
-        LabelBoardIndex->setText(tr("ボード %1 / %2").arg(number + 1).arg(boardCount_));
-    else
-        LabelBoardIndex->setText(tr("ボード － / %1").arg(boardCount_));
+    entries_->Update(section_, addMode_, boardCount_);
 }
 
-void TFormSettingBoard::AfterRenumbering(const SetEntries::Renumbering& renumbering, int show)
+void TFormSettingBoard::RunEntryAction(SetEntryButtons::Action action)
 {
-    boardCount_ = CountBoards();
-    browseIndex_ = std::clamp(show, 0, std::max(0, boardCount_ - 1));
-    ShowBoard(setFile_, BoardSection(browseIndex_));
-    const QString notice = onRenumbered_ ? onRenumbered_(renumbering) : QString();
-    if (!notice.isEmpty())
-        Message(notice);
-}
-
-void TFormSettingBoard::ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int,
-                                                     SetEntries::Renumbering*),
-                                      int showOffset)
-{
-    const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
     EnterProgramDir();
-    SetEntries::Renumbering renumbering;
-    const int result = change(setFile_, SetEntries::Kind::Board, number, &renumbering);
-    if (result == 1)
-        Message(tr("ボードセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
-    if (result != 0)
-        return;
-    AfterRenumbering(renumbering, showOffset == kShowLast ? static_cast<int>(renumbering.size()) : number + showOffset);
+    entries_->Run(action, setFile_, section_);
 }
 
 void TFormSettingBoard::BitBtnDeleteBoardClick()
 {
-    if (!BitBtnDeleteBoard->isEnabled() || !ConfirmLeave())
-        return;
-    const int number = SetEntries::NumberOf(SetEntries::Kind::Board, section_);
-    if (!AskYesNo(tr("ボード %1「%2」を削除しますか？\n後ろのボードの番号が一つずつ詰まります。")
-                      .arg(number + 1)
-                      .arg(EditTitle->text())))
-        return;
-    ChangeEntries(&SetEntries::Delete, 0);
+    RunEntryAction(SetEntryButtons::Action::Delete);
 }
 
 void TFormSettingBoard::BitBtnDuplicateBoardClick()
 {
-    if (!BitBtnDuplicateBoard->isEnabled() || !ConfirmLeave())
-        return;
-    ChangeEntries(&SetEntries::Duplicate, kShowLast);
+    RunEntryAction(SetEntryButtons::Action::Duplicate);
 }
 
 void TFormSettingBoard::BitBtnUpBoardClick()
 {
-    if (!BitBtnUpBoard->isEnabled() || !ConfirmLeave())
-        return;
-    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
-        return SetEntries::Swap(file, kind, number, number - 1, r);
-    }, -1);
+    RunEntryAction(SetEntryButtons::Action::Up);
 }
 
 void TFormSettingBoard::BitBtnDownBoardClick()
 {
-    if (!BitBtnDownBoard->isEnabled() || !ConfirmLeave())
-        return;
-    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
-        return SetEntries::Swap(file, kind, number, number + 1, r);
-    }, 1);
+    RunEntryAction(SetEntryButtons::Action::Down);
 }
 
 void TFormSettingBoard::RefreshPreview()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/SetEntries.h"
+#include "data/SetEntryButtons.h"
 
 #include <QDialog>
 #include <QImage>
@@ -226,12 +227,8 @@ private:
     void SetBoardTypeText(int type);
     void FilterEdit(QLineEdit* edit);
     void Message(const QString& text);
-    bool AskYesNo(const QString& question);
     void UpdateEntryControls();
-    // Shows the board numbered show after the set's boards were renumbered.
-    void AfterRenumbering(const SetEntries::Renumbering& renumbering, int show);
-    void ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int, SetEntries::Renumbering*),
-                       int showOffset);
+    void RunEntryAction(SetEntryButtons::Action action);
     void RefreshPreview();
 
     std::string& Path(int side, int kind, int frame);
@@ -244,7 +241,7 @@ private:
 
     QString programDir_;
     std::function<int()> askSave_;
-    std::function<QString(const SetEntries::Renumbering&)> onRenumbered_;
+    std::unique_ptr<SetEntryButtons> entries_;
     QStringList warnings_;
     std::unique_ptr<BoardStyle> style_;
     std::string setName_;

@@ -7,7 +7,7 @@
 #include "platform/FileDialogs.h"
 #include "platform/FormWidgets.h"
 #include "platform/HostPath.h"
-#include "platform/ModalHost.h"
+#include "platform/ModalResult.h"
 #include "platform/Random.h"
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
@@ -22,7 +22,6 @@
 #include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPixmap>
 #include <QPlainTextEdit>
 #include <QProgressBar>
@@ -60,7 +59,6 @@ QString FaceMeaning(int index)
     return meanings[index];
 }
 // Shows the player added last after a change of the set's players.
-constexpr int kShowLast = 1000;
 const QColor kPictureBackground(208, 208, 208);
 
 // Characters that would end a value in the set file become their full-width forms.
@@ -383,6 +381,24 @@ void TFormSettingPlayer::BuildWindow()
     connect(BitBtnMeasure, &QPushButton::clicked, this, [this] { BitBtnMeasureClick(); });
     connect(BitBtnMeasureCancel, &QPushButton::clicked, this, [this] { BitBtnMeasureCancelClick(); });
     connect(TimerMeasure, &QTimer::timeout, this, [this] { TimerMeasureTimer(); });
+
+    entries_ = std::make_unique<SetEntryButtons>(
+        this, SetEntries::Kind::Player,
+        SetEntryButtons::Controls{BitBtnDeletePlayer, BitBtnDuplicatePlayer, BitBtnUpPlayer, BitBtnDownPlayer,
+                                  LabelPlayerIndex},
+        SetEntryButtons::Texts{tr("プレーヤー 新規 / %1"), tr("プレーヤー %1 / %2"), tr("プレーヤー － / %1"),
+                               tr("プレーヤーセットファイル「%1」に書き込めませんでした。")},
+        SetEntryButtons::Hooks{[this] { return ConfirmLeave(); },
+                               [this](int number) {
+                                   return tr("プレーヤー %1「%2」を削除しますか？\n後ろのプレーヤーの番号が一つずつ詰まります。")
+                                       .arg(number + 1)
+                                       .arg(EditName->text());
+                               },
+                               [this](int number) {
+                                   playerCount_ = PlayerSetFile::CountPlayers(setFile_);
+                                   browseIndex_ = std::clamp(number, 0, std::max(0, playerCount_ - 1));
+                                   ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
+                               }});
 }
 
 void TFormSettingPlayer::FillMeasureOpponents()
@@ -515,7 +531,7 @@ void TFormSettingPlayer::SetAskSave(std::function<int()> askSave)
 
 void TFormSettingPlayer::SetOnRenumbered(std::function<QString(const SetEntries::Renumbering&)> onRenumbered)
 {
-    onRenumbered_ = std::move(onRenumbered);
+    entries_->SetOnRenumbered(std::move(onRenumbered));
 }
 
 void TFormSettingPlayer::EnterProgramDir() const
@@ -526,8 +542,7 @@ void TFormSettingPlayer::EnterProgramDir() const
 
 void TFormSettingPlayer::Tell(const QString& message)
 {
-    QMessageBox box(QMessageBox::Warning, windowTitle(), message, QMessageBox::Ok, this);
-    ModalHost::ShowModal(box);
+    SetEntryButtons::Tell(this, message);
 }
 
 void TFormSettingPlayer::FormCreate()
@@ -760,7 +775,7 @@ void TFormSettingPlayer::BitBtnReferPlayerClick()
     QString chosen = FileDialogs::OpenPicture(this, tr("プレーヤーの絵を開く"));
     EnterProgramDir();
     if (!chosen.isEmpty() && UserPictureCopy::IsOutside(chosen)
-        && AskYesNo(tr("選んだ絵はプログラムのフォルダの外にあります。\n"
+        && SetEntryButtons::AskYesNo(this, tr("選んだ絵はプログラムのフォルダの外にあります。\n"
                                    "「%1」にコピーして使いますか？\n"
                                    "コピーすると、フォルダを移したり人に渡したりしても絵が見つかります。")
                         .arg(TextCodec::ToUi(UserPictureCopy::FolderFor(setName_))))) {
@@ -916,87 +931,35 @@ int TFormSettingPlayer::Save()
     return 0;
 }
 
-bool TFormSettingPlayer::AskYesNo(const QString& question)
-{
-    QMessageBox box(QMessageBox::Question, windowTitle(), question, QMessageBox::Yes | QMessageBox::No, this);
-    box.setDefaultButton(QMessageBox::No);
-    const int answer = ModalHost::ShowModal(box);
-    // A person answers with the box's own button codes, a test responder with the modal results.
-    return answer == kModalYes || answer == QMessageBox::Yes;
-}
-
 void TFormSettingPlayer::UpdateEntryControls()
 {
-    const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
-    const bool shown = !createMode_ && number >= 0 && number < playerCount_;
-    BitBtnDeletePlayer->setEnabled(shown);
-    BitBtnDuplicatePlayer->setEnabled(shown);
-    BitBtnUpPlayer->setEnabled(shown && number > 0);
-    BitBtnDownPlayer->setEnabled(shown && number + 1 < playerCount_);
-    if (createMode_)
-        LabelPlayerIndex->setText(tr("プレーヤー 新規 / %1").arg(playerCount_));
-    else if (shown)
-        LabelPlayerIndex->setText(tr("プレーヤー %1 / %2").arg(number + 1).arg(playerCount_));
-    else
-        LabelPlayerIndex->setText(tr("プレーヤー － / %1").arg(playerCount_));
+    entries_->Update(section_, createMode_, playerCount_);
 }
 
-void TFormSettingPlayer::ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int,
-                                                      SetEntries::Renumbering*),
-                                       int showOffset)
+void TFormSettingPlayer::RunEntryAction(SetEntryButtons::Action action)
 {
-    const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
     EnterProgramDir();
-    SetEntries::Renumbering renumbering;
-    const int result = change(setFile_, SetEntries::Kind::Player, number, &renumbering);
-    if (result == 1)
-        Tell(tr("プレーヤーセットファイル「%1」に書き込めませんでした。").arg(TextCodec::ToUi(setFile_)));
-    if (result != 0)
-        return;
-    playerCount_ = PlayerSetFile::CountPlayers(setFile_);
-    const int show = showOffset == kShowLast ? static_cast<int>(renumbering.size()) : number + showOffset;
-    browseIndex_ = std::clamp(show, 0, std::max(0, playerCount_ - 1));
-    ShowPlayer(setFile_, PlayerSetFile::PlayerSection(browseIndex_));
-    const QString notice = onRenumbered_ ? onRenumbered_(renumbering) : QString();
-    if (!notice.isEmpty())
-        Tell(notice);
+    entries_->Run(action, setFile_, section_);
 }
 
 void TFormSettingPlayer::BitBtnDeletePlayerClick()
 {
-    if (!BitBtnDeletePlayer->isEnabled() || !ConfirmLeave())
-        return;
-    const int number = SetEntries::NumberOf(SetEntries::Kind::Player, section_);
-    if (!AskYesNo(tr("プレーヤー %1「%2」を削除しますか？\n後ろのプレーヤーの番号が一つずつ詰まります。")
-                      .arg(number + 1)
-                      .arg(EditName->text())))
-        return;
-    ChangeEntries(&SetEntries::Delete, 0);
+    RunEntryAction(SetEntryButtons::Action::Delete);
 }
 
 void TFormSettingPlayer::BitBtnDuplicatePlayerClick()
 {
-    if (!BitBtnDuplicatePlayer->isEnabled() || !ConfirmLeave())
-        return;
-    ChangeEntries(&SetEntries::Duplicate, kShowLast);
+    RunEntryAction(SetEntryButtons::Action::Duplicate);
 }
 
 void TFormSettingPlayer::BitBtnUpPlayerClick()
 {
-    if (!BitBtnUpPlayer->isEnabled() || !ConfirmLeave())
-        return;
-    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
-        return SetEntries::Swap(file, kind, number, number - 1, r);
-    }, -1);
+    RunEntryAction(SetEntryButtons::Action::Up);
 }
 
 void TFormSettingPlayer::BitBtnDownPlayerClick()
 {
-    if (!BitBtnDownPlayer->isEnabled() || !ConfirmLeave())
-        return;
-    ChangeEntries([](const std::string& file, SetEntries::Kind kind, int number, SetEntries::Renumbering* r) {
-        return SetEntries::Swap(file, kind, number, number + 1, r);
-    }, 1);
+    RunEntryAction(SetEntryButtons::Action::Down);
 }
 
 void TFormSettingPlayer::BitBtnSaveClick()

@@ -1,6 +1,7 @@
 #pragma once
 
 #include "data/SetEntries.h"
+#include "data/SetEntryButtons.h"
 #include "players/StrengthTrial.h"
 
 #include <QDialog>
@@ -161,17 +162,15 @@ private:
     void SelectStrategy(QComboBox* box, int code);
     void UpdateStrategyTip(QComboBox* box);
     void UpdatePhaseWarning();
-    bool AskYesNo(const QString& question);
     void UpdateEntryControls();
+    void RunEntryAction(SetEntryButtons::Action action);
     void FillMeasureOpponents();
     // The profile the phase controls show now, saved or not.
     StrengthTrial::Profile ShownProfile() const;
-    void ChangeEntries(int (*change)(const std::string&, SetEntries::Kind, int, SetEntries::Renumbering*),
-                       int showOffset);
 
     QString programDir_;
     std::function<int()> askSave_;
-    std::function<QString(const SetEntries::Renumbering&)> onRenumbered_;
+    std::unique_ptr<SetEntryButtons> entries_;
     std::unique_ptr<Player> player_;
     StrengthTrial trial_;
     QString measuredOpponent_;

@@ -114,24 +114,6 @@ void ExpectCutOut(const BoardStyle& style, int side, QSize noFloatSize, QRgb noF
     }
 }
 
-TEST_F(BoardStyleTest, MissingFileGivesTheEmptyDesignWithDefaults)
-{
-    Picture("border.bmp", kRed);
-    Picture("p.bmp", kBlue);
-    WriteBoard({"BoardType=Random", "Border=border.bmp", "Title=Old", "TransparentNoFloat=True", "1stFloat_00=p.bmp"});
-    Load();
-    ASSERT_FALSE(style_.BorderPicture().isNull());
-
-    style_.Load("nothing.tsb", "Board_003");
-    EXPECT_EQ(style_.FileName(), "nothing.tsb");
-    EXPECT_EQ(style_.SectionName(), "Board_003");
-    EXPECT_EQ(style_.BoardType(), 0);
-    EXPECT_EQ(style_.IntervalTime(), 100);
-    EXPECT_EQ(style_.Title(), "");
-    EXPECT_TRUE(style_.BorderPicture().isNull());
-    EXPECT_EQ(style_.KindCount1st(), 0);
-}
-
 TEST_F(BoardStyleTest, NothingOfTheBoardLoadedBeforeShowsThrough)
 {
     for (const char* name : {"board.bmp", "border.bmp", "nofloat.bmp", "whole.bmp", "a.bmp", "b.bmp"})
@@ -160,6 +142,12 @@ TEST_F(BoardStyleTest, NothingOfTheBoardLoadedBeforeShowsThrough)
     EXPECT_TRUE(style_.FloatPicture1st(1, 2).isNull()) << "a frame this load did not fill";
     EXPECT_EQ(style_.KindCount2nd(), 0);
     EXPECT_TRUE(style_.FloatPicture2nd(0, 0).isNull());
+
+    style_.Load("nothing.tsb", "Board_003");
+    EXPECT_EQ(style_.FileName(), "nothing.tsb");
+    EXPECT_EQ(style_.SectionName(), "Board_003");
+    EXPECT_EQ(style_.Title(), "");
+    EXPECT_EQ(style_.KindCount1st(), 0);
 }
 
 TEST_F(BoardStyleTest, SwitchesAndNumbers)
@@ -255,6 +243,15 @@ TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoard)
     ExpectCutOut(style_, 2, QSize(45, 40), kGrey);
     EXPECT_EQ(style_.FloatPicture1st(0, 0).pixel(0, 0), BoardPixel(127, 16)) << "kind 0 is row 0, column 3";
     EXPECT_EQ(style_.NoFloatPicture().pixel(0, 0), kGrey) << "the cut-out works on copies";
+
+    QImage indexed(40, 40, QImage::Format_Indexed8);
+    indexed.setColorTable({kGrey, kRed});
+    indexed.fill(0);
+    ASSERT_TRUE(indexed.save(QString::fromStdString(dir_.File("indexed.bmp")), "BMP"));
+    WriteBoard({"BoardType=Picture", "NoFloat=indexed.bmp", "1stBoard=first.bmp"});
+    Load();
+    ASSERT_EQ(style_.NoFloatPicture().format(), QImage::Format_Indexed8);
+    ExpectCutOut(style_, 1, QSize(40, 40), kGrey);
 }
 
 TEST_F(BoardStyleTest, CutOutClipsToASmallBoardAndWorksWithoutNoFloat)
@@ -281,19 +278,6 @@ TEST_F(BoardStyleTest, CutOutClipsToASmallBoardAndWorksWithoutNoFloat)
     EXPECT_EQ(style_.FloatPicture1st(0, 0).size(), QSize(37, 37)) << "no NoFloat: a square of its own";
     EXPECT_EQ(style_.FloatPicture1st(0, 0).pixel(20, 20), qRgb(0, 0, 0)) << "nothing of the square lies there";
     EXPECT_EQ(style_.FloatPicture1st(4, 0).pixel(9, 0), BoardPixel(99, 53));
-}
-
-TEST_F(BoardStyleTest, CutOutOnAnIndexedNoFloatCopiesExactly)
-{
-    WholeBoard("whole.bmp");
-    QImage noFloat(40, 40, QImage::Format_Indexed8);
-    noFloat.setColorTable({kGrey, kRed});
-    noFloat.fill(0);
-    ASSERT_TRUE(noFloat.save(QString::fromStdString(dir_.File("nofloat.bmp")), "BMP"));
-    WriteBoard({"BoardType=Picture", "NoFloat=nofloat.bmp", "1stBoard=whole.bmp"});
-    Load();
-    ASSERT_EQ(style_.NoFloatPicture().format(), QImage::Format_Indexed8);
-    ExpectCutOut(style_, 1, QSize(40, 40), kGrey);
 }
 
 TEST_F(BoardStyleTest, WholeBoardOutsidePictureTypeOnlyLoads)
@@ -361,17 +345,15 @@ TEST_F(BoardStyleTest, LoadFromTakesOverTheOtherBoardAndASecondLoadDecodesNothin
     style_.LoadFrom(style_);
     EXPECT_EQ(style_.SectionName(), "Board_000");
     EXPECT_EQ(Colour(style_.BoardPicture()), kRed);
-}
 
-TEST_F(BoardStyleTest, AFileNamedForManyFramesIsReadOnce)
-{
+    // A file named for many frames is read once; only SAME.BMP, a name of its own, asks the loader again.
     Picture("same.bmp", kGreen);
     WriteBoard({"Board=same.bmp", "1stFloat_00=same.bmp,same.bmp,same.bmp", "2ndFloat_00=same.bmp,SAME.BMP"});
     const PictureLoader::Stats before = PictureLoader::GetStats();
     Load();
     const PictureLoader::Stats after = PictureLoader::GetStats();
     EXPECT_EQ(after.decodes - before.decodes, 1);
-    EXPECT_EQ(after.cacheHits - before.cacheHits, 1) << "only SAME.BMP, a name of its own, asks the loader again";
+    EXPECT_EQ(after.cacheHits - before.cacheHits, 1);
     EXPECT_EQ(Colour(style_.FloatPicture2nd(0, 1)), kGreen);
 }
 

@@ -2,18 +2,15 @@
 
 #include "data/BoardStyle.h"
 #include "pictures/PictureLoader.h"
-#include "platform/ModalHost.h"
 #include "platform/TextCodec.h"
-#include "support/TempDir.h"
+#include "support/InProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/SetFiles.h"
 #include "support/UiApp.h"
 
 #include <QComboBox>
-#include <QDialog>
-#include <QImage>
-#include <QKeyEvent>
 #include <QLabel>
 #include <QLineEdit>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QScrollBar>
 #include <QTimer>
@@ -28,28 +25,10 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Sj(const char* utf8)
-{
-    std::string bytes;
-    EXPECT_TRUE(TextCodec::FromUtf8(utf8, &bytes));
-    return bytes;
-}
-
 // Piece pictures are single colours that tell side, kind and frame apart.
 QRgb PieceColour(int side, int kind, int frame)
 {
     return qRgb(side * 100, 20 + kind * 60, 20 + frame * 60);
-}
-
-// One key press per character, as a person types.
-void TypeText(QLineEdit* edit, const QString& text)
-{
-    for (int i = 0; i < text.size(); ++i) {
-        const int length = text.at(i).isHighSurrogate() ? 2 : 1;
-        QKeyEvent press(QEvent::KeyPress, 0, Qt::NoModifier, text.mid(i, length));
-        QCoreApplication::sendEvent(edit, &press);
-        i += length - 1;
-    }
 }
 
 struct BoardSpec {
@@ -62,50 +41,28 @@ struct BoardSpec {
     bool stretch = true;
 };
 
-class SelectBoardTest : public ::testing::Test {
+class SelectBoardTest : public InProgramFolder {
 protected:
     void SetUp() override
     {
         UiApp();
-        previous_ = fs::current_path();
-        fs::current_path(dir_.Path());
+        InProgramFolder::SetUp();
         PictureLoader::SetFailureReporter({});
         fs::create_directories("Pic");
-        Save("Pic/board.bmp", qRgb(0, 128, 0), 40, 40);
-        Save("Pic/border.bmp", qRgb(255, 0, 255), 40, 40);
-        Save("Pic/none.bmp", qRgb(90, 90, 90));
+        SaveBmp("Pic/board.bmp", qRgb(0, 128, 0), 40, 40);
+        SaveBmp("Pic/border.bmp", qRgb(255, 0, 255), 40, 40);
+        SaveBmp("Pic/none.bmp", qRgb(90, 90, 90));
         for (int side = 1; side <= 2; ++side)
             for (int kind = 0; kind < 3; ++kind)
                 for (int frame = 0; frame < 3; ++frame)
-                    Save(Piece(side, kind, frame), PieceColour(side, kind, frame));
-    }
-
-    void TearDown() override
-    {
-        ModalHost::SetResponder({});
-        fs::current_path(previous_);
-    }
-
-    static std::string Piece(int side, int kind, int frame)
-    {
-        return "Pic/" + std::to_string(side) + "_" + std::to_string(kind) + "_" + std::to_string(frame) + ".bmp";
-    }
-
-    static void Save(const std::string& name, QRgb colour, int width = 32, int height = 32)
-    {
-        QImage image(width, height, QImage::Format_RGB32);
-        image.fill(colour);
-        ASSERT_TRUE(image.save(QString::fromStdString(name), "BMP"));
+                    SaveBmp(Format("Pic/%d_%d_%d.bmp", side, kind, frame), PieceColour(side, kind, frame));
     }
 
     static std::string Kind(int side, int kind, int frames)
     {
-        std::string line = (side == 1 ? "1stFloat_0" : "2ndFloat_0") + std::to_string(kind) + "=";
-        for (int frame = 0; frame < frames; ++frame) {
-            std::string stored = Piece(side, kind, frame);
-            stored[3] = '\\';
-            line += (frame ? "," : "") + stored;
-        }
+        std::string line = Format("%sFloat_0%d=", side == 1 ? "1st" : "2nd", kind);
+        for (int frame = 0; frame < frames; ++frame)
+            line += Format("%sPic\\%d_%d_%d.bmp", frame ? "," : "", side, kind, frame);
         return line + "\r\n";
     }
 
@@ -114,9 +71,7 @@ protected:
         std::string text = "[BoardSet]\r\nName=x\r\n";
         for (std::size_t n = 0; n < boards.size(); ++n) {
             const BoardSpec& b = boards[n];
-            char section[32];
-            std::snprintf(section, sizeof section, "[Board_%03zu]\r\n", n);
-            text += section;
+            text += Format("[Board_%03zu]\r\n", n);
             if (!b.type.empty())
                 text += "BoardType=" + b.type + "\r\n";
             text += "Board=Pic\\board.bmp\r\nBorder=Pic\\border.bmp\r\nNoFloat=Pic\\none.bmp\r\n";
@@ -126,7 +81,7 @@ protected:
             if (!b.title.empty())
                 text += "Title=" + b.title + "\r\n";
             text += "Author=" + Sj("作者") + "\r\nComment=" + Sj("説明") + b.title + "\r\n";
-            text += "IntervalTime=" + std::to_string(b.interval) + "\r\n";
+            text += Format("IntervalTime=%d\r\n", b.interval);
             text += std::string("Stretch=") + (b.stretch ? "True" : "False") + "\r\n";
         }
         dir_.Write(file, text);
@@ -136,7 +91,7 @@ protected:
     {
         std::vector<BoardSpec> boards;
         for (int n = 0; n < count; ++n)
-            boards.push_back({prefix + std::to_string(n)});
+            boards.push_back({prefix + Format("%d", n)});
         return boards;
     }
 
@@ -165,10 +120,12 @@ protected:
         WriteSettings(Sj("森"), "Board_003");
     }
 
-    static QString Ui(const std::string& cp932) { return TextCodec::ToUi(cp932); }
+    bool SettingsHold(const std::string& line) const
+    {
+        return dir_.Read("Tessella.ini").find("\r\n" + line + "\r\n") != std::string::npos;
+    }
 
-    TempDir dir_;
-    fs::path previous_;
+    ScriptedDialogs dialogs_;
 };
 
 TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
@@ -176,9 +133,7 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
     WriteStandardFolder();
     TFormSelectBoard form;
     form.FormShow();
-
     ASSERT_EQ(form.ComboBoxBoardSet->count(), 4);
-    EXPECT_EQ(form.ComboBoxBoardSet->itemText(0), QStringLiteral("森"));
     EXPECT_EQ(form.ComboBoxBoardSet->itemText(3), QStringLiteral("Gone"));
     EXPECT_EQ(form.ComboBoxBoardSet->currentText(), QStringLiteral("森"));
     EXPECT_EQ(form.BoardCount(), 5);
@@ -187,8 +142,7 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
     EXPECT_EQ(form.PanelAuthor->text(), QStringLiteral("作者"));
     EXPECT_EQ(form.LabelComment->text(), QStringLiteral("説明森の盤3"));
     EXPECT_EQ(form.PanelBoardType->text(), QStringLiteral("ノーマルタイプ"));
-    // Stretch=False keeps the 40 x 40 picture as it is.
-    EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(40, 40));
+    EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(40, 40)) << "Stretch=False keeps the picture as it is";
     EXPECT_FALSE(form.ImageBorder->pixmap().isNull());
     EXPECT_TRUE(form.Timer->isActive());
     EXPECT_EQ(form.Timer->interval(), 40);
@@ -197,7 +151,6 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
     form.BitBtnBackBoardClick();
     EXPECT_EQ(form.GetBoardName(), "Board_001");
     EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(200, 200));
-    EXPECT_TRUE(form.BitBtn1stAnimation->isEnabled());
     EXPECT_TRUE(form.BitBtn2ndAnimation->isEnabled());
     EXPECT_EQ(form.ScrollBar1stFloat->maximum(), 2);
     EXPECT_EQ(form.ScrollBar2ndFloat->maximum(), 0);
@@ -211,7 +164,7 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
     EXPECT_FALSE(form.BitBtn2ndAnimation->isEnabled());
     EXPECT_EQ(form.CurrentKind(1), 0);
     EXPECT_EQ(form.ScrollBar1stFloat->value(), 0);
-    EXPECT_EQ(form.Timer->interval(), 1);
+    EXPECT_EQ(form.Timer->interval(), 1) << "IntervalTime=0 never makes a timer of interval 0";
 }
 
 TEST_F(SelectBoardTest, BrowsingWrapsAtBothEndsAndNeverLeavesASmallerSet)
@@ -219,12 +172,16 @@ TEST_F(SelectBoardTest, BrowsingWrapsAtBothEndsAndNeverLeavesASmallerSet)
     WriteStandardFolder();
     TFormSelectBoard form;
     form.FormShow();
-    form.BitBtnNextBoardClick();
-    EXPECT_EQ(form.GetBoardName(), "Board_004");
-    form.BitBtnNextBoardClick();
-    EXPECT_EQ(form.GetBoardName(), "Board_000");
-    form.BitBtnBackBoardClick();
-    EXPECT_EQ(form.GetBoardName(), "Board_004");
+    const auto step = [&form](int delta) {
+        for (; delta > 0; --delta)
+            form.BitBtnNextBoardClick();
+        for (; delta < 0; ++delta)
+            form.BitBtnBackBoardClick();
+        return form.GetBoardName();
+    };
+    EXPECT_EQ(step(1), "Board_004");
+    EXPECT_EQ(step(1), "Board_000");
+    EXPECT_EQ(step(-1), "Board_004");
     EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤4"));
 
     // The remembered board of the two-board set lies past its count, so the index stays at 4.
@@ -232,10 +189,19 @@ TEST_F(SelectBoardTest, BrowsingWrapsAtBothEndsAndNeverLeavesASmallerSet)
     form.FormShow();
     EXPECT_EQ(form.GetBoardSetFile(), "Small.tsb");
     EXPECT_EQ(form.BoardCount(), 2);
-    form.BitBtnNextBoardClick();
-    EXPECT_EQ(form.GetBoardName(), "Board_000");
-    form.BitBtnBackBoardClick();
-    EXPECT_EQ(form.GetBoardName(), "Board_001");
+    EXPECT_EQ(step(1), "Board_000");
+    EXPECT_EQ(step(-1), "Board_001");
+
+    // Browsing onto a board without a type leaves the previous one on screen.
+    WriteSettings("Broken", "Board_001");
+    TFormSelectBoard broken;
+    broken.FormShow();
+    EXPECT_EQ(broken.PanelTitle->text(), QStringLiteral("typed"));
+    broken.BitBtnNextBoardClick();
+    EXPECT_EQ(broken.BrowseIndex(), 0);
+    EXPECT_EQ(broken.GetBoardName(), "Board_001");
+    EXPECT_EQ(broken.PanelTitle->text(), QStringLiteral("typed"));
+    EXPECT_EQ(broken.GetBoardStyle().SectionName(), "Board_001");
 }
 
 TEST_F(SelectBoardTest, ChoosingAndTypingSetNamesOpenOnlyRegisteredSets)
@@ -253,71 +219,34 @@ TEST_F(SelectBoardTest, ChoosingAndTypingSetNamesOpenOnlyRegisteredSets)
     EXPECT_EQ(form.GetBoardSetFile(), "Small.tsb");
     EXPECT_EQ(form.GetBoardName(), "Board_000");
     EXPECT_EQ(form.BrowseIndex(), 0);
-    EXPECT_EQ(form.BoardCount(), 2);
-
-    // A name CP932 cannot hold is no registered name.
     edit->clear();
     TypeText(edit, QStringLiteral("🌲"));
-    EXPECT_EQ(form.GetBoardSetName(), "Small");
-
+    EXPECT_EQ(form.GetBoardSetName(), "Small") << "a name CP932 cannot hold is no registered name";
     form.ComboBoxBoardSet->setCurrentIndex(0);
     emit form.ComboBoxBoardSet->activated(0);
     EXPECT_EQ(form.GetBoardSetName(), Sj("森"));
     EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤0"));
-}
 
-TEST_F(SelectBoardTest, ASetThatCannotBeOpenedKeepsTheBoardOnScreen)
-{
-    WriteStandardFolder();
-    TFormSelectBoard form;
-    form.FormShow();
+    // A registered set that cannot be opened keeps the board on screen.
     form.BitBtnNextBoardClick();
-    form.BitBtn1stAnimationClick();
-    form.TimerTimer();
-
     for (const char* set : {"Broken", "Gone"}) {
         form.ComboBoxBoardSet->setEditText(QString::fromLatin1(set));
         form.ComboBoxBoardSetChange();
         EXPECT_EQ(form.GetBoardSetName(), Sj("森")) << set;
         EXPECT_EQ(form.GetBoardSetFile(), "Forest.tsb");
-        EXPECT_EQ(form.GetBoardName(), "Board_004");
-        EXPECT_EQ(form.BrowseIndex(), 4);
+        EXPECT_EQ(form.GetBoardName(), "Board_001");
         EXPECT_EQ(form.BoardCount(), 5);
-        EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤4"));
-        EXPECT_EQ(form.GetBoardStyle().Title(), Sj("森の盤4"));
+        EXPECT_EQ(form.GetBoardStyle().Title(), Sj("森の盤1"));
     }
-
-    form.BitBtnOk->click();
-    EXPECT_EQ(form.result(), kModalOk);
-    const std::string ini = dir_.Read("Tessella.ini");
-    EXPECT_NE(ini.find("DefaultBoardSet=" + Sj("森") + "\r\n"), std::string::npos);
-    EXPECT_NE(ini.find("DefaultBoardName=Board_004\r\n"), std::string::npos);
-    EXPECT_FALSE(form.Timer->isActive());
-}
-
-TEST_F(SelectBoardTest, BrowsingOntoABoardWithoutTypeLeavesThePreviousBoard)
-{
-    WriteStandardFolder();
-    WriteSettings("Broken", "Board_001");
-    TFormSelectBoard form;
-    form.FormShow();
-    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("typed"));
-    form.BitBtnNextBoardClick();
-    EXPECT_EQ(form.BrowseIndex(), 0);
-    EXPECT_EQ(form.GetBoardName(), "Board_001");
-    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("typed"));
-    EXPECT_EQ(form.GetBoardStyle().SectionName(), "Board_001");
 }
 
 TEST_F(SelectBoardTest, AnimationShowsOwnFramesThenTheOtherSidesAndStops)
 {
     WriteStandardFolder();
+    WriteSettings(Sj("森"), "Board_000");
     TFormSelectBoard form;
     form.FormShow();
-    form.BitBtnNextBoardClick();
-    form.BitBtnNextBoardClick();  // Board_000: three frames first, one frame second
-    EXPECT_FALSE(form.BitBtn2ndAnimation->isEnabled());
-
+    EXPECT_FALSE(form.BitBtn2ndAnimation->isEnabled()) << "one frame only";
     form.TimerTimer();
     EXPECT_EQ(form.ShownPiece(1).pixel(1, 1), PieceColour(1, 0, 0));
     form.BitBtn1stAnimation->click();
@@ -342,94 +271,68 @@ TEST_F(SelectBoardTest, AnimationShowsOwnFramesThenTheOtherSidesAndStops)
     EXPECT_EQ(form.ShownPiece(1).pixel(1, 1), PieceColour(1, 0, 0));
 }
 
-TEST_F(SelectBoardTest, CancelAndTheCloseBoxWriteNothing)
-{
-    WriteStandardFolder();
-    const std::string before = dir_.Read("Tessella.ini");
-    TFormSelectBoard form;
-    form.FormShow();
-    form.BitBtnNextBoardClick();
-    form.BitBtnCancel->click();
-    EXPECT_EQ(form.result(), kModalCancel);
-    EXPECT_FALSE(form.Timer->isActive());
-
-    ModalHost::SetResponder({});
-    form.show();
-    form.close();
-    EXPECT_EQ(form.result(), kModalCancel);
-    EXPECT_EQ(dir_.Read("Tessella.ini"), before);
-}
-
-TEST_F(SelectBoardTest, AnUnregisteredSetFallsBackToTheStandardFile)
-{
-    WriteStandardFolder();
-    WriteSettings(Sj("消えたセット"), "Board_001");
-    TFormSelectBoard form;
-    EXPECT_EQ(form.GetBoardSetFile(), "Standard.tsb");
-    EXPECT_EQ(form.GetBoardStyle().Title(), "Std 1");
-    form.FormShow();
-    EXPECT_EQ(form.GetBoardSetFile(), "Standard.tsb");
-    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("Std 1"));
-    EXPECT_EQ(form.ComboBoxBoardSet->currentText(), QStringLiteral("消えたセット"));
-    form.BitBtnOkClick();
-    EXPECT_EQ(form.GetBoardSetName(), Sj("消えたセット"));
-    EXPECT_NE(dir_.Read("Tessella.ini").find("DefaultBoardSet=" + Sj("消えたセット") + "\r\n"), std::string::npos);
-}
-
 TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCountsTheFileShown)
 {
     WriteStandardFolder();
-    struct Case {
-        const char* set;
+    const struct {
+        std::string set;
         const char* board;
         const char* file;
-        std::string name;
+        std::string written;
+        const char* shown;
+        const char* next;
+    } cases[] = {
+        {"Gone", "Board_001", "Standard.tsb", Sj("標準"), "Board_000", "Board_001"},
+        {"Small", "Board_007", "Small.tsb", "Small", "Board_000", "Board_001"},
+        {"Broken", "Board_000", "Standard.tsb", Sj("標準"), "Board_000", "Board_001"},
+        // An unregistered set reads the standard file and keeps its name.
+        {Sj("消えたセット"), "Board_001", "Standard.tsb", Sj("消えたセット"), "Board_001", "Board_000"},
     };
-    const Case cases[] = {
-        {"Gone", "Board_001", "Standard.tsb", Sj("標準")},
-        {"Small", "Board_007", "Small.tsb", "Small"},
-        {"Broken", "Board_000", "Standard.tsb", Sj("標準")},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.set);
         WriteSettings(c.set, c.board);
         TFormSelectBoard form;
         form.FormShow();
         EXPECT_EQ(form.GetBoardSetFile(), c.file);
+        EXPECT_EQ(form.ComboBoxBoardSet->currentText(), TextCodec::ToUi(c.written));
         EXPECT_EQ(form.BoardCount(), 2);
-        EXPECT_EQ(form.GetBoardName(), "Board_000");
+        EXPECT_EQ(form.GetBoardName(), c.shown);
         form.BitBtnNextBoardClick();
         form.BitBtnOkClick();
-        const std::string ini = dir_.Read("Tessella.ini");
-        EXPECT_NE(ini.find("DefaultBoardSet=" + c.name + "\r\n"), std::string::npos);
-        EXPECT_NE(ini.find("DefaultBoardName=Board_001\r\n"), std::string::npos);
+        EXPECT_TRUE(SettingsHold("DefaultBoardSet=" + c.written + "\r\nDefaultBoardName=" + c.next));
     }
 }
 
-TEST_F(SelectBoardTest, OkWritesIntoTheProgramFolderAndReportsAFailedWrite)
+TEST_F(SelectBoardTest, OkWritesTheChoiceIntoTheProgramFolderAndCancelWritesNothing)
 {
     WriteStandardFolder();
+    const std::string before = dir_.Read("Tessella.ini");
     TFormSelectBoard form;
     form.SetProgramDir(QString::fromStdString(dir_.Path().string()));
     fs::current_path(previous_);
     form.FormShow();
     form.BitBtnNextBoardClick();
+    form.BitBtnCancel->click();
+    EXPECT_EQ(form.result(), kModalCancel);
+    EXPECT_FALSE(form.Timer->isActive());
+    form.show();
+    form.close();
+    EXPECT_EQ(form.result(), kModalCancel);
+    EXPECT_EQ(dir_.Read("Tessella.ini"), before);
+
+    form.FormShow();
+    form.BitBtnNextBoardClick();
     form.BitBtnOkClick();
     EXPECT_EQ(form.result(), kModalOk);
-    EXPECT_EQ(form.GetBoardName(), "Board_004");
-    EXPECT_NE(dir_.Read("Tessella.ini").find("DefaultBoardName=Board_004\r\n"), std::string::npos);
+    EXPECT_FALSE(form.Timer->isActive());
+    EXPECT_TRUE(SettingsHold("DefaultBoardSet=" + Sj("森") + "\r\nDefaultBoardName=Board_004"));
 
     fs::remove(dir_.Path() / "Tessella.ini");
     fs::create_directory(dir_.Path() / "Tessella.ini");
     form.setResult(0);
-    QString message;
-    ModalHost::SetResponder([&](QDialog& dialog) {
-        if (auto* box = qobject_cast<QMessageBox*>(&dialog))
-            message = box->text();
-        return int(kModalOk);
-    });
     form.BitBtnOkClick();
-    EXPECT_TRUE(message.contains(QStringLiteral("Tessella.ini"))) << message.toStdString();
+    ASSERT_EQ(dialogs_.texts.size(), 1u);
+    EXPECT_TRUE(dialogs_.texts[0].contains(QStringLiteral("Tessella.ini")));
     EXPECT_EQ(form.result(), 0);
 }
 

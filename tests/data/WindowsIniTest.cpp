@@ -67,60 +67,48 @@ TEST(WindowsIniRead, MissingFileGivesDefaultsAndWriteCreatesIt)
     EXPECT_EQ(dir.Read("new.ini"), "[S]\r\nk=v\r\n");
 }
 
-TEST(WindowsIniRead, KeyLineSplitsAtFirstEqualsAndEveryComma)
+TEST(WindowsIniRead, EachLineSyntaxGivesItsShape)
 {
+    const std::string name510(510, 'n');
+    const struct {
+        const char* what;
+        std::string text;
+        std::string shape;
+    } cases[] = {
+        {"a key line splits at the first '=' and every comma",
+         "[S]\nTitle=Board, by me\nk = v\n=nameless\nempty=\nlead=,a\ntrail=a,\neq=a=b\nx,y=1\n",
+         "[S] Title=<Board>< by me> k =< v> =<nameless> empty=<> lead=<><a> trail=<a><> eq=<a=b> x,y=<1>"},
+        {"comments, blank lines and lines without '=' are dropped",
+         "; heading\nbefore=first section\n[S] trailing text\n\na=1;note\nb=x!y,z\n;c=3\n  !d=4\nstray text\ne=5 ; spaced\n",
+         "[S] a=<1> b=<x> e=<5 >"},
+        {"headers: indented only before any section, empty, long, commented",
+         "  junk [A][B] more\na=1\n  [Indented]\n  [I]=2\n[]\n[Empty]\n[" + name510 + "]\n[a;b]\nlost=1\n[" + name510 +
+             "x]\nlost=2\n[Last]\nz=9\n",
+         "[A] a=<1>   [I]=<2> [] [Empty] [" + name510 + "] [Last] z=<9>"},
+        {"duplicate sections and keys are kept", "[A]\nx=1\n[B]\nk=b\n[A]\nk=2\nk=3\n[A]\nk=4,5\n",
+         "[A] x=<1> [B] k=<b> [A] k=<2> k=<3> [A] k=<4><5>"},
+        {"last line without line end", "[S]\r\nk=v", "[S] k=<v>"},
+        {"header alone", "[S]", "[S]"},
+        {"empty file", "", ""},
+        {"CR LF", "[S]\r\na=1,2\r\n\r\n[T]\r\nb=\r\n", "[S] a=<1><2> [T] b=<>"},
+        {"LF alone", "[S]\na=1,2\n\n[T]\nb=\n", "[S] a=<1><2> [T] b=<>"},
+        {"only the CR right before LF ends the line", "[S]\na=x\ry\nb=v\r\r\nc=w\r", "[S] a=<x\ry> b=<v\r> c=<w\r>"},
+    };
     TempDir dir;
-    WindowsIni ini = Load(dir, "[S]\n"
-                               "Title=Board, by me\n"
-                               "k = v\n"
-                               "=nameless\n"
-                               "empty=\n"
-                               "lead=,a\n"
-                               "trail=a,\n"
-                               "eq=a=b\n"
-                               "x,y=1\n");
-    EXPECT_EQ(Shape(ini), "[S] Title=<Board>< by me> k =< v> =<nameless> empty=<> lead=<><a> trail=<a><>"
-                          " eq=<a=b> x,y=<1>");
-    EXPECT_EQ(ini.FindValue("S", "Title", 2), nullptr);
+    for (const auto& c : cases)
+        EXPECT_EQ(Shape(Load(dir, c.text)), c.shape) << c.what;
+
+    WindowsIni ini = Load(dir, "[S]\nk = v\nempty=\n[A]\nx=1\n[A]\nk=2,9\n");
     EXPECT_EQ(ini.FindValue("S", "k", 0), nullptr) << "the key name keeps its blank";
     EXPECT_EQ(ini.GetString("S", "empty", 0, "dflt"), "");
     EXPECT_EQ(ini.GetInt("S", "empty", 0, 9), 9);
-}
-
-TEST(WindowsIniRead, CommentsBlankLinesAndLinesWithoutEqualsAreDropped)
-{
-    TempDir dir;
-    WindowsIni ini = Load(dir, "; heading\n"
-                               "before=first section\n"
-                               "[S] trailing text\n"
-                               "\n"
-                               "a=1;note\n"
-                               "b=x!y,z\n"
-                               ";c=3\n"
-                               "  !d=4\n"
-                               "stray text\n"
-                               "e=5 ; spaced\n");
-    EXPECT_EQ(Shape(ini), "[S] a=<1> b=<x> e=<5 >");
-}
-
-TEST(WindowsIniRead, HeaderRules)
-{
-    TempDir dir;
-    const std::string name510(510, 'n');
-    WindowsIni ini = Load(dir, "  junk [A][B] more\n"   // before any section an indented header counts
-                               "a=1\n"
-                               "  [Indented]\n"         // inside a section it is a line without '='
-                               "  [I]=2\n"
-                               "[]\n"
-                               "[Empty]\n"
-                               "[" + name510 + "]\n"
-                               "[a;b]\n"                 // a comment inside the brackets: no header
-                               "lost=1\n"
-                               "[" + name510 + "x]\n"
-                               "lost=2\n"
-                               "[Last]\n"
-                               "z=9\n");
-    EXPECT_EQ(Shape(ini), "[A] a=<1>   [I]=<2> [] [Empty] [" + name510 + "] [Last] z=<9>");
+    // The first key found decides; changes go to the first section of the name.
+    EXPECT_EQ(Value(ini, "A", "k", 1), "9");
+    EXPECT_EQ(ini.KeyCount("A"), 1);
+    ini.AddValue("A", "k", "new");
+    EXPECT_EQ(Value(ini, "A", "k", 0), "new");
+    EXPECT_EQ(ini.FindValue("A", "k", 1), nullptr);
+    EXPECT_EQ(*ini.KeyNameAt("A", 1), "k");
 }
 
 TEST(WindowsIniRead, KeyLinesOutsideAnyOpenSectionAreCountedAsDropped)
@@ -161,42 +149,6 @@ TEST(WindowsIniWrite, AWriteThatLosesDroppedLinesKeepsTheOriginalUnderAFreeName)
     ASSERT_EQ(ini.WriteKeepingCopy(&copy), 0);
     EXPECT_EQ(copy, "");
     EXPECT_FALSE(fs::exists(dir.Path() / "t.ini.3.bak"));
-}
-
-TEST(WindowsIniRead, DuplicateSectionsAndKeysAreKept)
-{
-    TempDir dir;
-    WindowsIni ini = Load(dir, "[A]\nx=1\n[B]\nk=b\n[A]\nk=2\nk=3\n[A]\nk=4,5\n");
-    EXPECT_EQ(Value(ini, "A", "k", 0), "2");
-    // The first key found decides: the later section's second value is not reached.
-    EXPECT_EQ(ini.FindValue("A", "k", 1), nullptr);
-    EXPECT_EQ(ini.KeyCount("A"), 1);
-    EXPECT_EQ(*ini.KeyNameAt("A", 0), "x");
-    EXPECT_EQ(ini.KeyNameAt("A", 1), nullptr);
-
-    // Changes go to the first section of the name, even when only a later one has the key.
-    ini.AddValue("A", "k", "new");
-    EXPECT_EQ(Value(ini, "A", "k", 0), "new");
-    EXPECT_EQ(ini.KeyCount("A"), 2);
-    EXPECT_EQ(Shape(ini), "[A] x=<1> k=<new> [B] k=<b> [A] k=<2> k=<3> [A] k=<4><5>");
-}
-
-TEST(WindowsIniRead, LastLineWithoutLineEndIsRead)
-{
-    TempDir dir;
-    EXPECT_EQ(Shape(Load(dir, "[S]\r\nk=v")), "[S] k=<v>");
-    EXPECT_EQ(Shape(Load(dir, "[S]")), "[S]");
-    EXPECT_EQ(Shape(Load(dir, "")), "");
-}
-
-TEST(WindowsIniRead, LineFeedAloneReadsLikeCarriageReturnLineFeed)
-{
-    TempDir dir;
-    const std::string crlf = Shape(Load(dir, "[S]\r\na=1,2\r\n\r\n[T]\r\nb=\r\n"));
-    EXPECT_EQ(crlf, "[S] a=<1><2> [T] b=<>");
-    EXPECT_EQ(Shape(Load(dir, "[S]\na=1,2\n\n[T]\nb=\n")), crlf);
-    // Only the carriage return directly before a line feed belongs to the line end.
-    EXPECT_EQ(Shape(Load(dir, "[S]\na=x\ry\nb=v\r\r\nc=w\r")), "[S] a=<x\ry> b=<v\r> c=<w\r>");
 }
 
 TEST(WindowsIniRead, LongLinesAreReadWhole)

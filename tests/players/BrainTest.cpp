@@ -1,6 +1,6 @@
 #include "players/Brain.h"
 
-#include "search/Searcher.h"
+#include "players/SearchStrategy.h"
 #include "support/BoardText.h"
 #include "support/RandomGames.h"
 #include "support/ScriptedRandom.h"
@@ -86,23 +86,6 @@ TEST(BrainTest, EachStrategyVotesForItsCandidatesInCandidateOrder)
         EXPECT_EQ(Votes(brain), c.votes) << c.code;
         EXPECT_EQ(BoardToRows(c.board), before) << "trial placements leave the live board alone";
     }
-}
-
-TEST(BrainTest, CornerAndEdgeTablesAreTheOctagonRimInRowOrder)
-{
-    const auto off = [](int r, int c) { return !BoardStatus::IsOnBoard(r, c); };
-    Cells rim, edges, corners;
-    for (int cell = 0; cell < 100; ++cell) {
-        const int r = cell / 10, c = cell % 10;
-        if (!off(r, c) && (off(r - 1, c) || off(r + 1, c) || off(r, c - 1) || off(r, c + 1)))
-            rim.push_back(cell);
-    }
-    for (const Brain::Square& s : Brain::EdgeCells)
-        edges.push_back(s.row * 10 + s.column);
-    for (const Brain::Square& s : Brain::CornerCells)
-        corners.push_back(s.row * 10 + s.column);
-    EXPECT_EQ(edges, rim);
-    EXPECT_EQ(corners, (Cells{3, 6, 30, 39, 60, 69, 93, 96}));
 }
 
 TEST(BrainTest, TallyTakesTheMostVotesAndSettlesTiesByOddDraws)
@@ -232,18 +215,6 @@ TEST(BrainTest, FaceIndexAndCandidatesFollowTheLiveBoard)
     EXPECT_EQ(Votes(second), (Cells{34, 36, 56}));
 }
 
-TEST(BrainTest, StrategyKeywordsMapBothWays)
-{
-    EXPECT_STREQ(Brain::StrategyKeyword(10), "NormalBrain00");
-    EXPECT_STREQ(Brain::StrategyKeyword(22), "NormalBrain12");
-    for (int code : {0, 9, 23, -1})
-        EXPECT_STREQ(Brain::StrategyKeyword(code), "") << code;
-    for (int code = 10; code <= 22; ++code)
-        EXPECT_EQ(Brain::StrategyCode(Brain::StrategyKeyword(code)), code);
-    for (const char* text : {"", "normalbrain02", "NormalBrain13", "NormalBrain1", "NormalBrain02 "})
-        EXPECT_EQ(Brain::StrategyCode(text), 0) << text;
-}
-
 // Codes 21 and 22 vote for the search's best cells, computed inside or handed in.
 TEST(BrainTest, SearchStrategiesVoteForTheBestCellsOfTheirSearch)
 {
@@ -268,19 +239,6 @@ TEST(BrainTest, SearchStrategiesVoteForTheBestCellsOfTheirSearch)
     brain.SetSearchCells(Brain::kCodeDeepRead, {legal, 99});
     EXPECT_EQ(brain.ChooseMove({Brain::kCodeDeepRead, 0, 0}), legal) << "a cell that is no candidate gets no vote";
     EXPECT_EQ(Votes(brain), (Cells{legal}));
-
-    // Eight empty cells: the deep reading's best cells are the exact solver's.
-    const BoardStatus end = RandomBoard(3, 64, &side);
-    std::vector<int> got = SearchStrategy::BestCells(end, side, Brain::kCodeDeepRead, SearchBudget{});
-    SearchLimits limits;
-    limits.exactEmpties = 20;
-    limits.allScores = true;
-    const SearchResult exact = Searcher().Run(Position::FromBoard(end, side), limits);
-    ASSERT_TRUE(exact.exact);
-    std::vector<int> expected = exact.best;
-    std::sort(expected.begin(), expected.end());
-    std::sort(got.begin(), got.end());
-    EXPECT_EQ(got, expected);
 }
 
 }  // namespace

@@ -1,5 +1,4 @@
 #include "players/Brain.h"
-#include "players/Player.h"
 #include "players/PlayerChecks.h"
 
 #include <gtest/gtest.h>
@@ -27,19 +26,6 @@ TEST(PlayerChecks, LastPhaseBelowTheLastMoveIsWarned)
     for (const Case& c : cases) {
         SCOPED_TRACE(c.what);
         EXPECT_EQ(PlayerChecks::PhaseWarning(c.limits, c.firstCodes), c.expected);
-    }
-}
-
-TEST(PlayerChecks, EveryOfferedStrategyIsExplained)
-{
-    EXPECT_TRUE(PlayerChecks::StrategyHelp(0).isEmpty());
-    EXPECT_TRUE(PlayerChecks::StrategyHelp(Brain::kCodeDeepRead + 1).isEmpty());
-    QStringList seen;
-    for (int code = Brain::kCodeUser; !Player::StrategyDisplayName(code).empty(); ++code) {
-        const QString help = PlayerChecks::StrategyHelp(code);
-        EXPECT_FALSE(help.isEmpty()) << Player::StrategyDisplayName(code);
-        EXPECT_FALSE(seen.contains(help));
-        seen.append(help);
     }
 }
 
