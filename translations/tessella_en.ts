@@ -1737,7 +1737,7 @@ Pictures left out because they could not be read:
     </message>
     <message>
         <source>保存すると最後に追加し、そのプレーヤーの修正に移ります</source>
-        <translation>Saving adds it at the end and goes on to modify that player</translation>
+        <translation>After saving: modify this player</translation>
     </message>
     <message>
         <source>プレーヤーの絵を開く</source>
