@@ -7,6 +7,7 @@
 #include <QListWidget>
 #include <QPushButton>
 #include <QSignalBlocker>
+#include <QStyle>
 #include <QVBoxLayout>
 
 MoveListPanel::MoveListPanel(QWidget* parent)
@@ -17,7 +18,16 @@ MoveListPanel::MoveListPanel(QWidget* parent)
     QFont fixed(QStringLiteral("Monospace"));
     fixed.setStyleHint(QFont::TypeWriter);
     ListMoves->setFont(fixed);
-    ListMoves->setMinimumWidth(300);
+    // Wide enough for the longest line an analysed move can have, in the language shown.
+    GameAnalysis::MoveScore widest;
+    widest.scored = widest.mistake = widest.exact = true;
+    widest.played = -64 * GameAnalysis::kPiece;
+    widest.best = 64 * GameAnalysis::kPiece;
+    widest.bestCell = Notation::ParseCell("g10");
+    widest.loss = 2 * widest.best;
+    const QString sample = EntryText({100, 1, Notation::ParseCell("d10"), 19}, &widest);
+    ListMoves->setMinimumWidth(ListMoves->fontMetrics().horizontalAdvance(sample) + 2 * ListMoves->frameWidth()
+                               + ListMoves->style()->pixelMetric(QStyle::PM_ScrollBarExtent) + 8);
 
     const auto button = [this](const char* name, const QString& caption) {
         auto* made = new QPushButton(caption, this);

@@ -2,6 +2,7 @@
 
 #include <filesystem>
 #include <string>
+#include <vector>
 
 // A fresh folder under the system's temporary folder, removed with its contents.
 class TempDir {
@@ -17,6 +18,8 @@ public:
     // Writes bytes exactly as given (no line-end translation).
     void Write(const std::string& name, const std::string& bytes) const;
     std::string Read(const std::string& name) const;
+    // The sorted names in a folder of it ("" for itself); none when that is no folder.
+    std::vector<std::string> Names(const std::string& folder = "") const;
 
 private:
     std::filesystem::path path_;

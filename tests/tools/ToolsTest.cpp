@@ -194,13 +194,12 @@ TEST_F(MatchToolTest, EndsWithTheFirstPlayersCountsAndKeepsResultsAndRecordsWhat
     // Every game is a finished record, the same whatever the jobs, and the records hold Flipper's wins.
     int wins = 0;
     int files = 0;
-    for (const auto& entry : std::filesystem::directory_iterator(dir_.Path() / "one")) {
-        const std::string name = entry.path().filename().string();
+    for (const std::string& name : dir_.Names("one")) {
         ++files;
         EXPECT_EQ(dir_.Read("three/" + name), dir_.Read("one/" + name)) << name;
         GameRecord record;
         QString error;
-        ASSERT_EQ(GameRecord::Load(entry.path().string(), record, &error), 0) << name << ": " << error.toStdString();
+        ASSERT_EQ(GameRecord::Load(dir_.File("one/" + name), record, &error), 0) << name << ": " << error.toStdString();
         ASSERT_TRUE(record.Finished()) << name;
         const int difference = record.Current().CountOwner(1) - record.Current().CountOwner(2);
         wins += (record.TagValue(GameRecord::kTagFirst) == "Flipper" ? difference : -difference) > 0 ? 1 : 0;
