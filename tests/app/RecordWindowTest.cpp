@@ -6,6 +6,7 @@
 #include "platform/FileDialogs.h"
 #include "records/Notation.h"
 #include "support/BoardText.h"
+#include "support/InProgramFolder.h"
 #include "support/RecordGames.h"
 #include "support/TempDir.h"
 #include "support/UiApp.h"
@@ -170,14 +171,13 @@ TEST(MoveListPanelTest, EntryTexts)
     EXPECT_EQ(MoveListPanel::EntryText({5, 2, Notation::kPass, 0}, nullptr), QStringLiteral("   5 後 パス     "));
 }
 
-TEST(StatsWindowTest, ListsEveryPlayerAndResetsOneAfterAsking)
+using StatsWindowTest = InProgramFolder;
+
+TEST_F(StatsWindowTest, ListsEveryPlayerAndResetsOneAfterAsking)
 {
     UiApp();
-    TempDir dir;
-    const std::filesystem::path previous = std::filesystem::current_path();
-    std::filesystem::current_path(dir.Path());
-    std::filesystem::create_directory(dir.Path() / "Records");
-    dir.Write("Records/Stats.ini", "[Standard.tsp]\r\nBrain_011=12,3,1,0,5,Master\r\nBrain_000=0,2,0,0,0,\r\n");
+    std::filesystem::create_directory(dir_.Path() / "Records");
+    dir_.Write("Records/Stats.ini", "[Standard.tsp]\r\nBrain_011=12,3,1,0,5,Master\r\nBrain_000=0,2,0,0,0,\r\n");
     TFormStats stats;
     stats.FormShow();
     ASSERT_EQ(stats.TableStats->rowCount(), 2);
@@ -203,7 +203,6 @@ TEST(StatsWindowTest, ListsEveryPlayerAndResetsOneAfterAsking)
     ASSERT_EQ(stats.TableStats->rowCount(), 1);
     EXPECT_EQ(stats.TableStats->item(0, 0)->text(), QStringLiteral("Brain_000"));
     ModalHost::SetResponder({});
-    std::filesystem::current_path(previous);
 }
 
 }

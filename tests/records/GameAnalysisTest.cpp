@@ -59,7 +59,10 @@ TEST(GameAnalysisTest, PassesAreNotScoredAndTheAnalysisTravelsWithTheRecord)
     for (std::size_t i = 0; i < scores.size(); ++i) {
         const bool pass = game.Moves()[i].cell == Notation::kPass;
         EXPECT_EQ(scores[i].scored, !pass);
-        EXPECT_TRUE(!pass || i == 0 || scores[i].forecast == scores[i - 1].forecast) << i;
+        // The forecast is the first player's: the best score of the side to move, a pass keeping the last one.
+        const int forecast = pass ? (i > 0 ? scores[i - 1].forecast : 0)
+                                  : (scores[i].side == 1 ? scores[i].best : -scores[i].best);
+        EXPECT_EQ(scores[i].forecast, forecast) << i;
     }
     GameAnalysis::Annotate(game, scores);
     GameRecord read;
