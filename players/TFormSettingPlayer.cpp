@@ -182,8 +182,10 @@ void TFormSettingPlayer::BuildWindow()
                                                QRect(12 + kInner - 2 * 40 - 4, 22, 40, 26));
     BitBtnNextPlayer = FormWidgets::MakeButton(GroupBoxPlayer, "BitBtnNextPlayer", QStringLiteral(">"),
                                                QRect(12 + kInner - 40, 22, 40, 26));
+    // Two lines, so the note fits beside the mode buttons in either language.
     LabelModeNote = FormWidgets::MakeCaption(GroupBoxPlayer, "LabelModeNote", QString(),
-                                             QRect(150, 24, kInner - 2 * 40 - 4 - 150, 24));
+                                             QRect(150, 16, kInner - 2 * 40 - 8 - 150, 40));
+    LabelModeNote->setWordWrap(true);
     LabelModeNote->setStyleSheet(QStringLiteral("color: #204080;"));
 
     // The face column: the picture, the scroll bar choosing which face, the browse button, the scaling box.
