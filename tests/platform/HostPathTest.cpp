@@ -79,63 +79,35 @@ TEST_F(HostPathTest, StoredNamesFindTheHostFileWithoutRegardToCase)
     EXPECT_EQ(HostPath::ToHostQ("Boards\\Sub\\Piece1.bmp"), QString("Boards/Sub/Piece1.bmp"));
 }
 
-TEST_F(HostPathTest, StoredNamesAreRelativeInsideTheProgramFolder)
+TEST_F(HostPathTest, HostPathsAreStoredRelativeInsideTheProgramFolderAndAbsoluteOutside)
 {
     Touch("Boards/Wood.bmp");
-    std::string stored;
-    ASSERT_TRUE(HostPath::ToStored(programFolder_ + "/Boards/Wood.bmp", &stored));
-    EXPECT_EQ(stored, "Boards\\Wood.bmp");
-    ASSERT_TRUE(HostPath::ToStored("Boards/Wood.bmp", &stored));
-    EXPECT_EQ(stored, "Boards\\Wood.bmp");
-    ASSERT_TRUE(HostPath::ToStored("./Boards/../Boards/Wood.bmp", &stored));
-    EXPECT_EQ(stored, "Boards\\Wood.bmp");
-    ASSERT_TRUE(HostPath::ToStored(programFolder_ + "/New.tsb", &stored));
-    EXPECT_EQ(stored, "New.tsb");
-    ASSERT_TRUE(HostPath::ToStored(programFolder_ + "/盤面/表示.bmp", &stored));
-    EXPECT_EQ(stored, std::string("\x94\xD5\x96\xCA\\\x95\x5C\x8E\xA6.bmp"));
-}
-
-TEST_F(HostPathTest, StoredNamesAreAbsoluteOutsideTheProgramFolder)
-{
     TempDir other;
-    const std::string outside = other.Path().string() + "/Face.bmp";
-    std::string stored;
-    ASSERT_TRUE(HostPath::ToStored(outside, &stored));
-    EXPECT_EQ(stored, WithBackslashes(outside));
-    EXPECT_EQ(HostPath::ToHost(stored), outside);
-
-    // A sibling whose name starts with the program folder's name is still outside.
-    ASSERT_TRUE(HostPath::ToStored(programFolder_ + "x/Face.bmp", &stored));
-    EXPECT_EQ(stored, WithBackslashes(programFolder_ + "x/Face.bmp"));
-    ASSERT_TRUE(HostPath::ToStored("../Face.bmp", &stored));
-    EXPECT_EQ(stored, WithBackslashes(fs::path(programFolder_).parent_path().string() + "/Face.bmp"));
-}
-
-TEST_F(HostPathTest, ProgramFolderReachedThroughALink)
-{
-    TempDir other;
-    const fs::path link = other.Path() / "program";
-    fs::create_directory_symlink(programFolder_, link);
-    Touch("Boards/Wood.bmp");
-    std::string stored;
-    ASSERT_TRUE(HostPath::ToStored((link / "Boards/Wood.bmp").string(), &stored));
-    EXPECT_EQ(stored, "Boards\\Wood.bmp");
-}
-
-TEST_F(HostPathTest, PathsThatCannotBeStoredAreRefused)
-{
-    std::string stored = "unchanged";
-    EXPECT_FALSE(HostPath::ToStored(programFolder_ + "/😀.bmp", &stored));
-    EXPECT_FALSE(HostPath::ToStored("한국/face.bmp", &stored));
+    fs::create_directory_symlink(programFolder_, other.Path() / "program");
+    const std::string parent = fs::path(programFolder_).parent_path().string();
+    const std::pair<std::string, std::string> cases[] = {
+        {programFolder_ + "/Boards/Wood.bmp", "Boards\\Wood.bmp"},
+        {"./Boards/../Boards/Wood.bmp", "Boards\\Wood.bmp"},
+        {programFolder_ + "/New.tsb", "New.tsb"},
+        {programFolder_ + "/盤面/表示.bmp", "\x94\xD5\x96\xCA\\\x95\x5C\x8E\xA6.bmp"},
+        {(other.Path() / "program/Boards/Wood.bmp").string(), "Boards\\Wood.bmp"},
+        {other.Path().string() + "/Face.bmp", WithBackslashes(other.Path().string() + "/Face.bmp")},
+        // A sibling whose name starts with the program folder's name is still outside.
+        {programFolder_ + "x/Face.bmp", WithBackslashes(programFolder_ + "x/Face.bmp")},
+        {"../Face.bmp", WithBackslashes(parent + "/Face.bmp")},
+    };
+    for (const auto& [host, expected] : cases) {
+        std::string stored;
+        ASSERT_TRUE(HostPath::ToStored(host, &stored)) << host;
+        EXPECT_EQ(stored, expected) << host;
+    }
     // A backslash inside a host name would come back as a folder separator.
-    EXPECT_FALSE(HostPath::ToStored("a\\b.bmp", &stored));
-    EXPECT_EQ(stored, "unchanged");
-}
-
-TEST_F(HostPathTest, StoredAndBackAgain)
-{
-    const std::string files[] = {"Boards/Wood.bmp", "盤面/表示.bmp", "ｱｲｳ/ﾃｽﾄ.jpg", "Top.tsb"};
-    for (const std::string& file : files) {
+    for (const std::string& refused : {programFolder_ + "/😀.bmp", std::string("한국/face.bmp"), std::string("a\\b.bmp")}) {
+        std::string stored = "unchanged";
+        EXPECT_FALSE(HostPath::ToStored(refused, &stored)) << refused;
+        EXPECT_EQ(stored, "unchanged");
+    }
+    for (const char* file : {"盤面/表示.bmp", "ｱｲｳ/ﾃｽﾄ.jpg", "Top.tsb", "Boards/Wood.bmp"}) {
         Touch(file);
         std::string stored;
         ASSERT_TRUE(HostPath::ToStored(programFolder_ + "/" + file, &stored)) << file;

@@ -90,16 +90,26 @@ TEST(TextCodecTest, DuplicateCodesShowTheSameCharacter)
     EXPECT_EQ(bytes, "unchanged");
 }
 
-TEST(TextCodecTest, SingleBytes)
+TEST(TextCodecTest, SingleBytesJapaneseTextsAndLookAlikes)
 {
     // ASCII, then the half-width katakana from U+FF61.
     for (int byte = 0x00; byte <= 0xDF; byte = byte == 0x7F ? 0xA1 : byte + 1) {
-        const std::string bytes = Bytes({byte});
-        const QString shown = TextCodec::ToUi(bytes);
-        ASSERT_EQ(shown.size(), 1);
-        EXPECT_EQ(shown[0].unicode(), byte < 0x80 ? byte : 0xFF61 + byte - 0xA1);
-        EXPECT_EQ(Cp932(shown), bytes);
+        const QString shown = TextCodec::ToUi(Bytes({byte}));
+        ASSERT_EQ(shown, QString(QChar(byte < 0x80 ? byte : 0xFF61 + byte - 0xA1)));
+        EXPECT_EQ(Cp932(shown), Bytes({byte}));
     }
+    // Both tildes and both double bars that input methods produce are the same code.
+    const std::pair<QString, std::string> texts[] = {
+        {QString::fromUtf8("標準"), Bytes({0x95, 0x57, 0x8F, 0x80})}, {QString(QChar(0x301C)), Bytes({0x81, 0x60})},
+        {QString(QChar(0xFF5E)), Bytes({0x81, 0x60})}, {QString(QChar(0x2016)), Bytes({0x81, 0x61})},
+        {QString(QChar(0x2212)), Bytes({0x81, 0x7C})}};
+    for (const auto& [text, bytes] : texts)
+        EXPECT_EQ(Cp932(text), bytes) << text.toStdString();
+    EXPECT_EQ(TextCodec::ToUi(texts[0].second), texts[0].first);
+    std::string bytes;
+    ASSERT_TRUE(TextCodec::FromUtf8("盤面\\表示.bmp", &bytes));
+    EXPECT_EQ(bytes, Bytes({0x94, 0xD5, 0x96, 0xCA, 0x5C, 0x95, 0x5C, 0x8E, 0xA6}) + ".bmp");
+    EXPECT_EQ(TextCodec::ToUtf8(bytes), "盤面\\表示.bmp");
 }
 
 TEST(TextCodecTest, InvalidBytesShowAsReplacementAndConversionGoesOn)
@@ -112,7 +122,7 @@ TEST(TextCodecTest, InvalidBytesShowAsReplacementAndConversionGoesOn)
     EXPECT_EQ(TextCodec::ToUi(Bytes({0x85, 0x40})), r + "@");
     EXPECT_EQ(TextCodec::ToUi(Bytes({0x81, 0xFF, 0x41})), r + "A");
     for (int byte : {0x80, 0xA0, 0xFD, 0xFE, 0xFF}) {
-        const std::string bytes = "a" + Bytes({byte}) + Bytes({0x82, 0xA0}) + "b";
+        const std::string bytes = Bytes({'a', byte, 0x82, 0xA0, 'b'});
         EXPECT_EQ(TextCodec::ToUi(bytes), "a" + r + QString::fromUtf8("あb")) << byte;
         EXPECT_EQ(TextCodec::ToUtf8(bytes), "a\xEF\xBF\xBD" "あb") << byte;
     }
@@ -141,22 +151,6 @@ TEST(TextCodecTest, RefusesCharactersOutsideTheCodePage)
     EXPECT_FALSE(TextCodec::FromUtf8("bad\xFFutf8", &bytes));
     EXPECT_FALSE(TextCodec::FromUtf8("😀.bmp", &bytes));
     EXPECT_EQ(bytes, "unchanged");
-}
-
-TEST(TextCodecTest, JapaneseTextsAndLookAlikes)
-{
-    EXPECT_EQ(Cp932(QString::fromUtf8("標準")), Bytes({0x95, 0x57, 0x8F, 0x80}));
-    EXPECT_EQ(TextCodec::ToUi(Bytes({0x95, 0x57, 0x8F, 0x80})), QString::fromUtf8("標準"));
-    // Both tildes and both double bars that input methods produce are the same code.
-    EXPECT_EQ(Cp932(QString(QChar(0x301C))), Bytes({0x81, 0x60}));
-    EXPECT_EQ(Cp932(QString(QChar(0xFF5E))), Bytes({0x81, 0x60}));
-    EXPECT_EQ(Cp932(QString(QChar(0x2016))), Bytes({0x81, 0x61}));
-    EXPECT_EQ(Cp932(QString(QChar(0x2212))), Bytes({0x81, 0x7C}));
-
-    std::string bytes;
-    ASSERT_TRUE(TextCodec::FromUtf8("盤面\\表示.bmp", &bytes));
-    EXPECT_EQ(bytes, Bytes({0x94, 0xD5, 0x96, 0xCA, 0x5C, 0x95, 0x5C, 0x8E, 0xA6}) + ".bmp");
-    EXPECT_EQ(TextCodec::ToUtf8(bytes), "盤面\\表示.bmp");
 }
 
 TEST(TextCodecTest, CutToFieldNeverSplitsACharacter)
