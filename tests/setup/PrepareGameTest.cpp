@@ -3,22 +3,18 @@
 #include "data/TFormSelectBoard.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
-#include "platform/ModalHost.h"
 #include "players/TFormSelectPlayer.h"
 #include "setup/BoardDrawOptions.h"
 #include "setup/Settings.h"
+#include "support/InProgramFolder.h"
+#include "support/ScriptedModals.h"
 #include "support/ScriptedRandom.h"
-#include "support/TempDir.h"
 #include "support/UiApp.h"
 
 #include <QDir>
 #include <QLabel>
-#include <QMessageBox>
 #include <QPushButton>
 #include <QRadioButton>
-#include <QTimer>
-
-#include <gtest/gtest.h>
 
 #include <cstdio>
 #include <memory>
@@ -44,19 +40,21 @@ public:
     QString dir;
 };
 
-// One board section; the picture is a flat square of the given colour.
-std::string Board(int number, const std::string& title, const std::string& type, const std::string& picture = "b.bmp")
+// One board section showing the flat picture b.bmp.
+std::string Board(int number, const std::string& title, const std::string& type)
 {
     char section[32];
     std::snprintf(section, sizeof section, "[Board_%03d]\r\n", number);
-    return section + ("BoardType=" + type + "\r\nBoard=" + picture + "\r\nTitle=" + title + "\r\n");
+    return section + ("BoardType=" + type + "\r\nBoard=b.bmp\r\nTitle=" + title + "\r\n");
 }
 
-std::string Boards(const std::string& prefix, const std::vector<std::string>& types)
+// Boards titled prefix0, prefix1, ... of the types given one letter each: Normal, Picture or Random.
+std::string Boards(const std::string& prefix, const std::string& types)
 {
     std::string text;
     for (std::size_t i = 0; i < types.size(); ++i)
-        text += Board(static_cast<int>(i), prefix + std::to_string(i), types[i]);
+        text += Board(static_cast<int>(i), prefix + std::to_string(i),
+                      types[i] == 'P' ? "Picture" : types[i] == 'R' ? "Random" : "Normal");
     return text;
 }
 
@@ -65,25 +63,18 @@ QColor PixelOf(const QLabel* label, int x, int y)
     return label->pixmap().toImage().pixelColor(x, y);
 }
 
-class PrepareGameTest : public ::testing::Test {
+class PrepareGameTest : public InProgramFolder {
 protected:
     void SetUp() override
     {
+        InProgramFolder::SetUp();
         UiApp();
-        previousDir_ = QDir::currentPath();
-        options_.dir = QString::fromStdString(dir_.Path().string());
-        QDir::setCurrent(options_.dir);
+        options_.dir = QDir::currentPath();
         PictureLoader::ClearCache();
-        QDir(options_.dir).mkdir(QStringLiteral("Picture"));
+        QDir().mkdir(QStringLiteral("Picture"));
         Picture("Picture/User.bmp", kUserColour, QSize(100, 20));
         Picture("Picture/Computer.bmp", kComputerColour, QSize(100, 20));
         Picture("b.bmp", Qt::darkGreen, QSize(40, 40));
-    }
-
-    void TearDown() override
-    {
-        ModalHost::SetResponder({});
-        QDir::setCurrent(previousDir_);
     }
 
     void Picture(const std::string& name, const QColor& colour, const QSize& size) const
@@ -101,18 +92,15 @@ protected:
 
     TFormPrepareGame& Form()
     {
-        if (!form_) {
-            selectPlayer_ = std::make_unique<TFormSelectPlayer>();
-            selectBoard_ = std::make_unique<TFormSelectBoard>();
-            form_ = std::make_unique<TFormPrepareGame>(options_, *selectPlayer_, *selectBoard_);
-        }
+        if (!form_)
+            form_ = std::make_unique<TFormPrepareGame>(options_, selectPlayer_, selectBoard_);
         return *form_;
     }
 
-    int Choose()
+    void Choose()
     {
         WindowsIni settings = Settings::Open();
-        return Form().ChooseBoard(settings);
+        Form().ChooseBoard(settings);
     }
 
     std::string Key(const char* key) const
@@ -120,11 +108,10 @@ protected:
         return WindowsIni(dir_.File("Tessella.ini")).GetString("Tessella", key, 0, "(missing)");
     }
 
-    TempDir dir_;
     FakeOptions options_;
-    QString previousDir_;
-    std::unique_ptr<TFormSelectPlayer> selectPlayer_;
-    std::unique_ptr<TFormSelectBoard> selectBoard_;
+    ScriptedModals modals_;
+    TFormSelectPlayer selectPlayer_;
+    TFormSelectBoard selectBoard_;
     std::unique_ptr<TFormPrepareGame> form_;
 };
 
@@ -133,20 +120,23 @@ TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
     Ini("WarType=CompVsUser\r\n");
     TFormPrepareGame& form = Form();
     form.FormShow();
-    EXPECT_TRUE(form.RadioButtonComp_User->isChecked());
-    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayComputer);
-    EXPECT_EQ(form.Get2ndPlayer().PlayType(), Player::kPlayUser);
-    EXPECT_EQ(PixelOf(form.Image1stPlayType, 5, 5), kComputerColour);
-    EXPECT_EQ(PixelOf(form.Image2ndPlayType, 5, 5), kUserColour);
-
-    form.RadioButtonUser_Comp->click();
-    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayUser);
-    EXPECT_EQ(form.Get2ndPlayer().PlayType(), Player::kPlayComputer);
-    EXPECT_EQ(PixelOf(form.Image1stPlayType, 5, 5), kUserColour);
-    EXPECT_EQ(PixelOf(form.Image2ndPlayType, 5, 5), kComputerColour);
-
-    form.RadioButtonUser_User->click();
-    EXPECT_EQ(form.Get1stPlayer().PlayType() + form.Get2ndPlayer().PlayType(), 2 * Player::kPlayUser);
+    const struct {
+        QRadioButton* radio;
+        bool firstIsUser;
+        bool secondIsUser;
+    } cases[] = {{form.RadioButtonComp_User, false, true},
+                 {form.RadioButtonUser_Comp, true, false},
+                 {form.RadioButtonComp_Comp, false, false},
+                 {form.RadioButtonUser_User, true, true}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.radio->objectName().toStdString());
+        c.radio->click();
+        EXPECT_TRUE(c.radio->isChecked());
+        EXPECT_EQ(form.Get1stPlayer().PlayType(), c.firstIsUser ? Player::kPlayUser : Player::kPlayComputer);
+        EXPECT_EQ(form.Get2ndPlayer().PlayType(), c.secondIsUser ? Player::kPlayUser : Player::kPlayComputer);
+        EXPECT_EQ(PixelOf(form.Image1stPlayType, 5, 5), c.firstIsUser ? kUserColour : kComputerColour);
+        EXPECT_EQ(PixelOf(form.Image2ndPlayType, 5, 5), c.secondIsUser ? kUserColour : kComputerColour);
+    }
     form.BitBtnOk->click();
     EXPECT_EQ(Key("WarType"), "UserVsUser");
 }
@@ -154,15 +144,12 @@ TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
 TEST_F(PrepareGameTest, WarTypeNoneChecksNothingAndOkLeavesIt)
 {
     Ini("WarType=None\r\n");
-    TFormPrepareGame& form = Form();
-    form.FormShow();
-    for (QRadioButton* radio : {form.RadioButtonUser_User, form.RadioButtonUser_Comp, form.RadioButtonComp_User,
-                                form.RadioButtonComp_Comp})
+    Form().FormShow();
+    for (QRadioButton* radio : Form().findChildren<QRadioButton*>())
         EXPECT_FALSE(radio->isChecked());
-    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayComputer);
-    EXPECT_TRUE(form.Image1stPlayType->pixmap().isNull());
-    form.BitBtnOk->click();
-    EXPECT_EQ(form.result(), kModalOk);
+    EXPECT_TRUE(Form().Image1stPlayType->pixmap().isNull());
+    Form().BitBtnOk->click();
+    EXPECT_EQ(Form().result(), kModalOk);
     EXPECT_EQ(Key("WarType"), "None");
 }
 
@@ -174,10 +161,8 @@ TEST_F(PrepareGameTest, ChosenPlayerTakesThePlayTypeOfTheCheckedButton)
     TFormPrepareGame& form = Form();
     form.FormShow();
     EXPECT_EQ(form.Panel1stPlayerName->text(), QStringLiteral("Ann"));
-
-    int answer = kModalOk;
-    ModalHost::SetResponder([&answer](QDialog& dialog) {
-        auto& select = dynamic_cast<TFormSelectPlayer&>(dialog);
+    int answer = kModalCancel;
+    modals_.On<TFormSelectPlayer>([&answer](TFormSelectPlayer& select) {
         select.FormShow();
         for (int i = 0; i < 2 && select.GetPlayerSection() != "Brain_001"; ++i)
             select.BitBtnNextPlayer->click();
@@ -185,139 +170,96 @@ TEST_F(PrepareGameTest, ChosenPlayerTakesThePlayTypeOfTheCheckedButton)
             select.BitBtnOk->click();
         return answer;
     });
-    answer = kModalCancel;
     form.ButtonSelect1stPlayer->click();
     EXPECT_EQ(form.Panel1stPlayerName->text(), QStringLiteral("Ann"));
 
     answer = kModalOk;
     form.ButtonSelect2ndPlayer->click();
     EXPECT_EQ(form.Panel2ndPlayerName->text(), QStringLiteral("Bob"));
-    EXPECT_EQ(form.Get2ndPlayer().SectionName(), "Brain_001");
     EXPECT_EQ(form.Get2ndPlayer().PlayType(), Player::kPlayUser);
-
     form.RadioButtonUser_Comp->click();
     form.ButtonSelect1stPlayer->click();
     EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayUser);
 
     form.BitBtnOk->click();
     EXPECT_EQ(Key("1stBrainSet"), "Mine");
-    EXPECT_EQ(Key("1stBrainName"), "Brain_001");
-    EXPECT_EQ(Key("2ndBrainName"), "Brain_001");
+    EXPECT_EQ(Key("1stBrainName") + Key("2ndBrainName"), "Brain_001Brain_001");
     // What the selection dialog wrote meanwhile is kept.
     EXPECT_EQ(Key("DefaultBrainName"), "Brain_001");
 }
 
-TEST_F(PrepareGameTest, ChosenBoardIsShownAndWrittenOnOk)
+TEST_F(PrepareGameTest, ChosenBoardIsWrittenOnOkAndCancelOrTheCloseBoxWriteNothing)
 {
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Random"}));
-    Ini("DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
+    dir_.Write("Mine.tsb", Boards("M", "NR"));
+    Ini("WarType=UserVsComp\r\nDefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
+    const std::string before = dir_.Read("Tessella.ini");
     TFormPrepareGame& form = Form();
-    form.FormShow();
-    EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M0"));
-
-    ModalHost::SetResponder([](QDialog& dialog) {
-        auto& select = dynamic_cast<TFormSelectBoard&>(dialog);
+    modals_.On<TFormSelectBoard>([](TFormSelectBoard& select) {
         select.FormShow();
         select.BitBtnNextBoard->click();
-        return kModalOk;
+        return static_cast<int>(kModalOk);
     });
+    for (QPushButton* leave : {form.BitBtnCancel, static_cast<QPushButton*>(nullptr)}) {
+        form.show();
+        EXPECT_TRUE(form.RadioButtonUser_Comp->isChecked()) << "each showing starts from the file";
+        EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M0"));
+        form.RadioButtonComp_Comp->click();
+        form.ButtonSelectBoard->click();
+        EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M1"));
+        leave ? leave->click() : static_cast<void>(form.close());
+        EXPECT_EQ(form.result(), kModalCancel);
+        EXPECT_EQ(dir_.Read("Tessella.ini"), before);
+    }
+    form.show();
     form.ButtonSelectBoard->click();
-    EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M1"));
     EXPECT_EQ(form.GetBoardStyle().BoardType(), BoardStyle::kTypeRandom);
     form.BitBtnOk->click();
-    EXPECT_EQ(Key("DefaultBoardSet"), "Mine");
-    EXPECT_EQ(Key("DefaultBoardName"), "Board_001");
+    EXPECT_EQ(Key("DefaultBoardSet") + Key("DefaultBoardName"), "MineBoard_001");
 }
 
-TEST_F(PrepareGameTest, OkOnMissingFileWritesExactlyItsKeysInOrder)
+TEST_F(PrepareGameTest, OkWritesExactlyItsKeysInOrderWithTheDefaultIcons)
 {
-    TFormPrepareGame& form = Form();
-    form.FormShow();
-    form.BitBtnOk->click();
-    EXPECT_EQ(form.result(), kModalOk);
+    Form().FormShow();
+    Form().BitBtnOk->click();
     EXPECT_EQ(dir_.Read("Tessella.ini"),
               "[Tessella]\r\n1stBrainSet=" + kStandard + "\r\n1stBrainName=Brain_000\r\n2ndBrainSet=" + kStandard
                   + "\r\n2ndBrainName=Brain_000\r\nUserPicture=Picture\\User.bmp\r\n"
                     "ComputerPicture=Picture\\Computer.bmp\r\nWarType=UserVsComp\r\nDefaultBoardSet="
                   + kStandard + "\r\nDefaultBoardName=Board_000\r\n");
-}
 
-TEST_F(PrepareGameTest, OkWritesDefaultIconsWhateverTheFileHeld)
-{
     Ini("UserPicture=Other.bmp\r\nComputerPicture=Other.bmp\r\n");
     Form().FormShow();
     Form().BitBtnOk->click();
-    EXPECT_EQ(Key("UserPicture"), "Picture\\User.bmp");
-    EXPECT_EQ(Key("ComputerPicture"), "Picture\\Computer.bmp");
-}
-
-TEST_F(PrepareGameTest, CancelAndCloseBoxWriteNothingAndTheNextShowingStartsFromTheFile)
-{
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal"}));
-    Ini("WarType=UserVsComp\r\nDefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
-    const std::string before = dir_.Read("Tessella.ini");
-    TFormPrepareGame& form = Form();
-    form.FormShow();
-    form.RadioButtonComp_Comp->click();
-    ModalHost::SetResponder([](QDialog& dialog) {
-        auto& select = dynamic_cast<TFormSelectBoard&>(dialog);
-        select.FormShow();
-        select.BitBtnNextBoard->click();
-        return kModalOk;
-    });
-    form.ButtonSelectBoard->click();
-    EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M1"));
-    form.BitBtnCancel->click();
-    EXPECT_EQ(form.result(), kModalCancel);
-    EXPECT_EQ(dir_.Read("Tessella.ini"), before);
-
-    ModalHost::SetResponder({});
-    QTimer::singleShot(0, &form, [&form] { form.close(); });
-    EXPECT_EQ(ModalHost::ShowModal(form), kModalCancel);
-    EXPECT_EQ(dir_.Read("Tessella.ini"), before);
-    EXPECT_TRUE(form.RadioButtonUser_Comp->isChecked());
-    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayUser);
-    EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M0"));
+    EXPECT_EQ(Key("UserPicture") + Key("ComputerPicture"), "Picture\\User.bmpPicture\\Computer.bmp");
 }
 
 TEST_F(PrepareGameTest, FailedWriteIsShownAndTheDialogStaysOpen)
 {
-    QDir(options_.dir).mkdir(QStringLiteral("Tessella.ini"));
+    QDir().mkdir(QStringLiteral("Tessella.ini"));
     dir_.Write("Tessella.ini/keep", "");
-    TFormPrepareGame& form = Form();
-    form.FormShow();
-    QString message;
-    ModalHost::SetResponder([&message](QDialog& dialog) {
-        message = dynamic_cast<QMessageBox&>(dialog).text();
-        return kModalOk;
-    });
-    form.setResult(kModalNone);
-    form.BitBtnOk->click();
-    EXPECT_TRUE(message.contains(QStringLiteral("Tessella.ini")));
-    EXPECT_EQ(form.result(), kModalNone);
+    Form().FormShow();
+    Form().setResult(kModalNone);
+    Form().BitBtnOk->click();
+    ASSERT_EQ(modals_.messages.size(), 1);
+    EXPECT_TRUE(modals_.messages.front().contains(QStringLiteral("Tessella.ini")));
+    EXPECT_EQ(Form().result(), kModalNone);
 }
 
 TEST_F(PrepareGameTest, AValueTheFileCannotHoldIsNamedTheRestWrittenAndDroppedLinesKept)
 {
     options_.random = 1;
-    dir_.Write("Comma.tsb", Boards("C", {"Normal", "Normal"}));
+    dir_.Write("Comma.tsb", Boards("C", "NN"));
     ScriptedRandom random({0, 1});
     Ini("WarType=UserVsUser\r\n[Lost\r\nGone=1\r\n", "A,B=Comma.tsb\r\n");
     const std::string before = dir_.Read("Tessella.ini");
     Settings::TakeKeptCopies();
     Choose();
     ASSERT_EQ(Form().GetBoardStyle().FileName(), "Comma.tsb");
-    QStringList messages;
-    ModalHost::SetResponder([&messages](QDialog& dialog) {
-        messages << dynamic_cast<QMessageBox&>(dialog).text();
-        return kModalOk;
-    });
     Form().setResult(kModalNone);
     Form().BitBtnOk->click();
-
     EXPECT_EQ(Form().result(), kModalOk);
-    ASSERT_EQ(messages.size(), 1);
-    EXPECT_TRUE(messages[0].contains(QStringLiteral("DefaultBoardSet「A,B」")));
+    ASSERT_EQ(modals_.messages.size(), 1);
+    EXPECT_TRUE(modals_.messages[0].contains(QStringLiteral("DefaultBoardSet「A,B」")));
     EXPECT_EQ(Key("DefaultBoardSet"), "(missing)");
     EXPECT_EQ(Key("DefaultBoardName"), "Board_001");
     EXPECT_EQ(dir_.Read("Tessella.ini.bak"), before);
@@ -345,155 +287,70 @@ TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
     EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(40, 40));
 }
 
-TEST_F(PrepareGameTest, WithoutRandomTheBoardIsTheDefaultOne)
+// Each case: the draw options, the set files, the settings, the numbers the random source answers,
+// then the board drawn, how many numbers it took (-1: not checked) and the note shown (none: no note).
+TEST_F(PrepareGameTest, BoardDraws)
 {
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal", "Normal"}));
-    ScriptedRandom random({1});
-    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_002\r\n", "Mine=Mine.tsb\r\n");
-    EXPECT_EQ(Choose(), 0);
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Mine.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_002");
-    EXPECT_EQ(Form().PanelBoardTitle->text(), QStringLiteral("M2"));
-
-    Ini("DefaultBoardSet=Unknown\r\n", "Mine=Mine.tsb\r\n");
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Standard.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_000");
-    EXPECT_EQ(random.Draws(), 0);
-}
-
-TEST_F(PrepareGameTest, RandomDrawWithinTheDefaultSet)
-{
-    options_.random = 1;
-    options_.random2 = 1;
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal", "Normal", "Normal", "Normal"}));
-    dir_.Write("Standard.tsb", Boards("S", {"Normal", "Normal"}));
-    ScriptedRandom random({7});
-    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_000\r\n", kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n");
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Mine.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_002");
-    EXPECT_EQ(random.Draws(), 1);
-
-    Ini("", kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n");
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Standard.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_001");
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Key("DefaultBoardSet"), kStandard);
-    EXPECT_EQ(Key("DefaultBoardName"), "Board_001");
-}
-
-TEST_F(PrepareGameTest, RandomDrawOverEveryRegisteredSet)
-{
-    options_.random = 1;
-    dir_.Write("Standard.tsb", Boards("S", {"Normal", "Normal", "Normal"}));
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal", "Normal", "Normal", "Normal"}));
-    Ini("", kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n");
-    {
-        ScriptedRandom random({1, 7});
+    const std::string standard = kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n";
+    const std::string m5 = Boards("M", "NNNNN");
+    const std::string fixed = "DefaultBoardSet=Mine\r\nDefaultBoardName=Board_004\r\n";
+    using Files = std::vector<std::pair<std::string, std::string>>;
+    const struct {
+        const char* what;
+        int random, random2, random3;
+        Files files;
+        std::string tessella, boardSets;
+        std::vector<int> numbers;
+        std::string file, section;
+        int draws;
+        const char* note;
+    } cases[] = {
+        {"no draw: the default", 0, 0, 0, {{"Mine.tsb", m5}}, fixed, "Mine=Mine.tsb\r\n", {1}, "Mine.tsb", "Board_004", 0, nullptr},
+        {"no draw, unknown set", 0, 0, 0, {}, "DefaultBoardSet=Unknown\r\n", "", {1}, "Standard.tsb", "Board_000", 0, nullptr},
+        {"within the default set", 1, 1, 0, {{"Mine.tsb", m5}}, fixed, standard, {7}, "Mine.tsb", "Board_002", 1, nullptr},
+        {"within the standard set", 1, 1, 0, {{"Standard.tsb", Boards("S", "NN")}}, "", standard, {7}, "Standard.tsb",
+         "Board_001", 1, nullptr},
+        {"over every set", 1, 0, 0, {{"Mine.tsb", m5}}, "", standard, {1, 7}, "Mine.tsb", "Board_002", 2, nullptr},
+        {"over every set, the first", 1, 0, 0, {{"Standard.tsb", Boards("S", "NNN")}}, "", standard, {2, 4},
+         "Standard.tsb", "Board_001", 2, nullptr},
+        {"a board without a title ends the set", 1, 0, 0,
+         {{"Mine.tsb", Boards("M", "NN") + "[Board_002]\r\nBoardType=Normal\r\n" + Board(3, "M3", "Normal")}}, "",
+         "Mine=Mine.tsb\r\n", {1, 7}, "Mine.tsb", "Board_001", 2, nullptr},
+        {"a set without boards draws again", 1, 0, 0, {{"Mine.tsb", m5}}, fixed, "Empty=Empty.tsb\r\nMine=Mine.tsb\r\n",
+         {0, 0, 3}, "Mine.tsb", "Board_003", 3, nullptr},
+        {"no set with boards: the default", 1, 0, 0, {}, fixed, "Empty=Empty.tsb\r\n", {0}, "Standard.tsb", "Board_004",
+         1, nullptr},
+        {"nothing registered: the standard set", 1, 0, 0, {{"Standard.tsb", Boards("S", "NNN")}}, fixed, "", {0, 2},
+         "Standard.tsb", "Board_002", 2, nullptr},
+        {"picture only until a picture board", 1, 0, 1, {{"Mine.tsb", Boards("M", "NPR")}}, "", "Mine=Mine.tsb\r\n",
+         {0, 0, 0, 2, 0, 1}, "Mine.tsb", "Board_001", 6, nullptr},
+        {"picture only: the first picture board", 1, 0, 1,
+         {{"Mine.tsb", Boards("M", "NNN")}, {"Pics.tsb", Boards("P", "RP")}, {"More.tsb", Boards("Q", "P")}}, "",
+         "Mine=Mine.tsb\r\nPics=Pics.tsb\r\nMore=More.tsb\r\n", {0}, "Pics.tsb", "Board_001", 2 * (6 + 20), "P1"},
+        {"picture only without a picture board", 1, 0, 1, {{"Mine.tsb", Boards("M", "NNN")}, {"O.tsb", Boards("O", "R")}},
+         "", "Mine=Mine.tsb\r\nO=O.tsb\r\n", {1, 0, 0, 2}, "Mine.tsb", "Board_002", 2 * (4 + 20), "M2"},
+        {"picture only in a set without boards", 1, 1, 1, {}, "DefaultBoardSet=Empty\r\n", "Empty=Empty.tsb\r\n", {0},
+         "Empty.tsb", "Board_000", 0, ""},
+    };
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.what);
+        for (const char* name : {"Mine.tsb", "Standard.tsb"})
+            std::filesystem::remove(name);
+        for (const auto& [name, text] : c.files)
+            dir_.Write(name, text);
+        options_.random = c.random;
+        options_.random2 = c.random2;
+        options_.random3 = c.random3;
+        Ini(c.tessella, c.boardSets);
+        ScriptedRandom random(c.numbers);
         Choose();
-        EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_002");
-        EXPECT_EQ(Form().GetBoardStyle().FileName(), "Mine.tsb");
+        EXPECT_EQ(Form().GetBoardStyle().FileName() + "|" + Form().GetBoardStyle().SectionName(), c.file + "|" + c.section);
+        EXPECT_EQ(random.Draws(), c.draws);
+        EXPECT_EQ(Form().GetBoardNote().isEmpty(), c.note == nullptr);
+        if (c.note != nullptr) {
+            EXPECT_TRUE(Form().GetBoardNote().contains(QString::fromUtf8(c.note)));
+        }
     }
-    {
-        ScriptedRandom random({2, 4});
-        Choose();
-        EXPECT_EQ(Form().GetBoardStyle().FileName(), "Standard.tsb");
-        EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_001");
-    }
-    // A board without a Title ends the set.
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal"}) + "[Board_002]\r\nBoardType=Normal\r\n"
-                               + Board(3, "M3", "Normal"));
-    ScriptedRandom random({1, 7});
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_001");
-}
-
-TEST_F(PrepareGameTest, DrawOnASetWithoutBoardsDrawsAgainOrFallsBackToTheDefault)
-{
-    options_.random = 1;
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal", "Normal", "Normal", "Normal"}));
-    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_004\r\n", "Empty=Empty.tsb\r\nMine=Mine.tsb\r\n");
-    ScriptedRandom random({0, 0, 3});
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Mine.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_003");
-
-    // Mine is not registered now, so the default board comes from the standard file.
-    dir_.Write("Standard.tsb", Boards("S", {"Normal", "Normal", "Normal", "Normal", "Normal"}));
-    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_004\r\n", "Empty=Empty.tsb\r\nGone=Gone.tsb\r\n");
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Standard.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_004");
-    EXPECT_EQ(Form().PanelBoardTitle->text(), QStringLiteral("S4"));
-}
-
-TEST_F(PrepareGameTest, WithNoSetRegisteredTheDrawTakesTheStandardSet)
-{
-    options_.random = 1;
-    dir_.Write("Standard.tsb", Boards("S", {"Normal", "Normal", "Normal"}));
-    Ini("DefaultBoardSet=Mine\r\n");
-    ScriptedRandom random({0, 2});
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Standard.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_002");
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Key("DefaultBoardSet"), kStandard);
-}
-
-TEST_F(PrepareGameTest, PictureOnlyDrawsUntilAPictureBoard)
-{
-    options_.random = 1;
-    options_.random3 = 1;
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Picture", "Random"}));
-    Ini("", "Mine=Mine.tsb\r\n");
-    ScriptedRandom random({0, 0, 0, 2, 0, 1});
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_001");
-    EXPECT_EQ(Form().GetBoardStyle().BoardType(), BoardStyle::kTypePicture);
-    EXPECT_EQ(random.Draws(), 6);
-    EXPECT_TRUE(Form().GetBoardNote().isEmpty());
-}
-
-TEST_F(PrepareGameTest, PictureOnlyEndsWithTheFirstPictureBoardOfTheRegistry)
-{
-    options_.random = 1;
-    options_.random3 = 1;
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal", "Normal"}));
-    dir_.Write("Pics.tsb", Boards("P", {"Random", "Picture"}));
-    dir_.Write("More.tsb", Boards("Q", {"Picture"}));
-    Ini("", "Mine=Mine.tsb\r\nPics=Pics.tsb\r\nMore=More.tsb\r\n");
-    ScriptedRandom random({0});
-    Choose();
-    EXPECT_EQ(random.Draws(), 2 * (6 + 20));
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Pics.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_001");
-    EXPECT_TRUE(Form().GetBoardNote().contains(QStringLiteral("P1")));
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Key("DefaultBoardSet"), "Pics");
-}
-
-TEST_F(PrepareGameTest, PictureOnlyWithoutAnyPictureBoardKeepsTheLastDraw)
-{
-    options_.random = 1;
-    options_.random3 = 1;
-    dir_.Write("Mine.tsb", Boards("M", {"Normal", "Normal", "Normal"}));
-    dir_.Write("Other.tsb", Boards("O", {"Random"}));
-    Ini("", "Mine=Mine.tsb\r\nOther=Other.tsb\r\n");
-    ScriptedRandom random({1, 0, 0, 2});
-    Choose();
-    EXPECT_EQ(random.Draws(), 2 * (4 + 20));
-    EXPECT_EQ(Form().GetBoardStyle().FileName(), "Mine.tsb");
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_002");
-    EXPECT_TRUE(Form().GetBoardNote().contains(QStringLiteral("M2")));
-
-    // Limited to one set without boards, the draw still ends.
-    options_.random2 = 1;
-    Ini("DefaultBoardSet=Empty\r\n", "Empty=Empty.tsb\r\n");
-    Choose();
-    EXPECT_EQ(Form().GetBoardStyle().SectionName(), "Board_000");
-    EXPECT_FALSE(Form().GetBoardNote().isEmpty());
 }
 
 }  // namespace
