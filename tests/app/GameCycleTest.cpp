@@ -7,6 +7,7 @@
 #include "support/BoardText.h"
 #include "support/InProgramFolder.h"
 #include "support/ScriptedRandom.h"
+#include "support/SetFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -111,11 +112,8 @@ protected:
     std::string Pic(QRgb colour, int size = 32)
     {
         const std::string name = QString::asprintf("c%06x_%d.bmp", colour & 0xffffff, size).toStdString();
-        if (!std::filesystem::exists(dir_.Path() / name)) {
-            QImage image(size, size, QImage::Format_RGB32);
-            image.fill(colour);
-            EXPECT_TRUE(image.save(QString::fromStdString(dir_.File(name)), "BMP"));
-        }
+        if (!std::filesystem::exists(dir_.Path() / name))
+            SaveBmp(name, colour, size, size);
         return name;
     }
 

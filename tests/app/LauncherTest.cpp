@@ -62,7 +62,7 @@ TEST(Launcher, AnswersItsOptionsWithTheRightExitStatus)
     }
 }
 
-TEST(Launcher, AScreenshotRunSeedsOnlyANewProgramFolder)
+TEST(Launcher, AScreenshotRunSeedsANewProgramFolderAndSavesTheWindow)
 {
     TempDir scratch;
     const QString fresh = QString::fromStdString(scratch.File("fresh"));
@@ -73,12 +73,7 @@ TEST(Launcher, AScreenshotRunSeedsOnlyANewProgramFolder)
     const QImage picture(shot);
     EXPECT_EQ(picture.width(), 632);
     EXPECT_GT(picture.height(), 434) << "the client area and the menu bar";
-    EXPECT_TRUE(std::filesystem::exists(scratch.Path() / "fresh" / "Standard.tsb"));
-
-    // A folder in use keeps the standard file its user deleted.
-    std::filesystem::remove(scratch.Path() / "fresh" / "Standard.tsb");
-    ASSERT_EQ(Launch({QStringLiteral("--dir"), fresh, QStringLiteral("--screenshot"), shot}).exitCode, 0);
-    EXPECT_FALSE(std::filesystem::exists(scratch.Path() / "fresh" / "Standard.tsb"));
+    EXPECT_TRUE(std::filesystem::exists(scratch.Path() / "fresh" / "Standard.tsb")) << "a new folder is seeded";
 }
 
 }  // namespace

@@ -3,9 +3,9 @@
 
 #include "platform/Clock.h"
 #include "platform/ModalHost.h"
-#include "platform/TextCodec.h"
 #include "support/InProgramFolder.h"
 #include "support/ScriptedRandom.h"
+#include "support/SetFiles.h"
 #include "support/UiApp.h"
 
 #include <QAction>
@@ -37,13 +37,6 @@ const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kDark = qRgb(20, 20, 20);
 const QRgb kLight = qRgb(250, 250, 250);
 
-std::string Sjis(const QString& text)
-{
-    std::string bytes;
-    TextCodec::FromUi(text, &bytes);
-    return bytes;
-}
-
 // A disc on the transparent key colour, so the board shows around it.
 QImage Disc(QRgb colour)
 {
@@ -53,13 +46,6 @@ QImage Disc(QRgb colour)
     painter.setPen(Qt::NoPen);
     painter.setBrush(QColor(colour));
     painter.drawEllipse(3, 3, 26, 26);
-    return image;
-}
-
-QImage Plain(QRgb colour, int width, int height)
-{
-    QImage image(width, height, QImage::Format_RGB32);
-    image.fill(colour);
     return image;
 }
 
@@ -94,7 +80,7 @@ protected:
 
     void WriteProgramFolder(const std::string& extraSettings = "")
     {
-        const std::string standard = Sjis(QStringLiteral("標準"));
+        const std::string standard = Sj("標準");
         dir_.Write("Tessella.ini", "[Tessella]\r\nDefaultBoardSet=" + standard +
                                        "\r\nDefaultBoardName=Board_000\r\nBaseTimer=55\r\nAnimation=True\r\n"
                                        "Pass=Manual\r\nRandomBoard=False\r\n" + extraSettings +
@@ -103,33 +89,34 @@ protected:
         const std::string shared = "Board=Board.bmp\r\nBorder=Border.bmp\r\nIntervalTime=100\r\nStretch=True\r\n";
         dir_.Write("Test.tsb", "[BoardSet]\r\nName=Test\r\n[Board_000]\r\nBoardType=Normal\r\n" + shared +
                                    "NoFloat=Empty.bmp\r\n1stFloat_00=D0.bmp,D1.bmp,D2.bmp\r\n"
-                                   "2ndFloat_00=L0.bmp,L1.bmp,L2.bmp\r\nTitle=" + Sjis(QStringLiteral("試験盤")) +
+                                   "2ndFloat_00=L0.bmp,L1.bmp,L2.bmp\r\nTitle=" + Sj("試験盤") +
                                    "\r\nTransparentNoFloat=True\r\nTransparent1stFloat=True\r\n"
                                    "Transparent2ndFloat=True\r\n[Board_001]\r\nBoardType=Picture\r\n" + shared +
                                    "NoFloat=Square.bmp\r\n1stBoard=Whole1.bmp\r\n2ndBoard=Whole2.bmp\r\nTitle=Picture\r\n");
         const std::string faces = "Face_00=F0.bmp\r\nFace_01=F1.bmp\r\nFace_02=F2.bmp\r\nFace_03=F3.bmp\r\n"
                                   "Face_04=F4.bmp\r\n";
-        dir_.Write("Test.tsp", "[Demo_000]\r\nName=" + Sjis(QStringLiteral("先手くん")) + "\r\nStretch=True\r\n" +
+        dir_.Write("Test.tsp", "[Demo_000]\r\nName=" + Sj("先手くん") + "\r\nStretch=True\r\n" +
                                    faces + "Brain_00=80,NormalBrain08,,\r\n[Demo_001]\r\nName=Beta\r\n"
                                    "Stretch=False\r\n" + faces + "Brain_00=80,NormalBrain01,,\r\n");
-        QImage border = Plain(kKey, 400, 400);
+        QImage border(400, 400, QImage::Format_RGB32);
+        border.fill(kKey);
         for (int y = 0; y < 400; ++y)
             border.setPixel(200, y, kBlack);
-        Save("Board.bmp", Plain(kGreen, 400, 400));
         Save("Border.bmp", border);
-        Save("Empty.bmp", Plain(kKey, 32, 32));
-        Save("Square.bmp", Plain(qRgb(128, 128, 128), 37, 37));
-        Save("Whole1.bmp", Plain(qRgb(200, 0, 0), 400, 400));
-        Save("Whole2.bmp", Plain(qRgb(0, 0, 200), 400, 400));
+        SaveBmp("Board.bmp", kGreen, 400, 400);
+        SaveBmp("Empty.bmp", kKey);
+        SaveBmp("Square.bmp", qRgb(128, 128, 128), 37, 37);
+        SaveBmp("Whole1.bmp", qRgb(200, 0, 0), 400, 400);
+        SaveBmp("Whole2.bmp", qRgb(0, 0, 200), 400, 400);
         for (int frame = 0; frame < 3; ++frame) {
             Save(QStringLiteral("D%1.bmp").arg(frame), Disc(frame == 0 ? kDark : qRgb(90 + frame, 90, 90)));
             Save(QStringLiteral("L%1.bmp").arg(frame), Disc(frame == 0 ? kLight : qRgb(160 + frame, 160, 160)));
         }
         for (int face = 0; face < 5; ++face)
-            Save(QStringLiteral("F%1.bmp").arg(face), Plain(qRgb(40 * face, 100, 100), 50, 50));
+            SaveBmp(Format("F%d.bmp", face), qRgb(40 * face, 100, 100), 50, 50);
         std::filesystem::create_directories(dir_.Path() / "Picture");
-        Save("Picture/User.bmp", Plain(qRgb(0, 0, 255), 100, 20));
-        Save("Picture/Computer.bmp", Plain(qRgb(255, 128, 0), 100, 20));
+        SaveBmp("Picture/User.bmp", qRgb(0, 0, 255), 100, 20);
+        SaveBmp("Picture/Computer.bmp", qRgb(255, 128, 0), 100, 20);
     }
 
     TFormMain& Window()
