@@ -177,12 +177,12 @@ TEST_F(BoardStyleTest, SwitchesAndNumbers)
 TEST_F(BoardStyleTest, TextsKeepTheirBytesAndAreCutWhole)
 {
     const std::string standard = "\x95\x57\x8f\x80";  // 標準
-    WriteBoard({"Title=" + standard + " board", "Author=" + std::string(300, 'a'),
-                "Comment=" + std::string(255, 'c') + standard, "[Board_001]", "Title=x,y"});
+    WriteBoard({"Title=" + std::string(255, 't') + standard, "Author=" + standard + " board",
+                "Comment=" + std::string(300, 'c'), "[Board_001]", "Title=x,y"});
     Load();
-    EXPECT_EQ(style_.Title(), standard + " board");
-    EXPECT_EQ(style_.Author(), std::string(256, 'a'));
-    EXPECT_EQ(style_.Comment(), std::string(255, 'c')) << "a double-byte character is never split";
+    EXPECT_EQ(style_.Title(), std::string(255, 't')) << "a double-byte character is never split";
+    EXPECT_EQ(style_.Author(), standard + " board");
+    EXPECT_EQ(style_.Comment(), std::string(256, 'c'));
 
     style_.Load("set.tsb", "Board_001");
     EXPECT_EQ(style_.Title(), "x");

@@ -48,7 +48,7 @@ std::string BoardText(int number, const std::string& title, int kinds = 1, int f
             text += Piece(1, kind, frame) + (frame + 1 < frames ? "," : "");
         text += "\r\n";
     }
-    text += Format("2ndFloat_00=Pic\\2_0_0.bmp\r\n");
+    text += "2ndFloat_00=Pic\\2_0_0.bmp\r\n";
     if (!title.empty())
         text += "Title=" + title + "\r\n";
     return text + "Author=A\r\nComment=C\r\nIntervalTime=40\r\nStretch=True\r\n";

@@ -3,7 +3,6 @@
 #include <QImage>
 #include <QString>
 
-#include <cstdio>
 #include <string>
 #include <vector>
 
@@ -17,10 +16,4 @@ std::string Crlf(const std::vector<std::string>& lines);
 void SaveBmp(const std::string& path, QRgb colour, int width = 32, int height = 32);
 
 // printf into a string: keeps tests clear of "text" + std::to_string(n), which GCC 12 warns about.
-template <class... Args>
-std::string Format(const char* format, Args... args)
-{
-    char buffer[512];
-    std::snprintf(buffer, sizeof buffer, format, args...);
-    return buffer;
-}
+std::string Format(const char* format, ...) __attribute__((format(printf, 1, 2)));
