@@ -54,6 +54,7 @@ TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoard)
     const GameRecord game = RandomGame(SeedOfGameWithPass());
     cycle_.StartDemo();
     cycle_.SetTimerRunning(true);
+    const std::string live = cycle_.Record().Text() + cycle_.Side(1).gameResult.toStdString();
     ASSERT_TRUE(window_.ViewText(QString::fromStdString(Notation::MoveLine(game.MoveCells()))));
     EXPECT_TRUE(window_.Viewing());
     EXPECT_FALSE(cycle_.TimerRunning()) << "viewing stops the turn cycle";
@@ -74,6 +75,7 @@ TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoard)
     EXPECT_FALSE(window_.PanelMoves->BitBtnForward->isEnabled());
 
     window_.ButtonLeave->click();
+    EXPECT_EQ(cycle_.Record().Text() + cycle_.Side(1).gameResult.toStdString(), live) << "viewing touches no record";
     EXPECT_FALSE(window_.Viewing());
     EXPECT_EQ(Rows(), StartRows()) << "the demonstration's board comes back";
     EXPECT_TRUE(cycle_.TimerRunning());
