@@ -15,6 +15,7 @@
 
 #include <QImage>
 #include <QString>
+#include <QTranslator>
 
 #include <algorithm>
 #include <cstdio>
@@ -298,20 +299,32 @@ TEST_F(StandardContent, SetFilesAreStoredExactlyAsTheIniEngineWritesThem)
 
 TEST_F(StandardContent, HelpDocumentsAreUtf8HtmlAndTheirLocalLinksResolve)
 {
-    // Every caption the main window shows for its commands is explained, in each language.
-    const std::pair<const char*, std::vector<const char*>> documents[] = {
-        {"Document\\TSReadme.htm", {"ゲーム開始", "リプレイ", "中断", "継続", "パス", "環境設定", "境界線を隠す", "終了"}},
-        {"Document\\TSReadme_en.htm", {"New game", "Replay", "Pause", "Continue", "Pass", "Settings", "Hide border", "Exit"}},
+    // Every command caption is explained in each language as the program shows it; the English one comes from
+    // the translation, which holds only captions the program still has.
+    const std::pair<const char*, const char*> captions[] = {
+        {"GameCycle", "ゲーム開始"}, {"GameCycle", "リプレイ"}, {"GameCycle", "中断"}, {"GameCycle", "継続"},
+        {"GameCycle", "パス"}, {"TFormMain", "環境設定"}, {"GameCycle", "境界線を隠す"}, {"GameCycle", "終了"},
+        {"TFormMain", "待った"}, {"TFormMain", "やり直し"}, {"TFormMain", "ヒント"}, {"TFormMain", "棋譜ウィンドウ"},
+        {"TFormMain", "棋譜を開く..."}, {"TFormMain", "棋譜を保存..."}, {"TFormMain", "手順をコピー"},
+        {"TFormMain", "手順を貼り付け"}, {"TFormStats", "成績"}, {"TFormRecord", "対局に戻る"},
+        {"TFormRecord", "ここから対局"}, {"TFormRecord", "解析"}, {"TFormRecord", "解析中止"}, {"TFormStats", "リセット"},
     };
-    for (const auto& [document, captions] : documents) {
+    QTranslator english;
+    ASSERT_TRUE(english.load(QStringLiteral(":/i18n/tessella_en.qm")));
+    for (const bool inEnglish : {false, true}) {
+        const char* document = inEnglish ? "Document\\TSReadme_en.htm" : "Document\\TSReadme.htm";
         SCOPED_TRACE(document);
         const std::string html = ReadBytes(HostPath::ToHost(document));
         ASSERT_FALSE(html.empty());
         const QString text = QString::fromUtf8(html);
         EXPECT_EQ(text.toUtf8().toStdString(), html) << "not UTF-8";
         EXPECT_NE(html.find("<meta charset=\"utf-8\">"), std::string::npos);
-        for (const char* caption : captions)
-            EXPECT_NE(html.find(caption), std::string::npos) << caption;
+        for (const auto& [context, japanese] : captions) {
+            const QString translated = english.translate(context, japanese);
+            EXPECT_FALSE(translated.isEmpty()) << japanese << " is no caption of " << context;
+            const QString caption = inEnglish ? translated : QString::fromUtf8(japanese);
+            EXPECT_TRUE(text.contains(caption.toHtmlEscaped())) << caption.toStdString();
+        }
 
         int links = 0;
         for (const auto& found : MatchAll(html, R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")")) {
