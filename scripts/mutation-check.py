@@ -37,7 +37,8 @@ def read_lists(paths):
 
 
 def run(cmd, **kw):
-    return subprocess.run(cmd, cwd=ROOT, capture_output=True, text=True, **kw)
+    # Test output may hold CP932 bytes, which are not UTF-8.
+    return subprocess.run(cmd, cwd=ROOT, capture_output=True, text=True, errors="replace", **kw)
 
 
 def find_executable(build, target):

@@ -167,13 +167,13 @@ TEST_F(PictureLoaderTest, DecodesEachFormatToTheSourcePixels)
     QImage coreImage(2, 2, QImage::Format_RGB32);
     for (int i = 0; i < 4; ++i)
         coreImage.setPixel(i % 2, i / 2, qRgb(3 * i + 3, 3 * i + 2, 3 * i + 1));
-    // 4 x 2, 8-bit run-length with three colours: compressed rows are shorter than the pixels they hold.
-    const std::string rle("BML\0\0\0\0\0\0\0B\0\0\0(\0\0\0\x04\0\0\0\x02\0\0\0\x01\0\x08\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0"
-                          "\0\0\x03\0\0\0\0\0\0\0\xff\0\0\0\0\xff\0\0\0\0\xff\0\x04\x01\0\0\x02\x02\x02\0\0\x01", 76);
-    QImage rleImage(4, 2, QImage::Format_RGB32);
+    // 16 x 2, 8-bit run-length with three colours: the file is shorter than the pixels it holds.
+    const std::string rle("BML\0\0\0\0\0\0\0B\0\0\0(\0\0\0\x10\0\0\0\x02\0\0\0\x01\0\x08\0\x01\0\0\0\0\0\0\0\0\0\0\0\0\0"
+                          "\0\0\x03\0\0\0\0\0\0\0\xff\0\0\0\0\xff\0\0\0\0\xff\0\x10\x01\0\0\x08\x02\x08\0\0\x01", 76);
+    QImage rleImage(16, 2, QImage::Format_RGB32);
     rleImage.fill(qRgb(0, 255, 0));
-    for (int x = 0; x < 4; ++x)
-        rleImage.setPixel(x, 0, x < 2 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
+    for (int x = 0; x < 16; ++x)
+        rleImage.setPixel(x, 0, x < 8 ? qRgb(255, 0, 0) : qRgb(0, 0, 255));
     const QImage grey = Pattern(32, 24).convertToFormat(QImage::Format_Grayscale8).convertToFormat(QImage::Format_RGB32);
     QImage translucent(16, 16, QImage::Format_ARGB32);
     translucent.fill(qRgba(10, 20, 30, 255));
