@@ -65,10 +65,12 @@ QColor PixelOf(const QLabel* label, int x, int y)
 
 class PrepareGameTest : public InProgramFolder {
 protected:
+    // Before the fixture's windows are made.
+    static void SetUpTestSuite() { UiApp(); }
+
     void SetUp() override
     {
         InProgramFolder::SetUp();
-        UiApp();
         options_.dir = QDir::currentPath();
         PictureLoader::ClearCache();
         QDir().mkdir(QStringLiteral("Picture"));
