@@ -52,46 +52,34 @@ TEST_F(RecordStoreTest, SavesNewFilesAndNeverOverwrites)
     EXPECT_EQ(dir.Read("Records/20261207-193005 A - B (3).tsr"), game.Text());
 }
 
-TEST(LifetimeStatsTest, CountsGamesAndStreaks)
+// Each game counts for both players; streaks run over wins; one player can be reset.
+TEST(LifetimeStatsTest, CountsBothSidesResetsOnePlayerAndRefusesWhatTheFileCannotHold)
 {
     TempDir dir;
     const std::string file = dir.File("Records/Stats.ini");
-    // Outcomes in order, then wins, losses, draws, current and longest streak.
+    // The first player's outcomes, then its wins, losses, draws, current and longest streak.
     const std::pair<const char*, std::vector<int>> cases[] = {
         {"W", {1, 0, 0, 1, 1}}, {"WWLWWWD", {5, 1, 1, 0, 3}}, {"LDWW", {2, 1, 1, 2, 2}}, {"WWWLW", {4, 1, 0, 1, 3}}};
-    for (std::size_t i = 0; i < std::size(cases); ++i)
+    for (std::size_t i = 0; i < std::size(cases); ++i) {
+        const LifetimeStats::Side first{"Standard.tsp", "Brain_00" + std::to_string(i), "A"};
+        const LifetimeStats::Side second{"Sets\\Mine.tsp", first.section, "B"};
         for (const char* o = cases[i].first; *o != '\0'; ++o) {
-            LifetimeStats stats(file);
-            const auto outcome = *o == 'W' ? LifetimeStats::kWin : *o == 'L' ? LifetimeStats::kLoss : LifetimeStats::kDraw;
-            ASSERT_EQ(stats.Add("Standard.tsp", "Brain_00" + std::to_string(i), "name", outcome), 0);
-            ASSERT_EQ(stats.Save(), 0);
+            const int count = *o == 'W' ? 40 : *o == 'L' ? 30 : 38;
+            ASSERT_EQ(LifetimeStats::RecordGame(file, first, second, count, 76 - count), 0);
         }
-    const std::vector<LifetimeStats::Entry> entries = LifetimeStats(file).Entries();
-    ASSERT_EQ(entries.size(), std::size(cases));
-    for (std::size_t i = 0; i < entries.size(); ++i) {
-        const LifetimeStats::Entry& e = entries[i];
-        EXPECT_EQ(std::vector<int>({e.wins, e.losses, e.draws, e.streak, e.longestStreak}), cases[i].second)
-            << cases[i].first;
+        const LifetimeStats stats(file);
+        const LifetimeStats::Entry e = stats.Find(first.setFile, first.section).value_or(LifetimeStats::Entry());
+        EXPECT_EQ(std::vector<int>({e.wins, e.losses, e.draws, e.streak, e.longestStreak}), cases[i].second) << cases[i].first;
+        EXPECT_EQ(LifetimeStats::SummaryText(stats.Find(second.setFile, second.section)),
+                  QStringLiteral("通算 %1勝 %2敗 %3分").arg(e.losses).arg(e.wins).arg(e.draws));
+        EXPECT_EQ(stats.Find(second.setFile, second.section)->name, "B");
     }
-}
-
-TEST(LifetimeStatsTest, RecordsBothSidesResetsOnePlayerAndRefusesWhatTheFileCannotHold)
-{
-    TempDir dir;
-    const std::string file = dir.File("Records/Stats.ini");
-    const LifetimeStats::Side a{"Standard.tsp", "Brain_011", "A"};
-    const LifetimeStats::Side b{"Sets\\Mine.tsp", "Brain_000", "B"};
-    for (const auto& [first, second, firstCount] : {std::tuple{a, b, 40}, {b, a, 38}, {b, a, 50}, {a, b, 20}})
-        ASSERT_EQ(LifetimeStats::RecordGame(file, first, second, firstCount, 76 - firstCount), 0);
     LifetimeStats stats(file);
-    EXPECT_EQ(LifetimeStats::SummaryText(stats.Find("Standard.tsp", "Brain_011")), QStringLiteral("通算 1勝 2敗 1分"));
-    EXPECT_EQ(LifetimeStats::SummaryText(stats.Find("Sets\\Mine.tsp", "Brain_000")), QStringLiteral("通算 2勝 1敗 1分"));
-    EXPECT_EQ(stats.Find("Sets\\Mine.tsp", "Brain_000")->name, "B");
-    EXPECT_EQ(LifetimeStats::SummaryText(stats.Find("Standard.tsp", "Brain_000")), QStringLiteral("通算 0勝 0敗 0分"));
-    ASSERT_EQ(stats.Reset("Standard.tsp", "Brain_011"), 0);
-    EXPECT_EQ(stats.Reset("Standard.tsp", "Brain_011"), -1);
+    EXPECT_EQ(LifetimeStats::SummaryText(stats.Find("Standard.tsp", "Brain_011")), QStringLiteral("通算 0勝 0敗 0分"));
+    ASSERT_EQ(stats.Reset("Standard.tsp", "Brain_001"), 0);
+    EXPECT_EQ(stats.Reset("Standard.tsp", "Brain_001"), -1);
     ASSERT_EQ(stats.Save(), 0);
-    EXPECT_EQ(LifetimeStats(file).Entries().size(), 1u);
+    EXPECT_EQ(LifetimeStats(file).Entries().size(), 2 * std::size(cases) - 1);
 
     const std::string fresh = dir.File("Stats.ini");
     LifetimeStats refusing(fresh);
