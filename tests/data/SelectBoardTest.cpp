@@ -235,6 +235,7 @@ TEST_F(SelectBoardTest, ChoosingAndTypingSetNamesOpenOnlyRegisteredSets)
         EXPECT_EQ(form.GetBoardSetName(), Sj("森")) << set;
         EXPECT_EQ(form.GetBoardSetFile(), "Forest.tsb");
         EXPECT_EQ(form.GetBoardName(), "Board_001");
+        EXPECT_EQ(form.BrowseIndex(), 1);
         EXPECT_EQ(form.BoardCount(), 5);
         EXPECT_EQ(form.GetBoardStyle().Title(), Sj("森の盤1"));
     }
@@ -301,6 +302,14 @@ TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCoun
         form.BitBtnOkClick();
         EXPECT_TRUE(SettingsHold("DefaultBoardSet=" + c.written + "\r\nDefaultBoardName=" + c.next));
     }
+    // On a later showing the board already on screen stays.
+    WriteSettings(Sj("森"), "Board_003");
+    TFormSelectBoard form;
+    form.FormShow();
+    WriteSettings("Gone", "Board_001");
+    form.FormShow();
+    EXPECT_EQ(form.GetBoardSetFile(), "Forest.tsb");
+    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤3"));
 }
 
 TEST_F(SelectBoardTest, OkWritesTheChoiceIntoTheProgramFolderAndCancelWritesNothing)
