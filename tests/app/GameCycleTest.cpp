@@ -395,7 +395,7 @@ TEST_F(GameCycleTest, HitTestUsesStrictBordersPerBoardType)
         int y;
         int cell;
     } cases[] = {
-        {nullptr, 166, 167, 44}, {nullptr, 196, 197, 44}, {nullptr, 165, 167, -1},
+        {nullptr, 166, 167, 44}, {nullptr, 196, 197, 44}, {nullptr, 165, 167, -1}, {nullptr, 180, 166, -1},
         {nullptr, 30, 30, -1},   {"Picture", 164, 165, 44}, {"Picture", 180, 196, -1},
     };
     for (const auto& c : cases) {
@@ -706,7 +706,11 @@ TEST_F(UndoTest, UndoTakesBackTheMoveAndTheReplyRedoPlaysThemAndANewMoveDropsThe
     cycle_->FinishGame();
     EXPECT_EQ(cycle_->Record().Moves().size(), 2u);
     cycle_->BitBtnReplayClick();
-    ASSERT_NE(TickUntil([&] { return Finished(); }, 100), -1);
+    ASSERT_NE(TickUntil([&] {
+        EXPECT_FALSE(cycle_->Undo().enabled) << "nothing is taken back in a replay";
+        return Finished();
+    }, 100),
+              -1);
     EXPECT_EQ(Board(), rows) << "the replay shows the moves that stood at the end";
     EXPECT_EQ(cycle_->LiveBoard().MoveAt(0), 53);
 }

@@ -214,6 +214,7 @@ TEST_F(TFormMainTest, ButtonsMenuItemsAndPanelsFollowThePauseAGameAndItsEnd)
     window.BitBtnCountinue->click();
     EXPECT_EQ(window.MenuCountinue->text(), QStringLiteral("継続"));
     EXPECT_FALSE(window.Timer->isActive());
+    expectShared();
     window.MenuCountinue->trigger();
     EXPECT_EQ(window.BitBtnCountinue->text(), QStringLiteral("中断"));
     EXPECT_TRUE(window.Timer->isActive());
@@ -241,6 +242,7 @@ TEST_F(TFormMainTest, ButtonsMenuItemsAndPanelsFollowThePauseAGameAndItsEnd)
     EXPECT_EQ(Pixel({200, 5}), kBlack);
     window.BitBtnBorder->click();
     EXPECT_EQ(window.MenuBorder->text(), QStringLiteral("境界線を表示する"));
+    expectShared();
     EXPECT_EQ(Pixel({200, 5}), kGreen);
 }
 
