@@ -109,8 +109,8 @@ TEST_F(SetEntriesTest, ReferencesFollowTheirEntryOrGoBackToTheStandardSet)
         std::string expected;
         int changes;
     };
-    const std::string players = "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_002\r\n2ndBrainSet=" +
-                                kMine + "\r\n2ndBrainName=Brain_000\r\nDefaultBrainSet=" + kStandard +
+    const std::string players = "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_001\r\n2ndBrainSet=" +
+                                kMine + "\r\n2ndBrainName=Brain_000\r\nDefaultBrainSet=" + kMine +
                                 "\r\nDefaultBrainName=Brain_002\r\n";
     const Case cases[] = {
         {"board moved", SetKind::Board,
@@ -124,9 +124,9 @@ TEST_F(SetEntriesTest, ReferencesFollowTheirEntryOrGoBackToTheStandardSet)
          "[Tessella]\r\nDefaultBoardSet=" + kStandard + "\r\nDefaultBoardName=Board_001\r\n", 0},
         {"board missing keys, first board moved", SetKind::Board, "", {1, 0},
          "", 0},
-        {"players: one moved, one deleted, another set's untouched", SetKind::Player, players, {-1, 1, 0},
-         "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_000\r\n2ndBrainSet=" + kStandard +
-             "\r\n2ndBrainName=Brain_000\r\nDefaultBrainSet=" + kStandard + "\r\nDefaultBrainName=Brain_002\r\n",
+        {"players: one kept, one deleted, one moved", SetKind::Player, players, {-1, 1, 0},
+         "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_001\r\n2ndBrainSet=" + kStandard +
+             "\r\n2ndBrainName=Brain_000\r\nDefaultBrainSet=" + kMine + "\r\nDefaultBrainName=Brain_000\r\n",
          2},
         {"player past the gap", SetKind::Player,
          "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_007\r\n", {1, 0},
