@@ -12,7 +12,7 @@ fuzz_seconds=${TESSELLA_FUZZ_SECONDS:-20}
 bash scripts/setup.sh
 
 echo "== Release build and tests"
-cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release >/dev/null
+cmake -S . -B build/release -G Ninja -DCMAKE_BUILD_TYPE=Release -DTESSELLA_WERROR=ON >/dev/null
 cmake --build build/release -j "$jobs"
 ctest --test-dir build/release --output-on-failure -j "$jobs"
 
@@ -25,7 +25,7 @@ done
 
 echo "== Tests under AddressSanitizer and UndefinedBehaviorSanitizer"
 cmake -S . -B build/sanitize -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DTESSELLA_SANITIZE=ON -DTESSELLA_BENCH=OFF >/dev/null
+  -DTESSELLA_SANITIZE=ON -DTESSELLA_BENCH=OFF -DTESSELLA_WERROR=ON >/dev/null
 cmake --build build/sanitize -j "$jobs"
 # The font library keeps caches for the life of the process; they are not our leaks.
 ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
@@ -34,7 +34,7 @@ ASAN_OPTIONS=detect_leaks=1 UBSAN_OPTIONS=print_stacktrace=1 \
 
 echo "== Fuzzers: replay the corpora, then fuzz ${fuzz_seconds}s each"
 cmake -S . -B build/fuzz -G Ninja -DCMAKE_BUILD_TYPE=RelWithDebInfo \
-  -DCMAKE_CXX_COMPILER=clang++ -DTESSELLA_FUZZ=ON -DTESSELLA_TESTS=OFF -DTESSELLA_BENCH=OFF >/dev/null
+  -DCMAKE_CXX_COMPILER=clang++ -DTESSELLA_FUZZ=ON -DTESSELLA_TESTS=OFF -DTESSELLA_BENCH=OFF -DTESSELLA_WERROR=ON >/dev/null
 cmake --build build/fuzz -j "$jobs"
 for fuzzer in build/fuzz/fuzz/fuzz_*; do
   [ -x "$fuzzer" ] || continue
