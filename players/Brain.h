@@ -49,6 +49,7 @@ public:
 
     // The live board is only read; it must outlive the brain.
     Brain(const BoardStatus& liveBoard, int side);
+    Brain(BoardStatus&&, int) = delete;
     Brain(const Brain&) = delete;
     Brain& operator=(const Brain&) = delete;
 

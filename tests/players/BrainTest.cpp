@@ -111,7 +111,8 @@ TEST(BrainTest, TallyTakesTheMostVotesAndSettlesTiesByOddDraws)
         EXPECT_EQ(random.Draws(), c.drawsUsed);
     }
     // The worked example: 12 then 18 vote 30, 25, 30; the corner wins without a draw.
-    Brain brain(WorkedExample(), 1);
+    const BoardStatus example = WorkedExample();
+    Brain brain(example, 1);
     ScriptedRandom random({1});
     EXPECT_EQ(brain.ChooseMove({12, 18, 0}), 30);
     EXPECT_EQ(Votes(brain), (Cells{30, 25, 30}));
