@@ -3,6 +3,7 @@
 #include "data/BoardStyle.h"
 #include "pictures/PictureLoader.h"
 #include "platform/TextCodec.h"
+#include "support/BoardSets.h"
 #include "support/InProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SetFiles.h"
@@ -25,22 +26,16 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Piece pictures are single colours that tell side, kind and frame apart.
-QRgb PieceColour(int side, int kind, int frame)
+// Boards of three first player frames each.
+std::vector<BoardSpec> Boards(const std::string& prefix, int count)
 {
-    return qRgb(side * 100, 20 + kind * 60, 20 + frame * 60);
+    std::vector<BoardSpec> boards = NumberedBoards(prefix, count);
+    for (BoardSpec& board : boards)
+        board.frames1 = 3;
+    return boards;
 }
 
-struct BoardSpec {
-    std::string title;
-    std::string type = "Normal";
-    int frames1 = 3;
-    int frames2 = 1;
-    int kinds1 = 1;
-    int interval = 40;
-    bool stretch = true;
-};
-
+// Forest: five boards, CP932 titles. Small: two boards and a stray third without a title.
 class SelectBoardTest : public InProgramFolder {
 protected:
     void SetUp() override
@@ -48,51 +43,20 @@ protected:
         UiApp();
         InProgramFolder::SetUp();
         PictureLoader::SetFailureReporter({});
-        fs::create_directories("Pic");
-        SaveBmp("Pic/board.bmp", qRgb(0, 128, 0), 40, 40);
-        SaveBmp("Pic/border.bmp", qRgb(255, 0, 255), 40, 40);
-        SaveBmp("Pic/none.bmp", qRgb(90, 90, 90));
-        for (int side = 1; side <= 2; ++side)
-            for (int kind = 0; kind < 3; ++kind)
-                for (int frame = 0; frame < 3; ++frame)
-                    SaveBmp(Format("Pic/%d_%d_%d.bmp", side, kind, frame), PieceColour(side, kind, frame));
-    }
-
-    static std::string Kind(int side, int kind, int frames)
-    {
-        std::string line = Format("%sFloat_0%d=", side == 1 ? "1st" : "2nd", kind);
-        for (int frame = 0; frame < frames; ++frame)
-            line += Format("%sPic\\%d_%d_%d.bmp", frame ? "," : "", side, kind, frame);
-        return line + "\r\n";
-    }
-
-    void WriteSet(const std::string& file, const std::vector<BoardSpec>& boards)
-    {
-        std::string text = "[BoardSet]\r\nName=x\r\n";
-        for (std::size_t n = 0; n < boards.size(); ++n) {
-            const BoardSpec& b = boards[n];
-            text += Format("[Board_%03zu]\r\n", n);
-            if (!b.type.empty())
-                text += "BoardType=" + b.type + "\r\n";
-            text += "Board=Pic\\board.bmp\r\nBorder=Pic\\border.bmp\r\nNoFloat=Pic\\none.bmp\r\n";
-            for (int kind = 0; kind < b.kinds1; ++kind)
-                text += Kind(1, kind, b.frames1);
-            text += Kind(2, 0, b.frames2);
-            if (!b.title.empty())
-                text += "Title=" + b.title + "\r\n";
-            text += "Author=" + Sj("作者") + "\r\nComment=" + Sj("説明") + b.title + "\r\n";
-            text += Format("IntervalTime=%d\r\n", b.interval);
-            text += std::string("Stretch=") + (b.stretch ? "True" : "False") + "\r\n";
-        }
-        dir_.Write(file, text);
-    }
-
-    static std::vector<BoardSpec> Numbered(const std::string& prefix, int count)
-    {
-        std::vector<BoardSpec> boards;
-        for (int n = 0; n < count; ++n)
-            boards.push_back({prefix + Format("%d", n)});
-        return boards;
+        WriteBoardPictures();
+        std::vector<BoardSpec> forest = Boards(Sj("森の盤"), 5);
+        forest[1].frames2 = 2;
+        forest[1].kinds1 = 3;
+        forest[2].type = "Picture";
+        forest[2].interval = 0;
+        forest[3].stretch = false;
+        dir_.Write("Forest.tsb", BoardSetText("x", forest));
+        std::vector<BoardSpec> small = Boards("Small ", 3);
+        small[2].title.clear();
+        dir_.Write("Small.tsb", BoardSetText("x", small));
+        dir_.Write("Broken.tsb", BoardSetText("x", {{"no type", ""}, {"typed"}}));
+        dir_.Write("Standard.tsb", BoardSetText("x", Boards("Std ", 2)));
+        WriteSettings(Sj("森"), "Board_003");
     }
 
     void WriteSettings(const std::string& set, const std::string& board)
@@ -100,24 +64,6 @@ protected:
         dir_.Write("Tessella.ini", "[Tessella]\r\nDefaultBoardSet=" + set + "\r\nDefaultBoardName=" + board +
                                        "\r\n[BoardSet]\r\n" + Sj("森") + "=Forest.tsb\r\nSmall=Small.tsb\r\n"
                                        "Broken=Broken.tsb\r\nGone=Gone.tsb\r\n[BrainSet]\r\nP=p.tsp\r\n");
-    }
-
-    // Forest: five boards, CP932 titles. Small: two boards and a stray third without a title.
-    void WriteStandardFolder()
-    {
-        std::vector<BoardSpec> forest = Numbered(Sj("森の盤"), 5);
-        forest[1].frames2 = 2;
-        forest[1].kinds1 = 3;
-        forest[2].type = "Picture";
-        forest[2].interval = 0;
-        forest[3].stretch = false;
-        WriteSet("Forest.tsb", forest);
-        std::vector<BoardSpec> small = Numbered("Small ", 3);
-        small[2].title.clear();
-        WriteSet("Small.tsb", small);
-        WriteSet("Broken.tsb", {{"no type", ""}, {"typed"}});
-        WriteSet("Standard.tsb", Numbered("Std ", 2));
-        WriteSettings(Sj("森"), "Board_003");
     }
 
     bool SettingsHold(const std::string& line) const
@@ -130,7 +76,6 @@ protected:
 
 TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
 {
-    WriteStandardFolder();
     TFormSelectBoard form;
     form.FormShow();
     ASSERT_EQ(form.ComboBoxBoardSet->count(), 4);
@@ -169,7 +114,6 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControls)
 
 TEST_F(SelectBoardTest, BrowsingWrapsAtBothEndsAndNeverLeavesASmallerSet)
 {
-    WriteStandardFolder();
     TFormSelectBoard form;
     form.FormShow();
     const auto step = [&form](int delta) {
@@ -206,7 +150,6 @@ TEST_F(SelectBoardTest, BrowsingWrapsAtBothEndsAndNeverLeavesASmallerSet)
 
 TEST_F(SelectBoardTest, ChoosingAndTypingSetNamesOpenOnlyRegisteredSets)
 {
-    WriteStandardFolder();
     TFormSelectBoard form;
     form.FormShow();
     QLineEdit* edit = form.ComboBoxBoardSet->lineEdit();
@@ -243,7 +186,6 @@ TEST_F(SelectBoardTest, ChoosingAndTypingSetNamesOpenOnlyRegisteredSets)
 
 TEST_F(SelectBoardTest, AnimationShowsOwnFramesThenTheOtherSidesAndStops)
 {
-    WriteStandardFolder();
     WriteSettings(Sj("森"), "Board_000");
     TFormSelectBoard form;
     form.FormShow();
@@ -274,7 +216,6 @@ TEST_F(SelectBoardTest, AnimationShowsOwnFramesThenTheOtherSidesAndStops)
 
 TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCountsTheFileShown)
 {
-    WriteStandardFolder();
     const struct {
         std::string set;
         const char* board;
@@ -314,7 +255,6 @@ TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCoun
 
 TEST_F(SelectBoardTest, OkWritesTheChoiceIntoTheProgramFolderAndCancelWritesNothing)
 {
-    WriteStandardFolder();
     const std::string before = dir_.Read("Tessella.ini");
     TFormSelectBoard form;
     form.SetProgramDir(QString::fromStdString(dir_.Path().string()));

@@ -4,6 +4,7 @@
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "platform/FileDialogs.h"
+#include "support/BoardSets.h"
 #include "support/InProgramFolder.h"
 #include "support/ScriptedDialogs.h"
 #include "support/SetFiles.h"
@@ -32,34 +33,9 @@ namespace {
 
 namespace fs = std::filesystem;
 
-std::string Piece(int side, int kind, int frame)
-{
-    return Format("Pic\\%d_%d_%d.bmp", side, kind, frame);
-}
-
-// A board with kinds of the first player each holding `frames` frames.
-std::string BoardText(int number, const std::string& title, int kinds = 1, int frames = 1)
-{
-    std::string text = Format("[Board_%03d]\r\n", number) +
-                       "BoardType=Normal\r\nBoard=Pic\\board.bmp\r\nBorder=Pic\\border.bmp\r\nNoFloat=Pic\\none.bmp\r\n";
-    for (int kind = 0; kind < kinds; ++kind) {
-        text += Format("1stFloat_0%d=", kind);
-        for (int frame = 0; frame < frames; ++frame)
-            text += Piece(1, kind, frame) + (frame + 1 < frames ? "," : "");
-        text += "\r\n";
-    }
-    text += "2ndFloat_00=Pic\\2_0_0.bmp\r\n";
-    if (!title.empty())
-        text += "Title=" + title + "\r\n";
-    return text + "Author=A\r\nComment=C\r\nIntervalTime=40\r\nStretch=True\r\n";
-}
-
 std::string SetText(int boards)
 {
-    std::string text = "[BoardSet]\r\nName=Mine\r\n";
-    for (int n = 0; n < boards; ++n)
-        text += BoardText(n, Format("B%d", n));
-    return text;
+    return BoardSetText("Mine", NumberedBoards("B", boards));
 }
 
 std::string Stored(const std::string& section, const std::string& key, int index = 0)
@@ -76,13 +52,7 @@ protected:
         InProgramFolder::SetUp();
         PictureLoader::SetFailureReporter({});
         FileDialogs::ForgetPictureFolder();
-        fs::create_directories("Pic");
-        for (const char* name : {"Pic/board.bmp", "Pic/border.bmp", "Pic/none.bmp"})
-            SaveBmp(name, qRgb(40, 90, 140));
-        for (int side = 1; side <= 2; ++side)
-            for (int kind = 0; kind < 3; ++kind)
-                for (int frame = 0; frame < 3; ++frame)
-                    SaveBmp(Format("Pic/%d_%d_%d.bmp", side, kind, frame), qRgb(40, 90, 140));
+        WriteBoardPictures();
         form_.SetAskSave([this] {
             ++asked_;
             return answer_;
@@ -136,8 +106,6 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrderThen
     EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 新規 / 5"));
     EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("55"));
     FillNewBoard();
-    EXPECT_EQ(dialogs_.captions.front(), QStringLiteral("ボードの絵を開く"));
-    EXPECT_EQ(dialogs_.captions.back(), QStringLiteral("コマ（後手）の絵を開く"));
     EXPECT_EQ(FileDialogs::PictureStartFolder(), QString::fromStdString((dir_.Path() / "Pic").string()))
         << "the next picture dialog opens in the folder last used";
     form_.ComboBoxBoardType->setCurrentIndex(1);
@@ -163,7 +131,7 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrderThen
 
 TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
 {
-    Open(SetText(3) + BoardText(3, "") + "1stFloat_05=Pic\\stray.bmp\r\n" + BoardText(4, "B4") +
+    Open(SetText(3) + BoardSection(3, {""}) + "1stFloat_05=Pic\\stray.bmp\r\n" + BoardSection(4, {"B4"}) +
          "[Board_003]\r\n2ndFloat_07=Pic\\stray.bmp\r\n");
     EXPECT_EQ(form_.BoardCount(), 3);
     form_.RadioButtonCreate->click();
@@ -178,7 +146,7 @@ TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
 
 TEST_F(SettingBoardTest, ClearingAFrameOrAKindRemovesOnlyThatFromTheFile)
 {
-    Open("[BoardSet]\r\nName=Mine\r\n" + BoardText(0, "B0", 3, 3));
+    Open(BoardSetText("Mine", {{"B0", "Normal", 3, 3}}));
     Scroll(form_.ScrollBar1stFloatAnimation, 1);
     EXPECT_EQ(form_.Label1stFloatAnimationNum->text(), QStringLiteral("2"));
     form_.BitBtnClear1stFloat->click();
@@ -190,10 +158,10 @@ TEST_F(SettingBoardTest, ClearingAFrameOrAKindRemovesOnlyThatFromTheFile)
     EXPECT_EQ(form_.Label1stFloatKindNum->text(), QStringLiteral("2"));
     form_.BitBtnClear1stFloat->click();
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "1stFloat_00", 0), Piece(1, 0, 0));
+    EXPECT_EQ(Stored("Board_000", "1stFloat_00", 0), PiecePath(1, 0, 0));
     EXPECT_EQ(Stored("Board_000", "1stFloat_00", 1), "(none)");
     EXPECT_EQ(Stored("Board_000", "1stFloat_01", 0), "(none)");
-    EXPECT_EQ(Stored("Board_000", "1stFloat_02", 2), Piece(1, 2, 2));
+    EXPECT_EQ(Stored("Board_000", "1stFloat_02", 2), PiecePath(1, 2, 2));
 }
 
 TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturates)
@@ -228,7 +196,7 @@ TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturate
     EXPECT_EQ(Stored("Board_000", "IntervalTime"), "1");
 
     // A value the edit cannot show survives an unrelated edit until the timer is set.
-    std::string text = BoardText(0, "B0");
+    std::string text = BoardSection(0, {"B0"});
     const std::string longPath = "Pic\\" + std::string(300, 'p') + ".bmp";
     text.replace(text.find("Pic\\board.bmp"), 13, longPath);
     text.replace(text.find("IntervalTime=40"), 15, "IntervalTime=2000000");
@@ -313,7 +281,7 @@ TEST_F(SettingBoardTest, LeavingAfterAnEditAsksAndFollowsTheAnswer)
 
 TEST_F(SettingBoardTest, SaveNeedsThePicturesAndAValidBoardType)
 {
-    Open("[BoardSet]\r\nName=Mine\r\n" + BoardText(0, "B0") + "[Board_001]\r\nTitle=untyped\r\n" +
+    Open(BoardSetText("Mine", {{"B0"}}) + "[Board_001]\r\nTitle=untyped\r\n" +
          "Board=Pic\\board.bmp\r\nBorder=Pic\\border.bmp\r\nNoFloat=Pic\\none.bmp\r\n"
          "1stFloat_00=Pic\\1_0_0.bmp\r\n2ndFloat_00=Pic\\2_0_0.bmp\r\n");
     EXPECT_FALSE(form_.BitBtnSave->isEnabled());
@@ -420,7 +388,7 @@ TEST_F(SettingBoardTest, ChosenPicturesAreStoredRelativeCopiedOnRequestOrRefused
 
 TEST_F(SettingBoardTest, TestAnimationRunsTheKindsFramesAndStops)
 {
-    Open("[BoardSet]\r\nName=Mine\r\n" + BoardText(0, "B0", 1, 3));
+    Open(BoardSetText("Mine", {{"B0", "Normal", 1, 3}}));
     form_.BitBtnTest1stFloat->click();
     for (int frame = 1; frame <= 3; ++frame) {
         form_.TimerTimer();
@@ -432,9 +400,9 @@ TEST_F(SettingBoardTest, TestAnimationRunsTheKindsFramesAndStops)
     EXPECT_EQ(form_.CurrentFrame(1), 2);
 
     // Every one of the 76 frames filled: the test still ends.
-    std::string frames = Piece(1, 0, 0);
+    std::string frames = PiecePath(1, 0, 0);
     for (int frame = 1; frame < 76; ++frame)
-        frames += Format(",%s", Piece(1, 0, 0).c_str());
+        frames += Format(",%s", PiecePath(1, 0, 0).c_str());
     Open("[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nTitle=L\r\n1stFloat_00=" + frames + "\r\n", "Long.tsb");
     form_.BitBtnTest1stFloat->click();
     for (int tick = 0; tick < 77 && form_.TestRunning(1); ++tick)
@@ -470,7 +438,7 @@ TEST_F(SettingBoardTest, SecondPlayerKindsAreShownAndChangedByTheirNumberEvenWit
     form_.BitBtnSave->click();
     EXPECT_EQ(Stored("Board_000", "2ndFloat_00"), "(none)");
     EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 0), "Pic\\red.bmp");
-    EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 1), Piece(2, 1, 1));
+    EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 1), PiecePath(2, 1, 1));
     EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 2), "(none)");
     EXPECT_EQ(Stored("Board_000", "Transparent2ndFloat"), "True");
     EXPECT_EQ(Stored("Board_000", "Transparent1stFloat"), "False");
@@ -547,14 +515,14 @@ TEST_F(SettingBoardTest, PreviewAndWarningsFollowThePicturesAndOptions)
     Open(SetText(1));
     EXPECT_TRUE(form_.Warnings().isEmpty());
     form_.CheckBoxStretch->click();
-    // The 32 x 32 test board picture no longer fills the grid once it is drawn at its own size.
+    // The 40 x 40 test board picture no longer fills the grid once it is drawn at its own size.
     EXPECT_EQ(form_.Warnings(),
-              QStringList{QStringLiteral("ボードの絵が盤の升目より小さい（32 × 32、升目は 386 × 386 まで）")});
+              QStringList{QStringLiteral("ボードの絵が盤の升目より小さい（40 × 40、升目は 386 × 386 まで）")});
     Scroll(form_.ScrollBar1stFloatAnimation, 2);
     Choose(form_.BitBtnRefer1stFloat, "Pic/1_0_2.bmp");
     EXPECT_TRUE(form_.Warnings().contains(
         QStringLiteral("先手コマの種類 1 は変化 2 が抜けているため、変化 3 から後は使われません")));
-    EXPECT_EQ(form_.ImagePreview->Render().pixel(18 + 37 * 4 + 16, 18 + 37 * 4 + 16) | 0xff000000u, qRgb(40, 90, 140));
+    EXPECT_EQ(form_.ImagePreview->Render().pixel(18 + 37 * 4 + 16, 18 + 37 * 4 + 16) | 0xff000000u, PieceColour(1, 0, 0));
 }
 
 }  // namespace

@@ -1,7 +1,6 @@
 #include "platform/HostPath.h"
 
-#include "platform/TextCodec.h"
-#include "support/TempDir.h"
+#include "support/InProgramFolder.h"
 
 #include <gtest/gtest.h>
 
@@ -13,31 +12,14 @@ namespace fs = std::filesystem;
 
 namespace {
 
-std::string Stored(const std::string& utf8)
-{
-    std::string bytes;
-    EXPECT_TRUE(TextCodec::FromUtf8(utf8, &bytes)) << utf8;
-    return bytes;
-}
-
 std::string WithBackslashes(std::string path)
 {
     std::replace(path.begin(), path.end(), '/', '\\');
     return path;
 }
 
-// Runs each test inside a fresh program folder.
-class HostPathTest : public ::testing::Test {
+class HostPathTest : public InProgramFolder {
 protected:
-    void SetUp() override
-    {
-        saved_ = fs::current_path();
-        fs::current_path(dir_.Path());
-        programFolder_ = fs::current_path().string();
-    }
-
-    void TearDown() override { fs::current_path(saved_); }
-
     void Touch(const std::string& relative)
     {
         const fs::path path = dir_.Path() / fs::path(relative);
@@ -45,9 +27,7 @@ protected:
         dir_.Write(relative, "x");
     }
 
-    TempDir dir_;
-    fs::path saved_;
-    std::string programFolder_;
+    const std::string programFolder_ = fs::canonical(dir_.Path()).string();
 };
 
 }  // namespace
@@ -61,7 +41,7 @@ TEST_F(HostPathTest, StoredNamesFindTheHostFileWithoutRegardToCase)
         {"", ""},
         {"boards\\sub\\PIECE1.BMP", "Boards/Sub/Piece1.bmp"},
         {".\\boards\\..\\BOARDS\\wood.bmp", "./Boards/../Boards/Wood.BMP"},
-        {Stored("ａｂｃ.BMP"), "ＡＢＣ.bmp"},  // full-width letters fold too
+        {"\x82\x81\x82\x82\x82\x83.BMP", "ＡＢＣ.bmp"},  // full-width letters fold too
         // 表 ends in byte 0x5C, which must not be read as a folder separator.
         {"\x94\xD5\x96\xCA\\\x95\x5C\x8E\xA6.bmp", "盤面/表示.bmp"},
         // Several matches: the exact one, else the first in order.
