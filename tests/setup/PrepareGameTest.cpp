@@ -143,26 +143,14 @@ TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
     EXPECT_EQ(Key("WarType"), "UserVsUser");
 }
 
-TEST_F(PrepareGameTest, WarTypeNoneChecksNothingAndOkLeavesIt)
-{
-    Ini("WarType=None\r\n");
-    Form().FormShow();
-    for (QRadioButton* radio : Form().findChildren<QRadioButton*>())
-        EXPECT_FALSE(radio->isChecked());
-    EXPECT_TRUE(Form().Image1stPlayType->pixmap().isNull());
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Form().result(), kModalOk);
-    EXPECT_EQ(Key("WarType"), "None");
-}
-
-TEST_F(PrepareGameTest, ChosenPlayerTakesThePlayTypeOfTheCheckedButton)
+TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBoxWriteNothing)
 {
     dir_.Write("Mine.tsp", "[Brain_000]\r\nName=Ann\r\n[Brain_001]\r\nName=Bob\r\n");
-    Ini("WarType=CompVsUser\r\n1stBrainSet=Mine\r\n1stBrainName=Brain_000\r\nDefaultBrainSet=Mine\r\n", "",
-        "Mine=Mine.tsp\r\n");
+    dir_.Write("Mine.tsb", Boards("M", "NR"));
+    Ini("WarType=CompVsUser\r\n1stBrainSet=Mine\r\n1stBrainName=Brain_000\r\nDefaultBrainSet=Mine\r\n"
+        "DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n", "Mine=Mine.tsp\r\n");
+    const std::string before = dir_.Read("Tessella.ini");
     TFormPrepareGame& form = Form();
-    form.FormShow();
-    EXPECT_EQ(form.Panel1stPlayerName->text(), QStringLiteral("Ann"));
     int answer = kModalCancel;
     modals_.On<TFormSelectPlayer>([&answer](TFormSelectPlayer& select) {
         select.FormShow();
@@ -172,30 +160,6 @@ TEST_F(PrepareGameTest, ChosenPlayerTakesThePlayTypeOfTheCheckedButton)
             select.BitBtnOk->click();
         return answer;
     });
-    form.ButtonSelect1stPlayer->click();
-    EXPECT_EQ(form.Panel1stPlayerName->text(), QStringLiteral("Ann"));
-
-    answer = kModalOk;
-    form.ButtonSelect2ndPlayer->click();
-    EXPECT_EQ(form.Panel2ndPlayerName->text(), QStringLiteral("Bob"));
-    EXPECT_EQ(form.Get2ndPlayer().PlayType(), Player::kPlayUser);
-    form.RadioButtonUser_Comp->click();
-    form.ButtonSelect1stPlayer->click();
-    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayUser);
-
-    form.BitBtnOk->click();
-    EXPECT_EQ(Key("1stBrainSet"), "Mine");
-    EXPECT_EQ(Key("1stBrainName") + Key("2ndBrainName"), "Brain_001Brain_001");
-    // What the selection dialog wrote meanwhile is kept.
-    EXPECT_EQ(Key("DefaultBrainName"), "Brain_001");
-}
-
-TEST_F(PrepareGameTest, ChosenBoardIsWrittenOnOkAndCancelOrTheCloseBoxWriteNothing)
-{
-    dir_.Write("Mine.tsb", Boards("M", "NR"));
-    Ini("WarType=UserVsComp\r\nDefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
-    const std::string before = dir_.Read("Tessella.ini");
-    TFormPrepareGame& form = Form();
     modals_.On<TFormSelectBoard>([](TFormSelectBoard& select) {
         select.FormShow();
         select.BitBtnNextBoard->click();
@@ -203,24 +167,47 @@ TEST_F(PrepareGameTest, ChosenBoardIsWrittenOnOkAndCancelOrTheCloseBoxWriteNothi
     });
     for (QPushButton* leave : {form.BitBtnCancel, static_cast<QPushButton*>(nullptr)}) {
         form.show();
-        EXPECT_TRUE(form.RadioButtonUser_Comp->isChecked()) << "each showing starts from the file";
-        EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M0"));
+        EXPECT_TRUE(form.RadioButtonComp_User->isChecked()) << "each showing starts from the file";
+        EXPECT_EQ(form.PanelBoardTitle->text() + form.Panel1stPlayerName->text(), QStringLiteral("M0Ann"));
         form.RadioButtonComp_Comp->click();
         form.ButtonSelectBoard->click();
-        EXPECT_EQ(form.PanelBoardTitle->text(), QStringLiteral("M1"));
+        form.ButtonSelect1stPlayer->click();
+        EXPECT_EQ(form.PanelBoardTitle->text() + form.Panel1stPlayerName->text(), QStringLiteral("M1Ann"));
         leave ? leave->click() : static_cast<void>(form.close());
         EXPECT_EQ(form.result(), kModalCancel);
         EXPECT_EQ(dir_.Read("Tessella.ini"), before);
     }
+
+    // A chosen player takes the play type of the checked button.
     form.show();
+    answer = kModalOk;
+    form.ButtonSelect2ndPlayer->click();
+    EXPECT_EQ(form.Panel2ndPlayerName->text(), QStringLiteral("Bob"));
+    EXPECT_EQ(form.Get2ndPlayer().PlayType(), Player::kPlayUser);
+    form.RadioButtonUser_Comp->click();
+    form.ButtonSelect1stPlayer->click();
+    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayUser);
     form.ButtonSelectBoard->click();
     EXPECT_EQ(form.GetBoardStyle().BoardType(), BoardStyle::kTypeRandom);
     form.BitBtnOk->click();
+    EXPECT_EQ(Key("1stBrainSet") + Key("1stBrainName") + Key("2ndBrainName"), "MineBrain_001Brain_001");
     EXPECT_EQ(Key("DefaultBoardSet") + Key("DefaultBoardName"), "MineBoard_001");
+    // What the selection dialog wrote meanwhile is kept.
+    EXPECT_EQ(Key("DefaultBrainName"), "Brain_001");
 }
 
-TEST_F(PrepareGameTest, OkWritesExactlyItsKeysInOrderWithTheDefaultIcons)
+TEST_F(PrepareGameTest, OkWritesExactlyItsKeysWithTheDefaultIconsButNeverWarTypeNone)
 {
+    Ini("WarType=None\r\nUserPicture=Other.bmp\r\nComputerPicture=Other.bmp\r\n");
+    Form().FormShow();
+    for (QRadioButton* radio : Form().findChildren<QRadioButton*>())
+        EXPECT_FALSE(radio->isChecked());
+    EXPECT_TRUE(Form().Image1stPlayType->pixmap().isNull());
+    Form().BitBtnOk->click();
+    EXPECT_EQ(Form().result(), kModalOk);
+    EXPECT_EQ(Key("WarType") + Key("UserPicture") + Key("ComputerPicture"), "NonePicture\\User.bmpPicture\\Computer.bmp");
+
+    std::filesystem::remove("Tessella.ini");
     Form().FormShow();
     Form().BitBtnOk->click();
     EXPECT_EQ(dir_.Read("Tessella.ini"),
@@ -229,17 +216,9 @@ TEST_F(PrepareGameTest, OkWritesExactlyItsKeysInOrderWithTheDefaultIcons)
                     "ComputerPicture=Picture\\Computer.bmp\r\nWarType=UserVsComp\r\nDefaultBoardSet="
                   + kStandard + "\r\nDefaultBoardName=Board_000\r\n");
 
-    Ini("UserPicture=Other.bmp\r\nComputerPicture=Other.bmp\r\n");
-    Form().FormShow();
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Key("UserPicture") + Key("ComputerPicture"), "Picture\\User.bmpPicture\\Computer.bmp");
-}
-
-TEST_F(PrepareGameTest, FailedWriteIsShownAndTheDialogStaysOpen)
-{
+    // A failed write is shown and the dialog stays open.
+    std::filesystem::remove("Tessella.ini");
     QDir().mkdir(QStringLiteral("Tessella.ini"));
-    dir_.Write("Tessella.ini/keep", "");
-    Form().FormShow();
     Form().setResult(kModalNone);
     Form().BitBtnOk->click();
     ASSERT_EQ(modals_.messages.size(), 1);

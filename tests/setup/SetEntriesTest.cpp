@@ -2,6 +2,7 @@
 #include "data/WindowsIni.h"
 #include "setup/SetReferences.h"
 #include "setup/Settings.h"
+#include "support/Cp932.h"
 #include "support/InProgramFolder.h"
 
 #include <gtest/gtest.h>
@@ -10,10 +11,6 @@
 #include <vector>
 
 namespace {
-
-// "標準" and "自作" in CP932.
-const std::string kStandard = "\x95\x57\x8f\x80";
-const std::string kMine = "\x8e\xa9\x8d\xec";
 
 using Kind = SetEntries::Kind;
 
@@ -26,132 +23,93 @@ const char kBoardSet[] =
     "[Board_003]\r\nTitle=D\r\nBoard=d.bmp\r\n"
     "[Board_009]\r\nTitle=Hidden\r\n";
 
-std::string Titles(const std::string& file, Kind kind)
-{
-    const WindowsIni ini(file);
-    std::string titles;
-    for (int i = 0; i < SetEntries::Count(ini, kind); ++i)
-        titles += ini.GetString(SetEntries::SectionName(kind, i), kind == Kind::Board ? "Title" : "Name", 0, "?");
-    return titles;
-}
-
 class SetEntriesTest : public InProgramFolder {};
 
 TEST_F(SetEntriesTest, DeleteDuplicateAndSwapKeepTheNumberingAndTheOtherSections)
 {
-    struct Case {
-        const char* what;
-        int (*op)(const std::string&, Kind, int, SetEntries::Renumbering*);
-        int number;
+    enum Op { Delete, Duplicate, Swap };
+    const struct {
+        Op op;
+        int number, to, result;
         std::string titles;
         SetEntries::Renumbering renumbering;
+    } cases[] = {
+        {Delete, 0, 0, 0, "BCD", {-1, 0, 1, 2}},  {Delete, 2, 0, 0, "ABD", {0, 1, -1, 2}},
+        {Delete, 3, 0, 0, "ABC", {0, 1, 2, -1}},  {Duplicate, 1, 0, 0, "ABCDB", {0, 1, 2, 3}},
+        {Swap, 2, 1, 0, "ACBD", {0, 2, 1, 3}},    {Swap, 0, 1, 0, "BACD", {1, 0, 2, 3}},
+        {Delete, 4, 0, -1, "ABCD", {}},          {Duplicate, -1, 0, -1, "ABCD", {}},
+        {Swap, 0, -1, -1, "ABCD", {}},           {Swap, 3, 4, -1, "ABCD", {}},
+        {Swap, 0, 2, -1, "ABCD", {}},
     };
-    const auto swapUp = [](const std::string& f, Kind k, int n, SetEntries::Renumbering* r) {
-        return SetEntries::Swap(f, k, n, n - 1, r);
-    };
-    const auto swapDown = [](const std::string& f, Kind k, int n, SetEntries::Renumbering* r) {
-        return SetEntries::Swap(f, k, n, n + 1, r);
-    };
-    const Case cases[] = {
-        {"delete first", &SetEntries::Delete, 0, "BCD", {-1, 0, 1, 2}},
-        {"delete middle", &SetEntries::Delete, 2, "ABD", {0, 1, -1, 2}},
-        {"delete last", &SetEntries::Delete, 3, "ABC", {0, 1, 2, -1}},
-        {"duplicate", &SetEntries::Duplicate, 1, "ABCDB", {0, 1, 2, 3}},
-        {"up", swapUp, 2, "ACBD", {0, 2, 1, 3}},
-        {"down", swapDown, 0, "BACD", {1, 0, 2, 3}},
-    };
-    for (const Case& c : cases) {
-        SCOPED_TRACE(c.what);
+    for (const auto& c : cases) {
+        SCOPED_TRACE(testing::Message() << c.op << " " << c.number << " " << c.to);
         dir_.Write("Mine.tsb", kBoardSet);
         SetEntries::Renumbering renumbering;
-        ASSERT_EQ(c.op("Mine.tsb", Kind::Board, c.number, &renumbering), 0);
-        EXPECT_EQ(Titles("Mine.tsb", Kind::Board), c.titles);
+        const int result = c.op == Delete      ? SetEntries::Delete("Mine.tsb", Kind::Board, c.number, &renumbering)
+                           : c.op == Duplicate ? SetEntries::Duplicate("Mine.tsb", Kind::Board, c.number, &renumbering)
+                                               : SetEntries::Swap("Mine.tsb", Kind::Board, c.number, c.to, &renumbering);
+        ASSERT_EQ(result, c.result);
         EXPECT_EQ(renumbering, c.renumbering);
         const WindowsIni ini("Mine.tsb");
+        std::string titles;
+        for (int i = 0; i < SetEntries::Count(ini, Kind::Board); ++i)
+            titles += ini.GetString(SetEntries::SectionName(Kind::Board, i), "Title", 0, "?");
+        EXPECT_EQ(titles, c.titles);
         EXPECT_EQ(ini.SectionAt(0)->Name(), "BoardSet");
         // Each entry keeps its own keys, and the entry past the gap stays where it was.
         EXPECT_EQ(ini.GetString("Board_000", "Board", 0, ""), std::string(1, c.titles[0] + 32) + ".bmp");
         EXPECT_EQ(ini.GetString("Board_009", "Title", 0, ""), "Hidden");
+        if (c.result != 0) {
+            EXPECT_EQ(dir_.Read("Mine.tsb"), kBoardSet);
+        }
     }
-}
 
-TEST_F(SetEntriesTest, OutOfRangeChangesNothing)
-{
-    dir_.Write("Mine.tsb", kBoardSet);
-    SetEntries::Renumbering renumbering;
-    EXPECT_EQ(SetEntries::Delete("Mine.tsb", Kind::Board, 4, &renumbering), -1);
-    EXPECT_EQ(SetEntries::Duplicate("Mine.tsb", Kind::Board, -1, &renumbering), -1);
-    EXPECT_EQ(SetEntries::Swap("Mine.tsb", Kind::Board, 0, -1, &renumbering), -1);
-    EXPECT_EQ(SetEntries::Swap("Mine.tsb", Kind::Board, 3, 4, &renumbering), -1);
-    EXPECT_EQ(SetEntries::Swap("Mine.tsb", Kind::Board, 0, 2, &renumbering), -1);
-    EXPECT_EQ(dir_.Read("Mine.tsb"), kBoardSet);
-}
-
-TEST_F(SetEntriesTest, StaleSectionReachedByTheNewNumberingGoes)
-{
-    dir_.Write("Mine.tsp",
-               "[Brain_000]\r\nName=P\r\n[Brain_001]\r\nName=Q\r\n[Brain_002]\r\nComment=stale\r\n"
-               "[Brain_000]\r\nName=shadowed\r\n");
+    // A stale section the new numbering reaches goes, as does a repeated one.
+    dir_.Write("Mine.tsp", "[Brain_000]\r\nName=P\r\n[Brain_001]\r\nName=Q\r\n[Brain_002]\r\nComment=stale\r\n"
+                           "[Brain_000]\r\nName=shadowed\r\n");
     SetEntries::Renumbering renumbering;
     ASSERT_EQ(SetEntries::Duplicate("Mine.tsp", Kind::Player, 0, &renumbering), 0);
-    EXPECT_EQ(dir_.Read("Mine.tsp"),
-              "[Brain_000]\r\nName=P\r\n[Brain_001]\r\nName=Q\r\n[Brain_002]\r\nName=P\r\n");
+    EXPECT_EQ(dir_.Read("Mine.tsp"), "[Brain_000]\r\nName=P\r\n[Brain_001]\r\nName=Q\r\n[Brain_002]\r\nName=P\r\n");
 }
 
 TEST_F(SetEntriesTest, ReferencesFollowTheirEntryOrGoBackToTheStandardSet)
 {
-    using Settings::SetKind;
-    struct Case {
+    // The settings of "自作" after [Tessella], then each change: key, before > after, "!" when reset.
+    const std::string players = "1stBrainSet=自作\n1stBrainName=Brain_001\n2ndBrainSet=自作\n2ndBrainName=Brain_000\n"
+                                "DefaultBrainSet=自作\nDefaultBrainName=Brain_002\n";
+    const struct {
         const char* what;
-        SetKind kind;
+        Settings::SetKind kind;
         std::string settings;
         SetEntries::Renumbering renumbering;
-        std::string expected;
-        int changes;
+        std::string expected, changes;
+    } cases[] = {
+        {"board moved", Settings::SetKind::Board, "DefaultBoardSet=自作\nDefaultBoardName=Board_001\n", {0, 2, 1},
+         "DefaultBoardSet=自作\nDefaultBoardName=Board_002\n", "DefaultBoardName Board_001>Board_002 "},
+        {"board deleted", Settings::SetKind::Board, "DefaultBoardSet=自作\nDefaultBoardName=Board_001\n", {0, -1, 1},
+         "DefaultBoardSet=標準\nDefaultBoardName=Board_000\n", "DefaultBoardName Board_001>Board_000! "},
+        {"board of another set", Settings::SetKind::Board, "DefaultBoardSet=標準\nDefaultBoardName=Board_001\n",
+         {0, -1, 1}, "DefaultBoardSet=標準\nDefaultBoardName=Board_001\n", ""},
+        {"board missing keys, first board moved", Settings::SetKind::Board, "", {1, 0}, "", ""},
+        {"players: one kept, one deleted, one moved", Settings::SetKind::Player, players, {-1, 1, 0},
+         "1stBrainSet=自作\n1stBrainName=Brain_001\n2ndBrainSet=標準\n2ndBrainName=Brain_000\n"
+         "DefaultBrainSet=自作\nDefaultBrainName=Brain_000\n",
+         "2ndBrainName Brain_000>Brain_000! DefaultBrainName Brain_002>Brain_000 "},
+        {"player past the gap", Settings::SetKind::Player, "1stBrainSet=自作\n1stBrainName=Brain_007\n", {1, 0},
+         "1stBrainSet=自作\n1stBrainName=Brain_007\n", ""},
     };
-    const std::string players = "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_001\r\n2ndBrainSet=" +
-                                kMine + "\r\n2ndBrainName=Brain_000\r\nDefaultBrainSet=" + kMine +
-                                "\r\nDefaultBrainName=Brain_002\r\n";
-    const Case cases[] = {
-        {"board moved", SetKind::Board,
-         "[Tessella]\r\nDefaultBoardSet=" + kMine + "\r\nDefaultBoardName=Board_001\r\n", {0, 2, 1},
-         "[Tessella]\r\nDefaultBoardSet=" + kMine + "\r\nDefaultBoardName=Board_002\r\n", 1},
-        {"board deleted", SetKind::Board,
-         "[Tessella]\r\nDefaultBoardSet=" + kMine + "\r\nDefaultBoardName=Board_001\r\n", {0, -1, 1},
-         "[Tessella]\r\nDefaultBoardSet=" + kStandard + "\r\nDefaultBoardName=Board_000\r\n", 1},
-        {"board of another set", SetKind::Board,
-         "[Tessella]\r\nDefaultBoardSet=" + kStandard + "\r\nDefaultBoardName=Board_001\r\n", {0, -1, 1},
-         "[Tessella]\r\nDefaultBoardSet=" + kStandard + "\r\nDefaultBoardName=Board_001\r\n", 0},
-        {"board missing keys, first board moved", SetKind::Board, "", {1, 0},
-         "", 0},
-        {"players: one kept, one deleted, one moved", SetKind::Player, players, {-1, 1, 0},
-         "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_001\r\n2ndBrainSet=" + kStandard +
-             "\r\n2ndBrainName=Brain_000\r\nDefaultBrainSet=" + kMine + "\r\nDefaultBrainName=Brain_000\r\n",
-         2},
-        {"player past the gap", SetKind::Player,
-         "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_007\r\n", {1, 0},
-         "[Tessella]\r\n1stBrainSet=" + kMine + "\r\n1stBrainName=Brain_007\r\n", 0},
-    };
-    for (const Case& c : cases) {
+    for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
-        dir_.Write("Tessella.ini", c.settings);
+        WriteCp932(dir_, "Tessella.ini", QStringLiteral("[Tessella]\n") + QString::fromStdString(c.settings));
         std::vector<SetReferences::Change> changes;
-        ASSERT_EQ(SetReferences::Update(c.kind, kMine, c.renumbering, &changes), 0);
-        EXPECT_EQ(dir_.Read("Tessella.ini"), c.expected);
-        EXPECT_EQ(static_cast<int>(changes.size()), c.changes);
+        ASSERT_EQ(SetReferences::Update(c.kind, Cp932(QStringLiteral("自作")), c.renumbering, &changes), 0);
+        EXPECT_EQ(TextCodec::ToUi(dir_.Read("Tessella.ini")),
+                  QStringLiteral("[Tessella]\r\n") + QString::fromStdString(c.expected).replace('\n', "\r\n"));
+        std::string described;
+        for (const SetReferences::Change& change : changes)
+            described += std::string(change.entryKey) + " " + change.before + ">" + change.after + (change.reset ? "! " : " ");
+        EXPECT_EQ(described, c.changes);
     }
-}
-
-TEST_F(SetEntriesTest, DeletedPlayerIsReportedAsReset)
-{
-    dir_.Write("Tessella.ini", "[Tessella]\r\n2ndBrainSet=" + kMine + "\r\n2ndBrainName=Brain_001\r\n");
-    std::vector<SetReferences::Change> changes;
-    ASSERT_EQ(SetReferences::Update(Settings::SetKind::Player, kMine, {0, -1}, &changes), 0);
-    ASSERT_EQ(changes.size(), 1u);
-    EXPECT_STREQ(changes[0].entryKey, "2ndBrainName");
-    EXPECT_EQ(changes[0].before, "Brain_001");
-    EXPECT_EQ(changes[0].after, "Brain_000");
-    EXPECT_TRUE(changes[0].reset);
 }
 
 }  // namespace
