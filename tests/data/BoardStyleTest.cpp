@@ -36,7 +36,7 @@ QRgb Colour(const QImage& image)
 }
 
 // The loaded state in one line; pictures as colour letters, '-' for none, '?' for another colour,
-// pieces kind by kind (for up to four kinds).
+// pieces kind by kind (the first four kinds).
 std::string Describe(const BoardStyle& style)
 {
     const auto letter = [](const QImage& image) {
@@ -53,7 +53,7 @@ std::string Describe(const BoardStyle& style)
         text += letter(*picture);
     for (int side = 1; side <= 2; ++side) {
         text += Format(" | %dx%d", style.KindCount(side), style.FrameCount(side));
-        for (int kind = 0; kind < style.KindCount(side) && style.KindCount(side) <= 4; ++kind) {
+        for (int kind = 0; kind < std::min(style.KindCount(side), 4); ++kind) {
             text += kind == 0 ? " " : ",";
             for (int frame = 0; frame < style.FrameCount(side); ++frame)
                 text += letter(side == 1 ? style.FloatPicture1st(kind, frame) : style.FloatPicture2nd(kind, frame));
@@ -157,7 +157,7 @@ TEST_F(BoardStyleTest, EachLoadReadsItsKeysAndPictures)
         // Pictures that cannot be loaded leave empty slots; an empty 1stBoard still cuts out.
         {{"BoardType=Picture", "Board=", "Border=bad.bmp", "NoFloat=n.bmp", "1stBoard=", "2ndFloat_00=r.bmp,bad.bmp,b.bmp",
           "2ndFloat_01=missing.bmp", "2ndFloat_02=b.bmp", "Title=After"},
-         "'After' type 3 stretch 1 interval 100 transparent 000 |--g-- | 76x1 | 3x3 R-B,---,B--"},
+         "'After' type 3 stretch 1 interval 100 transparent 000 |--g-- | 76x1 g,g,g,g | 3x3 R-B,---,B--"},
         // An empty name is a frame that cannot be loaded.
         {{"1stFloat_00=r.bmp,,b.bmp", "1stFloat_01=g.bmp", "2ndFloat_00=b.bmp,g.bmp"},
          "'' type 0 stretch 1 interval 100 transparent 000 |----- | 2x3 R-B,G-- | 1x2 BG"},

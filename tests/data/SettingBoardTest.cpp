@@ -105,7 +105,7 @@ protected:
     int answer_ = kModalCancel;
 };
 
-TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrderThenModifiesIt)
+TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardOrInTheFirstGapThenModifiesIt)
 {
     Open(SetText(5));
     const std::string before = dir_.Read("Mine.tsb");
@@ -136,10 +136,8 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardInKeyOrderThen
     EXPECT_EQ(form_.CurrentSection(), "Board_005");
     EXPECT_EQ(form_.BoardCount(), 6);
     EXPECT_EQ(Stored("Board_005", {"Title"}), "again");
-}
 
-TEST_F(SettingBoardTest, AddModeAfterAGapFillsItWithoutTheStraySectionsKeys)
-{
+    // After a gap in the numbers the new board fills it, without the stray section's keys.
     Open(SetText(3) + BoardSection(3, {""}) + "1stFloat_05=Pic\\stray.bmp\r\n" + BoardSection(4, {"B4"}) +
          "[Board_003]\r\n2ndFloat_07=Pic\\stray.bmp\r\n");
     EXPECT_EQ(form_.BoardCount(), 3);
@@ -201,11 +199,9 @@ TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturate
     EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "1");
 
     // A value the edit cannot show survives an unrelated edit until the timer is set.
-    std::string text = BoardSection(0, {"B0"});
+    std::string text = BoardSetText("Mine", {{"B0", "Normal", 1, 1, 1, 2000000}});
     const std::string longPath = "Pic\\" + std::string(300, 'p') + ".bmp";
-    text.replace(text.find("Pic\\board.bmp"), 13, longPath);
-    text.replace(text.find("IntervalTime=40"), 15, "IntervalTime=2000000");
-    Open("[BoardSet]\r\nName=Mine\r\n" + text);
+    Open(text.replace(text.find("Pic\\board.bmp"), 13, longPath));
     EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("999999"));
     EXPECT_EQ(form_.UpDownBoardTimer->value(), 999);
     form_.EditTitle->insert(QStringLiteral("x"));
@@ -285,9 +281,7 @@ TEST_F(SettingBoardTest, LeavingAfterAnEditAsksAndFollowsTheAnswer)
 
 TEST_F(SettingBoardTest, SaveNeedsThePicturesAndAValidBoardType)
 {
-    Open(BoardSetText("Mine", {{"B0"}}) + "[Board_001]\r\nTitle=untyped\r\n" +
-         "Board=Pic\\board.bmp\r\nBorder=Pic\\border.bmp\r\nNoFloat=Pic\\none.bmp\r\n"
-         "1stFloat_00=Pic\\1_0_0.bmp\r\n2ndFloat_00=Pic\\2_0_0.bmp\r\n");
+    Open(BoardSetText("Mine", {{"B0"}, {"untyped", ""}}));
     EXPECT_FALSE(form_.BitBtnSave->isEnabled());
     EXPECT_FALSE(form_.BitBtnDefault->isEnabled());
     form_.BitBtnClearNoFloat->click();

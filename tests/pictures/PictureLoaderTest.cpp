@@ -6,7 +6,6 @@
 
 #include <QBuffer>
 #include <QImage>
-#include <QImageWriter>
 
 #include <gtest/gtest.h>
 
@@ -84,34 +83,18 @@ QImage Pattern(int width, int height, bool noise = false)
     return image;
 }
 
-void PutLe32(std::string& bytes, size_t offset, std::uint32_t value)
+std::string WithLe32(std::string bytes, size_t offset, std::uint32_t value)
 {
     for (int i = 0; i < 4; ++i)
         bytes[offset + i] = static_cast<char>((value >> (8 * i)) & 0xff);
-}
-
-// Rewrites the width and height in the first frame header of a JPEG.
-std::string Resized(std::string bytes, int width, int height)
-{
-    for (size_t i = 2; i + 9 < bytes.size(); ++i) {
-        const auto marker = static_cast<unsigned char>(bytes[i + 1]);
-        if (static_cast<unsigned char>(bytes[i]) == 0xff && (marker == 0xc0 || marker == 0xc2)) {
-            const char size[] = {char(height >> 8), char(height & 0xff), char(width >> 8), char(width & 0xff)};
-            return bytes.replace(i + 5, 4, size, 4);
-        }
-    }
-    ADD_FAILURE() << "no frame header";
     return bytes;
 }
 
 // An icon whose only picture is a PNG, as newer icon files hold large pictures.
 std::string IconWithPng(const std::string& png)
 {
-    std::string icon("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14);
-    icon += std::string(8, '\0');
-    PutLe32(icon, 14, static_cast<std::uint32_t>(png.size()));
-    PutLe32(icon, 18, 22);
-    return icon + png;
+    const std::string size = WithLe32(std::string(4, '\0'), 0, static_cast<std::uint32_t>(png.size()));
+    return std::string("\0\0\1\0\1\0\0\0\0\0\1\0\x20\0", 14) + size + std::string("\x16\0\0\0", 4) + png;
 }
 
 int MaxChannelDistance(QRgb a, QRgb b)
@@ -146,10 +129,9 @@ TEST_F(PictureLoaderTest, DecodesEachFormatToTheSourcePixels)
 {
     const std::string bmp = Encode(Pattern(7, 5, true), "BMP");
     // The same rows stored top-down, marked by a negative height.
-    std::string topDown = bmp.substr(0, 54);
+    std::string topDown = WithLe32(bmp.substr(0, 54), 22, static_cast<std::uint32_t>(-5));
     for (int row = 4; row >= 0; --row)
         topDown += bmp.substr(54 + row * 24, 24);
-    PutLe32(topDown, 22, static_cast<std::uint32_t>(-5));
     // 2 x 2, 24-bit, with the 12-byte header of the oldest BMP files; rows bottom-up, padded to 4 bytes.
     const std::string core("BM*\0\0\0\0\0\0\0\x1a\0\0\0\x0c\0\0\0\x02\0\x02\0\x01\0\x18\0"
                            "\x07\x08\x09\x0a\x0b\x0c\0\0\x01\x02\x03\x04\x05\x06\0\0", 42);
@@ -167,13 +149,12 @@ TEST_F(PictureLoaderTest, DecodesEachFormatToTheSourcePixels)
     QImage translucent(16, 16, QImage::Format_ARGB32);
     translucent.fill(qRgba(10, 20, 30, 255));
     translucent.setPixel(3, 4, qRgba(200, 100, 50, 128));
-    struct Case {
+    const struct {
         const char* name;
         std::string bytes;
         QImage expected;
         int tolerance;
-    };
-    std::vector<Case> cases = {
+    } cases[] = {
         {"board.bmp", bmp, Pattern(7, 5, true), 0},
         {"top-down.bmp", topDown, Pattern(7, 5, true), 0},
         {"core.bmp", core, coreImage, 0},
@@ -185,10 +166,9 @@ TEST_F(PictureLoaderTest, DecodesEachFormatToTheSourcePixels)
         {"colour.jpg", EncodeJpeg(Pattern(32, 24)), Pattern(32, 24), 12},
         {"Piece.JpEg", EncodeJpeg(Pattern(32, 24), false, 4) + "trailing bytes", Pattern(32, 24), 12},
         {"grey.jpg", EncodeJpeg(grey, false, 1), grey, 6},
+        // Qt's icon reader hands out premultiplied colours, which the loader makes straight again.
+        {"face.ico", Encode(translucent, "ICO"), translucent, 1},
     };
-    // Qt's icon reader hands out premultiplied colours, which the loader makes straight again.
-    if (QImageWriter::supportedImageFormats().contains("ico"))
-        cases.push_back({"face.ico", Encode(translucent, "ICO"), translucent, 1});
     for (const auto& c : cases) {
         SCOPED_TRACE(c.name);
         QString reason;
@@ -200,51 +180,6 @@ TEST_F(PictureLoaderTest, DecodesEachFormatToTheSourcePixels)
         for (int y = c.tolerance > 0 ? 2 : 0; y < image.height(); y += step)
             for (int x = c.tolerance > 0 ? 2 : 0; x < image.width(); x += step)
                 ASSERT_LE(MaxChannelDistance(image.pixel(x, y), c.expected.pixel(x, y)), c.tolerance) << x << "," << y;
-    }
-}
-
-TEST_F(PictureLoaderTest, RefusesWhatItCannotDecodeWithTheReason)
-{
-    const std::string png = Encode(Pattern(40, 30, true), "PNG");
-    const std::string widePng = Encode(Pattern(20000, 30), "PNG");
-    const std::string bmp = Encode(Pattern(40, 40, true), "BMP");
-    const std::string jpeg = EncodeJpeg(Pattern(64, 64, true));
-    const std::string progressive = EncodeJpeg(Pattern(64, 64, true), true);
-    const std::string icon = IconWithPng(png);
-    const auto bmpSized = [&bmp](int width, int height) {
-        std::string bytes = bmp;
-        PutLe32(bytes, 18, width);
-        PutLe32(bytes, 22, height);
-        return bytes;
-    };
-    const std::pair<const char*, std::vector<std::pair<std::string, std::string>>> groups[] = {
-        {"アイコン データが壊れています", {{"half.ico", icon.substr(0, icon.size() / 2)}, {"dir.ico", icon.substr(0, 22)}}},
-        {"PNG データが壊れています", {{"half.png", png.substr(0, png.size() / 2)}, {"sign.png", png.substr(0, 8)},
-                                      {"bitmap.png", bmp}}},
-        {"画像が大きすぎます (16384 ピクセルまで)",
-         {{"huge.ico", IconWithPng(widePng)}, {"wide.png", widePng},
-          {"wide.bmp", bmpSized(20000, 40)}, {"wide.jpg", Resized(jpeg, 20000, 16)}, {"tall.jpg", Resized(jpeg, 16, 20000)}}},
-        {"画像が大きすぎます (合計 8192 × 8192 ピクセルまで)",
-         {{"many.bmp", bmpSized(10000, 10000)}, {"many.jpg", Resized(jpeg, 9000, 9000)}}},
-        {"BMP データが壊れています", {{"photo.bmp", jpeg}, {"tiny.bmp", bmp.substr(0, 10)}}},
-        {"BMP データが途中で終わっています",
-         {{"half.bmp", bmp.substr(0, bmp.size() / 2)},
-          {"short.bmp", Encode(Pattern(3, 2, true), "BMP").substr(0, 54 + 12 + 8)}}},
-        // Even the end marker alone missing: nothing tells the data was complete.
-        {"JPEG データが途中で終わっています",
-         {{"half.jpg", jpeg.substr(0, jpeg.size() / 2)}, {"no-end.jpg", jpeg.substr(0, jpeg.size() - 2)},
-          {"progressive.jpg", progressive.substr(0, progressive.size() * 3 / 4)}}},
-        {"JPEG データが壊れています: Not a JPEG file: starts with 0x5a 0x5a", {{"noise.jpg", std::string(300, 'Z')}}},
-        {"ファイルが空です", {{"empty.jpg", ""}}},
-        {"対応していない形式です (EMF/WMF)", {{"board.WMF", "\xd7\xcd\xc6\x9a"}}},
-        {"対応していない形式です", {{"board.gif", png}, {"board", bmp}}},
-    };
-    for (const auto& [expected, files] : groups) {
-        for (const auto& [name, bytes] : files) {
-            QString reason;
-            EXPECT_TRUE(PictureLoader::Load(Write(name, bytes), &reason).isNull()) << name;
-            EXPECT_EQ(reason, QString::fromUtf8(expected)) << name;
-        }
     }
 }
 
@@ -283,34 +218,59 @@ TEST_F(PictureLoaderTest, OnlyPngAlphaReplacesTheBottomLeftRule)
     EXPECT_TRUE(TransparentCopy(QImage()).isNull());
 }
 
-TEST_F(PictureLoaderTest, FilesThatCannotBeReadAreReportedOncePerRunWithoutDecoding)
+TEST_F(PictureLoaderTest, RefusesWhatItCannotReadOrDecodeAndReportsEachFileOncePerRun)
 {
-    std::vector<std::pair<QString, QString>> calls;
-    PictureLoader::SetFailureReporter([&](const QString& path, const QString& reason) { calls.emplace_back(path, reason); });
-    std::filesystem::create_directory(dir_.Path() / "folder.bmp");
-    const QString huge = Write("huge.bmp", Encode(Pattern(8, 8), "BMP"));
-    std::filesystem::resize_file(dir_.Path() / "huge.bmp", 64ull * 1024 * 1024 + 1);
-    const QString good = Write("good.bmp", Encode(Pattern(8, 8), "BMP"));
-    const std::pair<QString, QString> cases[] = {
-        {QString::fromStdString(dir_.File("none.bmp")), QStringLiteral("ファイルが見つかりません")},
-        {QString(), QStringLiteral("ファイルが見つかりません")},
-        {QString::fromStdString(dir_.File("folder.bmp")), QStringLiteral("ファイルを読み込めません")},
-        {huge, QStringLiteral("ファイルが大きすぎます (64 MB まで)")},
+    const std::string png = Encode(Pattern(40, 30, true), "PNG");
+    // A header that claims 20000 x 30 over the pixels of 40 x 30: only the header can refuse it.
+    const std::string widePng = std::string(png).replace(16, 4, std::string("\0\0\x4e\x20", 4));
+    const std::string bmp = Encode(Pattern(40, 40, true), "BMP");
+    const std::string jpeg = EncodeJpeg(Pattern(64, 64, true));
+    const std::string progressive = EncodeJpeg(Pattern(64, 64, true), true);
+    const std::string icon = IconWithPng(png);
+    const auto bmpSized = [&bmp](int width, int height) { return WithLe32(WithLe32(bmp, 18, width), 22, height); };
+    const std::pair<const char*, std::vector<std::pair<std::string, std::string>>> groups[] = {
+        {"アイコン データが壊れています", {{"half.ico", icon.substr(0, icon.size() / 2)}, {"dir.ico", icon.substr(0, 22)}}},
+        {"PNG データが壊れています", {{"half.png", png.substr(0, png.size() / 2)}, {"sign.png", png.substr(0, 8)},
+                                      {"bitmap.png", bmp}}},
+        {"画像が大きすぎます (16384 ピクセルまで)",
+         {{"huge.ico", IconWithPng(widePng)}, {"wide.png", widePng}, {"wide.bmp", bmpSized(20000, 40)},
+          {"wide.jpg", EncodeJpeg(Pattern(20000, 16))}, {"tall.jpg", EncodeJpeg(Pattern(16, 20000))}}},
+        {"画像が大きすぎます (合計 8192 × 8192 ピクセルまで)", {{"many.bmp", bmpSized(10000, 10000)}}},
+        {"BMP データが壊れています", {{"photo.bmp", jpeg}, {"tiny.bmp", bmp.substr(0, 10)}}},
+        {"BMP データが途中で終わっています",
+         {{"half.bmp", bmp.substr(0, bmp.size() / 2)},
+          {"short.bmp", Encode(Pattern(3, 2, true), "BMP").substr(0, 54 + 12 + 8)}}},
+        // Even the end marker alone missing: nothing tells the data was complete.
+        {"JPEG データが途中で終わっています",
+         {{"half.jpg", jpeg.substr(0, jpeg.size() / 2)}, {"no-end.jpg", jpeg.substr(0, jpeg.size() - 2)},
+          {"progressive.jpg", progressive.substr(0, progressive.size() * 3 / 4)}}},
+        {"JPEG データが壊れています: Not a JPEG file: starts with 0x5a 0x5a", {{"noise.jpg", std::string(300, 'Z')}}},
+        {"ファイルが空です", {{"empty.jpg", ""}}},
+        {"対応していない形式です (EMF/WMF)", {{"board.WMF", "\xd7\xcd\xc6\x9a"}}},
+        {"対応していない形式です", {{"board.gif", png}, {"board", bmp}}},
+        {"ファイルが大きすぎます (64 MB まで)", {{"huge.bmp", bmp}}},
     };
-    const int decodes = PictureLoader::DecodeCount();
-    for (int pass = 0; pass < 3; ++pass) {
+    std::vector<std::pair<QString, QString>> expected;
+    for (const auto& [reason, files] : groups)
+        for (const auto& [name, bytes] : files)
+            expected.emplace_back(Write(name, bytes), QString::fromUtf8(reason));
+    std::filesystem::resize_file(dir_.Path() / "huge.bmp", 64ull * 1024 * 1024 + 1);
+    std::filesystem::create_directory(dir_.Path() / "folder.bmp");
+    expected.insert(expected.end(), {{QString::fromStdString(dir_.File("none.bmp")), QStringLiteral("ファイルが見つかりません")},
+                                     {QString(), QStringLiteral("ファイルが見つかりません")},
+                                     {QString::fromStdString(dir_.File("folder.bmp")), QStringLiteral("ファイルを読み込めません")}});
+    std::vector<std::pair<QString, QString>> reported;
+    PictureLoader::SetFailureReporter([&](const QString& path, const QString& why) { reported.emplace_back(path, why); });
+    for (int pass = 0; pass < 2; ++pass) {
         // Still once, even after the cache is emptied.
-        if (pass == 2)
-            PictureLoader::ClearCache();
-        for (const auto& [path, expected] : cases) {
-            QString reason;
-            EXPECT_TRUE(PictureLoader::Load(path, &reason).isNull());
-            EXPECT_EQ(reason, expected);
+        PictureLoader::ClearCache();
+        for (const auto& [path, reason] : expected) {
+            QString why;
+            EXPECT_TRUE(PictureLoader::Load(path, &why).isNull()) << path.toStdString();
+            EXPECT_EQ(why, reason) << path.toStdString();
         }
-        EXPECT_FALSE(PictureLoader::Load(good).isNull());
     }
-    EXPECT_EQ(PictureLoader::DecodeCount(), decodes + 2);
-    EXPECT_TRUE(std::equal(calls.begin(), calls.end(), std::begin(cases), std::end(cases)));
+    EXPECT_EQ(reported, expected);
 }
 
 TEST_F(PictureLoaderTest, CacheServesPicturesUntilTheFileChangesAndEvictsTheLeastRecentlyUsed)
@@ -320,27 +280,23 @@ TEST_F(PictureLoaderTest, CacheServesPicturesUntilTheFileChangesAndEvictsTheLeas
     const QString b = Write("b.bmp", bytes);
     const QString c = Write("c.bmp", bytes);
     const QImage first = PictureLoader::Load(a);
-    int decodes = PictureLoader::DecodeCount();
-
     // Same size, so only the modification time tells the files apart.
     PictureLoader::SetRecheckInterval(0);
     const auto written = std::filesystem::last_write_time(dir_.Path() / "a.bmp");
     dir_.Write("a.bmp", Encode(Pattern(16, 16, true), "BMP"));
     std::filesystem::last_write_time(dir_.Path() / "a.bmp", written + std::chrono::seconds(5));
     EXPECT_EQ(PictureLoader::Load(a), Pattern(16, 16, true));
-    EXPECT_EQ(PictureLoader::DecodeCount(), decodes + 1);
 
+    const auto decodes = [](std::initializer_list<QString> paths) {
+        const int before = PictureLoader::DecodeCount();
+        for (const QString& path : paths)
+            PictureLoader::Load(path);
+        return PictureLoader::DecodeCount() - before;
+    };
     PictureLoader::SetRecheckInterval(1000);
     PictureLoader::SetCacheLimit(first.sizeInBytes() * 2);
-    PictureLoader::Load(b);
-    PictureLoader::Load(a);
-    PictureLoader::Load(c);  // evicts b, the least recently used
-    decodes = PictureLoader::DecodeCount();
-    PictureLoader::Load(a);
-    PictureLoader::Load(c);
-    EXPECT_EQ(PictureLoader::DecodeCount(), decodes);
-    PictureLoader::Load(b);
-    EXPECT_EQ(PictureLoader::DecodeCount(), decodes + 1);
+    EXPECT_EQ(decodes({b, a, c, a, c}), 2) << "c evicts b, the least recently used";
+    EXPECT_EQ(decodes({b}), 1);
     EXPECT_EQ(PictureLoader::GetStats().cachedBytes, first.sizeInBytes() * 2);
     PictureLoader::SetCacheLimit(first.sizeInBytes() - 1);
     EXPECT_EQ(PictureLoader::GetStats().cachedPictures, 0);
