@@ -2,6 +2,7 @@
 #include "app/TFormHelp.h"
 #include "platform/ModalResult.h"
 #include "platform/Shell.h"
+#include "support/CycleDriver.h"
 #include "support/ModalAnswers.h"
 #include "support/ProgramFolderCopy.h"
 #include "support/ScriptedRandom.h"
@@ -66,10 +67,17 @@ protected:
     std::unique_ptr<ProgramWindows> windows_;
 };
 
-TEST_F(MainSetupTest, AcceptedPreparationStartsAGameWithTheChosenPlayersWhoKeepTheirRecords)
+TEST_F(MainSetupTest, DemonstrationsPlayOnDrawnBoardsAndAcceptedPreparationStartsAGameWithTheChosenPlayers)
 {
     GameCycle& cycle = windows_->main.Cycle();
     const TFormPrepareGame& prepare = windows_->prepareGame;
+    std::set<std::string> boards;
+    for (int demo = 0; demo < 8; ++demo) {
+        cycle.StartDemo();
+        EXPECT_EQ(cycle.Style().SectionName(), prepare.GetBoardStyle().SectionName());
+        boards.insert(cycle.Style().SectionName());
+    }
+    EXPECT_GT(boards.size(), 1u) << "the standard settings draw the board of each demonstration";
     StartComputerGame(false);
     EXPECT_EQ(cycle.GameMode(), GameCycle::kModeGame);
     EXPECT_TRUE(cycle.TimerRunning());
@@ -77,8 +85,7 @@ TEST_F(MainSetupTest, AcceptedPreparationStartsAGameWithTheChosenPlayersWhoKeepT
     EXPECT_EQ(cycle.PlayerFor(2).SectionName(), prepare.Get2ndPlayer().SectionName());
     EXPECT_EQ(cycle.PlayerFor(2).PlayType(), Player::kPlayComputer);
     EXPECT_EQ(cycle.Style().SectionName(), prepare.GetBoardStyle().SectionName());
-    for (int tick = 0; tick < 20000 && cycle.PlayerFor(1).State() != GameCycle::kStateFinished; ++tick)
-        cycle.TimerTimer();
+    TickUntil(cycle, [&] { return cycle.PlayerFor(1).State() == GameCycle::kStateFinished; });
     ASSERT_EQ(GamesOf(1), 1);
     const QString firstRecord = windows_->main.Panel1stGameResult->text();
 
@@ -113,8 +120,7 @@ TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWas)
             StartComputerGame(false);
         if (c.paused == cycle.TimerRunning())
             main.BitBtnCountinue->click();
-        for (int tick = 0; tick < 5; ++tick)
-            cycle.TimerTimer();
+        Ticks(cycle, 5);
         const int moves = cycle.LiveBoard().MoveCount();
         bool stoppedWhileOpen = false;
         {
@@ -130,18 +136,6 @@ TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWas)
         EXPECT_EQ(cycle.GameMode(), c.game ? GameCycle::kModeGame : GameCycle::kModeDemo);
         EXPECT_EQ(cycle.LiveBoard().MoveCount(), moves);
     }
-}
-
-TEST_F(MainSetupTest, EachDemonstrationPlaysOnTheBoardThePreparationWindowDraws)
-{
-    GameCycle& cycle = windows_->main.Cycle();
-    std::set<std::string> boards;
-    for (int demo = 0; demo < 8; ++demo) {
-        cycle.StartDemo();
-        EXPECT_EQ(cycle.Style().SectionName(), windows_->prepareGame.GetBoardStyle().SectionName());
-        boards.insert(cycle.Style().SectionName());
-    }
-    EXPECT_GT(boards.size(), 1u) << "the standard settings draw the board of each demonstration";
 }
 
 TEST_F(MainSetupTest, SettingsApplyTheBaseTimerOnlyWhenAccepted)
@@ -242,8 +236,7 @@ TEST(MainStartUp, WithoutASettingsFileUsesTheStandardBoardAndA55MillisecondTimer
     EXPECT_EQ(cycle.TimerInterval(), 55);
     EXPECT_EQ(cycle.Style().FileName(), "Standard.tsb");
     EXPECT_EQ(cycle.Style().SectionName(), "Board_000");
-    for (int tick = 0; tick < 20; ++tick)
-        cycle.TimerTimer();
+    Ticks(cycle, 20);
 }
 
 }  // namespace

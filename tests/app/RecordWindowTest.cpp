@@ -1,12 +1,13 @@
-#include "app/GameCycle.h"
 #include "app/MoveListPanel.h"
 #include "app/TFormRecord.h"
 #include "app/TFormStats.h"
-#include "platform/ModalHost.h"
+#include "platform/ModalResult.h"
 #include "platform/FileDialogs.h"
 #include "records/Notation.h"
 #include "support/BoardText.h"
+#include "support/CycleDriver.h"
 #include "support/InProgramFolder.h"
+#include "support/ModalAnswers.h"
 #include "support/RecordGames.h"
 #include "support/TempDir.h"
 #include "support/UiApp.h"
@@ -23,34 +24,24 @@
 
 namespace {
 
-class FixedOptions : public GameOptions {
-public:
-    int GetBaseTimer() const override { return 55; }
-    int GetAnimation() const override { return 1; }
-    int GetAutoPass() const override { return 1; }
-};
-
-class NoDemoBoards : public DemoBoardSource {
-public:
-    void ChooseBoard(BoardStyle*) override {}
-};
-
 class RecordWindowTest : public ::testing::Test {
 protected:
     void TearDown() override { FileDialogs::SetResponder({}); }
 
-    std::vector<std::string> Rows() { return BoardToRows(cycle_.LiveBoard()); }
+    std::vector<std::string> Rows() { return driver_.Board(); }
 
     // Made before the window below.
     QApplication& app_ = UiApp();
-    FixedOptions options_;
-    NoDemoBoards boards_;
-    GameCycle cycle_{options_, boards_};
+    CycleDriver driver_;
+    GameCycle& cycle_ = *driver_.cycle_;
     TFormRecord window_{cycle_};
 };
 
-TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoard)
+TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoardButNamesTheLineOfARefusedText)
 {
+    EXPECT_FALSE(window_.ViewText(QStringLiteral("Date=x\nf4 g4\nk9")));
+    EXPECT_FALSE(window_.Viewing());
+    EXPECT_TRUE(window_.LabelStatus->text().contains(QStringLiteral("3 行目"))) << window_.LabelStatus->text().toStdString();
     const GameRecord game = RandomGame(SeedOfGameWithPass());
     cycle_.StartDemo();
     cycle_.SetTimerRunning(true);
@@ -81,13 +72,6 @@ TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoard)
     EXPECT_TRUE(cycle_.TimerRunning());
 }
 
-TEST_F(RecordWindowTest, ARefusedTextNamesTheLineAndViewsNothing)
-{
-    EXPECT_FALSE(window_.ViewText(QStringLiteral("Date=x\nf4 g4\nk9")));
-    EXPECT_FALSE(window_.Viewing());
-    EXPECT_TRUE(window_.LabelStatus->text().contains(QStringLiteral("3 行目"))) << window_.LabelStatus->text().toStdString();
-}
-
 TEST_F(RecordWindowTest, SavesCopiesAndReopensTheViewedGame)
 {
     TempDir dir;
@@ -114,8 +98,7 @@ TEST_F(RecordWindowTest, TheListFollowsTheGameAsItIsPlayed)
 {
     cycle_.StartDemo();
     const int moves = 6;
-    for (int i = 0; i < 2000 && static_cast<int>(cycle_.Record().Moves().size()) < moves; ++i)
-        cycle_.TimerTimer();
+    TickUntil(cycle_, [&] { return static_cast<int>(cycle_.Record().Moves().size()) == moves; });
     window_.CycleChanged(GameCycle::kChangedRecord);
     ASSERT_EQ(window_.PanelMoves->ListMoves->count(), moves + 1);
     EXPECT_EQ(window_.PanelMoves->ListMoves->currentRow(), moves) << "the last move is highlighted";
@@ -148,8 +131,7 @@ TEST_F(RecordWindowTest, PlaysFromTheViewedPositionAndReplaysFromIt)
     EXPECT_EQ(Rows(), BoardToRows(position));
     EXPECT_NE(cycle_.Record().Text().find("Start=" + Notation::PositionText(position, 2) + "\r\n"), std::string::npos)
         << cycle_.Record().Text();
-    for (int i = 0; i < 20000 && cycle_.Prepare().enabled == false; ++i)
-        cycle_.TimerTimer();
+    TickUntil(cycle_, [&] { return cycle_.Prepare().enabled; });
     ASSERT_TRUE(cycle_.Record().Finished()) << "the game ends and leaves the board idle";
     EXPECT_EQ(window_.PanelMoves->ListMoves->count(), static_cast<int>(cycle_.Record().Moves().size()) + 1);
     cycle_.BitBtnReplayClick();
@@ -189,22 +171,17 @@ TEST_F(StatsWindowTest, ListsEveryPlayerAndResetsOneAfterAsking)
     EXPECT_EQ(stats.TableStats->item(1, 0)->text(), QStringLiteral("Brain_000")) << "no name stored: the section shows";
     EXPECT_FALSE(stats.ButtonReset->isEnabled());
 
-    int asked = 0;
     int answer = kModalNo;
-    ModalHost::SetResponder([&](QDialog&) {
-        ++asked;
-        return answer;
-    });
+    const ModalAnswers answers([&](QDialog&) { return answer; });
     stats.TableStats->selectRow(0);
     ASSERT_TRUE(stats.ButtonReset->isEnabled());
     stats.ButtonReset->click();
     EXPECT_EQ(stats.TableStats->rowCount(), 2) << "answered no";
     answer = kModalYes;
     stats.ButtonReset->click();
-    EXPECT_EQ(asked, 2);
+    EXPECT_EQ(answers.shown.size(), 2u);
     ASSERT_EQ(stats.TableStats->rowCount(), 1);
     EXPECT_EQ(stats.TableStats->item(0, 0)->text(), QStringLiteral("Brain_000"));
-    ModalHost::SetResponder({});
 }
 
 }

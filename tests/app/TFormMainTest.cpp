@@ -2,8 +2,10 @@
 #include "app/TFormMain.h"
 
 #include "platform/Clock.h"
-#include "platform/ModalHost.h"
+#include "platform/ModalResult.h"
+#include "support/CycleDriver.h"
 #include "support/InProgramFolder.h"
+#include "support/ModalAnswers.h"
 #include "support/ScriptedRandom.h"
 #include "support/SetFiles.h"
 #include "support/UiApp.h"
@@ -49,11 +51,6 @@ QImage Disc(QRgb colour)
     return image;
 }
 
-int Luminance(QRgb pixel)
-{
-    return qGray(pixel);
-}
-
 // The main window alone in a program folder of its own: a green board with a black border line down
 // the middle, dark and light discs, and two demonstration players.
 class TFormMainTest : public InProgramFolder {
@@ -67,7 +64,6 @@ protected:
 
     void TearDown() override
     {
-        ModalHost::SetResponder({});
         Clock::ClearOverride();
         window_.reset();
         InProgramFolder::TearDown();
@@ -146,13 +142,10 @@ protected:
     // Ticks until the commands are back after a game, checking each tick; false when it never ends.
     bool PlayToTheEnd(const std::function<void()>& eachTick = [] {})
     {
-        for (int tick = 0; tick < 20000; ++tick) {
-            window_->Cycle().TimerTimer();
+        return TickUntil(window_->Cycle(), [&] {
             eachTick();
-            if (window_->MenuPrepare->isEnabled())
-                return true;
-        }
-        return false;
+            return window_->MenuPrepare->isEnabled();
+        }) != -1;
     }
 
     static QColor Background(const QWidget* widget) { return widget->palette().color(QPalette::Window); }
@@ -180,8 +173,7 @@ TEST_F(TFormMainTest, ShowingLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDem
 
     // A picture that cannot be loaded is named in the message line until a game says more.
     EXPECT_TRUE(window.LabelMessage->text().contains(QStringLiteral("Missing.bmp")));
-    for (int tick = 0; tick < 60; ++tick)
-        window.Cycle().TimerTimer();
+    Ticks(window.Cycle(), 60);
     EXPECT_TRUE(window.LabelMessage->text().contains(QStringLiteral("Missing.bmp"))) << "a demonstration says nothing";
 
     // The window system's restore is spontaneous and goes on with the demonstration; a new showing starts afresh.
@@ -196,7 +188,7 @@ TEST_F(TFormMainTest, ShowingLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDem
     EXPECT_EQ(window.Cycle().LiveBoard().MoveCount(), 0);
 }
 
-TEST_F(TFormMainTest, ButtonsMenuItemsAndPanelsFollowThePauseAGameAndItsEnd)
+TEST_F(TFormMainTest, CommandsPanelsAndLeavingFollowThePauseAGameAndItsEnd)
 {
     TFormMain& window = Shown();
     const std::vector<std::pair<QAction*, QPushButton*>> pairs = {
@@ -211,6 +203,18 @@ TEST_F(TFormMainTest, ButtonsMenuItemsAndPanelsFollowThePauseAGameAndItsEnd)
             }
         }
     };
+    int answer = kModalNo;
+    bool stoppedWhileAsking = false;
+    const ModalAnswers answers([&](QDialog&) {
+        stoppedWhileAsking = !window.Timer->isActive();
+        return answer;
+    });
+    const auto closeBoxLeaves = [&window] {
+        QCloseEvent close;
+        QApplication::sendEvent(&window, &close);
+        return close.isAccepted();
+    };
+    EXPECT_TRUE(closeBoxLeaves()) << "a demonstration";
     window.BitBtnCountinue->click();
     EXPECT_EQ(window.MenuCountinue->text(), QStringLiteral("継続"));
     EXPECT_FALSE(window.Timer->isActive());
@@ -220,13 +224,25 @@ TEST_F(TFormMainTest, ButtonsMenuItemsAndPanelsFollowThePauseAGameAndItsEnd)
     EXPECT_TRUE(window.Timer->isActive());
 
     window.Cycle().Style().Load("Test.tsb", "Board_001");
-    window.BitBtnPrepare->click();
+    UserGame();
     EXPECT_EQ(window.LabelMessage->text(), QStringLiteral("先手の番です"));
     EXPECT_EQ(Background(window.Panel1stName), QColor(0, 255, 255));
     EXPECT_EQ(Background(window.Panel2ndName), QColor(192, 192, 192));
     EXPECT_FALSE(window.MenuExit->isEnabled());
     expectShared();
+    EXPECT_TRUE(answers.shown.empty());
+    EXPECT_FALSE(closeBoxLeaves()) << "no keeps the game with a user side";
+    EXPECT_EQ(answers.shown.size(), 1u);
+    EXPECT_TRUE(stoppedWhileAsking);
+    EXPECT_TRUE(window.Timer->isActive());
+    answer = kModalYes;
+    EXPECT_TRUE(closeBoxLeaves());
+
+    window.Cycle().PlayerFor(1).SetPlayType(Player::kPlayComputer);
     ASSERT_TRUE(PlayToTheEnd(expectShared));
+    window.Cycle().PlayerFor(1).SetPlayType(Player::kPlayUser);
+    EXPECT_TRUE(closeBoxLeaves()) << "a finished game";
+    EXPECT_EQ(answers.shown.size(), 2u);
 
     const QString message = window.LabelMessage->text();
     ASSERT_TRUE(message.endsWith(QStringLiteral("の勝ちです"))) << message.toStdString();
@@ -241,65 +257,14 @@ TEST_F(TFormMainTest, ButtonsMenuItemsAndPanelsFollowThePauseAGameAndItsEnd)
     ASSERT_TRUE(window.BitBtnBorder->isEnabled());
     EXPECT_EQ(Pixel({200, 5}), kBlack);
     window.BitBtnBorder->click();
-    EXPECT_EQ(window.MenuBorder->text(), QStringLiteral("境界線を表示する"));
     expectShared();
     EXPECT_EQ(Pixel({200, 5}), kGreen);
-}
-
-TEST_F(TFormMainTest, LeavingAsksOnlyWhileAGameWithAUserSideGoesOn)
-{
-    TFormMain& window = Shown();
-    int asked = 0;
-    int answer = kModalNo;
-    bool stoppedWhileAsking = false;
-    ModalHost::SetResponder([&](QDialog&) {
-        ++asked;
-        stoppedWhileAsking = !window.Timer->isActive();
-        return answer;
-    });
-    const auto closeBoxLeaves = [&window] {
-        QCloseEvent close;
-        QApplication::sendEvent(&window, &close);
-        return close.isAccepted();
-    };
-    EXPECT_TRUE(closeBoxLeaves()) << "a demonstration";
-    window.BitBtnPrepare->click();
-    EXPECT_TRUE(closeBoxLeaves()) << "computer against computer";
-    EXPECT_EQ(asked, 0);
-
-    UserGame();
-    EXPECT_FALSE(closeBoxLeaves()) << "no keeps the game";
-    EXPECT_EQ(asked, 1);
-    EXPECT_TRUE(stoppedWhileAsking);
-    EXPECT_TRUE(window.Timer->isActive());
-    answer = kModalYes;
-    EXPECT_TRUE(closeBoxLeaves());
-
-    window.Cycle().PlayerFor(1).SetPlayType(Player::kPlayComputer);
-    ASSERT_TRUE(PlayToTheEnd());
-    window.Cycle().PlayerFor(1).SetPlayType(Player::kPlayUser);
-    EXPECT_TRUE(closeBoxLeaves()) << "a finished game";
-    EXPECT_EQ(asked, 2);
 
     QTimer::singleShot(0, window.BitBtnExit, &QPushButton::click);
     QTimer guard;
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0) << "exit ends the event loop with status 0";
-}
-
-TEST_F(TFormMainTest, TheThinkingTimeOfTheSideToMoveRunsWithTheClock)
-{
-    std::int64_t now = 50000;
-    Clock::SetOverride([&now] { return now; });
-    UserGame();
-    for (const char* shown : {"00:00:00", "00:00:01", "00:00:02"}) {
-        EXPECT_EQ(window_->Panel1stUseTime->text(), QString::fromLatin1(shown));
-        ++now;
-        window_->Cycle().TimerTimer();
-        window_->Cycle().TimerTimer();
-    }
-    EXPECT_EQ(window_->Panel2ndUseTime->text(), QStringLiteral("00:00:00")) << "only the side to move thinks";
 }
 
 TEST_F(TFormMainTest, ATickRepaintsOnlyTheCellsThatChanged)
@@ -344,24 +309,31 @@ TEST_F(TFormMainTest, ATickRepaintsOnlyTheCellsThatChanged)
     EXPECT_GT(checkedTicks, 20);
 }
 
-TEST_F(TFormMainTest, MarksTakeTheirColourFromTheCellUnderThem)
+TEST_F(TFormMainTest, TheThinkingTimeRunsWithTheClockAndMarksTakeTheirColourFromTheCellUnderThem)
 {
+    std::int64_t now = 50000;
+    Clock::SetOverride([&now] { return now; });
     GameCycle& cycle = UserGame();
+    for (const char* shown : {"00:00:00", "00:00:01", "00:00:02"}) {
+        EXPECT_EQ(window_->Panel1stUseTime->text(), QString::fromLatin1(shown));
+        ++now;
+        Ticks(cycle, 2);
+    }
+    EXPECT_EQ(window_->Panel2ndUseTime->text(), QStringLiteral("00:00:00")) << "only the side to move thinks";
     BoardView& board = *window_->ImageBoard;
     // On the dark green felt a legal cell is lit, a cell that is not legal stays green.
     EXPECT_EQ(CellMiddle(3), kGreen);
     ASSERT_TRUE(board.ShownMarks().legal.test(35));
-    EXPECT_GT(Luminance(CellMiddle(35)), Luminance(kGreen) + 20);
+    EXPECT_GT(qGray(CellMiddle(35)), qGray(kGreen) + 20);
 
     QTest::mouseClick(&board, Qt::LeftButton, {}, cycle.SpriteAt(3, 5).rect.center());
     cycle.TimerTimer();
     EXPECT_TRUE(board.ShownMarks().legal.none());
-    EXPECT_GT(Luminance(CellMiddle(35)), 150) << "a light mark on the dark piece just placed";
-    for (int tick = 0; tick < 200 && cycle.LiveBoard().MoveCount() < 2; ++tick)
-        cycle.TimerTimer();
+    EXPECT_GT(qGray(CellMiddle(35)), 150) << "a light mark on the dark piece just placed";
+    TickUntil(cycle, [&] { return cycle.LiveBoard().MoveCount() == 2; }, 200);
     const int reply = cycle.LastMove();
     ASSERT_EQ(cycle.LiveBoard().OwnerAt(reply / 10, reply % 10), 2);
-    EXPECT_LT(Luminance(CellMiddle(reply)), 100) << "a dark mark on the light piece";
+    EXPECT_LT(qGray(CellMiddle(reply)), 100) << "a dark mark on the light piece";
     EXPECT_EQ(CellMiddle(35), kDark) << "the mark left the first move";
 }
 
@@ -380,7 +352,7 @@ TEST_F(TFormMainTest, TheMarkOptionsComeFromTheSettingsFile)
     int lit = 0;
     for (int y = 0; y < static_cast<int>(area.top()); ++y) {
         for (int x = static_cast<int>(area.left()); x < static_cast<int>(area.right()); ++x)
-            lit += Luminance(shot.pixel(x, y)) > 150 ? 1 : 0;
+            lit += qGray(shot.pixel(x, y)) > 150 ? 1 : 0;
     }
     EXPECT_GT(lit, 20) << "the column letters";
 }
@@ -397,8 +369,8 @@ TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAloneAndTabReachesEveryControl
         reached.insert(QApplication::focusWidget());
         QTest::keyClick(QApplication::focusWidget(), Qt::Key_Tab);
     }
-    for (QWidget* control : {static_cast<QWidget*>(&board), static_cast<QWidget*>(window.BitBtnPrepare),
-                             static_cast<QWidget*>(window.BitBtnCountinue), static_cast<QWidget*>(window.BitBtnExit)})
+    for (QWidget* control : std::initializer_list<QWidget*>{&board, window.BitBtnPrepare, window.BitBtnCountinue,
+                                                            window.BitBtnExit})
         EXPECT_EQ(reached.count(control), 1u) << control->objectName().toStdString();
 
     cycle.PlayerFor(1).SetPlayType(Player::kPlayUser);
@@ -419,8 +391,7 @@ TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAloneAndTabReachesEveryControl
     cycle.TimerTimer();
     EXPECT_EQ(cycle.LastMove(), 35);
 
-    for (int tick = 0; tick < 200 && !(cycle.LiveBoard().MoveCount() == 2 && cycle.PlayerFor(1).State() == 1); ++tick)
-        cycle.TimerTimer();
+    TickUntil(cycle, [&] { return cycle.LiveBoard().MoveCount() == 2 && cycle.PlayerFor(1).State() == 1; }, 200);
     QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
     EXPECT_EQ(cycle.LiveBoard().MoveCount(), 0);
     QTest::keyClick(&board, Qt::Key_Y, Qt::ControlModifier);

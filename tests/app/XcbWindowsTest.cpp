@@ -22,9 +22,7 @@
 
 #include <algorithm>
 #include <cstdlib>
-#include <fstream>
 #include <functional>
-#include <iterator>
 #include <memory>
 #include <string>
 #include <vector>
@@ -76,8 +74,7 @@ protected:
         UiApp();
         ASSERT_EQ(QGuiApplication::platformName(), QStringLiteral("xcb")) << "run through run-on-xvfb.sh";
         // The standard content as an older release left it, so the migration screen comes first.
-        std::ifstream in("Tessella.ini", std::ios::binary);
-        std::string settings((std::istreambuf_iterator<char>(in)), std::istreambuf_iterator<char>());
+        std::string settings = folder_.Dir().Read("Tessella.ini");
         const std::size_t release = settings.find("Release=1.10");
         ASSERT_NE(release, std::string::npos);
         settings.replace(release, 12, "Release=1.00");
