@@ -97,23 +97,28 @@ TEST_F(MainSetupTest, DemonstrationsPlayOnDrawnBoardsAndAcceptedPreparationStart
     EXPECT_EQ(GamesOf(2), 1);
 }
 
-TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWas)
+// The settings window, when accepted, changes the base timer to 30.
+TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWasWithAcceptedSettings)
 {
     TFormMain& main = windows_->main;
     GameCycle& cycle = main.Cycle();
+    TFormSettingGame& settings = windows_->settingGame;
     const struct {
         const char* step;
         bool game;
         bool paused;
+        bool accept;
         QDialog* dialog;
         void (TFormMain::*open)();
     } cases[] = {
-        {"preparation in a demonstration", false, false, &windows_->prepareGame, &TFormMain::BitBtnPrepareClick},
-        {"preparation in a paused demonstration", false, true, &windows_->prepareGame, &TFormMain::BitBtnPrepareClick},
-        {"settings in a running game", true, false, &windows_->settingGame, &TFormMain::ButtonSettingClick},
-        {"settings in a paused game", true, true, &windows_->settingGame, &TFormMain::ButtonSettingClick},
-        {"preparation in a paused game", true, true, &windows_->prepareGame, &TFormMain::BitBtnPrepareClick},
+        {"preparation in a demonstration", false, false, false, &windows_->prepareGame, &TFormMain::BitBtnPrepareClick},
+        {"preparation in a paused demonstration", false, true, false, &windows_->prepareGame,
+         &TFormMain::BitBtnPrepareClick},
+        {"settings in a paused game", true, true, false, &settings, &TFormMain::ButtonSettingClick},
+        {"settings in a running game", true, false, true, &settings, &TFormMain::ButtonSettingClick},
+        {"preparation in a paused game", true, true, false, &windows_->prepareGame, &TFormMain::BitBtnPrepareClick},
     };
+    int interval = cycle.TimerInterval();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
         if (c.game && cycle.GameMode() != GameCycle::kModeGame)
@@ -124,36 +129,25 @@ TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWas)
         const int moves = cycle.LiveBoard().MoveCount();
         bool stoppedWhileOpen = false;
         {
-            const ModalAnswers cancel([&](QDialog&) {
+            const ModalAnswers answers([&](QDialog& dialog) {
                 stoppedWhileOpen = !cycle.TimerRunning() && !main.Timer->isActive();
-                return static_cast<int>(kModalCancel);
+                if (&dialog != &settings)
+                    return static_cast<int>(kModalCancel);
+                settings.FormShow();
+                settings.EditBaseTimer->setText(QStringLiteral("30"));
+                settings.EditBaseTimerChange();
+                c.accept ? settings.BitBtnOkClick() : settings.BitBtnCancelClick();
+                return settings.result();
             });
             (main.*c.open)();
-            EXPECT_EQ(cancel.shown, std::vector<QDialog*>{c.dialog});
+            EXPECT_EQ(answers.shown, std::vector<QDialog*>{c.dialog});
         }
+        interval = c.accept ? 30 : interval;
         EXPECT_TRUE(stoppedWhileOpen);
         EXPECT_EQ(main.Timer->isActive(), !c.paused);
+        EXPECT_EQ(cycle.TimerInterval(), interval);
         EXPECT_EQ(cycle.GameMode(), c.game ? GameCycle::kModeGame : GameCycle::kModeDemo);
         EXPECT_EQ(cycle.LiveBoard().MoveCount(), moves);
-    }
-}
-
-TEST_F(MainSetupTest, SettingsApplyTheBaseTimerOnlyWhenAccepted)
-{
-    GameCycle& cycle = windows_->main.Cycle();
-    TFormSettingGame& settings = windows_->settingGame;
-    const int before = cycle.TimerInterval();
-    for (const bool accept : {false, true}) {
-        const ModalAnswers answers([&](QDialog&) {
-            settings.FormShow();
-            settings.EditBaseTimer->setText(QStringLiteral("30"));
-            settings.EditBaseTimerChange();
-            accept ? settings.BitBtnOkClick() : settings.BitBtnCancelClick();
-            return settings.result();
-        });
-        windows_->main.ButtonSettingClick();
-        EXPECT_EQ(cycle.TimerInterval(), accept ? 30 : before);
-        EXPECT_TRUE(cycle.TimerRunning());
     }
 }
 
