@@ -14,12 +14,10 @@ constexpr int kEvalLimit = 7000;
 constexpr std::uint64_t kExactSalt = 0x5bd1e9955bd1e995ull;
 // Below this many empty cells the solver plays moves in parity order without the table.
 constexpr int kShallowEmpties = 6;
-// From this many empty cells up the solver orders moves by the evaluation.
-constexpr int kSortSearchEmpties = 12;
 // An unbudgeted solve of this many empty cells and more is preceded by an estimate
 // of depth (empty cells - this), at most kSolveOrderDepth, that orders the root moves.
 constexpr int kSolveOrderEmpties = 10;
-constexpr int kSolveOrderDepth = 6;
+constexpr int kSolveOrderDepth = 8;
 constexpr int kMaxMoves = 76;
 constexpr int kPlayableCells = 76;
 
@@ -292,16 +290,6 @@ int Searcher::Exact(const Position& position, int alpha, int beta, int empties)
 
     Ordered ordered[kMaxMoves];
     const int count = OrderMoves(position, moves, hashMove, true, ordered);
-    if (empties >= kSortSearchEmpties) {
-        // Far from the end the evaluation orders better than the reply count alone.
-        for (int i = 0; i < count; ++i) {
-            if (ordered[i].cell != hashMove) {
-                const Position next = position.Play(ordered[i].cell, ordered[i].flips);
-                ordered[i].key = -evaluator_.Evaluate(next);
-            }
-        }
-        std::sort(ordered, ordered + count, [](const Ordered& a, const Ordered& b) { return a.key > b.key; });
-    }
     const int originalAlpha = alpha;
     int best = -kInfinity;
     int bestMove = -1;
@@ -352,21 +340,30 @@ bool Searcher::RootIteration(const Position& position, int depth, std::vector<Se
         auto search = [&](int alpha, int beta) {
             return IsExact ? -Exact(next, -beta, -alpha, next.EmptyCount()) : -Midgame(next, depth - 1, -beta, -alpha);
         };
+        // From a bound just outside a narrow window, narrow windows reach the exact score sooner than an open one.
+        // Bounds move one way by at least one each step, so 2 x 76 steps always suffice.
+        auto settle = [&](int bound) {
+            for (int step = 0; step <= 2 * kPlayableCells && !stopped_; ++step) {
+                const int found = search(bound - 1, bound + 1);
+                if (found == bound)
+                    return bound;
+                bound = found;
+            }
+            return search(-kInfinity, kInfinity);
+        };
         int score;
         if (i == 0 && IsExact && !allScores && guess != kInfinity) {
             // Near the estimate first: a narrow window proves far less than an open one.
             score = search(guess - 1, guess + 1);
-            if (score <= guess - 1)
-                score = search(-kInfinity, score + 1);
-            else if (score >= guess + 1)
-                score = search(score - 1, kInfinity);
+            if (score != guess)
+                score = settle(score);
         } else if (i == 0 || allScores) {
             score = search(-kInfinity, kInfinity);
         } else {
             // A window of width two tells below, equal to and above the best apart.
             score = search(best - 1, best + 1);
             if (score > best)
-                score = search(best, kInfinity);
+                score = IsExact ? settle(score) : search(best, kInfinity);
         }
         if (stopped_)
             return false;

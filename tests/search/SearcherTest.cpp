@@ -76,8 +76,9 @@ TEST(SearcherTest, BestCellsOfANarrowSearchAreTheExactTies)
     Searcher searcher;
     SearchLimits limits;
     limits.exactEmpties = 20;
-    for (unsigned seed = 40; seed < 46; ++seed) {
-        const Position position = EndgamePosition(seed, 10);
+    for (unsigned seed = 40; seed < 52; ++seed) {
+        // From 11 empty cells an estimate comes first and the solve starts near it.
+        const Position position = EndgamePosition(seed, 10 + static_cast<int>(seed % 4));
         const SearchResult result = searcher.Run(position, limits);
         SearchLimits all = limits;
         all.allScores = true;
