@@ -3,6 +3,7 @@
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "platform/TextCodec.h"
+#include "players/Player.h"
 
 #include <cstdio>
 #include <fstream>
@@ -69,4 +70,14 @@ std::vector<std::string> BoardSections(const std::string& setFile)
             return sections;
         sections.push_back(name);
     }
+}
+
+std::set<int> CodesPlayed(const Player& player)
+{
+    std::set<int> codes;
+    for (int moveCount = 0; moveCount <= 72; ++moveCount) {
+        for (const int code : player.CodesFor(moveCount))
+            codes.insert(code);
+    }
+    return codes;
 }

@@ -87,11 +87,6 @@ std::vector<std::string> PlayerSections(const std::string& setFile)
     return sections;
 }
 
-bool HasCode(const std::array<int, 3>& codes, int code)
-{
-    return codes[0] == code || codes[1] == code || codes[2] == code;
-}
-
 // A profile the computer can play through a whole game: at every move count
 // a phase applies whose limit reaches it and which names a voting strategy.
 void ExpectPlayableProfile(const Player& player)
@@ -181,7 +176,7 @@ TEST_F(StandardContent, EveryStandardPlayerLoadsWithFacesAndAPlayableProfile)
         player.Load("Standard.tsp", section);
         EXPECT_TRUE(names.insert(player.Name()).second) << "name used twice: " << Utf8(player.Name());
         EXPECT_EQ(player.Author(), Sjis("Tessella 制作チーム")) << section;
-        if (HasCode(player.CodesFor(0), Brain::kCodeUser))
+        if (CodesPlayed(player).count(Brain::kCodeUser) != 0)
             ++userPlayers;
     }
     EXPECT_EQ(userPlayers, 1) << "one player is meant for the user's side";
@@ -191,7 +186,7 @@ TEST_F(StandardContent, EveryStandardPlayerLoadsWithFacesAndAPlayableProfile)
         Player player(nullptr, nullptr, 0);
         player.Load("Standard.tsp", demo);
         EXPECT_TRUE(names.insert(player.Name()).second) << demo;
-        EXPECT_FALSE(HasCode(player.CodesFor(0), Brain::kCodeUser)) << demo;
+        EXPECT_FALSE(CodesPlayed(player).count(Brain::kCodeUser) != 0) << demo;
     }
 
     const WindowsIni ini("Standard.tsp");
@@ -262,10 +257,10 @@ TEST_F(StandardContent, SettingsPointAtRegisteredSetsAndExistingChoices)
     EXPECT_EQ(ini.GetString("Tessella", "WarType", 0, ""), "UserVsComp");
     Player first(nullptr, nullptr, 0);
     first.Load(playerFile, ini.GetString("Tessella", "1stBrainName", 0, ""));
-    EXPECT_TRUE(HasCode(first.CodesFor(0), Brain::kCodeUser));
+    EXPECT_TRUE(CodesPlayed(first).count(Brain::kCodeUser) != 0);
     Player second(nullptr, nullptr, 0);
     second.Load(playerFile, ini.GetString("Tessella", "2ndBrainName", 0, ""));
-    EXPECT_FALSE(HasCode(second.CodesFor(0), Brain::kCodeUser));
+    EXPECT_FALSE(CodesPlayed(second).count(Brain::kCodeUser) != 0);
 
     for (const char* key : {"UserPicture", "ComputerPicture"}) {
         const std::string stored = ini.GetString("Tessella", key, 0, "");

@@ -8,6 +8,8 @@
 #include <gtest/gtest.h>
 
 #include <algorithm>
+#include <tuple>
+#include <type_traits>
 #include <vector>
 
 namespace {
@@ -30,99 +32,107 @@ BoardStatus Rows(const char* r3, const char* r4, const char* r5, const char* r6,
 }
 
 // Candidates 23, 25, 30 (a corner), 52; 25 and 30 flip two pieces, 23 and 52 one.
-BoardStatus WorkedExample()
-{
-    return Rows(".OOX.O....", ".....O....", ".....X....", "..O.......", " .X...... ", "   X...   ", "  .O....  ");
-}
-
+const BoardStatus kWorkedExample =
+    Rows(".OOX.O....", ".....O....", ".....X....", "..O.......", " .X...... ", "   X...   ", "  .O....  ");
 // Candidates 24 (inside), 49 (edge) and 93 (corner).
-BoardStatus RimPosition()
-{
-    return Rows("....O.....", "....X..XO.", "..........", "..........", " ..X..... ", "   ....   ", "  ......  ",
-                " ........ ", "  .O....  ");
-}
-
+const BoardStatus kRim = Rows("....O.....", "....X..XO.", "..........", "..........", " ..X..... ", "   ....   ",
+                              "  ......  ", " ........ ", "  .O....  ");
 // Candidates 35, 46, 57; 46 flips both second-player pieces and leaves no reply.
-BoardStatus WipeOutPosition()
-{
-    return Rows("..........", "....XO....", ".....XO...", "......X...");
-}
-
+const BoardStatus kWipeOut = Rows("..........", "....XO....", ".....XO...", "......X...");
 // Candidates 46 and 75: after 75 the second player can reach the edge cell 49.
-// With the corner row, candidate 33 is the only one that keeps 30 from it.
-BoardStatus ThreatPosition(bool withCornerThreat)
-{
-    return Rows(withCornerThreat ? ".XO......." : "..........", ".......OX.", "..........", "..........",
-                " ..XO.... ");
-}
+const BoardStatus kThreat = Rows("..........", ".......OX.", "..........", "..........", " ..XO.... ");
+// The same with a corner threat: candidate 33 is the only one that keeps 30 from the second player.
+const BoardStatus kCornerThreat = Rows(".XO.......", ".......OX.", "..........", "..........", " ..XO.... ");
+// No second-player piece left: the first player has no placement.
+const BoardStatus kNoMove = Rows("..........", "....XX....", "....XX....", "..........");
 
-TEST(BrainTest, EachStrategyVotesForItsCandidatesInCandidateOrder)
+// The live board must outlive the brain, so a temporary one is refused.
+static_assert(!std::is_constructible_v<Brain, BoardStatus&&, int>);
+
+TEST(BrainTest, EachStrategyVotesForItsCandidatesInCandidateOrderAndRandomOnlyFillsAnEmptyList)
 {
-    const struct {
-        BoardStatus board;
-        int code;
-        Cells votes;
-    } cases[] = {
-        {RimPosition(), Brain::kCodeTakeCorners, {93}},
-        {RimPosition(), Brain::kCodeTakeEdges, {49, 93}},
-        {RimPosition(), Brain::kCodeAvoidCorners, {24, 49}},
-        {RimPosition(), Brain::kCodeAvoidEdges, {24}},
-        {WorkedExample(), Brain::kCodeMostFlips, {25, 30}},
-        {WorkedExample(), Brain::kCodeFewestFlips, {23, 52}},
-        {WipeOutPosition(), Brain::kCodeMostFlips, {46}},
-        {WipeOutPosition(), Brain::kCodeFewestFlips, {35, 57}},
-        {WipeOutPosition(), Brain::kCodeFewestReplies, {46}},  // no reply at all counts as fewest
-        {ThreatPosition(false), Brain::kCodeKeepOffCorners, {46, 75}},
-        {ThreatPosition(false), Brain::kCodeKeepOffEdges, {46}},
-        {ThreatPosition(true), Brain::kCodeKeepOffCorners, {33}},
-        {ThreatPosition(true), Brain::kCodeKeepOffEdges, {46}},  // nobody qualifies: one random vote (draw 1)
-        {BoardStatus(), Brain::kCodeUser, {}},
+    const BoardStatus start;  // candidates 35, 46, 53, 64; no corner, no edge
+    // Position, codes, random draws, then the votes cast.
+    const std::tuple<BoardStatus, std::array<int, 3>, std::vector<int>, Cells> cases[] = {
+        {kRim, {Brain::kCodeTakeCorners, 0, 0}, {1}, {93}},
+        {kRim, {Brain::kCodeTakeEdges, 0, 0}, {1}, {49, 93}},
+        {kRim, {Brain::kCodeAvoidCorners, 0, 0}, {1}, {24, 49}},
+        {kRim, {Brain::kCodeAvoidEdges, 0, 0}, {1}, {24}},
+        {kWorkedExample, {Brain::kCodeMostFlips, 0, 0}, {1}, {25, 30}},
+        {kWorkedExample, {Brain::kCodeFewestFlips, 0, 0}, {1}, {23, 52}},
+        {kWipeOut, {Brain::kCodeMostFlips, 0, 0}, {1}, {46}},
+        {kWipeOut, {Brain::kCodeFewestFlips, 0, 0}, {1}, {35, 57}},
+        {kWipeOut, {Brain::kCodeFewestReplies, 0, 0}, {1}, {46}},  // no reply at all counts as fewest
+        {kThreat, {Brain::kCodeKeepOffCorners, 0, 0}, {1}, {46, 75}},
+        {kThreat, {Brain::kCodeKeepOffEdges, 0, 0}, {1}, {46}},
+        {kCornerThreat, {Brain::kCodeKeepOffCorners, 0, 0}, {1}, {33}},
+        {kCornerThreat, {Brain::kCodeKeepOffEdges, 0, 0}, {1}, {46}},  // nobody qualifies: one random vote
+        {start, {12, 18, 0}, {2, 0, 0, 0, 0, 0}, {53, 35, 46, 53, 64}},  // the fallback for 12, then 18's votes
+        {start, {12, 13, 12}, {0}, {35}},                               // once it voted, later empty ones add nothing
+        {start, {10, 0, 0}, {1}, {}},                                    // the user's strategy never falls back
+        {start, {11, 0, 0}, {1}, {46}},
+        {start, {0, 12, 18}, {1}, {}},                                   // code 0 ends the list
+        {start, {23, 5, 9}, {0, 1, 6, 0, 0, 0}, {35, 46, 53}},           // unknown codes act as random
+        {start, {11, 11, 11}, {1, 0, 1}, {46, 35, 46}},
+        {kNoMove, {11, 12, 20}, {1}, {}},
     };
-    for (const auto& c : cases) {
-        const std::vector<std::string> before = BoardToRows(c.board);
-        ScriptedRandom random({1});
-        Brain brain(c.board, 1);
-        brain.ChooseMove({c.code, 0, 0});
-        EXPECT_EQ(Votes(brain), c.votes) << c.code;
-        EXPECT_EQ(BoardToRows(c.board), before) << "trial placements leave the live board alone";
+    for (const auto& [board, codes, draws, votes] : cases) {
+        SCOPED_TRACE(testing::Message() << codes[0] << "," << codes[1] << "," << codes[2]);
+        const std::vector<std::string> before = BoardToRows(board);
+        ScriptedRandom random(draws);
+        Brain brain(board, 1);
+        EXPECT_EQ(brain.ChooseMove(codes) == -1, votes.empty());
+        EXPECT_EQ(Votes(brain), votes);
+        EXPECT_EQ(BoardToRows(board), before) << "trial placements leave the live board alone";
     }
+    std::vector<std::string> rows = StartRows();
+    rows[5] = "..........";  // the first player can only play 46
+    const BoardStatus one = BoardFromRows(rows);
+    SeededRandom seeded(7);
+    for (int code = Brain::kCodeRandom; code <= Brain::kCodeLookAhead; ++code)
+        EXPECT_EQ(Brain(one, 1).ChooseMove({code, 0, 0}), 46) << code;
 }
 
 TEST(BrainTest, TallyTakesTheMostVotesAndSettlesTiesByOddDraws)
 {
-    const struct {
-        Cells votes;
-        std::vector<int> draws;
-        int move;
-        int drawsUsed;
-    } cases[] = {
+    // Votes cast, random draws, then the move and the number of draws used.
+    const std::tuple<Cells, std::vector<int>, int, int> cases[] = {
         {{35, 46, 53}, {0, 0, 0}, 35, 3}, {{35, 46, 53}, {1, 0, 0}, 35, 3}, {{35, 46, 53}, {0, 1, 0}, 46, 3},
         {{35, 46, 53}, {1, 1, 0}, 46, 3}, {{35, 46, 53}, {0, 0, 1}, 53, 3}, {{35, 46, 53}, {0, 1, 1}, 53, 3},
         {{35, 46, 46, 53}, {1}, 46, 1},  // only the single vote before the leader draws
         {{35, 35, 53, 53}, {0}, 35, 1}, {{35, 35, 53, 53}, {1}, 53, 1},
     };
     const BoardStatus board;
-    for (const auto& c : cases) {
+    for (const auto& [votes, draws, move, drawsUsed] : cases) {
         Brain brain(board, 1);
-        for (int cell : c.votes)
+        for (int cell : votes)
             brain.AddVote(cell);
-        ScriptedRandom random(c.draws);
-        EXPECT_EQ(brain.ChooseMove({0, 0, 0}), c.move);
-        EXPECT_EQ(random.Draws(), c.drawsUsed);
+        ScriptedRandom random(draws);
+        EXPECT_EQ(brain.ChooseMove({0, 0, 0}), move);
+        EXPECT_EQ(random.Draws(), drawsUsed);
     }
     // The worked example: 12 then 18 vote 30, 25, 30; the corner wins without a draw.
-    const BoardStatus example = WorkedExample();
-    Brain brain(example, 1);
+    Brain brain(kWorkedExample, 1);
     ScriptedRandom random({1});
     EXPECT_EQ(brain.ChooseMove({12, 18, 0}), 30);
     EXPECT_EQ(Votes(brain), (Cells{30, 25, 30}));
     EXPECT_EQ(random.Draws(), 0);
 }
 
-TEST(BrainTest, UserClicksAreAMailboxAndAFullListDropsFurtherVotes)
+// The face and the candidates follow the live board; user clicks are a mailbox; a full list drops further votes.
+TEST(BrainTest, FaceAndCandidatesFollowTheLiveBoardAndTheVoteListIsAMailbox)
 {
-    const BoardStatus board;
+    BoardStatus board;
     Brain brain(board, 1);
+    Brain second(board, 2);
+    EXPECT_EQ(brain.FaceIndex(), 0);
+    ASSERT_EQ(board.Place(3, 5, 1, 0), 0);
+    EXPECT_EQ(brain.FaceIndex(), 1);
+    EXPECT_EQ(second.FaceIndex(), 3);
+    second.ChooseMove({16, 0, 0});
+    EXPECT_EQ(second.CandidateCount(), 3);
+    EXPECT_EQ(Votes(second), (Cells{34, 36, 56}));
+
     EXPECT_EQ(brain.FirstVote(), -1);
     brain.AddVote(3, 5);
     brain.AddVote(4, 6);
@@ -151,69 +161,6 @@ TEST(BrainTest, UserClicksAreAMailboxAndAFullListDropsFurtherVotes)
     ScriptedRandom lastRandom({1});
     EXPECT_EQ(last.ChooseMove({0, 0, 0}), 5);
     EXPECT_EQ(lastRandom.Draws(), 5);
-}
-
-TEST(BrainTest, RandomVotesFillInOnlyWhileTheListIsEmptyAndCodeZeroStops)
-{
-    const BoardStatus board;  // candidates 35, 46, 53, 64; no corner, no edge
-    const struct {
-        std::array<int, 3> codes;
-        std::vector<int> draws;
-        Cells votes;
-    } cases[] = {
-        {{12, 18, 0}, {2, 0, 0, 0, 0, 0}, {53, 35, 46, 53, 64}},  // the fallback for 12, then 18's votes
-        {{12, 13, 12}, {0}, {35}},                               // once it voted, later empty strategies add nothing
-        {{10, 0, 0}, {1}, {}},                                    // the user's strategy never falls back
-        {{11, 0, 0}, {1}, {46}},
-        {{0, 12, 18}, {1}, {}},                                   // code 0 ends the list
-        {{23, 5, 9}, {0, 1, 6, 0, 0, 0}, {35, 46, 53}},           // unknown codes act as random
-        {{11, 11, 11}, {1, 0, 1}, {46, 35, 46}},
-    };
-    for (const auto& c : cases) {
-        Brain brain(board, 1);
-        ScriptedRandom random(c.draws);
-        brain.ChooseMove(c.codes);
-        EXPECT_EQ(Votes(brain), c.votes) << c.codes[0] << "," << c.codes[1] << "," << c.codes[2];
-    }
-    Brain voted(board, 1);
-    voted.AddVote(64);
-    ScriptedRandom random({3});
-    EXPECT_EQ(voted.ChooseMove({12, 0, 0}), 64);
-    EXPECT_EQ(random.Draws(), 1) << "the tally's one draw, no fallback";
-}
-
-TEST(BrainTest, OneCandidateIsPlayedByEveryStrategyButTheUserAndNoneMeansNoVote)
-{
-    std::vector<std::string> rows = StartRows();
-    rows[5] = "..........";  // the first player can only play 46
-    const BoardStatus one = BoardFromRows(rows);
-    SeededRandom seeded(7);
-    for (int code = Brain::kCodeRandom; code <= Brain::kCodeLookAhead; ++code)
-        EXPECT_EQ(Brain(one, 1).ChooseMove({code, 0, 0}), 46) << code;
-    EXPECT_EQ(Brain(one, 1).ChooseMove({Brain::kCodeUser, 0, 0}), -1);
-
-    rows = StartRows();
-    for (std::string& row : rows)
-        std::replace(row.begin(), row.end(), 'O', 'X');
-    const BoardStatus none = BoardFromRows(rows);
-    Brain lone(none, 2);
-    ScriptedRandom random({1});
-    EXPECT_EQ(lone.ChooseMove({11, 12, 20}), -1);
-    EXPECT_EQ(random.Draws(), 0);
-}
-
-TEST(BrainTest, FaceIndexAndCandidatesFollowTheLiveBoard)
-{
-    BoardStatus board;
-    Brain first(board, 1);
-    Brain second(board, 2);
-    EXPECT_EQ(first.FaceIndex(), 0);
-    ASSERT_EQ(board.Place(3, 5, 1, 0), 0);
-    EXPECT_EQ(first.FaceIndex(), 1);
-    EXPECT_EQ(second.FaceIndex(), 3);
-    second.ChooseMove({16, 0, 0});
-    EXPECT_EQ(second.CandidateCount(), 3);
-    EXPECT_EQ(Votes(second), (Cells{34, 36, 56}));
 }
 
 // Codes 21 and 22 vote for the search's best cells, computed inside or handed in.

@@ -34,7 +34,6 @@ TEST(GameAnalysisTest, MarksTheBadMoveAndNotTheGoodOne)
         const bool mistake = cell == worst.first;
         EXPECT_EQ(s.mistake, mistake);
         EXPECT_EQ(exact.at(s.bestCell), best.second);
-        EXPECT_EQ(s.forecast, record.StartSide() == 1 ? s.best : -s.best);
         const char* count = !mistake ? "X 0, O 0" : record.StartSide() == 1 ? "X 1, O 0" : "X 0, O 1";
         const std::string summary = GameAnalysis::Summary(scores);
         EXPECT_EQ(summary.substr(0, summary.find('\n')), std::string("mistakes: ").append(count)) << summary;
@@ -43,18 +42,20 @@ TEST(GameAnalysisTest, MarksTheBadMoveAndNotTheGoodOne)
     }
 }
 
-// Passes are not scored and keep the forecast; the analysis travels with the record as tags.
+// In the background worker: passes are not scored and keep the forecast; the analysis travels with the record
+// as tags, its scores in pieces; a cancelled or stopped analysis ends early.
 TEST(GameAnalysisTest, PassesAreNotScoredAndTheAnalysisTravelsWithTheRecord)
 {
     GameRecord game = RandomGame(SeedOfGameWithPass());
     GameAnalysis::Options options;
     options.nodesPerMove = 3000;
-    std::vector<GameAnalysis::MoveScore> scores;
-    int calls = 0;
-    ASSERT_EQ(GameAnalysis::Run(game, options, &scores, nullptr, [&](int done, int total) {
-        EXPECT_EQ(done, ++calls);
-        EXPECT_EQ(total, static_cast<int>(game.Moves().size()));
-    }), 0);
+    AnalysisWorker worker;
+    worker.Start(game, options);
+    worker.Wait();
+    EXPECT_TRUE(worker.Finished() && !worker.Running());
+    EXPECT_EQ(worker.Done(), static_cast<int>(game.Moves().size()));
+    EXPECT_EQ(worker.Total(), worker.Done());
+    std::vector<GameAnalysis::MoveScore> scores = worker.Scores();
     ASSERT_EQ(scores.size(), game.Moves().size());
     for (std::size_t i = 0; i < scores.size(); ++i) {
         const bool pass = game.Moves()[i].cell == Notation::kPass;
@@ -71,37 +72,20 @@ TEST(GameAnalysisTest, PassesAreNotScoredAndTheAnalysisTravelsWithTheRecord)
     EXPECT_EQ(std::count(best.begin(), best.end(), ' ') + 1, static_cast<long>(scores.size()));
     EXPECT_NE(best.find('-'), std::string::npos);
 
-    const std::atomic<bool> stop{true};
-    EXPECT_EQ(GameAnalysis::Run(game, {}, &scores, &stop), -1);
-    EXPECT_TRUE(scores.empty());
-}
-
-TEST(GameAnalysisTest, PiecesText)
-{
-    const std::pair<int, const char*> cases[] = {{400, "+4.0"}, {-50, "-0.5"}, {0, "0.0"}, {4, "0.0"},
-                                                 {-4, "0.0"}, {1234, "+12.3"}, {-1235, "-12.4"}};
-    for (const auto& [hundredths, text] : cases)
-        EXPECT_EQ(GameAnalysis::PiecesText(hundredths), text) << hundredths;
-}
-
-TEST(AnalysisWorkerTest, RunsInTheBackgroundAndCancels)
-{
-    const GameRecord game = RandomGame(8);
-    GameAnalysis::Options options;
-    options.nodesPerMove = 2000;
-    AnalysisWorker worker;
-    worker.Start(game, options);
-    worker.Wait();
-    EXPECT_TRUE(worker.Finished() && !worker.Running());
-    EXPECT_EQ(worker.Done(), worker.Total());
-    EXPECT_EQ(worker.Scores().size(), game.Moves().size());
-
     options.nodesPerMove = 0;
     options.cpuMicrosecondsPerMove = 10000000;
     worker.Start(game, options);
     worker.Cancel();
     EXPECT_FALSE(worker.Running() || worker.Finished());
     EXPECT_LT(worker.Done(), worker.Total());
+    const std::atomic<bool> stop{true};
+    EXPECT_EQ(GameAnalysis::Run(game, {}, &scores, &stop), -1);
+    EXPECT_TRUE(scores.empty());
+
+    const std::pair<int, const char*> cases[] = {{400, "+4.0"}, {-50, "-0.5"}, {0, "0.0"}, {4, "0.0"},
+                                                 {-4, "0.0"}, {1234, "+12.3"}, {-1235, "-12.4"}};
+    for (const auto& [hundredths, text] : cases)
+        EXPECT_EQ(GameAnalysis::PiecesText(hundredths), text) << hundredths;
 }
 
 }  // namespace

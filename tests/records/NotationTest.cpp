@@ -26,11 +26,11 @@ TEST(NotationTest, CellNamesBothWaysAndWhatIsRefused)
     for (const int cell : {0, 2, 7, 9, 10, 90, 99, -1, 100, -11})
         EXPECT_EQ(Notation::CellText(cell), "") << cell;
     EXPECT_EQ(Notation::MoveLine({35, 46, Notation::kPass, 93}), "f4 g5 pass d10");
-    EXPECT_EQ(Notation::MoveLine({}), "");
 }
 
 // A position from the middle of a game reads back cell for cell, also in lower case with blanks around.
-TEST(NotationTest, PositionsRoundTrip)
+// Each fault is named, and the board and side passed in stay as they were.
+TEST(NotationTest, PositionsRoundTripAndRejectionsNameTheFault)
 {
     int ignored = 0;
     const BoardStatus board = RandomBoard(5, 40, &ignored);
@@ -52,30 +52,26 @@ TEST(NotationTest, PositionsRoundTrip)
     }
     const std::string start = Notation::PositionText(BoardFromRows(StartRows()), 2);
     EXPECT_EQ(start.substr(28, 16) + start.back(), "....XO........OXO");
-}
 
-// Each fault is named, and the board and side passed in stay as they were.
-TEST(NotationTest, PositionRejectionsNameTheFault)
-{
-    const std::string start = Notation::PositionText(BoardFromRows(StartRows()), 1).substr(0, 76);
-    std::string emptyCentre = start;
+    const std::string cells = start.substr(0, 76);
+    std::string emptyCentre = cells;
     emptyCentre[33] = '.';
-    std::string badChar = start;
+    std::string badChar = cells;
     badChar[9] = '#';
     const std::pair<std::string, const char*> cases[] = {
-        {start.substr(0, 75) + " X", "75 文字"}, {start + ". X", "77 文字"},       {"", "0 文字"},
-        {badChar + " X", "10 文字目 '#'"},        {start, "手番 (X か O) がありません"}, {start + " Z", "\"Z\""},
-        {start + " X O", "\"X O\""},              {emptyCentre + " X", "f5"},
+        {cells.substr(0, 75) + " X", "75 文字"}, {cells + ". X", "77 文字"},       {"", "0 文字"},
+        {badChar + " X", "10 文字目 '#'"},        {cells, "手番 (X か O) がありません"}, {cells + " Z", "\"Z\""},
+        {cells + " X O", "\"X O\""},              {emptyCentre + " X", "f5"},
     };
     for (const auto& [text, reasonPart] : cases) {
-        BoardStatus board = BoardFromRows(StartRows());
-        board.Place(3, 5, 1, 0);
-        const std::vector<std::string> before = BoardToRows(board);
+        BoardStatus target = BoardFromRows(StartRows());
+        target.Place(3, 5, 1, 0);
+        const std::vector<std::string> before = BoardToRows(target);
         int side = 7;
         QString error;
-        EXPECT_EQ(Notation::ParsePosition(text, board, side, &error), -1) << text;
+        EXPECT_EQ(Notation::ParsePosition(text, target, side, &error), -1) << text;
         EXPECT_TRUE(error.contains(QString::fromUtf8(reasonPart))) << error.toStdString();
-        EXPECT_EQ(BoardToRows(board), before);
+        EXPECT_EQ(BoardToRows(target), before);
         EXPECT_EQ(side, 7);
     }
 }
