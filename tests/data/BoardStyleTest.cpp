@@ -196,13 +196,14 @@ TEST_F(BoardStyleTest, TextsKeepTheirBytesAndAreCutWhole)
     EXPECT_EQ(style_.Comment(), "");
 }
 
-TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoard)
+TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoardClippedToIt)
 {
-    WholeBoard("first.bmp");
-    WholeBoard("second.bmp");
+    WholeBoard("whole.bmp");
+    WholeBoard("small.bmp", 100, 100);
     SaveBmp("nofloat.bmp", kGrey, 45, 40);
+    SaveBmp("square.bmp", kGrey, 37, 37);
     SaveBmp("p.bmp", kRed);
-    WriteBoard({"BoardType=Picture", "NoFloat=nofloat.bmp", "1stBoard=first.bmp", "2ndBoard=second.bmp",
+    WriteBoard({"BoardType=Picture", "NoFloat=nofloat.bmp", "1stBoard=whole.bmp", "2ndBoard=whole.bmp",
                 "1stFloat_00=p.bmp"});
     Load();
     ExpectCutOut(style_, 1, QSize(45, 40), kGrey);
@@ -214,26 +215,19 @@ TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoard)
     indexed.setColorTable({kGrey, kRed});
     indexed.fill(0);
     ASSERT_TRUE(indexed.save(QString::fromStdString(dir_.File("indexed.bmp")), "BMP"));
-    WriteBoard({"BoardType=Picture", "NoFloat=indexed.bmp", "1stBoard=first.bmp"});
+    WriteBoard({"BoardType=Picture", "NoFloat=indexed.bmp", "1stBoard=whole.bmp"});
     Load();
     ASSERT_EQ(style_.NoFloatPicture().format(), QImage::Format_Indexed8);
     ExpectCutOut(style_, 1, QSize(40, 40), kGrey);
-}
 
-TEST_F(BoardStyleTest, CutOutClipsToASmallBoardAndWorksWithoutNoFloat)
-{
-    WholeBoard("small.bmp", 100, 100);
-    SaveBmp("nofloat.bmp", kGrey, 37, 37);
-    WriteBoard({"BoardType=Picture", "NoFloat=nofloat.bmp", "1stBoard=small.bmp"});
+    WriteBoard({"BoardType=Picture", "NoFloat=square.bmp", "1stBoard=small.bmp"});
     Load();
     ASSERT_EQ(style_.KindCount1st(), 76);
     EXPECT_EQ(Colour(style_.FloatPicture1st(0, 0)), kGrey) << "row 0 column 3 lies outside the picture";
     // Kind 4 is row 1, column 2: its square starts at (90, 53), ten columns inside the picture.
-    const QImage piece = style_.FloatPicture1st(4, 0);
-    EXPECT_EQ(piece.pixel(9, 36), BoardPixel(99, 89));
-    EXPECT_EQ(piece.pixel(10, 0), kGrey);
+    EXPECT_EQ(style_.FloatPicture1st(4, 0).pixel(9, 36), BoardPixel(99, 89));
+    EXPECT_EQ(style_.FloatPicture1st(4, 0).pixel(10, 0), kGrey);
 
-    WholeBoard("whole.bmp");
     WriteBoard({"BoardType=Picture", "2ndBoard=whole.bmp"});
     Load();
     EXPECT_EQ(style_.KindCount1st(), 0) << "no 1stBoard: kinds come from the keys";

@@ -124,18 +124,6 @@ TEST(WindowsIniWrite, AWriteThatLosesDroppedLinesKeepsTheOriginalUnderAFreeName)
     EXPECT_FALSE(fs::exists(dir.Path() / "t.ini.3.bak"));
 }
 
-TEST(WindowsIniRead, GetIntTakesTheLeadingNumberAndClamps)
-{
-    TempDir dir;
-    WindowsIni ini = Load(dir, "[S]\nv=12abc,  -7,+5, \t42,abc,-,  ,2147483647,2147483648,-2147483648,"
-                               "-99999999999999999999,99999999999999999999,0x10, - 3\n");
-    const int expected[] = {12, -7, 5, 42, -1, -1, -1, INT_MAX, INT_MAX, INT_MIN, INT_MIN, INT_MAX, 0, -1};
-    for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
-        SCOPED_TRACE(Value(ini, "S", "v", i));
-        EXPECT_EQ(ini.GetInt("S", "v", i, -1), expected[i]);
-    }
-}
-
 TEST(WindowsIniChange, LookupsTakeTheFirstMatchAndChangesFollowTheSlotRules)
 {
     TempDir dir;
@@ -166,6 +154,15 @@ TEST(WindowsIniChange, LookupsTakeTheFirstMatchAndChangesFollowTheSlotRules)
     ini.SetValue("Other", "k", "only", 7);
     EXPECT_EQ(Shape(ini), "[S] k =< v> empty=<> a=<1><2> b=<x><Y><z><far> c=<3> d=<first> [A] x=<1> k=<new> "
                           "[A] k=<2><9> [New] k=<v> [Other] k=<only>");
+
+    // GetInt takes the leading number and clamps it to the int range.
+    const WindowsIni numbers = Load(dir, "[S]\nv=12abc,  -7,+5, \t42,abc,-,  ,2147483647,2147483648,-2147483648,"
+                                         "-99999999999999999999,99999999999999999999,0x10, - 3\n");
+    const int expected[] = {12, -7, 5, 42, -1, -1, -1, INT_MAX, INT_MAX, INT_MIN, INT_MIN, INT_MAX, 0, -1};
+    for (int i = 0; i < static_cast<int>(std::size(expected)); ++i) {
+        SCOPED_TRACE(Value(numbers, "S", "v", i));
+        EXPECT_EQ(numbers.GetInt("S", "v", i, -1), expected[i]);
+    }
 }
 
 TEST(WindowsIniWrite, RemovedSlotsStayEmptyAndOnlyHeadersAndKeysAreWrittenWithCrLf)
