@@ -59,7 +59,9 @@ protected:
         dir_.Write("players.tsp", "[Brain_000]\r\nName=\x83\x41\x83\x8b\x83\x74\x83\x40\r\nBrain_00=100,NormalBrain08,,\r\n"
                                   "[Brain_001]\r\nName=Beta\r\nBrain_00=100,NormalBrain08,,\r\n"
                                   "[Brain_002]\r\nName=UserOnly\r\nBrain_00=100,NormalBrain00,,\r\n"
-                                  "[Brain_003]\r\nName=NoCodes\r\nBrain_00=100,,,\r\n");
+                                  "[Brain_003]\r\nName=NoCodes\r\nBrain_00=100,,,\r\n"
+                                  "[Brain_004]\r\nName=Reader\r\nBrain_00=100,NormalBrain12,,\r\n"
+                                  "[Brain_005]\r\nName=Looker\r\nBrain_00=100,NormalBrain11,,\r\n");
     }
 
     // Everything a user sees of the position.
@@ -553,17 +555,19 @@ TEST_F(GameCycleTest, UndoIsOffWithoutAUserOrOutsideAGame)
     }
 }
 
-// A search that holds until it is stopped or released, then answers the first legal cell.
-class LatchedSearch {
-public:
-    SearchWorker::Runner Runner()
+// A searching computer player first against a user, whose search holds until it is stopped or
+// released, then answers the first legal cell.
+class SearchMoveTest : public GameCycleTest {
+protected:
+    void SetUp() override
     {
-        return [this](const SearchWorker::Request& request, const std::atomic<bool>& stop) {
-            ++started;
-            while (!stop && !release)
+        GameCycleTest::SetUp();
+        cycle_->Searches().SetRunner([this](const SearchWorker::Request& request, const std::atomic<bool>& stop) {
+            ++latch_.started;
+            while (!stop && !latch_.release)
                 std::this_thread::yield();
             if (stop)
-                ++stopped;
+                ++latch_.stopped;
             SearchWorker::Cells cells;
             for (int cell = 0; cell < BoardStatus::kCells; ++cell) {
                 if (request.board.IsLegal(cell / 10, cell % 10, request.side)) {
@@ -572,34 +576,10 @@ public:
                 }
             }
             return cells;
-        };
-    }
-
-    std::atomic<int> started{0};
-    std::atomic<int> stopped{0};
-    std::atomic<bool> release{false};
-};
-
-// A searching computer player first against a user.
-class SearchMoveTest : public GameCycleTest {
-protected:
-    void SetUp() override
-    {
-        GameCycleTest::SetUp();
-        dir_.Write("search.tsp", "[Brain_000]\r\nName=Reader\r\nBrain_00=100,NormalBrain12,,\r\n"
-                                 "[Brain_001]\r\nName=Looker\r\nBrain_00=100,NormalBrain11,,\r\n");
-        cycle_->Searches().SetRunner(latch_.Runner());
+        });
         NormalBoard(1, 1);
-        UseSearchPlayer("Brain_000");
+        UsePlayers(4, 0, Player::kPlayComputer, Player::kPlayUser);
         cycle_->StartGame();
-    }
-
-    void UseSearchPlayer(const std::string& section)
-    {
-        cycle_->PlayerFor(1).Load("search.tsp", section);
-        cycle_->PlayerFor(1).SetPlayType(Player::kPlayComputer);
-        cycle_->PlayerFor(2).Load("players.tsp", "Brain_000");
-        cycle_->PlayerFor(2).SetPlayType(Player::kPlayUser);
     }
 
     // Releases the search, waits for its answer and takes it with one tick.
@@ -612,7 +592,11 @@ protected:
         cycle_->TimerTimer();
     }
 
-    LatchedSearch latch_;
+    struct {
+        std::atomic<int> started{0};
+        std::atomic<int> stopped{0};
+        std::atomic<bool> release{false};
+    } latch_;
 };
 
 TEST_F(SearchMoveTest, TicksGoOnWhileTheWorkerThinksAndPauseANewGameOrClosingStopsIt)
@@ -686,10 +670,10 @@ TEST_F(SearchMoveTest, AHintIsSearchedOnTheWorkerAndMarkedUntilTheUserMovesAndUn
 
 TEST_F(SearchMoveTest, SynchronousSearchesMoveInTheTickTheyAreAsked)
 {
-    for (const char* section : {"Brain_000", "Brain_001"}) {
+    for (const int section : {4, 5}) {
         cycle_->Searches().SetRunner(SearchWorker::RunSearches);
         cycle_->Searches().SetSynchronous(true);
-        UseSearchPlayer(section);
+        UsePlayers(section, 0, Player::kPlayComputer, Player::kPlayUser);
         StartGameOn(kThreeFlips);
         cycle_->TimerTimer();
         EXPECT_EQ(cycle_->LiveBoard().MoveAt(0), 45) << section;
