@@ -10,26 +10,22 @@
 
 namespace {
 
-class UserPictureCopyTest : public InProgramFolder {
-protected:
-    QString Outside(const std::string& name, const std::string& bytes)
-    {
-        outside_.Write(name, bytes);
-        return QString::fromStdString(outside_.File(name));
-    }
-
-    TempDir outside_;
-};
+using UserPictureCopyTest = InProgramFolder;
 
 TEST_F(UserPictureCopyTest, CopiesOnlyPicturesOutsideUnderAFreeNameAndReusesAnIdenticalFile)
 {
+    TempDir elsewhere;
+    const auto outside = [&elsewhere](const std::string& name, const std::string& bytes) {
+        elsewhere.Write(name, bytes);
+        return QString::fromStdString(elsewhere.File(name));
+    };
     dir_.Write("inside.png", "x");
     EXPECT_FALSE(UserPictureCopy::IsOutside(QString::fromStdString(dir_.File("inside.png"))));
     EXPECT_FALSE(UserPictureCopy::IsOutside(QStringLiteral("inside.png")));
-    EXPECT_TRUE(UserPictureCopy::IsOutside(Outside("face.png", "x")));
+    EXPECT_TRUE(UserPictureCopy::IsOutside(outside("face.png", "x")));
     std::string stored = "kept";
     QString reason;
-    EXPECT_EQ(UserPictureCopy::Copy("Mine", QString::fromStdString(outside_.File("none.png")), &stored, &reason), -1);
+    EXPECT_EQ(UserPictureCopy::Copy("Mine", QString::fromStdString(elsewhere.File("none.png")), &stored, &reason), -1);
     EXPECT_EQ(stored, "kept");
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_FALSE(std::filesystem::exists(dir_.Path() / "Picture"));
@@ -47,7 +43,7 @@ TEST_F(UserPictureCopyTest, CopiesOnlyPicturesOutsideUnderAFreeNameAndReusesAnId
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.stored);
-        ASSERT_EQ(UserPictureCopy::Copy(c.setName, Outside(c.file, c.bytes), &stored, &reason), 0) << reason.toStdString();
+        ASSERT_EQ(UserPictureCopy::Copy(c.setName, outside(c.file, c.bytes), &stored, &reason), 0) << reason.toStdString();
         EXPECT_EQ(stored, c.stored);
         std::string host = TextCodec::ToUtf8(stored);
         std::replace(host.begin(), host.end(), '\\', '/');
