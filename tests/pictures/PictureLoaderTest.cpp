@@ -242,9 +242,10 @@ TEST_F(PictureLoaderTest, RefusesWhatItCannotReadOrDecodeAndReportsEachFileOnceP
             expected.emplace_back(Write(name, bytes), QString::fromUtf8(reason));
     std::filesystem::resize_file(dir_.Path() / "huge.bmp", 64ull * 1024 * 1024 + 1);
     std::filesystem::create_directory(dir_.Path() / "folder.bmp");
-    expected.insert(expected.end(), {{QString::fromStdString(dir_.File("none.bmp")), QStringLiteral("ファイルが見つかりません")},
-                                     {QString(), QStringLiteral("ファイルが見つかりません")},
-                                     {QString::fromStdString(dir_.File("folder.bmp")), QStringLiteral("ファイルを読み込めません")}});
+    expected.insert(expected.end(),
+                    {{QString::fromStdString(dir_.File("none.bmp")), QStringLiteral("ファイルが見つかりません")},
+                     {QString(), QStringLiteral("ファイルが見つかりません")},
+                     {QString::fromStdString(dir_.File("folder.bmp")), QStringLiteral("ファイルを読み込めません")}});
     std::vector<std::pair<QString, QString>> reported;
     PictureLoader::SetFailureReporter([&](const QString& path, const QString& why) { reported.emplace_back(path, why); });
     for (int pass = 0; pass < 2; ++pass) {
