@@ -72,41 +72,7 @@ TEST_F(RecordWindowTest, ViewsAPastedLineAndStepsOverTheBoardButNamesTheLineOfAR
     EXPECT_TRUE(cycle_.TimerRunning());
 }
 
-TEST_F(RecordWindowTest, SavesCopiesAndReopensTheViewedGame)
-{
-    TempDir dir;
-    const GameRecord game = RandomGame(5);
-    ASSERT_TRUE(window_.ViewText(QString::fromStdString(game.Text())));
-    window_.MenuCopyMovesClick();
-    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Notation::MoveLine(game.MoveCells()));
-
-    const QString target = QString::fromStdString(dir.File("saved"));
-    FileDialogs::SetResponder([&](const QString&, const QString&) { return target; });
-    window_.MenuSaveRecordClick();
-    EXPECT_EQ(dir.Read("saved.tsr"), game.Text());
-
-    window_.ButtonLeaveClick();
-    window_.MenuOpenRecordClick();
-    EXPECT_FALSE(window_.Viewing()) << "a missing file opens nothing";
-    FileDialogs::SetResponder([&](const QString&, const QString&) { return target + QStringLiteral(".tsr"); });
-    window_.MenuOpenRecordClick();
-    ASSERT_TRUE(window_.Viewing());
-    EXPECT_EQ(window_.Viewer().Record().MoveCells(), game.MoveCells());
-}
-
-TEST_F(RecordWindowTest, TheListFollowsTheGameAsItIsPlayed)
-{
-    cycle_.StartDemo();
-    const int moves = 6;
-    TickUntil(cycle_, [&] { return static_cast<int>(cycle_.Record().Moves().size()) == moves; });
-    window_.CycleChanged(GameCycle::kChangedRecord);
-    ASSERT_EQ(window_.PanelMoves->ListMoves->count(), moves + 1);
-    EXPECT_EQ(window_.PanelMoves->ListMoves->currentRow(), moves) << "the last move is highlighted";
-    const RecordViewer::Entry first = RecordViewer(cycle_.Record()).Entries()[0];
-    EXPECT_EQ(window_.PanelMoves->ListMoves->item(1)->text(), MoveListPanel::EntryText(first, nullptr));
-}
-
-TEST_F(RecordWindowTest, PlaysFromTheViewedPositionAndReplaysFromIt)
+TEST_F(RecordWindowTest, SavesCopiesAndReopensAGamePlaysFromTheViewedPositionListsItAndReplaysFromIt)
 {
     cycle_.SetChangeListener([this](unsigned changes) { window_.CycleChanged(changes); });
     QObject::connect(&window_, &TFormRecord::PlayFromHereRequested, &window_,
@@ -114,6 +80,21 @@ TEST_F(RecordWindowTest, PlaysFromTheViewedPositionAndReplaysFromIt)
     const GameRecord game = RandomGame(3);
     cycle_.StartDemo();
     ASSERT_TRUE(window_.ViewText(QString::fromStdString(game.Text())));
+    window_.MenuCopyMovesClick();
+    EXPECT_EQ(QGuiApplication::clipboard()->text().toStdString(), Notation::MoveLine(game.MoveCells()));
+    TempDir dir;
+    const QString target = QString::fromStdString(dir.File("saved"));
+    FileDialogs::SetResponder([&](const QString&, const QString&) { return target; });
+    window_.MenuSaveRecordClick();
+    EXPECT_EQ(dir.Read("saved.tsr"), game.Text());
+    window_.ButtonLeaveClick();
+    window_.MenuOpenRecordClick();
+    EXPECT_FALSE(window_.Viewing()) << "a missing file opens nothing";
+    FileDialogs::SetResponder([&](const QString&, const QString&) { return target + QStringLiteral(".tsr"); });
+    window_.MenuOpenRecordClick();
+    ASSERT_TRUE(window_.Viewing());
+    EXPECT_EQ(window_.Viewer().Record().MoveCells(), game.MoveCells());
+
     window_.Jump(window_.Viewer().MoveCount());
     EXPECT_FALSE(window_.ButtonPlayFromHere->isEnabled()) << "nothing to play after the end";
     window_.Jump(7);
@@ -133,7 +114,11 @@ TEST_F(RecordWindowTest, PlaysFromTheViewedPositionAndReplaysFromIt)
         << cycle_.Record().Text();
     TickUntil(cycle_, [&] { return cycle_.Prepare().enabled; });
     ASSERT_TRUE(cycle_.Record().Finished()) << "the game ends and leaves the board idle";
-    EXPECT_EQ(window_.PanelMoves->ListMoves->count(), static_cast<int>(cycle_.Record().Moves().size()) + 1);
+    const int moves = static_cast<int>(cycle_.Record().Moves().size());
+    ASSERT_EQ(window_.PanelMoves->ListMoves->count(), moves + 1) << "the list follows the game as it is played";
+    EXPECT_EQ(window_.PanelMoves->ListMoves->currentRow(), moves) << "the last move is highlighted";
+    const RecordViewer::Entry first = RecordViewer(cycle_.Record()).Entries()[0];
+    EXPECT_EQ(window_.PanelMoves->ListMoves->item(1)->text(), MoveListPanel::EntryText(first, nullptr));
     cycle_.BitBtnReplayClick();
     EXPECT_EQ(Rows(), BoardToRows(position)) << "the replay starts where the game did";
 }
