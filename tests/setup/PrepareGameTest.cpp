@@ -9,6 +9,7 @@
 #include "support/InProgramFolder.h"
 #include "support/ScriptedModals.h"
 #include "support/ScriptedRandom.h"
+#include "support/SetFiles.h"
 #include "support/UiApp.h"
 
 #include <QDir>
@@ -16,7 +17,7 @@
 #include <QPushButton>
 #include <QRadioButton>
 
-#include <cstdio>
+#include <array>
 #include <memory>
 #include <string>
 #include <vector>
@@ -27,34 +28,24 @@ const std::string kStandard = Settings::kStandardSetName;
 const QColor kUserColour(200, 0, 0);
 const QColor kComputerColour(0, 0, 200);
 
-class FakeOptions : public BoardDrawOptions {
-public:
-    int GetRandomBoard() const override { return random; }
-    int GetRandomBoard2() const override { return random2; }
-    int GetRandomBoard3() const override { return random3; }
+// The three random-board switches as the game settings give them.
+struct FakeOptions : BoardDrawOptions {
+    int GetRandomBoard() const override { return random[0]; }
+    int GetRandomBoard2() const override { return random[1]; }
+    int GetRandomBoard3() const override { return random[2]; }
     const QString& GetProgramDir() const override { return dir; }
 
-    int random = 0;
-    int random2 = 0;
-    int random3 = 0;
+    std::array<int, 3> random{};
     QString dir;
 };
 
-// One board section showing the flat picture b.bmp.
-std::string Board(int number, const std::string& title, const std::string& type)
-{
-    char section[32];
-    std::snprintf(section, sizeof section, "[Board_%03d]\r\n", number);
-    return section + ("BoardType=" + type + "\r\nBoard=b.bmp\r\nTitle=" + title + "\r\n");
-}
-
-// Boards titled prefix0, prefix1, ... of the types given one letter each: Normal, Picture or Random.
+// Boards titled prefix0, prefix1, ... showing b.bmp, of the types given one letter each: Normal, Picture or Random.
 std::string Boards(const std::string& prefix, const std::string& types)
 {
     std::string text;
     for (std::size_t i = 0; i < types.size(); ++i)
-        text += Board(static_cast<int>(i), prefix + std::to_string(i),
-                      types[i] == 'P' ? "Picture" : types[i] == 'R' ? "Random" : "Normal");
+        text += Format("[Board_%03zu]\r\nBoardType=%s\r\nBoard=b.bmp\r\nTitle=%s%zu\r\n", i,
+                       types[i] == 'P' ? "Picture" : types[i] == 'R' ? "Random" : "Normal", prefix.c_str(), i);
     return text;
 }
 
@@ -74,16 +65,9 @@ protected:
         options_.dir = QDir::currentPath();
         PictureLoader::ClearCache();
         QDir().mkdir(QStringLiteral("Picture"));
-        Picture("Picture/User.bmp", kUserColour, QSize(100, 20));
-        Picture("Picture/Computer.bmp", kComputerColour, QSize(100, 20));
-        Picture("b.bmp", Qt::darkGreen, QSize(40, 40));
-    }
-
-    void Picture(const std::string& name, const QColor& colour, const QSize& size) const
-    {
-        QImage image(size, QImage::Format_RGB32);
-        image.fill(colour);
-        image.save(QString::fromStdString(dir_.File(name)), "BMP");
+        SaveBmp(dir_.File("Picture/User.bmp"), kUserColour.rgb(), 100, 20);
+        SaveBmp(dir_.File("Picture/Computer.bmp"), kComputerColour.rgb(), 100, 20);
+        SaveBmp(dir_.File("b.bmp"), QColor(Qt::darkGreen).rgb(), 40, 40);
     }
 
     void Ini(const std::string& tessella, const std::string& boardSets = "", const std::string& brainSets = "") const
@@ -122,22 +106,19 @@ TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
     Ini("WarType=CompVsUser\r\n");
     TFormPrepareGame& form = Form();
     form.FormShow();
-    const struct {
-        QRadioButton* radio;
-        bool firstIsUser;
-        bool secondIsUser;
-    } cases[] = {{form.RadioButtonComp_User, false, true},
-                 {form.RadioButtonUser_Comp, true, false},
-                 {form.RadioButtonComp_Comp, false, false},
-                 {form.RadioButtonUser_User, true, true}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.radio->objectName().toStdString());
-        c.radio->click();
-        EXPECT_TRUE(c.radio->isChecked());
-        EXPECT_EQ(form.Get1stPlayer().PlayType(), c.firstIsUser ? Player::kPlayUser : Player::kPlayComputer);
-        EXPECT_EQ(form.Get2ndPlayer().PlayType(), c.secondIsUser ? Player::kPlayUser : Player::kPlayComputer);
-        EXPECT_EQ(PixelOf(form.Image1stPlayType, 5, 5), c.firstIsUser ? kUserColour : kComputerColour);
-        EXPECT_EQ(PixelOf(form.Image2ndPlayType, 5, 5), c.secondIsUser ? kUserColour : kComputerColour);
+    // The play types of both sides, then the icons shown: U for the user, C for the computer.
+    const std::pair<QRadioButton*, std::string> cases[] = {{form.RadioButtonComp_User, "CUCU"},
+                                                           {form.RadioButtonUser_Comp, "UCUC"},
+                                                           {form.RadioButtonComp_Comp, "CCCC"},
+                                                           {form.RadioButtonUser_User, "UUUU"}};
+    for (const auto& [radio, expected] : cases) {
+        radio->click();
+        std::string shown;
+        for (const Player* player : {&form.Get1stPlayer(), &form.Get2ndPlayer()})
+            shown += player->PlayType() == Player::kPlayUser ? 'U' : 'C';
+        for (const QLabel* icon : {form.Image1stPlayType, form.Image2ndPlayType})
+            shown += PixelOf(icon, 5, 5) == kUserColour ? 'U' : PixelOf(icon, 5, 5) == kComputerColour ? 'C' : '?';
+        EXPECT_EQ(shown, expected) << radio->objectName().toStdString();
     }
     form.BitBtnOk->click();
     EXPECT_EQ(Key("WarType"), "UserVsUser");
@@ -196,7 +177,7 @@ TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBo
     EXPECT_EQ(Key("DefaultBrainName"), "Brain_001");
 }
 
-TEST_F(PrepareGameTest, OkWritesExactlyItsKeysWithTheDefaultIconsButNeverWarTypeNone)
+TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWarTypeNone)
 {
     Ini("WarType=None\r\nUserPicture=Other.bmp\r\nComputerPicture=Other.bmp\r\n");
     Form().FormShow();
@@ -216,35 +197,28 @@ TEST_F(PrepareGameTest, OkWritesExactlyItsKeysWithTheDefaultIconsButNeverWarType
                     "ComputerPicture=Picture\\Computer.bmp\r\nWarType=UserVsComp\r\nDefaultBoardSet="
                   + kStandard + "\r\nDefaultBoardName=Board_000\r\n");
 
+    // A value the file cannot hold is named and left out, the rest written, and dropped lines kept in a copy.
+    options_.random[0] = 1;
+    dir_.Write("Comma.tsb", Boards("C", "NN"));
+    ScriptedRandom random({0, 1});
+    Ini("WarType=UserVsUser\r\n[Lost\r\nGone=1\r\n", "A,B=Comma.tsb\r\n");
+    Settings::TakeKeptCopies();
+    Form().FormShow();
+    ASSERT_EQ(Form().GetBoardStyle().FileName(), "Comma.tsb");
+    Form().BitBtnOk->click();
+    ASSERT_EQ(modals_.messages.size(), 1);
+    EXPECT_TRUE(modals_.messages[0].contains(QStringLiteral("DefaultBoardSet「A,B」")));
+    EXPECT_EQ(Key("DefaultBoardSet") + " " + Key("DefaultBoardName"), "(missing) Board_001");
+    EXPECT_EQ(Settings::TakeKeptCopies(), std::vector<std::string>{"Tessella.ini.bak"});
+
     // A failed write is shown and the dialog stays open.
     std::filesystem::remove("Tessella.ini");
     QDir().mkdir(QStringLiteral("Tessella.ini"));
     Form().setResult(kModalNone);
     Form().BitBtnOk->click();
-    ASSERT_EQ(modals_.messages.size(), 1);
-    EXPECT_TRUE(modals_.messages.front().contains(QStringLiteral("Tessella.ini")));
+    ASSERT_EQ(modals_.messages.size(), 2);
+    EXPECT_TRUE(modals_.messages[1].contains(QStringLiteral("Tessella.ini")));
     EXPECT_EQ(Form().result(), kModalNone);
-}
-
-TEST_F(PrepareGameTest, AValueTheFileCannotHoldIsNamedTheRestWrittenAndDroppedLinesKept)
-{
-    options_.random = 1;
-    dir_.Write("Comma.tsb", Boards("C", "NN"));
-    ScriptedRandom random({0, 1});
-    Ini("WarType=UserVsUser\r\n[Lost\r\nGone=1\r\n", "A,B=Comma.tsb\r\n");
-    const std::string before = dir_.Read("Tessella.ini");
-    Settings::TakeKeptCopies();
-    Choose();
-    ASSERT_EQ(Form().GetBoardStyle().FileName(), "Comma.tsb");
-    Form().setResult(kModalNone);
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Form().result(), kModalOk);
-    ASSERT_EQ(modals_.messages.size(), 1);
-    EXPECT_TRUE(modals_.messages[0].contains(QStringLiteral("DefaultBoardSet「A,B」")));
-    EXPECT_EQ(Key("DefaultBoardSet"), "(missing)");
-    EXPECT_EQ(Key("DefaultBoardName"), "Board_001");
-    EXPECT_EQ(dir_.Read("Tessella.ini.bak"), before);
-    EXPECT_EQ(Settings::TakeKeptCopies(), std::vector<std::string>{"Tessella.ini.bak"});
 }
 
 TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
@@ -253,8 +227,8 @@ TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
     border.fill(Qt::white);
     border.setPixel(20, 2, qRgb(255, 0, 0));
     border.save(QString::fromStdString(dir_.File("border.bmp")), "BMP");
-    dir_.Write("Mine.tsb", Board(0, "Stretched", "Normal") + "Border=border.bmp\r\n" + Board(1, "Plain", "Normal")
-                               + "Stretch=False\r\n");
+    dir_.Write("Mine.tsb", "[Board_000]\r\nBoard=b.bmp\r\nTitle=Stretched\r\nBorder=border.bmp\r\n"
+                           "[Board_001]\r\nBoard=b.bmp\r\nTitle=Plain\r\nStretch=False\r\n");
     Ini("DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
     Choose();
     TFormPrepareGame& form = Form();
@@ -275,10 +249,12 @@ TEST_F(PrepareGameTest, BoardDraws)
     const std::string standard = kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n";
     const std::string m5 = Boards("M", "NNNNN");
     const std::string fixed = "DefaultBoardSet=Mine\r\nDefaultBoardName=Board_004\r\n";
+    std::string untitled = Boards("M", "NNNN");
+    untitled.erase(untitled.find("Title=M2"), 10);
     using Files = std::vector<std::pair<std::string, std::string>>;
     const struct {
         const char* what;
-        int random, random2, random3;
+        std::array<int, 3> random;
         Files files;
         std::string tessella, boardSets;
         std::vector<int> numbers;
@@ -286,31 +262,30 @@ TEST_F(PrepareGameTest, BoardDraws)
         int draws;
         const char* note;
     } cases[] = {
-        {"no draw: the default", 0, 0, 0, {{"Mine.tsb", m5}}, fixed, "Mine=Mine.tsb\r\n", {1}, "Mine.tsb", "Board_004", 0, nullptr},
-        {"no draw, unknown set", 0, 0, 0, {}, "DefaultBoardSet=Unknown\r\n", "", {1}, "Standard.tsb", "Board_000", 0, nullptr},
-        {"within the default set", 1, 1, 0, {{"Mine.tsb", m5}}, fixed, standard, {7}, "Mine.tsb", "Board_002", 1, nullptr},
-        {"within the standard set", 1, 1, 0, {{"Standard.tsb", Boards("S", "NN")}}, "", standard, {7}, "Standard.tsb",
+        {"no draw: the default", {0, 0, 0}, {{"Mine.tsb", m5}}, fixed, "Mine=Mine.tsb\r\n", {1}, "Mine.tsb", "Board_004", 0, nullptr},
+        {"no draw, unknown set", {0, 0, 0}, {}, "DefaultBoardSet=Unknown\r\n", "", {1}, "Standard.tsb", "Board_000", 0, nullptr},
+        {"within the default set", {1, 1, 0}, {{"Mine.tsb", m5}}, fixed, standard, {7}, "Mine.tsb", "Board_002", 1, nullptr},
+        {"within the standard set", {1, 1, 0}, {{"Standard.tsb", Boards("S", "NN")}}, "", standard, {7}, "Standard.tsb",
          "Board_001", 1, nullptr},
-        {"over every set", 1, 0, 0, {{"Mine.tsb", m5}}, "", standard, {1, 7}, "Mine.tsb", "Board_002", 2, nullptr},
-        {"over every set, the first", 1, 0, 0, {{"Standard.tsb", Boards("S", "NNN")}}, "", standard, {2, 4},
+        {"over every set", {1, 0, 0}, {{"Mine.tsb", m5}}, "", standard, {1, 7}, "Mine.tsb", "Board_002", 2, nullptr},
+        {"over every set, the first", {1, 0, 0}, {{"Standard.tsb", Boards("S", "NNN")}}, "", standard, {2, 4},
          "Standard.tsb", "Board_001", 2, nullptr},
-        {"a board without a title ends the set", 1, 0, 0,
-         {{"Mine.tsb", Boards("M", "NN") + "[Board_002]\r\nBoardType=Normal\r\n" + Board(3, "M3", "Normal")}}, "",
-         "Mine=Mine.tsb\r\n", {1, 7}, "Mine.tsb", "Board_001", 2, nullptr},
-        {"a set without boards draws again", 1, 0, 0, {{"Mine.tsb", m5}}, fixed, "Empty=Empty.tsb\r\nMine=Mine.tsb\r\n",
+        {"a board without a title ends the set", {1, 0, 0}, {{"Mine.tsb", untitled}}, "", "Mine=Mine.tsb\r\n", {1, 7},
+         "Mine.tsb", "Board_001", 2, nullptr},
+        {"a set without boards draws again", {1, 0, 0}, {{"Mine.tsb", m5}}, fixed, "Empty=Empty.tsb\r\nMine=Mine.tsb\r\n",
          {0, 0, 3}, "Mine.tsb", "Board_003", 3, nullptr},
-        {"no set with boards: the default", 1, 0, 0, {}, fixed, "Empty=Empty.tsb\r\n", {0}, "Standard.tsb", "Board_004",
+        {"no set with boards: the default", {1, 0, 0}, {}, fixed, "Empty=Empty.tsb\r\n", {0}, "Standard.tsb", "Board_004",
          1, nullptr},
-        {"nothing registered: the standard set", 1, 0, 0, {{"Standard.tsb", Boards("S", "NNN")}}, fixed, "", {0, 2},
+        {"nothing registered: the standard set", {1, 0, 0}, {{"Standard.tsb", Boards("S", "NNN")}}, fixed, "", {0, 2},
          "Standard.tsb", "Board_002", 2, nullptr},
-        {"picture only until a picture board", 1, 0, 1, {{"Mine.tsb", Boards("M", "NPR")}}, "", "Mine=Mine.tsb\r\n",
+        {"picture only until a picture board", {1, 0, 1}, {{"Mine.tsb", Boards("M", "NPR")}}, "", "Mine=Mine.tsb\r\n",
          {0, 0, 0, 2, 0, 1}, "Mine.tsb", "Board_001", 6, nullptr},
-        {"picture only: the first picture board", 1, 0, 1,
+        {"picture only: the first picture board", {1, 0, 1},
          {{"Mine.tsb", Boards("M", "NNN")}, {"Pics.tsb", Boards("P", "RP")}, {"More.tsb", Boards("Q", "P")}}, "",
          "Mine=Mine.tsb\r\nPics=Pics.tsb\r\nMore=More.tsb\r\n", {0}, "Pics.tsb", "Board_001", 2 * (6 + 20), "P1"},
-        {"picture only without a picture board", 1, 0, 1, {{"Mine.tsb", Boards("M", "NNN")}, {"O.tsb", Boards("O", "R")}},
+        {"picture only without a picture board", {1, 0, 1}, {{"Mine.tsb", Boards("M", "NNN")}, {"O.tsb", Boards("O", "R")}},
          "", "Mine=Mine.tsb\r\nO=O.tsb\r\n", {1, 0, 0, 2}, "Mine.tsb", "Board_002", 2 * (4 + 20), "M2"},
-        {"picture only in a set without boards", 1, 1, 1, {}, "DefaultBoardSet=Empty\r\n", "Empty=Empty.tsb\r\n", {0},
+        {"picture only in a set without boards", {1, 1, 1}, {}, "DefaultBoardSet=Empty\r\n", "Empty=Empty.tsb\r\n", {0},
          "Empty.tsb", "Board_000", 0, ""},
     };
     for (const auto& c : cases) {
@@ -320,8 +295,6 @@ TEST_F(PrepareGameTest, BoardDraws)
         for (const auto& [name, text] : c.files)
             dir_.Write(name, text);
         options_.random = c.random;
-        options_.random2 = c.random2;
-        options_.random3 = c.random3;
         Ini(c.tessella, c.boardSets);
         ScriptedRandom random(c.numbers);
         Choose();

@@ -88,8 +88,6 @@ TEST_F(SetEntriesTest, ReferencesFollowTheirEntryOrGoBackToTheStandardSet)
          "DefaultBoardSet=自作\nDefaultBoardName=Board_002\n", "DefaultBoardName Board_001>Board_002 "},
         {"board deleted", Settings::SetKind::Board, "DefaultBoardSet=自作\nDefaultBoardName=Board_001\n", {0, -1, 1},
          "DefaultBoardSet=標準\nDefaultBoardName=Board_000\n", "DefaultBoardName Board_001>Board_000! "},
-        {"board of another set", Settings::SetKind::Board, "DefaultBoardSet=標準\nDefaultBoardName=Board_001\n",
-         {0, -1, 1}, "DefaultBoardSet=標準\nDefaultBoardName=Board_001\n", ""},
         {"board missing keys, first board moved", Settings::SetKind::Board, "", {1, 0}, "", ""},
         {"players: one kept, one deleted, one moved", Settings::SetKind::Player, players, {-1, 1, 0},
          "1stBrainSet=自作\n1stBrainName=Brain_001\n2ndBrainSet=標準\n2ndBrainName=Brain_000\n"

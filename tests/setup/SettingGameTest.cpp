@@ -12,7 +12,6 @@
 #include <QCheckBox>
 #include <QComboBox>
 #include <QDir>
-#include <QGroupBox>
 #include <QLabel>
 #include <QLineEdit>
 #include <QListWidget>
@@ -27,8 +26,6 @@ namespace fs = std::filesystem;
 namespace {
 
 const QString kStandard = QStringLiteral("標準");
-// Typed into the set-name dialog, presses Cancel instead.
-const QString kCancel = QStringLiteral("(cancel)");
 
 // The shown texts of a list, or with `whole` the full names behind items cut short.
 QStringList Items(const QListWidget* list, bool whole = false)
@@ -62,23 +59,17 @@ TEST(SaveConfirmTest, EachButtonAnswersItsResultAndYesHasTheFocus)
 {
     UiApp();
     TFormSaveConfirm dialog;
-    QWidget* focused = nullptr;
-    const std::pair<std::function<void()>, int> presses[] = {
-        {[&] {
-             focused = dialog.focusWidget();
-             dialog.BitBtnYes->click();
-         },
-         kModalYes},
-        {[&] { dialog.BitBtnNo->click(); }, kModalNo},
-        {[&] { dialog.BitBtnCancel->click(); }, kModalCancel},
-        {[&] { dialog.close(); }, kModalCancel},
-    };
+    const std::pair<QPushButton*, int> presses[] = {
+        {dialog.BitBtnYes, kModalYes}, {dialog.BitBtnNo, kModalNo}, {dialog.BitBtnCancel, kModalCancel},
+        {nullptr, kModalCancel}};
     // Through the real modal host: each press runs inside the dialog's own event loop.
-    for (const auto& [press, result] : presses) {
-        QTimer::singleShot(0, &dialog, press);
+    for (const auto& [button, result] : presses) {
+        QTimer::singleShot(0, &dialog, [&dialog, button = button] {
+            EXPECT_EQ(dialog.focusWidget(), dialog.BitBtnYes);
+            button ? button->click() : static_cast<void>(dialog.close());
+        });
         EXPECT_EQ(ModalHost::ShowModal(dialog), result);
     }
-    EXPECT_EQ(focused, dialog.BitBtnYes);
 }
 
 class SettingGameTest : public InProgramFolder {
@@ -90,20 +81,17 @@ protected:
         InProgramFolder::SetUp();
         home_ = QDir::currentPath();
         WriteCp932(dir_, "Base.ts", QStringLiteral("; template\n[Board_000]\nTitle=雛形\n[Brain_000]\nName=雛形\n"));
-        // Each name is typed and OK pressed while the dialog stays open; kCancel or none left cancels.
+        // Each name is typed and OK pressed while the dialog stays open; with none left it cancels.
         modals_.On<TFormInputSetName>([this](TFormInputSetName& input) {
             input.setResult(kModalNone);
             input.show();
             offered_ << input.EditSetName->text();
-            for (; input.isVisible() && !names_.empty() && names_.front() != kCancel; names_.pop_front()) {
+            for (; input.isVisible() && !names_.empty(); names_.pop_front()) {
                 input.EditSetName->setText(names_.front());
                 input.ButtonOk->click();
             }
-            if (input.isVisible()) {
-                if (!names_.empty())
-                    names_.pop_front();
+            if (input.isVisible())
                 input.ButtonCancel->click();
-            }
             return input.result();
         });
         FileDialogs::SetResponder([this](const QString&, const QString&) {
@@ -124,8 +112,9 @@ protected:
 
     void WriteStandardSettings()
     {
-        WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\n[BoardSet]\n標準=Standard.tsb\n一番=One.tsb\n"
-                                     "二番=Two.tsb\n三番=Three.tsb\n[BrainSet]\n標準=Standard.tsp\n甲=Kou.tsp\n"));
+        WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_002\n1stBrainSet=甲\n"
+                                     "1stBrainName=Brain_001\n[BoardSet]\n標準=Standard.tsb\n一番=One.tsb\n二番=Two.tsb\n"
+                                     "三番=Three.tsb\n[BrainSet]\n標準=Standard.tsp\n甲=Kou.tsp\n"));
     }
 
     TFormSettingGame& Window()
@@ -145,10 +134,9 @@ protected:
 
     QString Outside(const std::string& name) const { return QString::fromStdString(elsewhere_.File(name)); }
 
-    std::optional<std::string> Value(const std::string& section, const QString& key,
-                                     const std::string& file = "Tessella.ini")
+    std::optional<std::string> Value(const std::string& section, const QString& key)
     {
-        const WindowsIni ini(file);
+        const WindowsIni ini("Tessella.ini");
         const std::string* value = ini.FindValue(section, Cp932(key), 0);
         return value ? std::optional<std::string>(*value) : std::nullopt;
     }
@@ -163,7 +151,7 @@ protected:
     QStringList offered_;
 };
 
-TEST_F(SettingGameTest, RandomBoardOptionsFollowTheEnablingTable)
+TEST_F(SettingGameTest, RandomBoardOptionsFollowTheEnablingTableAndTheBaseTimerItsTextRules)
 {
     WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\nRandomBoard2=True\nRandomBoard3=True\n"));
     TFormSettingGame& window = Shown();
@@ -193,13 +181,9 @@ TEST_F(SettingGameTest, RandomBoardOptionsFollowTheEnablingTable)
     for (const auto& [box, expected] : more)
         EXPECT_EQ(click(box), expected);
     EXPECT_TRUE(pictureOnly->isChecked());
-}
 
-TEST_F(SettingGameTest, BaseTimerTextRules)
-{
-    WriteSettings(QStringLiteral("[Tessella]\nBaseTimer=55\n"));
-    TFormSettingGame& window = Shown();
-    // Typed one after another: a letter stands for the value before it, digits stop at the limit.
+    // Base timer texts typed one after another, from the default 55: a letter stands for the value
+    // before it, digits stop at the limit.
     const struct {
         const char* typed;
         int value;
@@ -230,7 +214,6 @@ TEST_F(SettingGameTest, OptionsAreReadAtCreationOkWritesThemAndCancelOrTheCloseB
                                  "RandomBoard=True\nShowLastMove=False\n[BoardSet]\n一番=One.tsb\n"));
     const std::string before = dir_.Read("Tessella.ini");
     EXPECT_EQ(Options(Window()), "55 0 0 1 0 0");
-    EXPECT_EQ(Window().GetProgramDir(), home_);
     TFormSettingGame& window = Window();
     QCheckBox* const marks[] = {window.CheckBoxShowLegalMoves, window.CheckBoxShowLastMove,
                                 window.CheckBoxShowCoordinates};
@@ -290,9 +273,12 @@ TEST_F(SettingGameTest, OptionsAreReadAtCreationOkWritesThemAndCancelOrTheCloseB
     EXPECT_EQ(marks[0]->isChecked() * 4 + marks[1]->isChecked() * 2 + marks[2]->isChecked(), 3);
 }
 
-TEST_F(SettingGameTest, NewSetsComeFromTheTemplateAndCancelRemovesThemUnlessEdited)
+TEST_F(SettingGameTest, NewSetsComeFromTheTemplateRefuseNamesTheyCannotStoreAndCancelRemovesThemUnlessEdited)
 {
-    WriteStandardSettings();
+    // The standard set's name is refused even where no standard set is registered.
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\n[BoardSet]\n一番=One.tsb\n二番=Two.tsb\n三番=Three.tsb\n"
+                                 "[BrainSet]\n甲=Kou.tsp\n"));
+    dir_.Write("Taken.tsb", "[BoardSet]\r\nName=Other\r\n");
     const std::string before = dir_.Read("Tessella.ini");
     TFormSettingGame& window = Shown();
     names_ = {QStringLiteral("Mine"), QStringLiteral("Mine"), QStringLiteral("Edited")};
@@ -324,14 +310,8 @@ TEST_F(SettingGameTest, NewSetsComeFromTheTemplateAndCancelRemovesThemUnlessEdit
     EXPECT_TRUE(fs::exists("Mine.tsb"));
     EXPECT_EQ(Value("BoardSet", QStringLiteral("Mine")), "Mine.tsb");
     EXPECT_EQ(modals_.messages.size(), 1);
-}
 
-TEST_F(SettingGameTest, NewRefusesNamesItCannotStoreAndOffersTheDialogAgain)
-{
-    // The standard set's name is refused even where no standard set is registered.
-    WriteSettings(QStringLiteral("[BoardSet]\n一番=One.tsb\n二番=Two.tsb\n三番=Three.tsb\n"));
-    dir_.Write("Taken.tsb", "[BoardSet]\r\nName=Other\r\n");
-    TFormSettingGame& window = Shown();
+    Shown();
     // The name dialog itself refuses what CP932 cannot hold or its field cannot take, and stays open.
     const QStringList refusedByTheDialog = {QStringLiteral("한국어"), QString(260, QLatin1Char('a'))};
     QStringList refused = refusedByTheDialog;
@@ -345,7 +325,7 @@ TEST_F(SettingGameTest, NewRefusesNamesItCannotStoreAndOffersTheDialogAgain)
         SCOPED_TRACE(name.toStdString());
         modals_.messages.clear();
         offered_.clear();
-        names_ = {name, kCancel};
+        names_ = {name};
         window.ButtonNewBoardSet->click();
         EXPECT_EQ(modals_.messages.size(), 1);
         // Otherwise offered again with the refused name, ready to be corrected.
@@ -361,7 +341,7 @@ TEST_F(SettingGameTest, NewRefusesNamesItCannotStoreAndOffersTheDialogAgain)
     names_ = {QString(75, QChar(0x6f22)), QString(227, QLatin1Char('y'))};
     window.ButtonNewBoardSet->click();
     window.ButtonNewBoardSet->click();
-    EXPECT_EQ(Items(window.ListBoxBoardSet, true).mid(3),
+    EXPECT_EQ(Items(window.ListBoxBoardSet, true).mid(4),
               QStringList({QString(75, QChar(0x6f22)), QString(227, QLatin1Char('y'))}));
     window.BitBtnOk->click();
     EXPECT_EQ(Value("BoardSet", QStringLiteral("Taken")), std::nullopt);
@@ -413,10 +393,27 @@ TEST_F(SettingGameTest, AddRegistersSetsCopyingOnlyWhatIsOutsideAndNeverReplaces
     EXPECT_TRUE(modals_.messages[1].contains(QStringLiteral("Nameless.tsb")));
     EXPECT_TRUE(modals_.messages[2].contains(QStringLiteral("既に登録")));
     EXPECT_TRUE(modals_.messages[3].contains(QStringLiteral("[BrainSet]")));
+
+    // An exported set comes back from its zip under a free name; what is no zip is refused.
+    fs::create_directory("Pic");
+    dir_.Write("Pic/board.bmp", "picture bytes");
+    WriteCp932(dir_, "One.tsb", QStringLiteral("[BoardSet]\nName=一番\n[Board_000]\nTitle=A\nBoard=Pic\\board.bmp\n"));
+    elsewhere_.Write("bad.zip", "not an archive");
+    Select(window.ListBoxBoardSet, QStringLiteral("一番"));
+    files_ = {Outside("one"), Outside("one.zip"), Outside("bad.zip")};
+    window.ButtonExportBoardSet->click();
+    ASSERT_TRUE(fs::exists(elsewhere_.Path() / "one.zip"));
+    window.ButtonAddBoardSet->click();
+    EXPECT_EQ(Items(window.ListBoxBoardSet).last(), QStringLiteral("一番_2"));
+    EXPECT_EQ(modals_.messages.value(5),
+              QStringLiteral("セット「一番_2」を「One_2.tsb」として、絵 1 枚と一緒に追加しました。"));
+    window.ButtonAddBoardSet->click();
+    EXPECT_TRUE(modals_.messages.last().startsWith(QStringLiteral("「bad.zip」は追加できません。")));
     // Cancelling the open dialog says nothing.
     window.ButtonAddBoardSet->click();
-    EXPECT_EQ(modals_.messages.size(), 4);
+    EXPECT_EQ(modals_.messages.size(), 7);
     window.BitBtnOk->click();
+    EXPECT_EQ(Value("BoardSet", QStringLiteral("一番_2")), "One_2.tsb");
     EXPECT_EQ(Value("BoardSet", QStringLiteral("Outside ")), "Standard_3.tsb");
     EXPECT_EQ(Value("BoardSet", QStringLiteral("Deep")), "Sets\\Deep.tsb");
     EXPECT_EQ(Value("BrainSet", QStringLiteral("チーム")), "Team.tsp");
@@ -427,9 +424,8 @@ TEST_F(SettingGameTest, DeleteAsksOnlyForASetInUseAndMovesTheRandomBoxToTheSetBe
 {
     WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_004\n1stBrainSet=甲\n"
                                  "1stBrainName=Brain_003\n2ndBrainSet=乙\nRandomBoard2=True\n[BoardSet]\n一番=One.tsb\n"
-                                 "二番=Two.tsb\n三番=Three.tsb\n四番=Four.tsb\n[BrainSet]\n甲=Kou.tsp\n乙=Otsu.tsp\n"
-                                 "丙=Hei.tsp\n"));
-    dir_.Write("Two.tsb", "[BoardSet]\r\nName=Two\r\n");
+                                 "二番=Two.tsb\n三番=Three.tsb\n四番=Four.tsb\n[BrainSet]\n甲=Kou.tsp\n乙=Otsu.tsp\n"));
+    dir_.Write("Three.tsb", "[BoardSet]\r\nName=Three\r\n");
     const std::string before = dir_.Read("Tessella.ini");
     TFormSettingGame& window = Shown();
     QComboBox* box = window.ComboBoxRandomBoard2;
@@ -456,20 +452,18 @@ TEST_F(SettingGameTest, DeleteAsksOnlyForASetInUseAndMovesTheRandomBoxToTheSetBe
     EXPECT_EQ(remove(QStringLiteral("一番")), QStringLiteral("二番"));
     box->setEditText(QStringLiteral("手入力"));
     EXPECT_EQ(remove(QStringLiteral("四番")), QStringLiteral("手入力"));
-    Select(window.ListBoxPlayerSet, QStringLiteral("丙"));
-    window.ButtonDeletePlayerSet->click();
-    EXPECT_EQ(modals_.questions.size(), 2);
+    EXPECT_EQ(modals_.questions.size(), 2) << "a set not in use goes without a question";
     modals_.answers = {kModalYes};
     Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
     window.ButtonDeletePlayerSet->click();
     ASSERT_EQ(modals_.questions.size(), 3);
     EXPECT_TRUE(modals_.questions[2].contains(QStringLiteral("甲")));
-    EXPECT_TRUE(fs::exists("Two.tsb"));
+    EXPECT_TRUE(fs::exists("Three.tsb"));
 
     box->setEditText(QStringLiteral("二番"));
     window.BitBtnOk->click();
     EXPECT_EQ(Settings::Registry(WindowsIni("Tessella.ini"), Settings::SetKind::Board).size(), 1u);
-    EXPECT_EQ(Value("BrainSet", QStringLiteral("丙")), std::nullopt);
+    EXPECT_EQ(Value("BrainSet", QStringLiteral("甲")), std::nullopt);
     const std::pair<const char*, QString> kept[] = {{"1stBrainSet", kStandard},
                                                     {"1stBrainName", QStringLiteral("Brain_000")},
                                                     {"2ndBrainSet", QStringLiteral("乙")},
@@ -480,9 +474,7 @@ TEST_F(SettingGameTest, DeleteAsksOnlyForASetInUseAndMovesTheRandomBoxToTheSetBe
 
 TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneWhoseRenumberingIsFollowed)
 {
-    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_002\n1stBrainSet=甲\n"
-                                 "1stBrainName=Brain_001\n[BoardSet]\n標準=Standard.tsb\n一番=One.tsb\n二番=Two.tsb\n"
-                                 "三番=Three.tsb\n[BrainSet]\n標準=Standard.tsp\n甲=Kou.tsp\n"));
+    WriteStandardSettings();
     TFormSettingGame& window = Shown();
     EXPECT_EQ(Items(window.ListBoxBoardSet),
               QStringList({QStringLiteral("一番"), QStringLiteral("二番"), QStringLiteral("三番")}));
@@ -529,29 +521,6 @@ TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneW
     EXPECT_EQ(window.sizeHint().width(), width);
     EXPECT_TRUE(Items(window.ListBoxBoardSet).front().endsWith(QChar(0x2026)));
     EXPECT_EQ(Items(window.ListBoxBoardSet, true), QStringList({longName}));
-}
-
-TEST_F(SettingGameTest, ExportedSetIsAddedBackFromItsZipUnderAFreeName)
-{
-    WriteSettings(QStringLiteral("[BoardSet]\n一番=One.tsb\n"));
-    fs::create_directories("Pic");
-    dir_.Write("Pic/board.bmp", "picture bytes");
-    WriteCp932(dir_, "One.tsb", QStringLiteral("[BoardSet]\nName=一番\n[Board_000]\nTitle=A\nBoard=Pic\\board.bmp\n"));
-    elsewhere_.Write("bad.zip", "not an archive");
-    TFormSettingGame& window = Shown();
-    Select(window.ListBoxBoardSet, QStringLiteral("一番"));
-    files_ = {Outside("one"), Outside("one.zip"), Outside("bad.zip")};
-    window.ButtonExportBoardSet->click();
-    ASSERT_TRUE(fs::exists(elsewhere_.Path() / "one.zip"));
-    window.ButtonAddBoardSet->click();
-    EXPECT_EQ(Items(window.ListBoxBoardSet), QStringList({QStringLiteral("一番"), QStringLiteral("一番_2")}));
-    EXPECT_EQ(modals_.messages.value(1),
-              QStringLiteral("セット「一番_2」を「One_2.tsb」として、絵 1 枚と一緒に追加しました。"));
-    EXPECT_EQ(QDir::currentPath(), home_);
-    window.ButtonAddBoardSet->click();
-    EXPECT_TRUE(modals_.messages.last().startsWith(QStringLiteral("「bad.zip」は追加できません。")));
-    window.BitBtnOk->click();
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("一番_2")), "One_2.tsb");
 }
 
 TEST_F(SettingGameTest, EveryCaptionFitsInsideTheFixedWindow)
