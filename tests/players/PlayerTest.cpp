@@ -57,12 +57,15 @@ TEST(PlayerSetFile, CountingStopsAtTheFirstGapAndWritingUpdatesKeysInPlace)
     EXPECT_EQ(PlayerSetFile::WriteSection(dir.File("no/such/folder/set.tsp"), "Brain_000", fields), 1);
 }
 
-// Faces 0..4 are 11..15 pixels wide.
-class PlayerLoad : public InProgramFolder {
+// A program folder with set.tsp (a full and a sparse player) and faces 0..4, 11..15 pixels wide; the clock is
+// the test's.
+class PlayerTest : public InProgramFolder {
 protected:
     void SetUp() override
     {
         InProgramFolder::SetUp();
+        Player::ResetThinkingClock();
+        Clock::SetOverride([this] { return now; });
         std::filesystem::create_directory("pic");
         for (int i = 0; i < Player::kFaces; ++i)
             SaveBmp(Format("pic/face%d.bmp", i), qRgb(200, 40, 40), 11 + i, 4);
@@ -78,9 +81,27 @@ protected:
                                    "Brain_02=30,NormalBrain10,NormalBrain00,NormalBrain09", "Brain_03=25", "Brain_04="});
         dir_.Write("set.tsp", Crlf(lines));
     }
+    void TearDown() override
+    {
+        Clock::ClearOverride();
+        Player::ResetThinkingClock();
+        InProgramFolder::TearDown();
+    }
+
+    void Profile(Player* player, std::vector<std::string> phaseLines)
+    {
+        phaseLines.insert(phaseLines.begin(), {"[Brain_000]", "Name=p"});
+        dir_.Write("phases.tsp", Crlf(phaseLines));
+        player->Load("phases.tsp", "Brain_000");
+    }
+
+    // Side 1 has two legal cells: 30, a corner, and 65, not a corner.
+    const BoardStatus board_ = BoardFromRows({"   ....   ", "  ......  ", " ........ ", ".OX.......", ".....X....",
+                                              ".....O....", "..........", " ........ ", "  ......  ", "   ....   "});
+    std::int64_t now = 1000;
 };
 
-TEST_F(PlayerLoad, ReadsTheSectionWithItsFacesIntoAFreshProfile)
+TEST_F(PlayerTest, ReadsTheSectionWithItsFacesIntoAFreshProfile)
 {
     Player player(nullptr, nullptr, 0);
     player.Load("set.tsp", "Brain_000");
@@ -128,7 +149,7 @@ TEST_F(PlayerLoad, ReadsTheSectionWithItsFacesIntoAFreshProfile)
     EXPECT_EQ(Player::StrategyCodeOfName("NormalBrain02"), 0);
 }
 
-TEST_F(PlayerLoad, IdentityAndTakingOverAnotherPlayer)
+TEST_F(PlayerTest, IdentityAndTakingOverAnotherPlayer)
 {
     Player a(nullptr, nullptr, 0);
     Player b(nullptr, nullptr, 0);
@@ -171,35 +192,7 @@ TEST_F(PlayerLoad, IdentityAndTakingOverAnotherPlayer)
     EXPECT_EQ(target.Wins() * 100 + target.Losses() * 10 + target.Draws(), 210);
 }
 
-class PlayerTurn : public InProgramFolder {
-protected:
-    void SetUp() override
-    {
-        InProgramFolder::SetUp();
-        Player::ResetThinkingClock();
-        Clock::SetOverride([this] { return now; });
-    }
-    void TearDown() override
-    {
-        Clock::ClearOverride();
-        Player::ResetThinkingClock();
-        InProgramFolder::TearDown();
-    }
-
-    void Profile(Player* player, std::vector<std::string> phaseLines)
-    {
-        phaseLines.insert(phaseLines.begin(), {"[Brain_000]", "Name=p"});
-        dir_.Write("set.tsp", Crlf(phaseLines));
-        player->Load("set.tsp", "Brain_000");
-    }
-
-    // Side 1 has two legal cells: 30, a corner, and 65, not a corner.
-    const BoardStatus board_ = BoardFromRows({"   ....   ", "  ......  ", " ........ ", ".OX.......", ".....X....",
-                                              ".....O....", "..........", " ........ ", "  ......  ", "   ....   "});
-    std::int64_t now = 1000;
-};
-
-TEST_F(PlayerTurn, ThePhaseIsTheFirstWhoseLimitReachesTheMoveCountBeforeAnEmptyPhase)
+TEST_F(PlayerTest, ThePhaseIsTheFirstWhoseLimitReachesTheMoveCountBeforeAnEmptyPhase)
 {
     // Limits, first codes (every phase's second is 13), then phases by move count and the codes at move 25.
     const std::tuple<std::array<int, 6>, std::array<int, 6>, std::vector<std::pair<int, int>>, Codes> cases[] = {
@@ -223,7 +216,7 @@ TEST_F(PlayerTurn, ThePhaseIsTheFirstWhoseLimitReachesTheMoveCountBeforeAnEmptyP
     }
 }
 
-TEST_F(PlayerTurn, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClick)
+TEST_F(PlayerTest, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClick)
 {
     Brain brain(board_, 1);
     Player player(&board_, &brain, 1);
@@ -242,7 +235,8 @@ TEST_F(PlayerTurn, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClic
         EXPECT_EQ(player.ChooseMove(), move);
         EXPECT_EQ(player.State(), move < 0 ? Player::kStateThinking : Player::kStateMoveChosen);
     }
-    EXPECT_EQ(Player(nullptr, nullptr, 0).ChooseMove(), Player::kNoMove);
+    Player display(nullptr, nullptr, 0);
+    EXPECT_EQ(display.ChooseMove() * 10 + display.FaceIndex(), Player::kNoMove * 10) << "a player without a brain";
 
     player.SetPlayType(Player::kPlayUser);
     brain.Clear();
@@ -267,7 +261,7 @@ TEST_F(PlayerTurn, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClic
     EXPECT_EQ(other.ElapsedSeconds(), 0);
 }
 
-TEST_F(PlayerTurn, ThinkingTimeCountsAtMostOneSecondPerCall)
+TEST_F(PlayerTest, ThinkingTimeCountsAtMostOneSecondPerCall)
 {
     // Two players of the side that can move here, so neither passes.
     Brain firstBrain(board_, 1);
