@@ -3,7 +3,6 @@
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -18,19 +17,17 @@ const std::string kOldSet = "; my boards\n[Board_000]\nName=Old\n";
 
 class MigrationTest : public InProgramFolder {
 protected:
-    // The files but the settings, sorted, each one not holding kOldSet marked with '*'.
+    // The files but the settings, those in Sets last, each one not holding kOldSet marked with '*'.
     std::string Files() const
     {
-        std::vector<std::string> names;
-        for (const fs::directory_entry& entry : fs::recursive_directory_iterator(dir_.Path())) {
-            const std::string name = fs::relative(entry.path(), dir_.Path()).generic_string();
-            if (entry.is_regular_file() && name != "Tessella.ini")
-                names.push_back(name + (dir_.Read(name) == kOldSet ? "" : "*"));
-        }
-        std::sort(names.begin(), names.end());
         std::string text;
-        for (const std::string& name : names)
-            text += name + " ";
+        for (const std::string folder : {"", "Sets/"}) {
+            for (const std::string& name : dir_.Names(folder)) {
+                const std::string path = folder + name;
+                if (fs::is_regular_file(dir_.Path() / path) && path != "Tessella.ini")
+                    text += path + (dir_.Read(path) == kOldSet ? " " : "* ");
+            }
+        }
         return text;
     }
 };

@@ -18,7 +18,6 @@
 #include <QRadioButton>
 
 #include <array>
-#include <memory>
 #include <string>
 #include <vector>
 
@@ -39,13 +38,17 @@ struct FakeOptions : BoardDrawOptions {
     QString dir;
 };
 
-// Boards titled prefix0, prefix1, ... showing b.bmp, of the types given one letter each: Normal, Picture or Random.
+// Boards titled prefix0, prefix1, ... showing b.bmp, of the types given one letter each: Normal, Picture,
+// Random, or U for a Normal one without a title.
 std::string Boards(const std::string& prefix, const std::string& types)
 {
     std::string text;
-    for (std::size_t i = 0; i < types.size(); ++i)
-        text += Format("[Board_%03zu]\r\nBoardType=%s\r\nBoard=b.bmp\r\nTitle=%s%zu\r\n", i,
-                       types[i] == 'P' ? "Picture" : types[i] == 'R' ? "Random" : "Normal", prefix.c_str(), i);
+    for (std::size_t i = 0; i < types.size(); ++i) {
+        text += Format("[Board_%03zu]\r\nBoardType=%s\r\nBoard=b.bmp\r\n", i,
+                       types[i] == 'P' ? "Picture" : types[i] == 'R' ? "Random" : "Normal");
+        if (types[i] != 'U')
+            text += Format("Title=%s%zu\r\n", prefix.c_str(), i);
+    }
     return text;
 }
 
@@ -76,17 +79,10 @@ protected:
                    "[Tessella]\r\n" + tessella + "[BoardSet]\r\n" + boardSets + "[BrainSet]\r\n" + brainSets);
     }
 
-    TFormPrepareGame& Form()
-    {
-        if (!form_)
-            form_ = std::make_unique<TFormPrepareGame>(options_, selectPlayer_, selectBoard_);
-        return *form_;
-    }
-
     void Choose()
     {
         WindowsIni settings = Settings::Open();
-        Form().ChooseBoard(settings);
+        form_.ChooseBoard(settings);
     }
 
     std::string Key(const char* key) const
@@ -98,29 +94,28 @@ protected:
     ScriptedModals modals_;
     TFormSelectPlayer selectPlayer_;
     TFormSelectBoard selectBoard_;
-    std::unique_ptr<TFormPrepareGame> form_;
+    TFormPrepareGame form_{options_, selectPlayer_, selectBoard_};
 };
 
 TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
 {
     Ini("WarType=CompVsUser\r\n");
-    TFormPrepareGame& form = Form();
-    form.FormShow();
+    form_.FormShow();
     // The play types of both sides, then the icons shown: U for the user, C for the computer.
-    const std::pair<QRadioButton*, std::string> cases[] = {{form.RadioButtonComp_User, "CUCU"},
-                                                           {form.RadioButtonUser_Comp, "UCUC"},
-                                                           {form.RadioButtonComp_Comp, "CCCC"},
-                                                           {form.RadioButtonUser_User, "UUUU"}};
+    const std::pair<QRadioButton*, std::string> cases[] = {{form_.RadioButtonComp_User, "CUCU"},
+                                                           {form_.RadioButtonUser_Comp, "UCUC"},
+                                                           {form_.RadioButtonComp_Comp, "CCCC"},
+                                                           {form_.RadioButtonUser_User, "UUUU"}};
     for (const auto& [radio, expected] : cases) {
         radio->click();
         std::string shown;
-        for (const Player* player : {&form.Get1stPlayer(), &form.Get2ndPlayer()})
+        for (const Player* player : {&form_.Get1stPlayer(), &form_.Get2ndPlayer()})
             shown += player->PlayType() == Player::kPlayUser ? 'U' : 'C';
-        for (const QLabel* icon : {form.Image1stPlayType, form.Image2ndPlayType})
+        for (const QLabel* icon : {form_.Image1stPlayType, form_.Image2ndPlayType})
             shown += PixelOf(icon, 5, 5) == kUserColour ? 'U' : PixelOf(icon, 5, 5) == kComputerColour ? 'C' : '?';
         EXPECT_EQ(shown, expected) << radio->objectName().toStdString();
     }
-    form.BitBtnOk->click();
+    form_.BitBtnOk->click();
     EXPECT_EQ(Key("WarType"), "UserVsUser");
 }
 
@@ -131,7 +126,6 @@ TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBo
     Ini("WarType=CompVsUser\r\n1stBrainSet=Mine\r\n1stBrainName=Brain_000\r\nDefaultBrainSet=Mine\r\n"
         "DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n", "Mine=Mine.tsp\r\n");
     const std::string before = dir_.Read("Tessella.ini");
-    TFormPrepareGame& form = Form();
     int answer = kModalCancel;
     modals_.On<TFormSelectPlayer>([&answer](TFormSelectPlayer& select) {
         select.FormShow();
@@ -146,31 +140,31 @@ TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBo
         select.BitBtnNextBoard->click();
         return static_cast<int>(kModalOk);
     });
-    for (QPushButton* leave : {form.BitBtnCancel, static_cast<QPushButton*>(nullptr)}) {
-        form.show();
-        EXPECT_TRUE(form.RadioButtonComp_User->isChecked()) << "each showing starts from the file";
-        EXPECT_EQ(form.PanelBoardTitle->text() + form.Panel1stPlayerName->text(), QStringLiteral("M0Ann"));
-        form.RadioButtonComp_Comp->click();
-        form.ButtonSelectBoard->click();
-        form.ButtonSelect1stPlayer->click();
-        EXPECT_EQ(form.PanelBoardTitle->text() + form.Panel1stPlayerName->text(), QStringLiteral("M1Ann"));
-        leave ? leave->click() : static_cast<void>(form.close());
-        EXPECT_EQ(form.result(), kModalCancel);
+    for (QPushButton* leave : {form_.BitBtnCancel, static_cast<QPushButton*>(nullptr)}) {
+        form_.show();
+        EXPECT_TRUE(form_.RadioButtonComp_User->isChecked()) << "each showing starts from the file";
+        EXPECT_EQ(form_.PanelBoardTitle->text() + form_.Panel1stPlayerName->text(), QStringLiteral("M0Ann"));
+        form_.RadioButtonComp_Comp->click();
+        form_.ButtonSelectBoard->click();
+        form_.ButtonSelect1stPlayer->click();
+        EXPECT_EQ(form_.PanelBoardTitle->text() + form_.Panel1stPlayerName->text(), QStringLiteral("M1Ann"));
+        leave ? leave->click() : static_cast<void>(form_.close());
+        EXPECT_EQ(form_.result(), kModalCancel);
         EXPECT_EQ(dir_.Read("Tessella.ini"), before);
     }
 
     // A chosen player takes the play type of the checked button.
-    form.show();
+    form_.show();
     answer = kModalOk;
-    form.ButtonSelect2ndPlayer->click();
-    EXPECT_EQ(form.Panel2ndPlayerName->text(), QStringLiteral("Bob"));
-    EXPECT_EQ(form.Get2ndPlayer().PlayType(), Player::kPlayUser);
-    form.RadioButtonUser_Comp->click();
-    form.ButtonSelect1stPlayer->click();
-    EXPECT_EQ(form.Get1stPlayer().PlayType(), Player::kPlayUser);
-    form.ButtonSelectBoard->click();
-    EXPECT_EQ(form.GetBoardStyle().BoardType(), BoardStyle::kTypeRandom);
-    form.BitBtnOk->click();
+    form_.ButtonSelect2ndPlayer->click();
+    EXPECT_EQ(form_.Panel2ndPlayerName->text(), QStringLiteral("Bob"));
+    EXPECT_EQ(form_.Get2ndPlayer().PlayType(), Player::kPlayUser);
+    form_.RadioButtonUser_Comp->click();
+    form_.ButtonSelect1stPlayer->click();
+    EXPECT_EQ(form_.Get1stPlayer().PlayType(), Player::kPlayUser);
+    form_.ButtonSelectBoard->click();
+    EXPECT_EQ(form_.GetBoardStyle().BoardType(), BoardStyle::kTypeRandom);
+    form_.BitBtnOk->click();
     EXPECT_EQ(Key("1stBrainSet") + Key("1stBrainName") + Key("2ndBrainName"), "MineBrain_001Brain_001");
     EXPECT_EQ(Key("DefaultBoardSet") + Key("DefaultBoardName"), "MineBoard_001");
     // What the selection dialog wrote meanwhile is kept.
@@ -180,17 +174,17 @@ TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBo
 TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWarTypeNone)
 {
     Ini("WarType=None\r\nUserPicture=Other.bmp\r\nComputerPicture=Other.bmp\r\n");
-    Form().FormShow();
-    for (QRadioButton* radio : Form().findChildren<QRadioButton*>())
+    form_.FormShow();
+    for (QRadioButton* radio : form_.findChildren<QRadioButton*>())
         EXPECT_FALSE(radio->isChecked());
-    EXPECT_TRUE(Form().Image1stPlayType->pixmap().isNull());
-    Form().BitBtnOk->click();
-    EXPECT_EQ(Form().result(), kModalOk);
+    EXPECT_TRUE(form_.Image1stPlayType->pixmap().isNull());
+    form_.BitBtnOk->click();
+    EXPECT_EQ(form_.result(), kModalOk);
     EXPECT_EQ(Key("WarType") + Key("UserPicture") + Key("ComputerPicture"), "NonePicture\\User.bmpPicture\\Computer.bmp");
 
     std::filesystem::remove("Tessella.ini");
-    Form().FormShow();
-    Form().BitBtnOk->click();
+    form_.FormShow();
+    form_.BitBtnOk->click();
     EXPECT_EQ(dir_.Read("Tessella.ini"),
               "[Tessella]\r\n1stBrainSet=" + kStandard + "\r\n1stBrainName=Brain_000\r\n2ndBrainSet=" + kStandard
                   + "\r\n2ndBrainName=Brain_000\r\nUserPicture=Picture\\User.bmp\r\n"
@@ -203,9 +197,9 @@ TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWa
     ScriptedRandom random({0, 1});
     Ini("WarType=UserVsUser\r\n[Lost\r\nGone=1\r\n", "A,B=Comma.tsb\r\n");
     Settings::TakeKeptCopies();
-    Form().FormShow();
-    ASSERT_EQ(Form().GetBoardStyle().FileName(), "Comma.tsb");
-    Form().BitBtnOk->click();
+    form_.FormShow();
+    ASSERT_EQ(form_.GetBoardStyle().FileName(), "Comma.tsb");
+    form_.BitBtnOk->click();
     ASSERT_EQ(modals_.messages.size(), 1);
     EXPECT_TRUE(modals_.messages[0].contains(QStringLiteral("DefaultBoardSet「A,B」")));
     EXPECT_EQ(Key("DefaultBoardSet") + " " + Key("DefaultBoardName"), "(missing) Board_001");
@@ -214,11 +208,11 @@ TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWa
     // A failed write is shown and the dialog stays open.
     std::filesystem::remove("Tessella.ini");
     QDir().mkdir(QStringLiteral("Tessella.ini"));
-    Form().setResult(kModalNone);
-    Form().BitBtnOk->click();
+    form_.setResult(kModalNone);
+    form_.BitBtnOk->click();
     ASSERT_EQ(modals_.messages.size(), 2);
     EXPECT_TRUE(modals_.messages[1].contains(QStringLiteral("Tessella.ini")));
-    EXPECT_EQ(Form().result(), kModalNone);
+    EXPECT_EQ(form_.result(), kModalNone);
 }
 
 TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
@@ -231,15 +225,14 @@ TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
                            "[Board_001]\r\nBoard=b.bmp\r\nTitle=Plain\r\nStretch=False\r\n");
     Ini("DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
     Choose();
-    TFormPrepareGame& form = Form();
-    EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(100, 100));
-    EXPECT_EQ(PixelOf(form.ImageBoard, 50, 50), QColor(Qt::darkGreen));
-    EXPECT_EQ(PixelOf(form.ImageBorder, 50, 50).alpha(), 0);
-    EXPECT_GT(PixelOf(form.ImageBorder, 50, 6).red(), 0);
+    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(100, 100));
+    EXPECT_EQ(PixelOf(form_.ImageBoard, 50, 50), QColor(Qt::darkGreen));
+    EXPECT_EQ(PixelOf(form_.ImageBorder, 50, 50).alpha(), 0);
+    EXPECT_GT(PixelOf(form_.ImageBorder, 50, 6).red(), 0);
 
     Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_001\r\n", "Mine=Mine.tsb\r\n");
     Choose();
-    EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(40, 40));
+    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(40, 40));
 }
 
 // Each case: the draw options, the set files, the settings, the numbers the random source answers,
@@ -249,8 +242,6 @@ TEST_F(PrepareGameTest, BoardDraws)
     const std::string standard = kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n";
     const std::string m5 = Boards("M", "NNNNN");
     const std::string fixed = "DefaultBoardSet=Mine\r\nDefaultBoardName=Board_004\r\n";
-    std::string untitled = Boards("M", "NNNN");
-    untitled.erase(untitled.find("Title=M2"), 10);
     using Files = std::vector<std::pair<std::string, std::string>>;
     const struct {
         const char* what;
@@ -270,7 +261,7 @@ TEST_F(PrepareGameTest, BoardDraws)
         {"over every set", {1, 0, 0}, {{"Mine.tsb", m5}}, "", standard, {1, 7}, "Mine.tsb", "Board_002", 2, nullptr},
         {"over every set, the first", {1, 0, 0}, {{"Standard.tsb", Boards("S", "NNN")}}, "", standard, {2, 4},
          "Standard.tsb", "Board_001", 2, nullptr},
-        {"a board without a title ends the set", {1, 0, 0}, {{"Mine.tsb", untitled}}, "", "Mine=Mine.tsb\r\n", {1, 7},
+        {"a board without a title ends the set", {1, 0, 0}, {{"Mine.tsb", Boards("M", "NNUN")}}, "", "Mine=Mine.tsb\r\n", {1, 7},
          "Mine.tsb", "Board_001", 2, nullptr},
         {"a set without boards draws again", {1, 0, 0}, {{"Mine.tsb", m5}}, fixed, "Empty=Empty.tsb\r\nMine=Mine.tsb\r\n",
          {0, 0, 3}, "Mine.tsb", "Board_003", 3, nullptr},
@@ -298,11 +289,11 @@ TEST_F(PrepareGameTest, BoardDraws)
         Ini(c.tessella, c.boardSets);
         ScriptedRandom random(c.numbers);
         Choose();
-        EXPECT_EQ(Form().GetBoardStyle().FileName() + "|" + Form().GetBoardStyle().SectionName(), c.file + "|" + c.section);
+        EXPECT_EQ(form_.GetBoardStyle().FileName() + "|" + form_.GetBoardStyle().SectionName(), c.file + "|" + c.section);
         EXPECT_EQ(random.Draws(), c.draws);
-        EXPECT_EQ(Form().GetBoardNote().isEmpty(), c.note == nullptr);
+        EXPECT_EQ(form_.GetBoardNote().isEmpty(), c.note == nullptr);
         if (c.note != nullptr) {
-            EXPECT_TRUE(Form().GetBoardNote().contains(QString::fromUtf8(c.note)));
+            EXPECT_TRUE(form_.GetBoardNote().contains(QString::fromUtf8(c.note)));
         }
     }
 }

@@ -134,11 +134,16 @@ protected:
 
     QString Outside(const std::string& name) const { return QString::fromStdString(elsewhere_.File(name)); }
 
-    std::optional<std::string> Value(const std::string& section, const QString& key)
+    // The values of the keys in the settings file, each "-" when missing, joined by spaces.
+    static QString Values(const std::string& section, const QStringList& keys)
     {
         const WindowsIni ini("Tessella.ini");
-        const std::string* value = ini.FindValue(section, Cp932(key), 0);
-        return value ? std::optional<std::string>(*value) : std::nullopt;
+        QStringList values;
+        for (const QString& key : keys) {
+            const std::string* value = ini.FindValue(section, Cp932(key), 0);
+            values << (value ? TextCodec::ToUi(*value) : QStringLiteral("-"));
+        }
+        return values.join(QLatin1Char(' '));
     }
 
     TempDir elsewhere_;
@@ -171,7 +176,7 @@ TEST_F(SettingGameTest, RandomBoardOptionsFollowTheEnablingTableAndTheBaseTimerI
     // Checks disabled by the other narrowing option still count.
     window.BitBtnOk->click();
     EXPECT_EQ(Options(window), "55 1 0 1 1 1");
-    EXPECT_EQ(Value("Tessella", QStringLiteral("RandomBoard3")), "True");
+    EXPECT_EQ(Values("Tessella", {"RandomBoard3"}), "True");
 
     WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\n"));
     Shown();
@@ -201,7 +206,7 @@ TEST_F(SettingGameTest, RandomBoardOptionsFollowTheEnablingTableAndTheBaseTimerI
     window.UpDownBaseTimer->stepUp();
     EXPECT_EQ(window.EditBaseTimer->text(), QStringLiteral("41"));
     window.BitBtnOk->click();
-    EXPECT_EQ(Value("Tessella", QStringLiteral("BaseTimer")), "41");
+    EXPECT_EQ(Values("Tessella", {"BaseTimer"}), "41");
 
     WriteSettings(QStringLiteral("[Tessella]\nBaseTimer=2000000000\n"));
     Shown().EditBaseTimer->setText(QStringLiteral("x5"));
@@ -255,13 +260,10 @@ TEST_F(SettingGameTest, OptionsAreReadAtCreationOkWritesThemAndCancelOrTheCloseB
     EXPECT_EQ(window.result(), kModalOk);
     EXPECT_EQ(Options(window), "80 1 1 1 1 0");
     EXPECT_EQ(window.GetBoardSetName(), Cp932(QStringLiteral("未登録")));
-    const std::pair<const char*, std::string> written[] = {
-        {"BaseTimer", "80"}, {"Animation", "True"}, {"Pass", "Auto"}, {"RandomBoard2", "True"},
-        {"DefaultBoardSet", Cp932(QStringLiteral("未登録"))}, {"ShowLegalMoves", "False"},
-        {"ShowLastMove", "True"}, {"ShowCoordinates", "True"}};
-    for (const auto& [key, value] : written)
-        EXPECT_EQ(Value("Tessella", QString::fromLatin1(key)), value) << key;
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("一番")), "One.tsb");
+    EXPECT_EQ(Values("Tessella", {"BaseTimer", "Animation", "Pass", "RandomBoard2", "DefaultBoardSet", "ShowLegalMoves",
+                                  "ShowLastMove", "ShowCoordinates"}),
+              QStringLiteral("80 True Auto True 未登録 False True True"));
+    EXPECT_EQ(Values("BoardSet", {"一番"}), "One.tsb");
 
     // Cancel after a failed write shows the options as they were last written.
     changeEverything();
@@ -308,7 +310,7 @@ TEST_F(SettingGameTest, NewSetsComeFromTheTemplateRefuseNamesTheyCannotStoreAndC
     window.BitBtnOk->click();
     Shown().BitBtnCancel->click();
     EXPECT_TRUE(fs::exists("Mine.tsb"));
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("Mine")), "Mine.tsb");
+    EXPECT_EQ(Values("BoardSet", {"Mine"}), "Mine.tsb");
     EXPECT_EQ(modals_.messages.size(), 1);
 
     Shown();
@@ -344,8 +346,7 @@ TEST_F(SettingGameTest, NewSetsComeFromTheTemplateRefuseNamesTheyCannotStoreAndC
     EXPECT_EQ(Items(window.ListBoxBoardSet, true).mid(4),
               QStringList({QString(75, QChar(0x6f22)), QString(227, QLatin1Char('y'))}));
     window.BitBtnOk->click();
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("Taken")), std::nullopt);
-    EXPECT_EQ(Value("BoardSet", QString(227, QLatin1Char('y'))), std::string(227, 'y') + ".tsb");
+    EXPECT_EQ(Values("BoardSet", {"Taken", QString(227, 'y')}), "- " + QString(227, 'y') + ".tsb");
 }
 
 TEST_F(SettingGameTest, AddRegistersSetsCopyingOnlyWhatIsOutsideAndNeverReplacesAFile)
@@ -413,10 +414,8 @@ TEST_F(SettingGameTest, AddRegistersSetsCopyingOnlyWhatIsOutsideAndNeverReplaces
     window.ButtonAddBoardSet->click();
     EXPECT_EQ(modals_.messages.size(), 7);
     window.BitBtnOk->click();
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("一番_2")), "One_2.tsb");
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("Outside ")), "Standard_3.tsb");
-    EXPECT_EQ(Value("BoardSet", QStringLiteral("Deep")), "Sets\\Deep.tsb");
-    EXPECT_EQ(Value("BrainSet", QStringLiteral("チーム")), "Team.tsp");
+    EXPECT_EQ(Values("BoardSet", {"一番_2", "Outside ", "Deep"}), "One_2.tsb Standard_3.tsb Sets\\Deep.tsb");
+    EXPECT_EQ(Values("BrainSet", {"チーム"}), "Team.tsp");
     EXPECT_EQ(window.ListBoxPlayerSet->count(), 2);
 }
 
@@ -463,13 +462,9 @@ TEST_F(SettingGameTest, DeleteAsksOnlyForASetInUseAndMovesTheRandomBoxToTheSetBe
     box->setEditText(QStringLiteral("二番"));
     window.BitBtnOk->click();
     EXPECT_EQ(Settings::Registry(WindowsIni("Tessella.ini"), Settings::SetKind::Board).size(), 1u);
-    EXPECT_EQ(Value("BrainSet", QStringLiteral("甲")), std::nullopt);
-    const std::pair<const char*, QString> kept[] = {{"1stBrainSet", kStandard},
-                                                    {"1stBrainName", QStringLiteral("Brain_000")},
-                                                    {"2ndBrainSet", QStringLiteral("乙")},
-                                                    {"DefaultBoardSet", QStringLiteral("二番")}};
-    for (const auto& [key, value] : kept)
-        EXPECT_EQ(Value("Tessella", QString::fromLatin1(key)), Cp932(value)) << key;
+    EXPECT_EQ(Values("BrainSet", {"甲"}), "-");
+    EXPECT_EQ(Values("Tessella", {"1stBrainSet", "1stBrainName", "2ndBrainSet", "DefaultBoardSet"}),
+              QStringLiteral("標準 Brain_000 乙 二番"));
 }
 
 TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneWhoseRenumberingIsFollowed)
@@ -501,7 +496,7 @@ TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneW
     Select(window.ListBoxBoardSet, QStringLiteral("二番"));
     window.ButtonModifyBoardSet->click();
     EXPECT_EQ(QDir::currentPath(), home_);
-    EXPECT_EQ(Value("Tessella", QStringLiteral("DefaultBoardName")), "Board_001");
+    EXPECT_EQ(Values("Tessella", {"DefaultBoardName"}), "Board_001");
     Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
     window.ButtonModifyPlayerSet->click();
     EXPECT_EQ(edited, Cp932(QStringLiteral("二番|Two.tsb甲|Kou.tsp")));
@@ -511,8 +506,7 @@ TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneW
     // OK writes the held copy, which must not bring the old references back.
     const int width = window.sizeHint().width();
     window.BitBtnOk->click();
-    EXPECT_EQ(Value("Tessella", QStringLiteral("DefaultBoardName")), "Board_001");
-    EXPECT_EQ(Value("Tessella", QStringLiteral("1stBrainSet")), Cp932(kStandard));
+    EXPECT_EQ(Values("Tessella", {"DefaultBoardName", "1stBrainSet"}), QStringLiteral("Board_001 標準"));
 
     // A long name is cut short in the list, which keeps the window's width.
     const QString longName = QString(120, QChar(0x6f22));
