@@ -154,15 +154,15 @@ TEST_F(PlayerTest, IdentityAndTakingOverAnotherPlayer)
     Player a(nullptr, nullptr, 0);
     Player b(nullptr, nullptr, 0);
     a.Load("set.tsp", "Brain_000");
-    b.Load("set.tsp", "Brain_000");
-    EXPECT_EQ(a.SameAs(b), 1);
-    b.SetPlayType(Player::kPlayUser);
-    EXPECT_EQ(a.SameAs(b), 0);
-    b.SetPlayType(Player::kPlayComputer);
-    b.Load("set.tsp", "Brain_001");
-    EXPECT_EQ(a.SameAs(b), 0);
-    b.Load("SET.tsp", "Brain_000");
-    EXPECT_EQ(a.SameAs(b), 0) << "file names compare exactly";
+    // File names compare exactly.
+    for (const auto& [file, section, type, same] : {std::tuple{"set.tsp", "Brain_000", Player::kPlayComputer, 1},
+                                                    {"set.tsp", "Brain_000", Player::kPlayUser, 0},
+                                                    {"set.tsp", "Brain_001", Player::kPlayComputer, 0},
+                                                    {"SET.tsp", "Brain_000", Player::kPlayComputer, 0}}) {
+        b.Load(file, section);
+        b.SetPlayType(type);
+        EXPECT_EQ(a.SameAs(b), same) << file << " " << section << " " << type;
+    }
 
     a.SetPlayType(Player::kPlayUser);
     a.AddWin();
