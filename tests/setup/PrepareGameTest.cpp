@@ -97,10 +97,20 @@ protected:
     TFormPrepareGame form_{options_, selectPlayer_, selectBoard_};
 };
 
-TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
+TEST_F(PrepareGameTest, ShowsTheIconsOfThePlayTypesAndTheBoardStretchedUnderItsClearedBorder)
 {
-    Ini("WarType=CompVsUser\r\n");
+    QImage border(40, 40, QImage::Format_RGB32);
+    border.fill(Qt::white);
+    border.setPixel(20, 2, qRgb(255, 0, 0));
+    border.save(QString::fromStdString(dir_.File("border.bmp")), "BMP");
+    dir_.Write("Mine.tsb", "[Board_000]\r\nBoard=b.bmp\r\nTitle=Stretched\r\nBorder=border.bmp\r\n"
+                           "[Board_001]\r\nBoard=b.bmp\r\nTitle=Plain\r\nStretch=False\r\n");
+    Ini("WarType=CompVsUser\r\nDefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
     form_.FormShow();
+    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(100, 100));
+    EXPECT_EQ(PixelOf(form_.ImageBoard, 50, 50), QColor(Qt::darkGreen));
+    EXPECT_EQ(PixelOf(form_.ImageBorder, 50, 50).alpha(), 0);
+    EXPECT_GT(PixelOf(form_.ImageBorder, 50, 6).red(), 0);
     // The play types of both sides, then the icons shown: U for the user, C for the computer.
     const std::pair<QRadioButton*, std::string> cases[] = {{form_.RadioButtonComp_User, "CUCU"},
                                                            {form_.RadioButtonUser_Comp, "UCUC"},
@@ -117,6 +127,10 @@ TEST_F(PrepareGameTest, WarTypeButtonsSetPlayTypesAndIcons)
     }
     form_.BitBtnOk->click();
     EXPECT_EQ(Key("WarType"), "UserVsUser");
+
+    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_001\r\n", "Mine=Mine.tsb\r\n");
+    Choose();
+    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(40, 40));
 }
 
 TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBoxWriteNothing)
@@ -213,26 +227,6 @@ TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWa
     ASSERT_EQ(modals_.messages.size(), 2);
     EXPECT_TRUE(modals_.messages[1].contains(QStringLiteral("Tessella.ini")));
     EXPECT_EQ(form_.result(), kModalNone);
-}
-
-TEST_F(PrepareGameTest, BoardPreviewStretchesAndClearsTheBorderBackground)
-{
-    QImage border(40, 40, QImage::Format_RGB32);
-    border.fill(Qt::white);
-    border.setPixel(20, 2, qRgb(255, 0, 0));
-    border.save(QString::fromStdString(dir_.File("border.bmp")), "BMP");
-    dir_.Write("Mine.tsb", "[Board_000]\r\nBoard=b.bmp\r\nTitle=Stretched\r\nBorder=border.bmp\r\n"
-                           "[Board_001]\r\nBoard=b.bmp\r\nTitle=Plain\r\nStretch=False\r\n");
-    Ini("DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
-    Choose();
-    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(100, 100));
-    EXPECT_EQ(PixelOf(form_.ImageBoard, 50, 50), QColor(Qt::darkGreen));
-    EXPECT_EQ(PixelOf(form_.ImageBorder, 50, 50).alpha(), 0);
-    EXPECT_GT(PixelOf(form_.ImageBorder, 50, 6).red(), 0);
-
-    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_001\r\n", "Mine=Mine.tsb\r\n");
-    Choose();
-    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(40, 40));
 }
 
 // Each case: the draw options, the set files, the settings, the numbers the random source answers,

@@ -467,10 +467,25 @@ TEST_F(SettingGameTest, DeleteAsksOnlyForASetInUseAndMovesTheRandomBoxToTheSetBe
               QStringLiteral("標準 Brain_000 乙 二番"));
 }
 
-TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneWhoseRenumberingIsFollowed)
+TEST_F(SettingGameTest, CaptionsFitListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneFollowingItsRenumbering)
 {
     WriteStandardSettings();
     TFormSettingGame& window = Shown();
+    // Every caption fits inside the fixed window.
+    EXPECT_EQ(window.minimumSize(), window.maximumSize());
+    for (QWidget* widget : window.findChildren<QWidget*>()) {
+        auto* button = qobject_cast<QAbstractButton*>(widget);
+        auto* label = qobject_cast<QLabel*>(widget);
+        if (!widget->isVisible() || (button == nullptr && label == nullptr))
+            continue;
+        SCOPED_TRACE(widget->objectName().toStdString());
+        EXPECT_TRUE(window.rect().contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())));
+        if (qobject_cast<QPushButton*>(widget) != nullptr) {
+            EXPECT_GE(widget->width(), widget->fontMetrics().horizontalAdvance(button->text()) + 16);
+        } else if (label == nullptr || label->pixmap().isNull()) {
+            EXPECT_GE(widget->width(), widget->sizeHint().width());
+        }
+    }
     EXPECT_EQ(Items(window.ListBoxBoardSet),
               QStringList({QStringLiteral("一番"), QStringLiteral("二番"), QStringLiteral("三番")}));
     EXPECT_EQ(window.ComboBoxRandomBoard2->itemText(0), kStandard);
@@ -515,24 +530,4 @@ TEST_F(SettingGameTest, ListsLeaveOutTheStandardSetAndModifyEditsTheSelectedOneW
     EXPECT_EQ(window.sizeHint().width(), width);
     EXPECT_TRUE(Items(window.ListBoxBoardSet).front().endsWith(QChar(0x2026)));
     EXPECT_EQ(Items(window.ListBoxBoardSet, true), QStringList({longName}));
-}
-
-TEST_F(SettingGameTest, EveryCaptionFitsInsideTheFixedWindow)
-{
-    WriteStandardSettings();
-    TFormSettingGame& window = Shown();
-    EXPECT_EQ(window.minimumSize(), window.maximumSize());
-    for (QWidget* widget : window.findChildren<QWidget*>()) {
-        auto* button = qobject_cast<QAbstractButton*>(widget);
-        auto* label = qobject_cast<QLabel*>(widget);
-        if (!widget->isVisible() || (button == nullptr && label == nullptr))
-            continue;
-        SCOPED_TRACE(widget->objectName().toStdString());
-        EXPECT_TRUE(window.rect().contains(QRect(widget->mapTo(&window, QPoint(0, 0)), widget->size())));
-        if (qobject_cast<QPushButton*>(widget) != nullptr) {
-            EXPECT_GE(widget->width(), widget->fontMetrics().horizontalAdvance(button->text()) + 16);
-        } else if (label == nullptr || label->pixmap().isNull()) {
-            EXPECT_GE(widget->width(), widget->sizeHint().width());
-        }
-    }
 }
