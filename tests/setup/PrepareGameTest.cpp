@@ -111,6 +111,7 @@ TEST_F(PrepareGameTest, ShowsTheIconsOfThePlayTypesAndTheBoardStretchedUnderItsC
     EXPECT_EQ(PixelOf(form_.ImageBoard, 50, 50), QColor(Qt::darkGreen));
     EXPECT_EQ(PixelOf(form_.ImageBorder, 50, 50).alpha(), 0);
     EXPECT_GT(PixelOf(form_.ImageBorder, 50, 6).red(), 0);
+
     // The play types of both sides, then the icons shown: U for the user, C for the computer.
     const std::pair<QRadioButton*, std::string> cases[] = {{form_.RadioButtonComp_User, "CUCU"},
                                                            {form_.RadioButtonUser_Comp, "UCUC"},
@@ -128,6 +129,7 @@ TEST_F(PrepareGameTest, ShowsTheIconsOfThePlayTypesAndTheBoardStretchedUnderItsC
     form_.BitBtnOk->click();
     EXPECT_EQ(Key("WarType"), "UserVsUser");
 
+    // A board that does not stretch shows at its own size.
     Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_001\r\n", "Mine=Mine.tsb\r\n");
     Choose();
     EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(40, 40));
