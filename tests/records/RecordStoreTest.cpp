@@ -3,13 +3,13 @@
 #include "records/GameArchive.h"
 #include "records/LifetimeStats.h"
 #include "records/RecordStore.h"
+#include "support/ProgramFolderCopy.h"
 #include "support/RecordGames.h"
 #include "support/TempDir.h"
 #include "support/UtcZone.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <filesystem>
 #include <string>
 #include <vector>
@@ -93,7 +93,6 @@ TEST(LifetimeStatsTest, CountsBothSidesResetsOnePlayerAndRefusesWhatTheFileCanno
 // off) and both players' lifetime results, or a message naming what failed.
 TEST(GameArchiveTest, KeepsTheRecordAndBothLifetimeResults)
 {
-    const fs::path previous = fs::current_path();
     Clock::SetOverride([] { return kTime; });
     const GameRecord game = RandomGame(11);
     const int difference = game.Current().CountOwner(1) - game.Current().CountOwner(2);
@@ -105,8 +104,8 @@ TEST(GameArchiveTest, KeepsTheRecordAndBothLifetimeResults)
     };
     for (const auto& [settings, blocked, records, message] : cases) {
         SCOPED_TRACE(settings);
-        TempDir dir;
-        fs::current_path(dir.Path());
+        const ProgramFolderCopy folder;
+        const TempDir& dir = folder.Dir();
         dir.Write("Tessella.ini", settings);
         dir.Write("players.tsp", "[Brain_000]\r\nName=Alpha\r\n[Brain_001]\r\nName=Beta\r\n");
         if (blocked)
@@ -127,7 +126,6 @@ TEST(GameArchiveTest, KeepsTheRecordAndBothLifetimeResults)
             EXPECT_EQ(alpha->wins * 100 + alpha->losses * 10 + alpha->draws, expected) << "wins, losses, draws";
         }
     }
-    fs::current_path(previous);
     Clock::ClearOverride();
 }
 
