@@ -133,8 +133,6 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardOrInTheFirstGa
                              "TransparentNoFloat=False", "Transparent1stFloat=False", "Transparent2ndFloat=False"}));
     form_.EditTitle->insert(QStringLiteral("again"));
     form_.BitBtnSave->click();
-    EXPECT_EQ(form_.CurrentSection(), "Board_005");
-    EXPECT_EQ(form_.BoardCount(), 6);
     EXPECT_EQ(Stored("Board_005", {"Title"}), "again");
 
     // After a gap in the numbers the new board fills it, without the stray section's keys.
@@ -466,7 +464,6 @@ TEST_F(SettingBoardTest, DeleteDuplicateAndMoveRenumberTheBoardsAndReportTheRefe
     });
     Open(SetText(4));
     EXPECT_EQ(form_.windowTitle(), QStringLiteral("テセラ／ユーザ用ボードセット設定 － Mine"));
-    EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 1 / 4"));
     EXPECT_FALSE(form_.BitBtnUpBoard->isEnabled());
     const auto titles = [] {
         const WindowsIni ini("Mine.tsb");

@@ -53,55 +53,40 @@ void ExpectRefused(const Output& output, const std::string& what)
     EXPECT_EQ(Lines(output.err).size(), 1u) << what << ": " << output.err;
 }
 
-TEST(AnalyzeToolTest, ListsEveryLegalMoveBestFirst)
-{
-    const std::string position = PositionAfter(21, 30);
-    const Output output = Analyze({"--position", position, "--time", "50"});
-    ASSERT_EQ(output.code, 0) << output.err;
-    BoardStatus board;
-    int side = 1;
-    ASSERT_EQ(Notation::ParsePosition(position, board, side), 0);
-    const std::vector<std::string> lines = Lines(output.out);
-    EXPECT_EQ(static_cast<int>(lines.size()), bitboard::Count(Position::FromBoard(board, side).Moves()));
-    int previous = 1000;
-    for (const std::string& line : lines) {
-        const auto match = MatchWhole(line, "([a-j](?:[1-9]|10)) ([+-][0-9]+)");
-        ASSERT_TRUE(match) << line;
-        const int cell = Notation::ParseCell((*match)[1]);
-        EXPECT_EQ(board.IsLegal(cell / 10, cell % 10, side), 1) << line;
-        const int score = std::stoi((*match)[2]);
-        EXPECT_LE(score, previous) << line;
-        previous = score;
-    }
-}
-
-TEST(AnalyzeToolTest, ExactScoresAreTheSolvedPieceDifferences)
+TEST(AnalyzeToolTest, ListsEveryLegalMoveBestFirstWithExactScoresWhenSolvedAndPassesWithoutMoves)
 {
     const std::string position = PositionAfter(8, 62);
     BoardStatus board;
     int side = 1;
     ASSERT_EQ(Notation::ParsePosition(position, board, side), 0);
     const Position start = Position::FromBoard(board, side);
-    ASSERT_NE(start.Moves(), 0);
-    const Output output = Analyze({"--exact", "--position", position});
-    ASSERT_EQ(output.code, 0) << output.err;
+    const Output timed = Analyze({"--position", position, "--time", "50"});
+    const Output exact = Analyze({"--exact", "--position", position});
+    ASSERT_EQ(timed.code, 0) << timed.err;
+    ASSERT_EQ(exact.code, 0) << exact.err;
+    EXPECT_EQ(static_cast<int>(Lines(timed.out).size()), bitboard::Count(start.Moves()));
+    int previous = 1000;
+    for (const std::string& line : Lines(timed.out)) {
+        const auto match = MatchWhole(line, "([a-j](?:[1-9]|10)) ([+-][0-9]+)");
+        ASSERT_TRUE(match) << line;
+        const int cell = Notation::ParseCell((*match)[1]);
+        EXPECT_EQ(board.IsLegal(cell / 10, cell % 10, side), 1) << line;
+        EXPECT_LE(std::stoi((*match)[2]), previous) << line;
+        previous = std::stoi((*match)[2]);
+    }
+    EXPECT_EQ(Lines(exact.out).size(), Lines(timed.out).size());
     Searcher searcher;
-    for (const std::string& line : Lines(output.out)) {
+    for (const std::string& line : Lines(exact.out)) {
         const int cell = Notation::ParseCell(line.substr(0, line.find(' ')));
         const int solved = -searcher.Solve(start.Play(cell, start.Flips(cell)), -100, 100);
         EXPECT_EQ(std::stoi(line.substr(line.find(' ') + 1)), solved) << line;
     }
-}
 
-TEST(AnalyzeToolTest, ASideWithoutMovesPasses)
-{
-    BoardStatus board;
-    board.SetCell(4, 5, 1, 0);
-    board.SetCell(5, 4, 1, 0);
-    board.SetCell(0, 3, 2, 0);
-    const Output output = Analyze({"--position", Notation::PositionText(board, 2)});
-    EXPECT_EQ(output.code, 0);
-    EXPECT_EQ(output.out, "pass\n");
+    BoardStatus stuck;
+    stuck.SetCell(4, 5, 1, 0);
+    stuck.SetCell(5, 4, 1, 0);
+    stuck.SetCell(0, 3, 2, 0);
+    EXPECT_EQ(Analyze({"--position", Notation::PositionText(stuck, 2)}).out, "pass\n");
 }
 
 TEST(AnalyzeToolTest, RefusesBadInputWithOneLine)
