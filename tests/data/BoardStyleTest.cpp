@@ -203,11 +203,9 @@ TEST_F(BoardStyleTest, PictureTypeCutsEveryCellFromTheWholeBoardClippedToIt)
     SaveBmp("nofloat.bmp", kGrey, 45, 40);
     SaveBmp("square.bmp", kGrey, 37, 37);
     SaveBmp("p.bmp", kRed);
-    WriteBoard({"BoardType=Picture", "NoFloat=nofloat.bmp", "1stBoard=whole.bmp", "2ndBoard=whole.bmp",
-                "1stFloat_00=p.bmp"});
+    WriteBoard({"BoardType=Picture", "NoFloat=nofloat.bmp", "1stBoard=whole.bmp", "1stFloat_00=p.bmp"});
     Load();
     ExpectCutOut(style_, 1, QSize(45, 40), kGrey);
-    ExpectCutOut(style_, 2, QSize(45, 40), kGrey);
     EXPECT_EQ(style_.FloatPicture1st(0, 0).pixel(0, 0), BoardPixel(127, 16)) << "kind 0 is row 0, column 3";
     EXPECT_EQ(style_.NoFloatPicture().pixel(0, 0), kGrey) << "the cut-out works on copies";
 
