@@ -1,13 +1,12 @@
-#include "ContentFolder.h"
-
 #include "data/BoardStyle.h"
+#include "data/SetEntries.h"
 #include "data/WindowsIni.h"
 #include "pictures/PictureLoader.h"
 #include "platform/HostPath.h"
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
+#include "players/MatchGame.h"
 #include "players/Player.h"
-#include "players/PlayerSetFile.h"
 #include "support/TempDir.h"
 #include "support/TextMatch.h"
 
@@ -18,8 +17,12 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <cstdint>
 #include <cstdio>
 #include <filesystem>
+#include <fstream>
+#include <iterator>
+#include <memory>
 #include <set>
 #include <string>
 #include <utility>
@@ -27,248 +30,207 @@
 
 namespace {
 
-constexpr int kCell = BoardStyle::kSquare;
-
-void ExpectPiecesOfSize(const BoardStyle& style, int side, int size)
-{
-    for (int kind = 0; kind < style.KindCount(side); ++kind) {
-        for (int frame = 0; frame < style.FrameCount(side); ++frame) {
-            const QImage& piece =
-                side == 1 ? style.FloatPicture1st(kind, frame) : style.FloatPicture2nd(kind, frame);
-            ASSERT_FALSE(piece.isNull()) << "side " << side << " kind " << kind << " frame " << frame;
-            EXPECT_EQ(piece.size(), QSize(size, size)) << "side " << side << " kind " << kind;
-        }
+// Runs each test inside the program folder built from content/, as the game does, and fails it when the
+// picture loader could not read a picture meanwhile.
+class StandardContent : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previousFolder_ = std::filesystem::current_path();
+        std::filesystem::current_path(TESSELLA_CONTENT_DIR);
+        PictureLoader::ClearCache();
+        PictureLoader::SetFailureReporter([this](const QString& path, const QString& reason) {
+            failures_.push_back((path + ": " + reason).toStdString());
+        });
     }
+
+    void TearDown() override
+    {
+        PictureLoader::SetFailureReporter({});
+        std::filesystem::current_path(previousFolder_);
+        EXPECT_EQ(failures_, std::vector<std::string>()) << "pictures the loader could not read";
+    }
+
+private:
+    std::filesystem::path previousFolder_;
+    std::vector<std::string> failures_;
+};
+
+std::string ReadBytes(const std::string& fileName)
+{
+    std::ifstream in(fileName, std::ios::binary);
+    return std::string(std::istreambuf_iterator<char>(in), std::istreambuf_iterator<char>());
 }
 
-// Checks one board of a set as the game shows it: pictures, kinds and frames.
-void ExpectCompleteBoard(const std::string& setFile, const std::string& section)
+// CP932 text for a constant written here in UTF-8.
+std::string Sjis(const std::string& utf8)
+{
+    std::string cp932;
+    EXPECT_TRUE(TextCodec::FromUtf8(utf8, &cp932)) << utf8;
+    return cp932;
+}
+
+// The sections of the boards or players of a set file, in order.
+std::vector<std::string> Sections(const std::string& setFile, SetEntries::Kind kind)
+{
+    std::vector<std::string> sections;
+    for (int n = 0; n < SetEntries::Count(setFile, kind); ++n)
+        sections.push_back(SetEntries::SectionName(kind, n));
+    return sections;
+}
+
+// Every strategy code the player's profile plays with at some move count.
+std::set<int> CodesPlayed(const Player& player)
+{
+    std::set<int> codes;
+    for (int moveCount = 0; moveCount <= 72; ++moveCount) {
+        for (const int code : player.CodesFor(moveCount))
+            codes.insert(code);
+    }
+    return codes;
+}
+
+// Loads one board of a set and checks it as the game shows it: pictures, kinds and frames.
+void ExpectCompleteBoard(BoardStyle& style, const std::string& setFile, const std::string& section)
 {
     SCOPED_TRACE(setFile + " " + section);
-    BoardStyle style;
     ASSERT_EQ(style.Load(setFile, section), 0);
-
     EXPECT_EQ(style.BoardPicture().size(), QSize(400, 400));
     EXPECT_EQ(style.BorderPicture().size(), QSize(400, 400));
     EXPECT_FALSE(style.Title().empty());
     EXPECT_GT(style.IntervalTime(), 0);
     EXPECT_EQ(style.KindCount1st(), style.KindCount2nd());
     EXPECT_EQ(style.FrameCount1st(), style.FrameCount2nd());
-
-    switch (style.BoardType()) {
-    case BoardStyle::kTypeNormal:
-    case BoardStyle::kTypeRandom:
-        EXPECT_EQ(style.NoFloatPicture().size(), QSize(32, 32));
-        EXPECT_GE(style.KindCount1st(), style.BoardType() == BoardStyle::kTypeRandom ? 2 : 1);
-        EXPECT_GE(style.FrameCount1st(), 5);
-        ExpectPiecesOfSize(style, 1, 32);
-        ExpectPiecesOfSize(style, 2, 32);
-        break;
-    case BoardStyle::kTypePicture:
-        EXPECT_EQ(style.NoFloatPicture().size(), QSize(kCell, kCell));
+    const bool picture = style.BoardType() == BoardStyle::kTypePicture;
+    const int cell = picture ? BoardStyle::kSquare : 32;
+    EXPECT_EQ(style.NoFloatPicture().size(), QSize(cell, cell));
+    for (int side = 1; side <= 2; ++side)
+        for (int kind = 0; kind < style.KindCount(side); ++kind)
+            for (int frame = 0; frame < style.FrameCount(side); ++frame)
+                EXPECT_EQ((side == 1 ? style.FloatPicture1st(kind, frame) : style.FloatPicture2nd(kind, frame)).size(),
+                          QSize(cell, cell)) << "side " << side << " kind " << kind << " frame " << frame;
+    if (picture) {
         EXPECT_EQ(style.Board1stPicture().size(), QSize(400, 400));
         EXPECT_EQ(style.Board2ndPicture().size(), QSize(400, 400));
         EXPECT_EQ(style.KindCount1st(), 76);
         EXPECT_EQ(style.FrameCount1st(), 1);
-        ExpectPiecesOfSize(style, 1, kCell);
-        ExpectPiecesOfSize(style, 2, kCell);
-        break;
-    default:
-        ADD_FAILURE() << "board type " << style.BoardType();
+    } else {
+        EXPECT_GE(style.KindCount1st(), style.BoardType() == BoardStyle::kTypeRandom ? 2 : 1);
+        EXPECT_GE(style.FrameCount1st(), 5);
     }
 }
 
-std::vector<std::string> PlayerSections(const std::string& setFile)
+// Loads one player and checks it as the game shows and plays it. In the file every text is a single value
+// (no comma) and every strategy value is empty or a keyword the loader knows: a typo would silently mean none.
+void ExpectCompletePlayer(Player& player, const std::string& setFile, const std::string& section)
 {
-    std::vector<std::string> sections;
-    const int count = PlayerSetFile::CountPlayers(setFile);
-    for (int n = 0; n < count; ++n)
-        sections.push_back(PlayerSetFile::PlayerSection(n));
-    return sections;
-}
-
-// A profile the computer can play through a whole game: at every move count
-// a phase applies whose limit reaches it and which names a voting strategy.
-void ExpectPlayableProfile(const Player& player)
-{
+    SCOPED_TRACE(setFile + " " + section);
+    ASSERT_EQ(player.Load(setFile, section), 0);
+    for (int face = 0; face < Player::kFaces; ++face)
+        EXPECT_EQ(player.Face(face).size(), QSize(100, 100)) << "face " << face;
+    // At every move count a phase applies whose limit reaches it and which names a strategy that votes.
     for (int moveCount = 0; moveCount <= 72; ++moveCount) {
         const int phase = player.PhaseFor(moveCount);
         ASSERT_GE(phase, 0) << "move " << moveCount;
         EXPECT_GE(player.Limit(phase), moveCount) << "move " << moveCount;
         const std::array<int, 3> codes = player.CodesFor(moveCount);
-        bool votes = false;
-        for (const int code : codes)
-            votes = votes || (code > Brain::kCodeUser && code <= Brain::kCodeDeepRead);
-        EXPECT_TRUE(votes) << "move " << moveCount << " has no strategy that votes";
+        EXPECT_TRUE(std::any_of(codes.begin(), codes.end(),
+                                [](int code) { return code > Brain::kCodeUser && code <= Brain::kCodeDeepRead; }))
+            << "move " << moveCount;
     }
-}
-
-// Every strategy value is empty or a keyword the loader knows; a typo would silently mean "none".
-void ExpectKnownKeywords(const std::string& setFile, const std::string& section)
-{
     const WindowsIni ini(setFile);
+    for (const char* key : {"Name", "Author", "Comment", "Stretch"}) {
+        const std::string* value = ini.FindValue(section, key, 0);
+        EXPECT_TRUE(value != nullptr && !value->empty() && ini.FindValue(section, key, 1) == nullptr) << key;
+    }
     for (int phase = 0; phase < Player::kPhases; ++phase) {
         char key[32];
         std::snprintf(key, sizeof key, "Brain_%02d", phase);
-        ASSERT_NE(ini.FindValue(section, key, 0), nullptr) << section << " " << key;
         for (int slot = 1; slot <= Player::kSlots; ++slot) {
             const std::string* value = ini.FindValue(section, key, slot);
-            ASSERT_NE(value, nullptr) << section << " " << key << " value " << slot;
-            EXPECT_TRUE(value->empty() || Brain::StrategyCode(*value) != 0) << section << " " << key << " " << *value;
+            ASSERT_NE(value, nullptr) << key << " value " << slot;
+            EXPECT_TRUE(value->empty() || Brain::StrategyCode(*value) != 0) << key << " " << *value;
         }
-        EXPECT_EQ(ini.FindValue(section, key, Player::kSlots + 1), nullptr) << section << " " << key;
+        EXPECT_EQ(ini.FindValue(section, key, Player::kSlots + 1), nullptr) << key;
     }
 }
-
-void ExpectSingleValue(const WindowsIni& ini, const std::string& section, const std::string& key)
-{
-    EXPECT_NE(ini.FindValue(section, key, 0), nullptr) << section << " " << key;
-    EXPECT_EQ(ini.FindValue(section, key, 1), nullptr) << section << " " << key << " holds a comma";
-}
-
-void ExpectCompletePlayer(const std::string& setFile, const std::string& section)
-{
-    SCOPED_TRACE(setFile + " " + section);
-    Player player(nullptr, nullptr, 0);
-    ASSERT_EQ(player.Load(setFile, section), 0);
-    EXPECT_FALSE(player.Name().empty());
-    EXPECT_FALSE(player.Author().empty());
-    EXPECT_FALSE(player.Comment().empty());
-    for (int face = 0; face < Player::kFaces; ++face)
-        EXPECT_EQ(player.Face(face).size(), QSize(100, 100)) << "face " << face;
-    ExpectPlayableProfile(player);
-    ExpectKnownKeywords(setFile, section);
-
-    const WindowsIni ini(setFile);
-    for (const char* key : {"Name", "Author", "Comment", "Stretch"})
-        ExpectSingleValue(ini, section, key);
-}
-
-using StandardContent = ContentFolder;
 
 }  // namespace
 
 TEST_F(StandardContent, EveryStandardBoardLoadsWithAllItsPictures)
 {
-    const std::vector<std::string> boards = BoardSections("Standard.tsb");
-    ASSERT_FALSE(boards.empty());
     std::set<int> types;
-    for (const std::string& section : boards) {
-        ExpectCompleteBoard("Standard.tsb", section);
+    for (const std::string& section : Sections("Standard.tsb", SetEntries::Kind::Board)) {
         BoardStyle style;
-        style.Load("Standard.tsb", section);
+        ExpectCompleteBoard(style, "Standard.tsb", section);
         types.insert(style.BoardType());
     }
     EXPECT_EQ(types, (std::set<int>{BoardStyle::kTypeNormal, BoardStyle::kTypeRandom, BoardStyle::kTypePicture}));
-    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
 }
 
+// The demonstration players too; only one player is meant for the user's side (the settings name it).
 TEST_F(StandardContent, EveryStandardPlayerLoadsWithFacesAndAPlayableProfile)
 {
-    const std::vector<std::string> sections = PlayerSections("Standard.tsp");
+    std::vector<std::string> sections = Sections("Standard.tsp", SetEntries::Kind::Player);
     ASSERT_GE(sections.size(), 9u);
-
+    sections.insert(sections.end(), {"Demo_000", "Demo_001"});
     std::set<std::string> names;
     int userPlayers = 0;
     for (const std::string& section : sections) {
-        ExpectCompletePlayer("Standard.tsp", section);
         Player player(nullptr, nullptr, 0);
-        player.Load("Standard.tsp", section);
-        EXPECT_TRUE(names.insert(player.Name()).second) << "name used twice: " << Utf8(player.Name());
+        ExpectCompletePlayer(player, "Standard.tsp", section);
+        EXPECT_TRUE(names.insert(player.Name()).second) << "name used twice: " << TextCodec::ToUtf8(player.Name());
         EXPECT_EQ(player.Author(), Sjis("Tessella 制作チーム")) << section;
-        if (CodesPlayed(player).count(Brain::kCodeUser) != 0)
-            ++userPlayers;
+        userPlayers += (CodesPlayed(player).count(Brain::kCodeUser) != 0) ? 1 : 0;
     }
-    EXPECT_EQ(userPlayers, 1) << "one player is meant for the user's side";
-
-    for (const char* demo : {"Demo_000", "Demo_001"}) {
-        ExpectCompletePlayer("Standard.tsp", demo);
-        Player player(nullptr, nullptr, 0);
-        player.Load("Standard.tsp", demo);
-        EXPECT_TRUE(names.insert(player.Name()).second) << demo;
-        EXPECT_FALSE(CodesPlayed(player).count(Brain::kCodeUser) != 0) << demo;
-    }
-
-    const WindowsIni ini("Standard.tsp");
-    EXPECT_EQ(ini.GetString("BrainSet", "Name", 0, ""), Sjis("標準"));
-    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+    EXPECT_EQ(userPlayers, 1);
+    EXPECT_EQ(WindowsIni("Standard.tsp").GetString("BrainSet", "Name", 0, ""), Sjis("標準"));
 }
 
-TEST_F(StandardContent, TemplateLoadsAsABoardAndAsAPlayer)
+// A set made from the template holds its one board and one player; the set name comes from the dialog that
+// makes the set, never from the template.
+TEST_F(StandardContent, TemplateHoldsOneBoardAndOnePlayerAndNoSetName)
 {
-    ExpectCompleteBoard("Base.ts", "Board_000");
-    ExpectCompletePlayer("Base.ts", "Brain_000");
-    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
-
-    // The set name comes from the dialog that makes the set, never from the template.
+    BoardStyle style;
+    ExpectCompleteBoard(style, "Base.ts", "Board_000");
+    Player player(nullptr, nullptr, 0);
+    ExpectCompletePlayer(player, "Base.ts", "Brain_000");
+    EXPECT_EQ(Sections("Base.ts", SetEntries::Kind::Board), std::vector<std::string>{"Board_000"});
+    EXPECT_EQ(Sections("Base.ts", SetEntries::Kind::Player), std::vector<std::string>{"Brain_000"});
     const WindowsIni ini("Base.ts");
     EXPECT_EQ(ini.KeyCount("BoardSet"), -1);
     EXPECT_EQ(ini.KeyCount("BrainSet"), -1);
 }
 
-TEST_F(StandardContent, SetsMadeFromTheTemplateOpenWithOneBoardOrPlayer)
-{
-    const TempDir folder;
-    const std::string mine = Sjis("わたしのセット");
-    const std::string boardSet = folder.File("Mine.tsb");
-    const std::string playerSet = folder.File("Mine.tsp");
-    for (const auto& [setSection, file] : {std::pair{"BoardSet", boardSet}, std::pair{"BrainSet", playerSet}}) {
-        WindowsIni made("Base.ts");
-        made.SetValue(setSection, "Name", mine, 0);
-        ASSERT_EQ(made.WriteTo(file), 0);
-    }
-
-    EXPECT_EQ(WindowsIni(boardSet).GetString("BoardSet", "Name", 0, ""), mine);
-    EXPECT_EQ(BoardSections(boardSet), std::vector<std::string>{"Board_000"});
-    EXPECT_EQ(WindowsIni(playerSet).GetString("BrainSet", "Name", 0, ""), mine);
-    EXPECT_EQ(PlayerSetFile::CountPlayers(playerSet), 1);
-}
-
 TEST_F(StandardContent, SettingsPointAtRegisteredSetsAndExistingChoices)
 {
     const WindowsIni ini("Tessella.ini");
+    const auto setting = [&ini](const std::string& key) { return ini.GetString("Tessella", key, 0, ""); };
     const std::string standard = Sjis("標準");
     // A release below 1.10 would run the migration on the very first start.
-    EXPECT_EQ(ini.GetString("Tessella", "Release", 0, ""), "1.10");
-
-    const std::string boardSetName = ini.GetString("Tessella", "DefaultBoardSet", 0, "");
-    EXPECT_EQ(boardSetName, standard);
-    const std::string boardFile = ini.GetString("BoardSet", boardSetName, 0, "");
-    EXPECT_EQ(boardFile, "Standard.tsb");
-    const std::vector<std::string> boards = BoardSections(boardFile);
-    const std::string boardName = ini.GetString("Tessella", "DefaultBoardName", 0, "");
-    EXPECT_NE(std::find(boards.begin(), boards.end(), boardName), boards.end()) << boardName;
-
-    const std::string playerFile = ini.GetString("BrainSet", standard, 0, "");
-    EXPECT_EQ(playerFile, "Standard.tsp");
-    const int players = PlayerSetFile::CountPlayers(playerFile);
-    for (const char* prefix : {"Default", "1st", "2nd"}) {
-        const std::string setKey = std::string(prefix) + "BrainSet";
-        const std::string nameKey = std::string(prefix) + "BrainName";
-        EXPECT_EQ(ini.GetString("Tessella", setKey, 0, ""), standard) << setKey;
-        const std::string section = ini.GetString("Tessella", nameKey, 0, "");
-        int number = -1;
-        ASSERT_EQ(std::sscanf(section.c_str(), "Brain_%3d", &number), 1) << nameKey;
-        EXPECT_EQ(PlayerSetFile::PlayerSection(number), section) << nameKey;
-        EXPECT_LT(number, players) << nameKey;
-    }
-
+    EXPECT_EQ(setting("Release"), "1.10");
+    EXPECT_EQ(setting("DefaultBoardSet"), standard);
+    EXPECT_EQ(ini.GetString("BoardSet", standard, 0, ""), "Standard.tsb");
+    const std::vector<std::string> boards = Sections("Standard.tsb", SetEntries::Kind::Board);
+    EXPECT_NE(std::find(boards.begin(), boards.end(), setting("DefaultBoardName")), boards.end());
+    EXPECT_EQ(ini.GetString("BrainSet", standard, 0, ""), "Standard.tsp");
     // User against computer: the first side is the user's player, the second a computer.
-    EXPECT_EQ(ini.GetString("Tessella", "WarType", 0, ""), "UserVsComp");
-    Player first(nullptr, nullptr, 0);
-    first.Load(playerFile, ini.GetString("Tessella", "1stBrainName", 0, ""));
-    EXPECT_TRUE(CodesPlayed(first).count(Brain::kCodeUser) != 0);
-    Player second(nullptr, nullptr, 0);
-    second.Load(playerFile, ini.GetString("Tessella", "2ndBrainName", 0, ""));
-    EXPECT_FALSE(CodesPlayed(second).count(Brain::kCodeUser) != 0);
-
-    for (const char* key : {"UserPicture", "ComputerPicture"}) {
-        const std::string stored = ini.GetString("Tessella", key, 0, "");
-        EXPECT_EQ(PictureLoader::Load(HostPath::ToHostQ(stored)).size(), QSize(100, 20)) << key;
+    EXPECT_EQ(setting("WarType"), "UserVsComp");
+    const std::vector<std::string> players = Sections("Standard.tsp", SetEntries::Kind::Player);
+    for (const std::string prefix : {"Default", "1st", "2nd"}) {
+        SCOPED_TRACE(prefix);
+        EXPECT_EQ(setting(prefix + "BrainSet"), standard);
+        const std::string section = setting(prefix + "BrainName");
+        ASSERT_NE(std::find(players.begin(), players.end(), section), players.end()) << section;
+        Player player(nullptr, nullptr, 0);
+        player.Load("Standard.tsp", section);
+        EXPECT_TRUE(prefix == "Default" || (CodesPlayed(player).count(Brain::kCodeUser) != 0) == (prefix == "1st"));
     }
-    EXPECT_EQ(PictureFailures(), std::vector<std::string>());
+    for (const char* key : {"UserPicture", "ComputerPicture"})
+        EXPECT_EQ(PictureLoader::Load(HostPath::ToHostQ(setting(key))).size(), QSize(100, 20)) << key;
 }
 
+// Stored as the INI engine writes them (CR LF, no blank lines, a line end after the last line), in CP932.
 TEST_F(StandardContent, SetFilesAreStoredExactlyAsTheIniEngineWritesThem)
 {
     const TempDir folder;
@@ -277,17 +239,7 @@ TEST_F(StandardContent, SetFilesAreStoredExactlyAsTheIniEngineWritesThem)
         const std::string bytes = ReadBytes(name);
         ASSERT_FALSE(bytes.empty());
         EXPECT_EQ(TextCodec::ToUi(bytes).indexOf(QChar(0xFFFD)), -1) << "not CP932";
-        std::size_t lines = 0;
-        for (std::size_t at = bytes.find('\n'); at != std::string::npos; at = bytes.find('\n', at + 1)) {
-            ++lines;
-            EXPECT_TRUE(at > 0 && bytes[at - 1] == '\r') << "bare LF at byte " << at;
-        }
-        EXPECT_GT(lines, 0u);
-        EXPECT_EQ(bytes.find("\r\n\r\n"), std::string::npos) << "blank line";
-        EXPECT_EQ(bytes.substr(bytes.size() - 2), "\r\n") << "the last line would be lost";
-
-        WindowsIni ini(name);
-        ASSERT_EQ(ini.WriteTo(folder.File("copy")), 0);
+        ASSERT_EQ(WindowsIni(name).WriteTo(folder.File("copy")), 0);
         EXPECT_EQ(folder.Read("copy"), bytes) << "differs from what the INI engine writes";
     }
 }
@@ -320,7 +272,6 @@ TEST_F(StandardContent, HelpDocumentsAreUtf8HtmlAndTheirLocalLinksResolve)
             const QString caption = inEnglish ? translated : QString::fromUtf8(japanese);
             EXPECT_TRUE(text.contains(caption.toHtmlEscaped())) << caption.toStdString();
         }
-
         int links = 0;
         for (const auto& found : MatchAll(html, R"((?:href|src)="([^"#:]+)(?:#[^"]*)?")")) {
             const std::filesystem::path target = std::filesystem::path("Document") / found[1];
@@ -329,4 +280,59 @@ TEST_F(StandardContent, HelpDocumentsAreUtf8HtmlAndTheirLocalLinksResolve)
         }
         EXPECT_GT(links, 0);
     }
+}
+
+// Each standard computer player against the one beginner who moves at random, a few games on each side.
+TEST_F(StandardContent, StrongerStandardPlayersBeatTheRandomOne)
+{
+    std::vector<std::unique_ptr<Player>> opponents;
+    std::unique_ptr<Player> random;
+    for (const std::string& section : Sections("Standard.tsp", SetEntries::Kind::Player)) {
+        auto player = std::make_unique<Player>(nullptr, nullptr, 0);
+        player->Load("Standard.tsp", section);
+        const std::set<int> codes = CodesPlayed(*player);
+        if (codes.count(Brain::kCodeUser) != 0)
+            continue;
+        if (!std::all_of(codes.begin(), codes.end(), [](int code) { return code == 0 || code == Brain::kCodeRandom; }))
+            opponents.push_back(std::move(player));
+        else if (random == nullptr)
+            random = std::move(player);
+        else
+            FAIL() << "more than one player moves at random";
+    }
+    ASSERT_NE(random, nullptr);
+    ASSERT_GE(opponents.size(), 7u);
+
+    // Searching players think a few thousand nodes a move: quick, and the same on any machine.
+    SearchBudget budget;
+    budget.moveTimeMs = 2;
+    budget.fixedRate = true;
+    std::uint32_t seed = 20240601;
+    const int perSide = 200 / static_cast<int>(opponents.size()) / 2;
+    int opponentWins = 0;
+    int randomWins = 0;
+    for (const auto& player : opponents) {
+        SCOPED_TRACE(player->SectionName());
+        int wins = 0;
+        for (int game = 0; game < perSide; ++game) {
+            const MatchGame::Result asFirst = MatchGame::Play(*player, *random, {}, ++seed, budget, budget);
+            const MatchGame::Result asSecond = MatchGame::Play(*random, *player, {}, ++seed, budget, budget);
+            EXPECT_EQ(asFirst.pieces1st + asFirst.pieces2nd,
+                      4 + std::count_if(asFirst.moves.begin(), asFirst.moves.end(), [](int move) { return move >= 0; }));
+            wins += (asFirst.pieces1st > asFirst.pieces2nd) + (asSecond.pieces2nd > asSecond.pieces1st);
+            randomWins += (asFirst.pieces1st < asFirst.pieces2nd) + (asSecond.pieces2nd < asSecond.pieces1st);
+        }
+        opponentWins += wins;
+        // The documentation's table of the standard players quotes these lines.
+        std::printf("%-9s won %2d of %d against random moves  %s\n", player->SectionName().c_str(), wins, 2 * perSide,
+                    TextCodec::ToUtf8(player->Name()).c_str());
+        const std::set<int> codes = CodesPlayed(*player);
+        EXPECT_TRUE(codes.count(Brain::kCodeTakeCorners) + codes.count(Brain::kCodeKeepOffCorners) == 0 || wins > perSide)
+            << "a player that minds the corners should beat random moves";
+        const std::array<int, 3> opening = player->CodesFor(0);
+        EXPECT_TRUE(std::find(opening.begin(), opening.end(), Brain::kCodeKeepOffCorners) == opening.end() ||
+                    5 * wins >= 4 * 2 * perSide)
+            << "guarding corners from the first move should win 4 in 5";
+    }
+    EXPECT_GT(opponentWins, 2 * randomWins);
 }

@@ -12,6 +12,9 @@
 
 #include <filesystem>
 #include <sstream>
+#include <string>
+#include <tuple>
+#include <vector>
 
 namespace {
 
@@ -44,27 +47,34 @@ std::vector<std::string> Lines(const std::string& text)
     return lines;
 }
 
-std::string PositionAfter(unsigned seed, int placements)
-{
-    int side = 1;
-    const BoardStatus board = RandomBoard(seed, placements, &side);
-    return Notation::PositionText(board, side);
-}
+class ToolTest : public ::testing::Test {
+protected:
+    void SetUp() override
+    {
+        previous_ = std::filesystem::current_path();
+        dir_.Write("Set.tsp", "[BrainSet]\r\nName=Test\r\n"
+                              "[Brain_000]\r\nName=Flipper\r\nBrain_00=72,NormalBrain08,NormalBrain01,\r\n"
+                              "[Brain_001]\r\nName=Reader\r\nBrain_00=72,NormalBrain11,,\r\n"
+                              "[Brain_002]\r\nName=Lucky\r\nBrain_00=72,NormalBrain01,,\r\n");
+    }
 
-// A one-line reason on standard error, exit code 2, nothing on standard output.
-void ExpectRefused(const Output& output, const std::string& what)
-{
-    EXPECT_EQ(output.code, 2) << what;
-    EXPECT_TRUE(output.out.empty()) << what;
-    EXPECT_EQ(Lines(output.err).size(), 1u) << what << ": " << output.err;
-}
+    void TearDown() override { std::filesystem::current_path(previous_); }
+
+    Output Match(std::vector<std::string> args)
+    {
+        args.insert(args.begin(), {"--dir", dir_.Path().string()});
+        return Capture([&args](std::ostream& out, std::ostream& err) { return MatchTool::Run(args, out, err, false); });
+    }
+
+    TempDir dir_;
+    std::filesystem::path previous_;
+};
 
 TEST(AnalyzeToolTest, ListsEveryLegalMoveBestFirstWithExactScoresWhenSolvedAndPassesWithoutMoves)
 {
-    const std::string position = PositionAfter(8, 62);
-    BoardStatus board;
     int side = 1;
-    ASSERT_EQ(Notation::ParsePosition(position, board, side), 0);
+    const BoardStatus board = RandomBoard(8, 62, &side);
+    const std::string position = Notation::PositionText(board, side);
     const Position start = Position::FromBoard(board, side);
     const Output timed = Analyze({"--position", position, "--time", "50"});
     const Output exact = Analyze({"--exact", "--position", position});
@@ -95,25 +105,11 @@ TEST(AnalyzeToolTest, ListsEveryLegalMoveBestFirstWithExactScoresWhenSolvedAndPa
     EXPECT_EQ(Analyze({"--position", Notation::PositionText(stuck, 2)}).out, "pass\n");
 }
 
-TEST(AnalyzeToolTest, RefusesBadInputWithOneLine)
+TEST_F(ToolTest, AnalyzingARecordGivesOneLineAMoveAndTheMistakes)
 {
-    const std::string good = PositionAfter(3, 10);
-    ExpectRefused(Analyze({"--position", good.substr(1)}), "wrong length");
-    ExpectRefused(Analyze({"--position", good, "--exact"}), "too many empty cells to solve");
-    ExpectRefused(Analyze({"--position", good, "--time", "soon"}), "bad time");
-    ExpectRefused(Analyze({"--time", "5"}), "no position");
-    ExpectRefused(Analyze({"--position", good, "--deep"}), "unknown option");
-    const Output help = Analyze({"--help"});
-    EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("--exact"), std::string::npos);
-}
-
-TEST(AnalyzeToolTest, ARecordGetsOneLineAMoveAndTheMistakes)
-{
-    TempDir dir;
     const GameRecord game = RandomGame(SeedOfGameWithPass(), 24);
-    ASSERT_EQ(game.Save(dir.File("g.tsr")), 0);
-    const Output output = Analyze({"--record", dir.File("g.tsr"), "--time", "2"});
+    ASSERT_EQ(game.Save(dir_.File("g.tsr")), 0);
+    const Output output = Analyze({"--record", dir_.File("g.tsr"), "--time", "2"});
     ASSERT_EQ(output.code, 0) << output.err;
     const std::vector<std::string> lines = Lines(output.out);
     ASSERT_GT(lines.size(), game.Moves().size());
@@ -124,39 +120,9 @@ TEST(AnalyzeToolTest, ARecordGetsOneLineAMoveAndTheMistakes)
         EXPECT_EQ((*parts)[3].substr(0, (*parts)[3].find(' ')), Notation::MoveText(game.Moves()[i].cell));
     }
     EXPECT_TRUE(MatchWhole(lines[game.Moves().size()], R"(mistakes: X \d+, O \d+)"));
-
-    ExpectRefused(Analyze({"--record", dir.File("missing.tsr")}), "missing record");
-    dir.Write("bad.tsr", "f4 k4\n");
-    const Output bad = Analyze({"--record", dir.File("bad.tsr")});
-    ExpectRefused(bad, "bad record");
-    EXPECT_NE(bad.err.find("1 行目"), std::string::npos) << bad.err;
-    ExpectRefused(Analyze({"--record", dir.File("g.tsr"), "--exact"}), "record with --exact");
 }
 
-class MatchToolTest : public ::testing::Test {
-protected:
-    void SetUp() override
-    {
-        previous_ = std::filesystem::current_path();
-        dir_.Write("Set.tsp", "[BrainSet]\r\nName=Test\r\n"
-                              "[Brain_000]\r\nName=Flipper\r\nBrain_00=72,NormalBrain08,NormalBrain01,\r\n"
-                              "[Brain_001]\r\nName=Reader\r\nBrain_00=72,NormalBrain11,,\r\n"
-                              "[Brain_002]\r\nName=Lucky\r\nBrain_00=72,NormalBrain01,,\r\n");
-    }
-
-    void TearDown() override { std::filesystem::current_path(previous_); }
-
-    Output Match(std::vector<std::string> args)
-    {
-        args.insert(args.begin(), {"--dir", dir_.Path().string()});
-        return Capture([&args](std::ostream& out, std::ostream& err) { return MatchTool::Run(args, out, err, false); });
-    }
-
-    TempDir dir_;
-    std::filesystem::path previous_;
-};
-
-TEST_F(MatchToolTest, PairsEndWithTheFirstPlayersCountsWhateverTheJobsAndRoundRobinsRankEveryPlayer)
+TEST_F(ToolTest, PairsEndWithTheFirstPlayersCountsWhateverTheJobsAndRoundRobinsRankEveryPlayer)
 {
     const auto run = [this](const char* jobs, const char* records) {
         return Match({"--games", "6", "--seed", "9", "--openings", "2", "--jobs", jobs, "--records", dir_.File(records),
@@ -175,9 +141,8 @@ TEST_F(MatchToolTest, PairsEndWithTheFirstPlayersCountsWhateverTheJobsAndRoundRo
 
     // Every game is a finished record, the same whatever the jobs, and the records hold Flipper's wins.
     int wins = 0;
-    int files = 0;
+    EXPECT_EQ(dir_.Names("one").size(), 6u);
     for (const std::string& name : dir_.Names("one")) {
-        ++files;
         EXPECT_EQ(dir_.Read("three/" + name), dir_.Read("one/" + name)) << name;
         GameRecord record;
         QString error;
@@ -186,7 +151,6 @@ TEST_F(MatchToolTest, PairsEndWithTheFirstPlayersCountsWhateverTheJobsAndRoundRo
         const int difference = record.Current().CountOwner(1) - record.Current().CountOwner(2);
         wins += (record.TagValue(GameRecord::kTagFirst) == "Flipper" ? difference : -difference) > 0 ? 1 : 0;
     }
-    EXPECT_EQ(files, 6);
     EXPECT_EQ(wins, std::stoi((*match)[1]));
 
     const Output robin = Match({"--round-robin", "Set.tsp", "--games", "2", "--move-time", "5"});
@@ -197,19 +161,44 @@ TEST_F(MatchToolTest, PairsEndWithTheFirstPlayersCountsWhateverTheJobsAndRoundRo
     EXPECT_EQ(ranked.end() - ranking, 5) << "heading, column names and three players";
 }
 
-TEST_F(MatchToolTest, RefusesUnknownPlayersAndBadOptionsWithOneLine)
+// A one-line reason on standard error, exit code 2 and nothing on standard output; --help answers there.
+TEST_F(ToolTest, BothToolsRefuseBadInputWithOneLineNamingTheFault)
 {
-    ExpectRefused(Match({"Missing.tsp:Brain_000", "Set.tsp:Brain_001"}), "unknown set file");
-    ExpectRefused(Match({"Set.tsp:Brain_009", "Set.tsp:Brain_001"}), "unknown section");
-    ExpectRefused(Match({"Set.tsp:BrainSet", "Set.tsp:Brain_001"}), "not a player");
-    ExpectRefused(Match({"Set.tsp", "Set.tsp:Brain_001"}), "no section");
-    ExpectRefused(Match({"Set.tsp:Brain_000"}), "one player");
-    ExpectRefused(Match({"--games", "0", "Set.tsp:Brain_000", "Set.tsp:Brain_001"}), "no games");
-    ExpectRefused(Match({"--fast", "Set.tsp:Brain_000", "Set.tsp:Brain_001"}), "unknown option");
-    ExpectRefused(Match({"--round-robin", "Missing.tsp"}), "unknown round-robin set");
-    const Output help = Match({"--help"});
-    EXPECT_EQ(help.code, 0);
-    EXPECT_NE(help.out.find("--round-robin"), std::string::npos);
+    int side = 1;
+    const std::string good = Notation::PositionText(RandomBoard(3, 10, &side), side);
+    dir_.Write("g.tsr", "f4\n");
+    dir_.Write("bad.tsr", "f4 k4\n");
+    // Whether the match tool runs, its arguments, a part of the reason.
+    const std::tuple<bool, std::vector<std::string>, const char*> cases[] = {
+        {false, {"--position", good.substr(1)}, "bad position"},
+        {false, {"--position", good, "--exact"}, "--exact solves at most"},
+        {false, {"--position", good, "--time", "soon"}, "\"soon\""},
+        {false, {"--time", "5"}, "--position or --record is required"},
+        {false, {"--position", good, "--deep"}, "unknown argument --deep"},
+        {false, {"--record", dir_.File("missing.tsr")}, "missing.tsr"},
+        {false, {"--record", dir_.File("bad.tsr")}, "1 行目"},
+        {false, {"--record", dir_.File("g.tsr"), "--exact"}, "--record goes without"},
+        {true, {"Missing.tsp:Brain_000", "Set.tsp:Brain_001"}, "unknown set file: Missing.tsp"},
+        {true, {"Set.tsp:Brain_009", "Set.tsp:Brain_001"}, "unknown section Brain_009"},
+        {true, {"Set.tsp:BrainSet", "Set.tsp:Brain_001"}, "is not a player"},
+        {true, {"Set.tsp", "Set.tsp:Brain_001"}, "not \"Set.tsp\""},
+        {true, {"Set.tsp:Brain_000"}, "name two players"},
+        {true, {"--games", "0", "Set.tsp:Brain_000", "Set.tsp:Brain_001"}, "--games needs"},
+        {true, {"--fast", "Set.tsp:Brain_000", "Set.tsp:Brain_001"}, "unknown option --fast"},
+        {true, {"--round-robin", "Missing.tsp"}, "Missing.tsp"},
+    };
+    for (const auto& [match, args, reason] : cases) {
+        SCOPED_TRACE(reason);
+        const Output output = match ? Match(args) : Analyze(args);
+        EXPECT_EQ(output.code, 2);
+        EXPECT_TRUE(output.out.empty());
+        EXPECT_EQ(Lines(output.err).size(), 1u) << output.err;
+        EXPECT_NE(output.err.find(reason), std::string::npos) << output.err;
+    }
+    for (const auto& [help, option] : {std::pair{Analyze({"--help"}), "--exact"}, std::pair{Match({"--help"}), "--round-robin"}}) {
+        EXPECT_EQ(help.code, 0);
+        EXPECT_NE(help.out.find(option), std::string::npos);
+    }
 }
 
 TEST(MatchToolElo, EvenScoresAreZeroAndTheIntervalNarrowsWithGames)
