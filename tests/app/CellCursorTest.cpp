@@ -7,7 +7,7 @@
 namespace {
 
 // Each case starts on a cell, types or steps, and names where the cursor ends.
-TEST(CellCursorTest, StepsSkipTheCutCornersAndTypedNamesJump)
+TEST(CellCursorTest, StepsSkipTheCutCornersAndTypedNamesJumpButOnlyCellNamesAreTaken)
 {
     const struct {
         int from;
@@ -34,16 +34,10 @@ TEST(CellCursorTest, StepsSkipTheCutCornersAndTypedNamesJump)
         }
         EXPECT_EQ(cursor.Cell(), c.to) << c.from << " " << c.keys;
     }
-}
-
-TEST(CellCursorTest, OnlyCellNameCharactersAreTaken)
-{
-    CellCursor cursor;
-    EXPECT_EQ(cursor.Cell(), CellCursor::kStartCell);
-    EXPECT_TRUE(cursor.Type('b'));
-    EXPECT_TRUE(cursor.Type('4'));
-    EXPECT_FALSE(cursor.Type('p'));
-    EXPECT_FALSE(cursor.Type('4')) << "a digit without a letter names nothing";
+    CellCursor fresh;
+    EXPECT_EQ(fresh.Cell(), CellCursor::kStartCell);
+    EXPECT_TRUE(fresh.Type('b') && fresh.Type('4'));
+    EXPECT_FALSE(fresh.Type('p') || fresh.Type('4')) << "only cell names are taken, and a digit needs a letter";
 }
 
 }  // namespace

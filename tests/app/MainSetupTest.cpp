@@ -151,21 +151,32 @@ TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWasWithAcce
     }
 }
 
-TEST_F(MainSetupTest, ReleaseInformationAndHelpPauseTheRunningGame)
+TEST_F(MainSetupTest, TheTitleComesBeforeTheDemonstrationAndReleaseInformationAndHelpPauseIt)
 {
+    windows_ = std::make_unique<ProgramWindows>(true);
     ProgramWindows& windows = *windows_;
     TFormMain& main = windows.main;
-    main.AttachScreens(windows.title, windows.release);
     GameCycle& cycle = main.Cycle();
-    ASSERT_TRUE(cycle.TimerRunning());
+    int modeAtTitle = -1;
+    bool mainShownFirst = false;
     bool pausedWhileShown = false;
     {
         const ModalAnswers answers([&](QDialog&) {
+            modeAtTitle = cycle.GameMode();
+            mainShownFirst = main.isVisible();
             pausedWhileShown = !cycle.TimerRunning();
-            return static_cast<int>(kModalCancel);
+            return static_cast<int>(kModalOk);
         });
+        main.show();
+        EXPECT_TRUE(answers.shown.empty()) << "the title waits until the main window is on screen";
+        QCoreApplication::processEvents();
+        ASSERT_EQ(answers.shown, std::vector<QDialog*>{&windows.title});
+        EXPECT_TRUE(mainShownFirst);
+        EXPECT_EQ(modeAtTitle, GameCycle::kModeNone);
+        EXPECT_EQ(cycle.GameMode(), GameCycle::kModeDemo);
+        EXPECT_TRUE(main.Timer->isActive());
         main.MenuReleaseClick();
-        EXPECT_EQ(answers.shown, std::vector<QDialog*>{&windows.release});
+        EXPECT_EQ(answers.shown, (std::vector<QDialog*>{&windows.title, &windows.release}));
     }
     EXPECT_TRUE(pausedWhileShown);
     EXPECT_TRUE(cycle.TimerRunning());
@@ -195,28 +206,6 @@ TEST_F(MainSetupTest, ReleaseInformationAndHelpPauseTheRunningGame)
         help->BrowserHelp->loadResource(QTextDocument::ImageResource, QUrl(QStringLiteral("../Picture/Title.jpg")));
     EXPECT_FALSE(picture.toByteArray().isEmpty()) << "pictures are found beside the document";
     help->close();
-}
-
-TEST(MainStartUp, TheTitleComesFirstAndTheDemonstrationAfterIt)
-{
-    UiApp();
-    const ProgramFolderCopy folder(TESSELLA_CONTENT_DIR);
-    ProgramWindows windows(true);
-    int modeAtTitle = -1;
-    bool mainShownFirst = false;
-    const ModalAnswers answers([&](QDialog&) {
-        modeAtTitle = windows.main.Cycle().GameMode();
-        mainShownFirst = windows.main.isVisible();
-        return static_cast<int>(kModalOk);
-    });
-    windows.main.show();
-    EXPECT_TRUE(answers.shown.empty()) << "the title waits until the main window is on screen";
-    QCoreApplication::processEvents();
-    ASSERT_EQ(answers.shown, std::vector<QDialog*>{&windows.title});
-    EXPECT_TRUE(mainShownFirst);
-    EXPECT_EQ(modeAtTitle, GameCycle::kModeNone);
-    EXPECT_EQ(windows.main.Cycle().GameMode(), GameCycle::kModeDemo);
-    EXPECT_TRUE(windows.main.Timer->isActive());
 }
 
 TEST(MainStartUp, WithoutASettingsFileUsesTheStandardBoardAndA55MillisecondTimer)

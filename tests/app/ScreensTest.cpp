@@ -121,17 +121,4 @@ TEST_F(ScreensTest, TheMigrationScreenShowsTheMigrationOnce)
     EXPECT_EQ(versionUp.result(), kModalOk);
 }
 
-TEST_F(ScreensTest, BannerTakesItsBottomLeftColourAsBackground)
-{
-    QImage picture(8, 4, QImage::Format_RGB32);
-    picture.fill(QColor(255, 0, 255));
-    picture.setPixel(5, 2, qRgb(255, 0, 254));
-    std::filesystem::create_directory(dir_.Path() / "Picture");
-    ASSERT_TRUE(picture.save(QString::fromStdString(dir_.File("Picture/Banner.bmp")), "BMP"));
-    const QImage banner = TFormTitle::TransparentPicture("picture\\banner.BMP");
-    ASSERT_EQ(banner.size(), QSize(8, 4));
-    EXPECT_EQ(qAlpha(banner.pixel(7, 0)), 0);
-    EXPECT_EQ(banner.pixel(5, 2), qRgb(255, 0, 254));
-}
-
 }  // namespace

@@ -156,14 +156,25 @@ protected:
     std::unique_ptr<TFormMain> window_;
 };
 
-TEST_F(TFormMainTest, ShowingLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDemonstration)
+// The window comes back where it was only while a screen shows that place.
+TEST_F(TFormMainTest, ShowingPlacesTheWindowLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDemonstration)
 {
-    WriteProgramFolder("UserPicture=Picture\\Missing.bmp\r\n");
+    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
+    for (const int left : {screen.right() + 4000, screen.left() + 10}) {
+        const bool restored = left < screen.right();
+        // A missing picture is reported once, so only the window shown below names it.
+        WriteProgramFolder(QStringLiteral("%1WindowLeft=%2\r\nWindowTop=%3\r\nWindowWidth=700\r\nWindowHeight=500\r\n")
+                               .arg(restored ? QStringLiteral("UserPicture=Picture\\Missing.bmp\r\n") : QString())
+                               .arg(left)
+                               .arg(screen.top() + 20)
+                               .toStdString());
+        window_.reset();
+        EXPECT_EQ(Window().pos() == QPoint(left, screen.top() + 20), restored) << left;
+        EXPECT_EQ(window_->size() == QSize(700, 500), restored) << left;
+    }
     TFormMain& window = Shown();
     EXPECT_EQ(window.PanelTitle->text(), QStringLiteral("試験盤"));
     EXPECT_EQ(window.Panel1stName->text(), QStringLiteral("先手くん"));
-    EXPECT_EQ(window.Cycle().GameMode(), GameCycle::kModeDemo);
-    EXPECT_TRUE(window.Timer->isActive());
     EXPECT_EQ(window.Timer->interval(), 55);
     // Faces: the first player's are stretched to the frame, the second's keep their size.
     EXPECT_EQ(window.Image1stFace->pixmap().deviceIndependentSize().toSize(), QSize(100, 100));
@@ -186,6 +197,10 @@ TEST_F(TFormMainTest, ShowingLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDem
     window.hide();
     window.show();
     EXPECT_EQ(window.Cycle().LiveBoard().MoveCount(), 0);
+    window.resize(720, 520);
+    window.close();
+    const std::string settings = dir_.Read("Tessella.ini");
+    EXPECT_NE(settings.find("WindowWidth=720\r\nWindowHeight=520"), std::string::npos) << settings;
 }
 
 TEST_F(TFormMainTest, CommandsPanelsAndLeavingFollowThePauseAGameAndItsEnd)
@@ -337,28 +352,9 @@ TEST_F(TFormMainTest, TheThinkingTimeRunsWithTheClockAndMarksTakeTheirColourFrom
     EXPECT_EQ(CellMiddle(35), kDark) << "the mark left the first move";
 }
 
-TEST_F(TFormMainTest, TheMarkOptionsComeFromTheSettingsFile)
+TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAloneAndTabReachesEveryControlWithTheMarksOfTheSettings)
 {
     WriteProgramFolder("ShowLegalMoves=False\r\nShowLastMove=False\r\nShowCoordinates=True\r\n");
-    UserGame();
-    const BoardView& board = *window_->ImageBoard;
-    EXPECT_TRUE(board.ShownMarks().legal.none());
-    EXPECT_EQ(board.ShownMarks().lastMove, -1);
-    // The coordinates take a band around the board, which shrinks to keep its proportions.
-    const QRectF area = board.PictureArea();
-    EXPECT_NEAR(area.width(), area.height(), 0.01);
-    EXPECT_GE(area.left(), BoardView::kCoordinateBand * board.Scale() - 1);
-    const QImage shot = window_->ImageBoard->grab().toImage();
-    int lit = 0;
-    for (int y = 0; y < static_cast<int>(area.top()); ++y) {
-        for (int x = static_cast<int>(area.left()); x < static_cast<int>(area.right()); ++x)
-            lit += qGray(shot.pixel(x, y)) > 150 ? 1 : 0;
-    }
-    EXPECT_GT(lit, 20) << "the column letters";
-}
-
-TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAloneAndTabReachesEveryControl)
-{
     TFormMain& window = Shown();
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     GameCycle& cycle = window.Cycle();
@@ -379,6 +375,7 @@ TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAloneAndTabReachesEveryControl
     board.setFocus();
     cycle.TimerTimer();
     EXPECT_EQ(board.ShownMarks().cursor, 44) << "the cursor shows while the board has the focus";
+    EXPECT_TRUE(board.ShownMarks().legal.none());
     QTest::keyClick(&board, Qt::Key_Up);
     QTest::keyClick(&board, Qt::Key_Right);
     EXPECT_EQ(board.ShownMarks().cursor, 35);
@@ -390,6 +387,18 @@ TEST_F(TFormMainTest, AGameIsPlayedFromTheKeyboardAloneAndTabReachesEveryControl
     QTest::keyClick(&board, Qt::Key_Space);
     cycle.TimerTimer();
     EXPECT_EQ(cycle.LastMove(), 35);
+    EXPECT_EQ(board.ShownMarks().lastMove, -1);
+    // The coordinates take a band around the board, which shrinks to keep its proportions.
+    const QRectF area = board.PictureArea();
+    EXPECT_NEAR(area.width(), area.height(), 0.01);
+    EXPECT_GE(area.left(), BoardView::kCoordinateBand * board.Scale() - 1);
+    const QImage shot = board.grab().toImage();
+    int lit = 0;
+    for (int y = 0; y < static_cast<int>(area.top()); ++y) {
+        for (int x = static_cast<int>(area.left()); x < static_cast<int>(area.right()); ++x)
+            lit += qGray(shot.pixel(x, y)) > 150 ? 1 : 0;
+    }
+    EXPECT_GT(lit, 20) << "the column letters";
 
     TickUntil(cycle, [&] { return cycle.LiveBoard().MoveCount() == 2 && cycle.PlayerFor(1).State() == 1; }, 200);
     QTest::keyClick(&board, Qt::Key_Z, Qt::ControlModifier);
@@ -442,25 +451,6 @@ TEST_F(TFormMainTest, TheBoardScalesWithTheWindowAndClicksFollowTheScale)
     window.resize(100, 100);
     QCoreApplication::processEvents();
     EXPECT_EQ(window.centralWidget()->size(), QSize(632, 434)) << "never smaller than the classic layout";
-}
-
-TEST_F(TFormMainTest, TheWindowComesBackWhereItWasWhileAScreenShowsIt)
-{
-    const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const int left : {screen.left() + 10, screen.right() + 4000}) {
-        const bool restored = left < screen.right();
-        WriteProgramFolder(QStringLiteral("WindowLeft=%1\r\nWindowTop=%2\r\nWindowWidth=700\r\nWindowHeight=500\r\n")
-                               .arg(left)
-                               .arg(screen.top() + 20)
-                               .toStdString());
-        window_.reset();
-        EXPECT_EQ(Window().pos() == QPoint(left, screen.top() + 20), restored) << left;
-        EXPECT_EQ(window_->size() == QSize(700, 500), restored) << left;
-    }
-    window_->resize(720, 520);
-    window_->close();
-    const std::string settings = dir_.Read("Tessella.ini");
-    EXPECT_NE(settings.find("WindowWidth=720\r\nWindowHeight=520"), std::string::npos) << settings;
 }
 
 }  // namespace
