@@ -17,6 +17,7 @@
 #include <QTranslator>
 
 #include <algorithm>
+#include <array>
 #include <cstdint>
 #include <cstdio>
 #include <filesystem>

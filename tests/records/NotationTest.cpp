@@ -38,9 +38,7 @@ TEST(NotationTest, PositionsRoundTripAndRejectionsNameTheFault)
     for (const int side : {1, 2}) {
         const std::string text = Notation::PositionText(board, side);
         ASSERT_EQ(text.size(), 78u);
-        std::string loose;
-        for (const char c : text)
-            loose += static_cast<char>(std::tolower(static_cast<unsigned char>(c)));
+        const std::string loose = QString::fromStdString(text).toLower().toStdString();
         for (const std::string& form : {text, "  " + loose.substr(0, 76) + "   " + loose.back() + " \r\n"}) {
             BoardStatus read;
             int readSide = 0;
