@@ -27,17 +27,7 @@ std::vector<int> Snapshot(const BoardStatus& board)
 
 }  // namespace
 
-TEST(BoardStatusTest, ResetGivesTheStartWithEmptyRecords)
-{
-    BoardStatus board;
-    ASSERT_EQ(board.Place(3, 5, 1, 7), 0);
-    board.SetAnimStep(4, 5, 3);
-    board.Reset();
-    EXPECT_EQ(BoardToRows(board), StartRows());
-    EXPECT_EQ(Snapshot(board), Snapshot(BoardStatus()));
-}
-
-TEST(BoardStatusTest, FlipsTakeTheKindAndAreListedDirectionByDirectionOutward)
+TEST(BoardStatusTest, FlipsTakeTheKindAreListedDirectionByDirectionOutwardAndResetClearsAll)
 {
     BoardStatus board = BoardFromRows({
         "   ....   ",
@@ -56,9 +46,13 @@ TEST(BoardStatusTest, FlipsTakeTheKindAndAreListedDirectionByDirectionOutward)
     EXPECT_EQ(FlippedList(board), (std::vector<int>{55, 56, 46, 47, 48, 36, 35, 34, 44, 43, 54}));
     EXPECT_EQ(board.KindAt(4, 8), 4);
     EXPECT_EQ(board.MoveAt(0), 45);
+    board.SetAnimStep(4, 5, 3);
+    board.Reset();
+    EXPECT_EQ(BoardToRows(board), StartRows());
+    EXPECT_EQ(Snapshot(board), Snapshot(BoardStatus()));
 }
 
-TEST(BoardStatusTest, RefusalsChangeNothing)
+TEST(BoardStatusTest, RefusalsAndCellsOutOfRangeChangeNothing)
 {
     BoardStatus board;
     ASSERT_EQ(board.Place(3, 5, 1, 0), 0);
@@ -69,7 +63,13 @@ TEST(BoardStatusTest, RefusalsChangeNothing)
         EXPECT_EQ(board.IsLegal(a[0], a[1], a[2]), 0) << a[0] << "," << a[1];
         EXPECT_EQ(board.Place(a[0], a[1], a[2], 5), -1) << a[0] << "," << a[1];
     }
-    EXPECT_EQ(Snapshot(board), before) << "a refused placement keeps the last flipped list";
+    for (int bad : {-1, 10}) {
+        EXPECT_EQ(board.OwnerAt(bad, 4) + board.KindAt(4, bad) + board.AnimStepAt(bad, bad), -3);
+        EXPECT_EQ(board.SetCell(bad, 4, 1, 0) + board.SetCell(4, bad, 1, 0) + board.SetAnimStep(bad, 0, 1), -3);
+    }
+    for (int bad : {-1, 100})
+        EXPECT_EQ(board.FlippedAt(bad) + board.MoveAt(bad) + board.SetFlippedAt(bad, 7), -3);
+    EXPECT_EQ(Snapshot(board), before) << "refusals keep the last flipped list and write nothing";
 }
 
 TEST(BoardStatusTest, HasLegalMoveAsksForTheGivenSide)
@@ -81,15 +81,4 @@ TEST(BoardStatusTest, HasLegalMoveAsksForTheGivenSide)
     const BoardStatus board = BoardFromRows(rows);
     EXPECT_EQ(board.HasLegalMove(1), 1);
     EXPECT_EQ(board.HasLegalMove(2), 0);
-}
-
-TEST(BoardStatusTest, OutOfRangeAnswersMinusOneAndWritesNothing)
-{
-    BoardStatus board;
-    for (int bad : {-1, 10}) {
-        EXPECT_EQ(board.OwnerAt(bad, 4) + board.KindAt(4, bad) + board.AnimStepAt(bad, bad), -3);
-        EXPECT_EQ(board.SetCell(bad, 4, 1, 0) + board.SetCell(4, bad, 1, 0) + board.SetAnimStep(bad, 0, 1), -3);
-    }
-    for (int bad : {-1, 100})
-        EXPECT_EQ(board.FlippedAt(bad) + board.MoveAt(bad) + board.SetFlippedAt(bad, 7), -3);
 }

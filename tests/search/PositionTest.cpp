@@ -6,69 +6,10 @@
 
 #include <gtest/gtest.h>
 
-#include <cstdint>
 #include <random>
 #include <vector>
 
 namespace {
-
-// Leaves of the move tree from the rules' own board; a pass is one ply.
-std::uint64_t BoardTreeCount(const BoardStatus& board, int side, int depth, bool passed = false)
-{
-    if (depth == 0)
-        return 1;
-    std::uint64_t leaves = 0;
-    bool moved = false;
-    for (int cell = 0; cell < BoardStatus::kCells; ++cell) {
-        if (!board.IsLegal(cell / 10, cell % 10, side))
-            continue;
-        moved = true;
-        BoardStatus next;
-        next.CopyFrom(board);
-        next.Place(cell / 10, cell % 10, side, 0);
-        leaves += BoardTreeCount(next, 3 - side, depth - 1);
-    }
-    if (!moved && !passed)
-        leaves += BoardTreeCount(board, 3 - side, depth - 1, true);
-    return leaves;
-}
-
-std::uint64_t PositionTreeCount(const Position& position, int depth, bool passed = false)
-{
-    if (depth == 0)
-        return 1;
-    Bitboard moves = position.Moves();
-    if (moves == 0)
-        return passed ? 0 : PositionTreeCount(position.Pass(), depth - 1, true);
-    std::uint64_t leaves = 0;
-    while (moves != 0) {
-        const int cell = bitboard::Lowest(moves);
-        moves &= moves - 1;
-        leaves += PositionTreeCount(position.Play(cell, position.Flips(cell)), depth - 1);
-    }
-    return leaves;
-}
-
-struct TreeCase {
-    unsigned seed;
-    int placements;
-    int depth;
-};
-
-class MoveTreeTest : public ::testing::TestWithParam<TreeCase> {};
-
-TEST_P(MoveTreeTest, CountsAgreeWithTheBoardAtEveryDepth)
-{
-    int side = 1;
-    const BoardStatus board = RandomBoard(GetParam().seed, GetParam().placements, &side);
-    const Position position = Position::FromBoard(board, side);
-    for (int depth = 1; depth <= GetParam().depth; ++depth)
-        EXPECT_EQ(PositionTreeCount(position, depth), BoardTreeCount(board, side, depth)) << "depth " << depth;
-}
-
-INSTANTIATE_TEST_SUITE_P(Positions, MoveTreeTest,
-    ::testing::Values(TreeCase{0, 0, 7}, TreeCase{1, 12, 5}, TreeCase{2, 30, 4}, TreeCase{3, 50, 5},
-                      TreeCase{4, 64, 7}, TreeCase{5, 68, 8}));
 
 TEST(PositionTest, StartMatchesTheResetBoard)
 {

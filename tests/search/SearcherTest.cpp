@@ -86,7 +86,8 @@ TEST(SearcherTest, BestCellsOfANarrowSearchAreTheExactTies)
     }
 }
 
-TEST(SearcherTest, FixedDepthSearchIsRepeatableAndPicksALegalCell)
+// Searches bounded by depth or by nodes give legal, repeatable best cells; without a legal move there are none.
+TEST(SearcherTest, BoundedSearchesGiveLegalRepeatableCellsAndNoMoveGivesNone)
 {
     Searcher searcher;
     SearchLimits limits;
@@ -99,18 +100,18 @@ TEST(SearcherTest, FixedDepthSearchIsRepeatableAndPicksALegalCell)
     for (const int cell : first.best)
         EXPECT_NE(position.Moves() & bitboard::Bit(cell), 0);
     EXPECT_EQ(searcher.Run(position, limits).best, first.best);
-}
 
-TEST(SearcherTest, NodeBudgetEndsTheSearchWithTheLastFullDepth)
-{
-    Searcher searcher;
-    SearchLimits limits;
-    limits.nodes = 20000;
-    const SearchResult result = searcher.Run(EndgamePosition(3, 50), limits);
-    EXPECT_GE(result.depth, 2);
-    EXPECT_LT(result.depth, 50);
-    EXPECT_FALSE(result.best.empty());
-    EXPECT_LE(result.nodes, 21024u);
+    SearchLimits nodes;
+    nodes.nodes = 20000;
+    const SearchResult budgeted = searcher.Run(EndgamePosition(3, 50), nodes);
+    EXPECT_GE(budgeted.depth, 2);
+    EXPECT_LT(budgeted.depth, 50);
+    EXPECT_FALSE(budgeted.best.empty());
+    EXPECT_LE(budgeted.nodes, 21024u);
+
+    const Position full{bitboard::kPlayable & ~bitboard::Bit(44), bitboard::Bit(44)};
+    const SearchResult none = searcher.Run(full, SearchLimits{});
+    EXPECT_TRUE(none.moves.empty() && none.best.empty());
 }
 
 TEST(SearcherTest, AnotherThreadStopsADeepSearch)
@@ -131,15 +132,6 @@ TEST(SearcherTest, AnotherThreadStopsADeepSearch)
     worker.join();
     EXPECT_TRUE(result.stopped);
     EXPECT_FALSE(result.exact);
-}
-
-TEST(SearcherTest, NoLegalMoveGivesAnEmptyResult)
-{
-    Searcher searcher;
-    const Position full{bitboard::kPlayable & ~bitboard::Bit(44), bitboard::Bit(44)};
-    const SearchResult result = searcher.Run(full, SearchLimits{});
-    EXPECT_TRUE(result.moves.empty());
-    EXPECT_TRUE(result.best.empty());
 }
 
 }  // namespace
