@@ -1,13 +1,9 @@
 #include "data/TFormSelectBoard.h"
 
 #include "data/BoardStyle.h"
-#include "pictures/PictureLoader.h"
 #include "platform/TextCodec.h"
 #include "support/BoardSets.h"
-#include "support/InProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 #include "support/SetFiles.h"
-#include "support/UiApp.h"
 
 #include <QComboBox>
 #include <QLabel>
@@ -26,36 +22,25 @@ namespace {
 
 namespace fs = std::filesystem;
 
-// Boards of three first player frames each.
-std::vector<BoardSpec> Boards(const std::string& prefix, int count)
-{
-    std::vector<BoardSpec> boards = NumberedBoards(prefix, count);
-    for (BoardSpec& board : boards)
-        board.frames1 = 3;
-    return boards;
-}
-
-// Forest: five boards, CP932 titles. Small: two boards and a stray third without a title.
-class SelectBoardTest : public InProgramFolder {
+// Forest: five boards of three first player frames, CP932 titles. Small: two boards and a stray third
+// without a title.
+class SelectBoardTest : public BoardSetFolder {
 protected:
     void SetUp() override
     {
-        UiApp();
-        InProgramFolder::SetUp();
-        PictureLoader::SetFailureReporter({});
-        WriteBoardPictures();
-        std::vector<BoardSpec> forest = Boards(Sj("森の盤"), 5);
+        BoardSetFolder::SetUp();
+        std::vector<BoardSpec> forest = NumberedBoards(Sj("森の盤"), 5, 3);
         forest[1].frames2 = 2;
         forest[1].kinds1 = 3;
         forest[2].type = "Picture";
         forest[2].interval = 0;
         forest[3].stretch = false;
         dir_.Write("Forest.tsb", BoardSetText("x", forest));
-        std::vector<BoardSpec> small = Boards("Small ", 3);
+        std::vector<BoardSpec> small = NumberedBoards("Small ", 3);
         small[2].title.clear();
         dir_.Write("Small.tsb", BoardSetText("x", small));
         dir_.Write("Broken.tsb", BoardSetText("x", {{"no type", ""}, {"typed"}}));
-        dir_.Write("Standard.tsb", BoardSetText("x", Boards("Std ", 2)));
+        dir_.Write("Standard.tsb", BoardSetText("x", NumberedBoards("Std ", 2)));
         WriteSettings(Sj("森"), "Board_003");
     }
 
@@ -70,11 +55,9 @@ protected:
     {
         return dir_.Read("Tessella.ini").find("\r\n" + line + "\r\n") != std::string::npos;
     }
-
-    ScriptedDialogs dialogs_;
 };
 
-TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControlsAndBrowsesAround)
+TEST_F(SelectBoardTest, ShowsTheRememberedBoardOpensTypedOrChosenRegisteredSetsAndBrowsesAround)
 {
     TFormSelectBoard form;
     form.FormShow();
@@ -90,16 +73,40 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControlsAn
     EXPECT_TRUE(form.Timer->isActive());
     EXPECT_EQ(form.Timer->interval(), 40);
 
-    form.BitBtnBackBoardClick();
-    form.BitBtnBackBoardClick();
-    EXPECT_EQ(form.GetBoardName(), "Board_001");
+    // Only a whole registered name opens a set, at its first board.
+    QLineEdit* edit = form.ComboBoxBoardSet->lineEdit();
+    edit->clear();
+    TypeText(edit, QStringLiteral("Smal"));
+    EXPECT_EQ(form.GetBoardName(), "Board_003");
+    TypeText(edit, QStringLiteral("l"));
+    EXPECT_EQ(form.GetBoardSetName(), "Small");
+    EXPECT_EQ(form.GetBoardSetFile(), "Small.tsb");
+    EXPECT_EQ(form.GetBoardName(), "Board_000");
+    edit->clear();
+    TypeText(edit, QStringLiteral("🌲"));
+    EXPECT_EQ(form.GetBoardSetName(), "Small") << "a name CP932 cannot hold is no registered name";
+    form.ComboBoxBoardSet->setCurrentIndex(0);
+    emit form.ComboBoxBoardSet->activated(0);
+    EXPECT_EQ(form.GetBoardSetName(), Sj("森"));
+    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤0"));
+
+    // A registered set that cannot be opened keeps the board on screen.
+    form.BitBtnNextBoardClick();
+    for (const char* set : {"Broken", "Gone"}) {
+        form.ComboBoxBoardSet->setEditText(QString::fromLatin1(set));
+        form.ComboBoxBoardSetChange();
+        EXPECT_EQ(form.GetBoardSetName(), Sj("森")) << set;
+        EXPECT_EQ(form.GetBoardSetFile(), "Forest.tsb");
+        EXPECT_EQ(form.GetBoardName(), "Board_001");
+        EXPECT_EQ(form.BrowseIndex(), 1);
+        EXPECT_EQ(form.GetBoardStyle().Title(), Sj("森の盤1"));
+    }
     EXPECT_EQ(form.ImageBoard->pixmap().size(), QSize(200, 200));
     EXPECT_TRUE(form.BitBtn2ndAnimation->isEnabled());
     EXPECT_EQ(form.ScrollBar1stFloat->maximum(), 2);
     EXPECT_EQ(form.ScrollBar2ndFloat->maximum(), 0);
     form.ScrollBar1stFloat->setSliderPosition(2);
     form.ScrollBar1stFloatScroll();
-    EXPECT_EQ(form.CurrentKind(1), 2);
     EXPECT_EQ(form.ShownPiece(1).pixel(4, 4), PieceColour(1, 2, 0));
 
     form.BitBtnNextBoardClick();
@@ -129,6 +136,11 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControlsAn
     EXPECT_EQ(form.BoardCount(), 2);
     EXPECT_EQ(step(1), "Board_000");
     EXPECT_EQ(step(-1), "Board_001");
+    // A later showing that cannot open the remembered set keeps the board on screen.
+    WriteSettings("Gone", "Board_001");
+    form.FormShow();
+    EXPECT_EQ(form.GetBoardSetFile(), "Small.tsb");
+    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("Small 1"));
 
     // Browsing onto a board without a type leaves the previous one on screen.
     WriteSettings("Broken", "Board_001");
@@ -140,41 +152,6 @@ TEST_F(SelectBoardTest, ShowsTheRememberedBoardWithItsTextsPicturesAndControlsAn
     EXPECT_EQ(broken.GetBoardName(), "Board_001");
     EXPECT_EQ(broken.PanelTitle->text(), QStringLiteral("typed"));
     EXPECT_EQ(broken.GetBoardStyle().SectionName(), "Board_001");
-}
-
-TEST_F(SelectBoardTest, ChoosingAndTypingSetNamesOpenOnlyRegisteredSets)
-{
-    TFormSelectBoard form;
-    form.FormShow();
-    QLineEdit* edit = form.ComboBoxBoardSet->lineEdit();
-    edit->clear();
-    TypeText(edit, QStringLiteral("Smal"));
-    EXPECT_EQ(form.GetBoardSetName(), Sj("森"));
-    EXPECT_EQ(form.GetBoardName(), "Board_003");
-    TypeText(edit, QStringLiteral("l"));
-    EXPECT_EQ(form.GetBoardSetName(), "Small");
-    EXPECT_EQ(form.GetBoardSetFile(), "Small.tsb");
-    EXPECT_EQ(form.GetBoardName(), "Board_000");
-    EXPECT_EQ(form.BrowseIndex(), 0);
-    edit->clear();
-    TypeText(edit, QStringLiteral("🌲"));
-    EXPECT_EQ(form.GetBoardSetName(), "Small") << "a name CP932 cannot hold is no registered name";
-    form.ComboBoxBoardSet->setCurrentIndex(0);
-    emit form.ComboBoxBoardSet->activated(0);
-    EXPECT_EQ(form.GetBoardSetName(), Sj("森"));
-    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤0"));
-
-    // A registered set that cannot be opened keeps the board on screen.
-    form.BitBtnNextBoardClick();
-    for (const char* set : {"Broken", "Gone"}) {
-        form.ComboBoxBoardSet->setEditText(QString::fromLatin1(set));
-        form.ComboBoxBoardSetChange();
-        EXPECT_EQ(form.GetBoardSetName(), Sj("森")) << set;
-        EXPECT_EQ(form.GetBoardSetFile(), "Forest.tsb");
-        EXPECT_EQ(form.GetBoardName(), "Board_001");
-        EXPECT_EQ(form.BrowseIndex(), 1);
-        EXPECT_EQ(form.GetBoardStyle().Title(), Sj("森の盤1"));
-    }
 }
 
 TEST_F(SelectBoardTest, AnimationShowsOwnFramesThenTheOtherSidesAndStops)
@@ -206,7 +183,7 @@ TEST_F(SelectBoardTest, AnimationShowsOwnFramesThenTheOtherSidesAndStops)
     EXPECT_EQ(form.ShownPiece(1).pixel(1, 1), PieceColour(1, 0, 0));
 }
 
-TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCountsTheFileShown)
+TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndOkWritesTheBoardShownCancelNothing)
 {
     const struct {
         std::string set;
@@ -235,18 +212,9 @@ TEST_F(SelectBoardTest, ARememberedBoardThatCannotBeShownGivesWayAndBrowsingCoun
         form.BitBtnOkClick();
         EXPECT_TRUE(SettingsHold("DefaultBoardSet=" + c.written + "\r\nDefaultBoardName=" + c.next));
     }
-    // On a later showing the board already on screen stays.
-    WriteSettings(Sj("森"), "Board_003");
-    TFormSelectBoard form;
-    form.FormShow();
-    WriteSettings("Gone", "Board_001");
-    form.FormShow();
-    EXPECT_EQ(form.GetBoardSetFile(), "Forest.tsb");
-    EXPECT_EQ(form.PanelTitle->text(), QStringLiteral("森の盤3"));
-}
 
-TEST_F(SelectBoardTest, OkWritesTheChoiceIntoTheProgramFolderAndCancelWritesNothing)
-{
+    // Cancel writes nothing; OK writes into the program folder wherever the working folder is.
+    WriteSettings(Sj("森"), "Board_003");
     const std::string before = dir_.Read("Tessella.ini");
     TFormSelectBoard form;
     form.SetProgramDir(QString::fromStdString(dir_.Path().string()));

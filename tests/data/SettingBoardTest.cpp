@@ -2,12 +2,8 @@
 
 #include "data/BoardPreview.h"
 #include "data/WindowsIni.h"
-#include "pictures/PictureLoader.h"
 #include "support/BoardSets.h"
-#include "support/InProgramFolder.h"
-#include "support/ScriptedDialogs.h"
 #include "support/SetFiles.h"
-#include "support/UiApp.h"
 
 #include <QCheckBox>
 #include <QComboBox>
@@ -26,6 +22,7 @@
 #include <filesystem>
 #include <functional>
 #include <string>
+#include <tuple>
 #include <vector>
 
 namespace {
@@ -53,13 +50,11 @@ std::string Stored(const std::string& section, std::initializer_list<const char*
     return text;
 }
 
-class SettingBoardTest : public InProgramFolder {
+class SettingBoardTest : public BoardSetFolder {
 protected:
     void SetUp() override
     {
-        InProgramFolder::SetUp();
-        PictureLoader::SetFailureReporter({});
-        WriteBoardPictures();
+        BoardSetFolder::SetUp();
         form_.SetAskSave([this] {
             ++asked_;
             return answer_;
@@ -96,8 +91,6 @@ protected:
         bar->triggerAction(QAbstractSlider::SliderMove);
     }
 
-    QApplication& app_ = UiApp();
-    ScriptedDialogs dialogs_;
     TFormSettingBoard form_;
     int asked_ = 0;
     int answer_ = kModalCancel;
@@ -111,7 +104,6 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardOrInTheFirstGa
     EXPECT_FALSE(form_.BitBtnNextBoard->isEnabled());
     EXPECT_FALSE(form_.BitBtnDeleteBoard->isEnabled());
     EXPECT_EQ(form_.LabelBoardIndex->text(), QStringLiteral("ボード 新規 / 5"));
-    EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("55"));
     FillNewBoard();
     form_.ComboBoxBoardType->setCurrentIndex(1);
     form_.ComboBoxBoardTypeChange();
@@ -143,9 +135,18 @@ TEST_F(SettingBoardTest, AddModeWritesANewSectionAfterTheLastBoardOrInTheFirstGa
     EXPECT_EQ(form_.BoardCount(), 5);
 }
 
-TEST_F(SettingBoardTest, ClearingAFrameOrAKindRemovesOnlyThatFromTheFile)
+TEST_F(SettingBoardTest, PieceFramesAreTestedClearedAndChangedByKindAndFrame)
 {
     Open(BoardSetText("Mine", {{"B0", "Normal", 3, 3}}));
+    form_.BitBtnTest1stFloat->click();
+    for (int tick = 0; tick < 4; ++tick)
+        form_.TimerTimer();
+    EXPECT_FALSE(form_.TestRunning(1)) << "the test stops after the kind's last frame";
+    EXPECT_EQ(form_.CurrentFrame(1), 2);
+    EXPECT_EQ(form_.Label1stFloatAnimationNum->text(), QStringLiteral("3"));
+    EXPECT_EQ(form_.ScrollBar1stFloatAnimation->value(), 2);
+
+    // Clearing a frame or a kind removes only that from the file.
     Scroll(form_.ScrollBar1stFloatAnimation, 1);
     EXPECT_EQ(form_.Label1stFloatAnimationNum->text(), QStringLiteral("2"));
     form_.BitBtnClear1stFloat->click();
@@ -159,232 +160,6 @@ TEST_F(SettingBoardTest, ClearingAFrameOrAKindRemovesOnlyThatFromTheFile)
     form_.BitBtnSave->click();
     EXPECT_EQ(Stored("Board_000", {"1stFloat_00", "1stFloat_01", "1stFloat_02"}),
               "Pic\\1_0_0.bmp | (none) | Pic\\1_2_0.bmp,Pic\\1_2_1.bmp,Pic\\1_2_2.bmp");
-}
-
-TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturates)
-{
-    Open(SetText(1));
-    EXPECT_EQ(form_.BoardTimer(), 40);
-    const struct {
-        bool replace;
-        QString typed;
-        QString shown;
-        int timer;
-    } cases[] = {
-        {true, QStringLiteral("12a5"), QStringLiteral("405"), 405},
-        {false, QStringLiteral("x"), QStringLiteral("405"), 405},
-        {true, QStringLiteral("98765432109876"), QStringLiteral("999999"), 999999},
-        {true, QStringLiteral("0"), QStringLiteral("0"), 0},
-    };
-    for (const auto& c : cases) {
-        if (c.replace)
-            form_.EditBoardTimer->selectAll();
-        else
-            form_.EditBoardTimer->end(false);
-        form_.EditBoardTimer->insert(c.typed);
-        EXPECT_EQ(form_.EditBoardTimer->text(), c.shown) << c.typed.toStdString();
-        EXPECT_EQ(form_.BoardTimer(), c.timer);
-        EXPECT_EQ(form_.Timer->interval(), std::max(1, c.timer));
-    }
-    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
-    form_.UpDownBoardTimer->stepUp();
-    EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("1"));
-    form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "1");
-
-    // A value the edit cannot show survives an unrelated edit until the timer is set.
-    std::string text = BoardSetText("Mine", {{"B0", "Normal", 1, 1, 1, 2000000}});
-    const std::string longPath = "Pic\\" + std::string(300, 'p') + ".bmp";
-    Open(text.replace(text.find("Pic\\board.bmp"), 13, longPath));
-    EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("999999"));
-    EXPECT_EQ(form_.UpDownBoardTimer->value(), 999);
-    form_.EditTitle->insert(QStringLiteral("x"));
-    form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", {"Board", "IntervalTime"}), longPath + " | 2000000");
-    form_.EditBoardTimer->end(false);
-    form_.EditBoardTimer->backspace();
-    form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "99999");
-}
-
-TEST_F(SettingBoardTest, BrowsingWrapsAndTheIndexOutlivesAShowing)
-{
-    Open(SetText(5));
-    form_.BitBtnBackBoard->click();
-    EXPECT_EQ(form_.CurrentSection(), "Board_004");
-    form_.BitBtnNextBoard->click();
-    EXPECT_EQ(form_.CurrentSection(), "Board_000");
-    for (int n = 0; n < 3; ++n)
-        form_.BitBtnNextBoard->click();
-    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("B3"));
-    form_.BitBtnClose->click();
-    form_.FormShow();
-    EXPECT_EQ(form_.CurrentSection(), "Board_000");
-    form_.BitBtnNextBoard->click();
-    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("B4"));
-
-    // A smaller set: an index at or past its end wraps to the first board.
-    Open(SetText(2), "Two.tsb");
-    form_.BitBtnNextBoard->click();
-    EXPECT_EQ(form_.BrowseIndex(), 0);
-    Open("", "Missing.tsb");
-    form_.BitBtnNextBoard->click();
-    form_.BitBtnBackBoard->click();
-    EXPECT_EQ(form_.BrowseIndex(), 0);
-    EXPECT_EQ(form_.CurrentSection(), "Board_000");
-}
-
-TEST_F(SettingBoardTest, LeavingAfterAnEditAsksAndFollowsTheAnswer)
-{
-    using Leave = std::function<void(TFormSettingBoard&)>;
-    const Leave closeButton = [](TFormSettingBoard& f) { f.BitBtnClose->click(); };
-    const Leave closeBox = [](TFormSettingBoard& f) { f.reject(); };
-    const Leave back = [](TFormSettingBoard& f) { f.BitBtnBackBoard->click(); };
-    const Leave create = [](TFormSettingBoard& f) { f.RadioButtonCreate->click(); };
-    const struct {
-        const char* what;
-        Leave leave;
-        int answer;
-        bool stays;
-        bool saved;
-        bool modify;
-    } cases[] = {
-        {"close, cancel", closeButton, kModalCancel, true, false, true}, {"close, no", closeButton, kModalNo, false, false, true},
-        {"close, yes", closeButton, kModalYes, false, true, true},       {"close box, no", closeBox, kModalNo, false, false, true},
-        {"back, cancel", back, kModalCancel, true, false, true},         {"back, no", back, kModalNo, false, false, true},
-        {"create, cancel", create, kModalCancel, true, false, true},     {"create, yes", create, kModalYes, false, true, false},
-    };
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.what);
-        Open(SetText(3));
-        form_.show();
-        form_.BitBtnClose->click();
-        EXPECT_FALSE(form_.isVisible()) << "nothing changed: no question";
-        form_.show();
-        asked_ = 0;
-        form_.EditTitle->insert(QStringLiteral("x"));
-        answer_ = c.answer;
-        c.leave(form_);
-        EXPECT_EQ(asked_, 1);
-        EXPECT_EQ(form_.isVisible() && form_.EditTitle->text() == QStringLiteral("B0x"), c.stays);
-        EXPECT_EQ(form_.RadioButtonModify->isChecked(), c.modify);
-        EXPECT_EQ(Stored("Board_000", {"Title"}), c.saved ? "B0x" : "B0");
-        form_.hide();
-    }
-}
-
-TEST_F(SettingBoardTest, SaveNeedsThePicturesAndAValidBoardType)
-{
-    Open(BoardSetText("Mine", {{"B0"}, {"untyped", ""}}));
-    EXPECT_FALSE(form_.BitBtnSave->isEnabled());
-    EXPECT_FALSE(form_.BitBtnDefault->isEnabled());
-    form_.BitBtnClearNoFloat->click();
-    EXPECT_FALSE(form_.BitBtnSave->isEnabled());
-    EXPECT_TRUE(form_.BitBtnDefault->isEnabled());
-    form_.BitBtnDefault->click();
-    EXPECT_EQ(form_.NoFloatPath(), "Pic\\none.bmp");
-    form_.CheckBoxStretch->click();
-    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
-
-    answer_ = kModalNo;
-    form_.BitBtnNextBoard->click();
-    EXPECT_EQ(form_.ComboBoxBoardType->currentText(), QStringLiteral("タイプ無し"));
-    form_.EditAuthor->insert(QStringLiteral("me"));
-    EXPECT_FALSE(form_.BitBtnSave->isEnabled());
-    form_.ComboBoxBoardType->setCurrentIndex(2);
-    form_.ComboBoxBoardTypeChange();
-    form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_001", {"BoardType"}), "Picture");
-}
-
-TEST_F(SettingBoardTest, TypedSeparatorsBecomeFullWidthAndWhatCannotBeWrittenIsRefused)
-{
-    Open(SetText(1));
-    form_.EditTitle->selectAll();
-    form_.EditTitle->insert(QStringLiteral("a,b;c!"));
-    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("a，b；c！"));
-    form_.MemoComment->setPlainText(QStringLiteral("one,\ntwo"));
-    EXPECT_EQ(form_.MemoComment->toPlainText(), QStringLiteral("one， two"));
-    form_.BitBtnSave->click();
-    EXPECT_EQ(Stored("Board_000", {"Title", "Comment"}), Sj("a，b；c！ | one， two"));
-
-    const std::string before = dir_.Read("Mine.tsb");
-    form_.EditAuthor->insert(QString::fromUtf8("\xF0\x9F\x98\x80"));
-    form_.BitBtnSave->click();
-    EXPECT_EQ(dialogs_.texts.size(), 1u);
-    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
-    EXPECT_EQ(dir_.Read("Mine.tsb"), before);
-
-    fs::create_directory("Folder.tsb");
-    Open("", "Folder.tsb");
-    form_.show();
-    form_.RadioButtonCreate->click();
-    FillNewBoard();
-    form_.ComboBoxBoardType->setCurrentIndex(0);
-    form_.ComboBoxBoardTypeChange();
-    form_.BitBtnSave->click();
-    ASSERT_EQ(dialogs_.texts.size(), 2u);
-    EXPECT_TRUE(dialogs_.texts.back().contains(QStringLiteral("書き込めませんでした")));
-    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
-    answer_ = kModalYes;
-    form_.BitBtnClose->click();
-    EXPECT_TRUE(form_.isVisible()) << "a failed save keeps the editor open";
-}
-
-TEST_F(SettingBoardTest, ChosenPicturesAreStoredRelativeCopiedOnRequestOrRefused)
-{
-    Open(SetText(1));
-    Choose(form_.BitBtnReferBoard, "Pic/1_1_1.bmp");
-    EXPECT_EQ(form_.BoardPath(), "Pic\\1_1_1.bmp");
-
-    TempDir elsewhere;
-    const fs::path outside = elsewhere.Path() / "far.bmp";
-    SaveBmp(outside.string(), qRgb(1, 2, 3));
-    dialogs_.picks.push_back(QString::fromStdString(outside.string()));
-    form_.BitBtnReferBorder->click();
-    std::string full = outside.string();
-    std::replace(full.begin(), full.end(), '/', '\\');
-    EXPECT_EQ(form_.BorderPath(), full) << "declining the copy keeps the picture where it is";
-    ASSERT_EQ(dialogs_.texts.size(), 1u);
-    EXPECT_TRUE(dialogs_.texts[0].startsWith(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。")));
-    // Agreeing copies it into the set's folder.
-    dialogs_.answer = kModalYes;
-    dialogs_.picks.push_back(QString::fromStdString(outside.string()));
-    form_.BitBtnReferBorder->click();
-    EXPECT_EQ(form_.BorderPath(), "Picture\\User\\Mine\\far.bmp");
-    dialogs_.answer = kModalOk;
-    dialogs_.texts.clear();
-
-    dir_.Write("Pic/huge.bmp", "BM");
-    fs::resize_file(dir_.Path() / "Pic" / "huge.bmp", 65LL * 1024 * 1024);
-    const int decodes = PictureLoader::DecodeCount();
-    Choose(form_.BitBtnReferNoFloat, "Pic/huge.bmp");
-    EXPECT_EQ(PictureLoader::DecodeCount(), decodes) << "measured before it is read";
-    EXPECT_EQ(dialogs_.texts.size(), 1u);
-    dir_.Write("Pic/a,b.bmp", "");
-    Choose(form_.BitBtnReferNoFloat, "Pic/a,b.bmp");
-    Choose(form_.BitBtnReferNoFloat, "Pic/" + std::string(150, 'd') + "/" + std::string(120, 'f') + ".bmp");
-    EXPECT_EQ(dialogs_.texts.size(), 3u);
-    EXPECT_EQ(form_.NoFloatPath(), "Pic\\huge.bmp") << "refused names change nothing";
-    dir_.Write("Pic/bad.bmp", "not a picture");
-    Scroll(form_.ScrollBar1stFloatAnimation, 1);
-    Choose(form_.BitBtnRefer1stFloat, "Pic/bad.bmp");
-    EXPECT_EQ(dialogs_.texts.size(), 4u);
-    EXPECT_EQ(form_.FloatPath(1, 0, 1), "Pic\\bad.bmp") << "reported, kept";
-}
-
-TEST_F(SettingBoardTest, TestAnimationRunsTheKindsFramesAndStops)
-{
-    Open(BoardSetText("Mine", {{"B0", "Normal", 1, 3}}));
-    form_.BitBtnTest1stFloat->click();
-    for (int frame = 1; frame <= 3; ++frame) {
-        form_.TimerTimer();
-        EXPECT_EQ(form_.Label1stFloatAnimationNum->text(), QString::number(frame));
-        EXPECT_EQ(form_.ScrollBar1stFloatAnimation->value(), frame - 1);
-    }
-    form_.TimerTimer();
-    EXPECT_FALSE(form_.TestRunning(1));
-    EXPECT_EQ(form_.CurrentFrame(1), 2);
 
     // Every one of the 76 frames filled: the test still ends.
     std::string frames = PiecePath(1, 0, 0);
@@ -396,10 +171,8 @@ TEST_F(SettingBoardTest, TestAnimationRunsTheKindsFramesAndStops)
         form_.TimerTimer();
     EXPECT_FALSE(form_.TestRunning(1));
     EXPECT_EQ(form_.CurrentFrame(1), 75);
-}
 
-TEST_F(SettingBoardTest, SecondPlayerKindsAreShownAndChangedByTheirNumberEvenWithoutKind00)
-{
+    // The second player's kinds are shown and changed by their number, even without kind 00.
     const QRgb red = qRgb(250, 0, 0);
     SaveBmp("Pic/red.bmp", red);
     Open("[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nTitle=T\r\nBoardType=Normal\r\nBoard=Pic\\board.bmp\r\n"
@@ -427,30 +200,72 @@ TEST_F(SettingBoardTest, SecondPlayerKindsAreShownAndChangedByTheirNumberEvenWit
               "(none) | Pic\\red.bmp,Pic\\2_1_1.bmp | False | True");
 }
 
-TEST_F(SettingBoardTest, ASetFileThatWouldLoseLinesOrIsMissingIsReportedAndSavingAsksFirst)
+TEST_F(SettingBoardTest, TimerTextKeepsDigitsRevertsOnOtherCharactersAndSaturates)
 {
-    const std::string broken = SetText(1) + "[Board_001\r\nTitle=lost\r\n";
-    Open(broken);
-    QCoreApplication::processEvents();
-    ASSERT_EQ(dialogs_.texts.size(), 1u);
-    EXPECT_TRUE(dialogs_.texts[0].contains(QStringLiteral("1 行あります（最初は 16 行目")));
-    form_.EditTitle->insert(QStringLiteral("x"));
-    dialogs_.answer = kModalCancel;
+    Open(SetText(1));
+    // Whether the text is replaced or typed at its end, what is typed, then what the edit shows and the timer (from 40).
+    const std::tuple<bool, QString, QString, int> cases[] = {
+        {true, QStringLiteral("12a5"), QStringLiteral("405"), 405},
+        {false, QStringLiteral("x"), QStringLiteral("405"), 405},
+        {true, QStringLiteral("98765432109876"), QStringLiteral("999999"), 999999},
+        {true, QStringLiteral("0"), QStringLiteral("0"), 0},
+    };
+    for (const auto& [replace, typed, shown, timer] : cases) {
+        if (replace)
+            form_.EditBoardTimer->selectAll();
+        else
+            form_.EditBoardTimer->end(false);
+        form_.EditBoardTimer->insert(typed);
+        EXPECT_EQ(form_.EditBoardTimer->text(), shown) << typed.toStdString();
+        EXPECT_EQ(form_.BoardTimer(), timer);
+        EXPECT_EQ(form_.Timer->interval(), std::max(1, timer));
+    }
+    form_.UpDownBoardTimer->stepUp();
+    EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("1"));
     form_.BitBtnSave->click();
-    EXPECT_EQ(dir_.Read("Mine.tsb"), broken);
-    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
-    dialogs_.answer = kModalYes;
-    form_.BitBtnSave->click();
-    EXPECT_EQ(dir_.Read("Mine.tsb").find("lost"), std::string::npos);
+    EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "1");
 
-    Open("", "Gone.tsb");
-    QCoreApplication::processEvents();
-    ASSERT_EQ(dialogs_.texts.size(), 4u);
-    EXPECT_TRUE(dialogs_.texts[3].contains(QStringLiteral("「Gone.tsb」が見つかりません")));
+    // A value the edit cannot show survives an unrelated edit until the timer is set.
+    std::string text = BoardSetText("Mine", {{"B0", "Normal", 1, 1, 1, 2000000}});
+    const std::string longPath = "Pic\\" + std::string(300, 'p') + ".bmp";
+    Open(text.replace(text.find("Pic\\board.bmp"), 13, longPath));
+    EXPECT_EQ(form_.EditBoardTimer->text(), QStringLiteral("999999"));
+    EXPECT_EQ(form_.UpDownBoardTimer->value(), 999);
+    form_.EditTitle->insert(QStringLiteral("x"));
+    form_.BitBtnSave->click();
+    EXPECT_EQ(Stored("Board_000", {"Board", "IntervalTime"}), longPath + " | 2000000");
+    form_.EditBoardTimer->end(false);
+    form_.EditBoardTimer->backspace();
+    form_.BitBtnSave->click();
+    EXPECT_EQ(Stored("Board_000", {"IntervalTime"}), "99999");
 }
 
-TEST_F(SettingBoardTest, DeleteDuplicateAndMoveRenumberTheBoardsAndReportTheReferences)
+TEST_F(SettingBoardTest, BrowsingWrapsKeepsItsIndexAndDeleteDuplicateAndMoveRenumberTheBoards)
 {
+    Open(SetText(5));
+    form_.BitBtnBackBoard->click();
+    EXPECT_EQ(form_.CurrentSection(), "Board_004");
+    form_.BitBtnNextBoard->click();
+    EXPECT_EQ(form_.CurrentSection(), "Board_000");
+    for (int n = 0; n < 3; ++n)
+        form_.BitBtnNextBoard->click();
+    form_.BitBtnClose->click();
+    form_.FormShow();
+    EXPECT_EQ(form_.CurrentSection(), "Board_000");
+    form_.BitBtnNextBoard->click();
+    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("B4"));
+
+    // A smaller set: an index at or past its end wraps to the first board.
+    Open(SetText(2), "Two.tsb");
+    form_.BitBtnNextBoard->click();
+    EXPECT_EQ(form_.BrowseIndex(), 0);
+    Open("", "Missing.tsb");
+    form_.BitBtnNextBoard->click();
+    form_.BitBtnBackBoard->click();
+    EXPECT_EQ(form_.BrowseIndex(), 0);
+    EXPECT_EQ(form_.CurrentSection(), "Board_000");
+
+    // Boards are moved, duplicated and deleted, with the references to them reported.
     std::vector<SetEntries::Renumbering> calls;
     form_.SetOnRenumbered([&calls](const SetEntries::Renumbering& renumbering) {
         calls.push_back(renumbering);
@@ -491,11 +306,62 @@ TEST_F(SettingBoardTest, DeleteDuplicateAndMoveRenumberTheBoardsAndReportTheRefe
     EXPECT_EQ(calls.back(), (SetEntries::Renumbering{0, -1, 1, 2, 3}));
 }
 
-TEST_F(SettingBoardTest, PreviewAndWarningsFollowThePicturesAndOptions)
+TEST_F(SettingBoardTest, LeavingAfterAnEditAsksAndFollowsTheAnswer)
 {
-    Open(SetText(1));
+    using Leave = std::function<void(TFormSettingBoard&)>;
+    const Leave closeButton = [](TFormSettingBoard& f) { f.BitBtnClose->click(); };
+    const Leave closeBox = [](TFormSettingBoard& f) { f.reject(); };
+    const Leave back = [](TFormSettingBoard& f) { f.BitBtnBackBoard->click(); };
+    const Leave create = [](TFormSettingBoard& f) { f.RadioButtonCreate->click(); };
+    const Leave closeUnwritable = [](TFormSettingBoard& f) {
+        fs::remove("Mine.tsb");
+        fs::create_directory("Mine.tsb");
+        f.BitBtnClose->click();
+    };
+    // How the editor is left, the answer to the save question, then whether the edit stays with Save
+    // enabled, the title the file holds, and whether the editor is in modify mode.
+    const std::tuple<const char*, Leave, int, bool, std::string, bool> cases[] = {
+        {"close, cancel", closeButton, kModalCancel, true, "B0", true}, {"close, no", closeButton, kModalNo, false, "B0", true},
+        {"close, yes", closeButton, kModalYes, false, "B0x", true},     {"close box, no", closeBox, kModalNo, false, "B0", true},
+        {"back, cancel", back, kModalCancel, true, "B0", true},         {"back, no", back, kModalNo, false, "B0", true},
+        {"create, cancel", create, kModalCancel, true, "B0", true},     {"create, yes", create, kModalYes, false, "B0x", false},
+        {"close, yes, the file became a folder", closeUnwritable, kModalYes, true, "(none)", true},
+    };
+    Open(SetText(3));
+    form_.show();
+    form_.BitBtnClose->click();
+    EXPECT_FALSE(form_.isVisible()) << "nothing changed: no question";
+    for (const auto& [what, leave, answer, stays, stored, modify] : cases) {
+        SCOPED_TRACE(what);
+        Open(SetText(3));
+        form_.show();
+        asked_ = 0;
+        form_.EditTitle->insert(QStringLiteral("x"));
+        answer_ = answer;
+        leave(form_);
+        EXPECT_EQ(asked_, 1);
+        EXPECT_EQ(form_.isVisible() && form_.EditTitle->text() == QStringLiteral("B0x") && form_.BitBtnSave->isEnabled(), stays);
+        EXPECT_EQ(form_.RadioButtonModify->isChecked(), modify);
+        EXPECT_EQ(Stored("Board_000", {"Title"}), stored);
+        form_.hide();
+    }
+    ASSERT_EQ(dialogs_.texts.size(), 1u);
+    EXPECT_TRUE(dialogs_.texts[0].contains(QStringLiteral("書き込めませんでした")));
+}
+
+TEST_F(SettingBoardTest, SaveNeedsThePicturesAndAValidBoardTypeAndThePreviewAndWarningsFollowTheEdits)
+{
+    Open(BoardSetText("Mine", {{"B0"}, {"untyped", ""}}));
     EXPECT_TRUE(form_.Warnings().isEmpty());
+    EXPECT_FALSE(form_.BitBtnSave->isEnabled());
+    EXPECT_FALSE(form_.BitBtnDefault->isEnabled());
+    form_.BitBtnClearNoFloat->click();
+    EXPECT_FALSE(form_.BitBtnSave->isEnabled());
+    EXPECT_TRUE(form_.BitBtnDefault->isEnabled());
+    form_.BitBtnDefault->click();
+    EXPECT_EQ(form_.NoFloatPath(), "Pic\\none.bmp");
     form_.CheckBoxStretch->click();
+    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
     // The 40 x 40 test board picture no longer fills the grid once it is drawn at its own size.
     EXPECT_EQ(form_.Warnings(),
               QStringList{QStringLiteral("ボードの絵が盤の升目より小さい（40 × 40、升目は 386 × 386 まで）")});
@@ -504,6 +370,93 @@ TEST_F(SettingBoardTest, PreviewAndWarningsFollowThePicturesAndOptions)
     EXPECT_TRUE(form_.Warnings().contains(
         QStringLiteral("先手コマの種類 1 は変化 2 が抜けているため、変化 3 から後は使われません")));
     EXPECT_EQ(form_.ImagePreview->Render().pixel(18 + 37 * 4 + 16, 18 + 37 * 4 + 16) | 0xff000000u, PieceColour(1, 0, 0));
+
+    answer_ = kModalNo;
+    form_.BitBtnNextBoard->click();
+    EXPECT_EQ(form_.ComboBoxBoardType->currentText(), QStringLiteral("タイプ無し"));
+    form_.EditAuthor->insert(QStringLiteral("me"));
+    EXPECT_FALSE(form_.BitBtnSave->isEnabled());
+    form_.ComboBoxBoardType->setCurrentIndex(2);
+    form_.ComboBoxBoardTypeChange();
+    form_.BitBtnSave->click();
+    EXPECT_EQ(Stored("Board_001", {"BoardType"}), "Picture");
+}
+
+TEST_F(SettingBoardTest, TypedSeparatorsBecomeFullWidthAndWhatCannotBeWrittenIsRefused)
+{
+    Open(SetText(1));
+    form_.EditTitle->selectAll();
+    form_.EditTitle->insert(QStringLiteral("a,b;c!"));
+    EXPECT_EQ(form_.EditTitle->text(), QStringLiteral("a，b；c！"));
+    form_.MemoComment->setPlainText(QStringLiteral("one,\ntwo"));
+    EXPECT_EQ(form_.MemoComment->toPlainText(), QStringLiteral("one， two"));
+    form_.BitBtnSave->click();
+    EXPECT_EQ(Stored("Board_000", {"Title", "Comment"}), Sj("a，b；c！ | one， two"));
+
+    const std::string before = dir_.Read("Mine.tsb");
+    form_.EditAuthor->insert(QString::fromUtf8("\xF0\x9F\x98\x80"));
+    form_.BitBtnSave->click();
+    EXPECT_EQ(dialogs_.texts.size(), 1u);
+    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
+    EXPECT_EQ(dir_.Read("Mine.tsb"), before);
+}
+
+TEST_F(SettingBoardTest, ChosenPicturesAreStoredRelativeCopiedOnRequestOrRefused)
+{
+    Open(SetText(1));
+    Choose(form_.BitBtnReferBoard, "Pic/1_1_1.bmp");
+    EXPECT_EQ(form_.BoardPath(), "Pic\\1_1_1.bmp");
+
+    TempDir elsewhere;
+    const fs::path outside = elsewhere.Path() / "far.bmp";
+    SaveBmp(outside.string(), qRgb(1, 2, 3));
+    dialogs_.picks.push_back(QString::fromStdString(outside.string()));
+    form_.BitBtnReferBorder->click();
+    std::string full = outside.string();
+    std::replace(full.begin(), full.end(), '/', '\\');
+    EXPECT_EQ(form_.BorderPath(), full) << "declining the copy keeps the picture where it is";
+    ASSERT_EQ(dialogs_.texts.size(), 1u);
+    EXPECT_TRUE(dialogs_.texts[0].startsWith(QStringLiteral("選んだ絵はプログラムのフォルダの外にあります。")));
+    // Agreeing copies it into the set's folder.
+    dialogs_.answer = kModalYes;
+    dialogs_.picks.push_back(QString::fromStdString(outside.string()));
+    form_.BitBtnReferBorder->click();
+    EXPECT_EQ(form_.BorderPath(), "Picture\\User\\Mine\\far.bmp");
+    dialogs_.answer = kModalOk;
+    dialogs_.texts.clear();
+
+    dir_.Write("Pic/a,b.bmp", "");
+    Choose(form_.BitBtnReferNoFloat, "Pic/a,b.bmp");
+    Choose(form_.BitBtnReferNoFloat, "Pic/" + std::string(150, 'd') + "/" + std::string(120, 'f') + ".bmp");
+    EXPECT_EQ(dialogs_.texts.size(), 2u);
+    EXPECT_EQ(form_.NoFloatPath(), "Pic\\none.bmp") << "refused names change nothing";
+    dir_.Write("Pic/bad.bmp", "not a picture");
+    Scroll(form_.ScrollBar1stFloatAnimation, 1);
+    Choose(form_.BitBtnRefer1stFloat, "Pic/bad.bmp");
+    EXPECT_EQ(dialogs_.texts.size(), 3u);
+    EXPECT_EQ(form_.FloatPath(1, 0, 1), "Pic\\bad.bmp") << "reported, kept";
+}
+
+TEST_F(SettingBoardTest, ASetFileThatWouldLoseLinesOrIsMissingIsReportedAndSavingAsksFirst)
+{
+    const std::string broken = SetText(1) + "[Board_001\r\nTitle=lost\r\n";
+    Open(broken);
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs_.texts.size(), 1u);
+    EXPECT_TRUE(dialogs_.texts[0].contains(QStringLiteral("1 行あります（最初は 16 行目")));
+    form_.EditTitle->insert(QStringLiteral("x"));
+    dialogs_.answer = kModalCancel;
+    form_.BitBtnSave->click();
+    EXPECT_EQ(dir_.Read("Mine.tsb"), broken);
+    EXPECT_TRUE(form_.BitBtnSave->isEnabled());
+    dialogs_.answer = kModalYes;
+    form_.BitBtnSave->click();
+    EXPECT_EQ(dir_.Read("Mine.tsb").find("lost"), std::string::npos);
+
+    Open("", "Gone.tsb");
+    QCoreApplication::processEvents();
+    ASSERT_EQ(dialogs_.texts.size(), 4u);
+    EXPECT_TRUE(dialogs_.texts[3].contains(QStringLiteral("「Gone.tsb」が見つかりません")));
 }
 
 }  // namespace

@@ -1,5 +1,6 @@
 #include "support/BoardSets.h"
 
+#include "pictures/PictureLoader.h"
 #include "support/SetFiles.h"
 
 #include <filesystem>
@@ -26,11 +27,11 @@ void WriteBoardPictures()
                 SaveBmp(Format("Pic/%d_%d_%d.bmp", side, kind, frame), PieceColour(side, kind, frame));
 }
 
-std::vector<BoardSpec> NumberedBoards(const std::string& prefix, int count)
+std::vector<BoardSpec> NumberedBoards(const std::string& prefix, int count, int frames1)
 {
     std::vector<BoardSpec> boards;
     for (int n = 0; n < count; ++n)
-        boards.push_back({prefix + Format("%d", n)});
+        boards.push_back({prefix + Format("%d", n), "Normal", 1, frames1});
     return boards;
 }
 
@@ -60,4 +61,11 @@ std::string BoardSetText(const std::string& name, const std::vector<BoardSpec>& 
     for (std::size_t n = 0; n < boards.size(); ++n)
         text += BoardSection(static_cast<int>(n), boards[n]);
     return text;
+}
+
+void BoardSetFolder::SetUp()
+{
+    InProgramFolder::SetUp();
+    PictureLoader::SetFailureReporter({});
+    WriteBoardPictures();
 }

@@ -1,5 +1,9 @@
 #pragma once
 
+#include "support/InProgramFolder.h"
+#include "support/ScriptedDialogs.h"
+#include "support/UiApp.h"
+
 #include <QRgb>
 
 #include <string>
@@ -23,9 +27,19 @@ std::string PiecePath(int side, int kind, int frame);
 // In the working folder: Pic/board.bmp and Pic/border.bmp (40 x 40), Pic/none.bmp and
 // Pic/S_K_F.bmp for sides 1 and 2, kinds and frames 0 to 2 (32 x 32).
 void WriteBoardPictures();
-// Boards titled prefix + number.
-std::vector<BoardSpec> NumberedBoards(const std::string& prefix, int count);
+// Boards titled prefix + number, each first player kind of `frames1` frames.
+std::vector<BoardSpec> NumberedBoards(const std::string& prefix, int count, int frames1 = 1);
 // [Board_NNN] with Author "作者" and Comment "説明" + title in CP932, CR LF line ends.
 std::string BoardSection(int number, const BoardSpec& board);
 // A [BoardSet] named `name` holding the boards as Board_000 on.
 std::string BoardSetText(const std::string& name, const std::vector<BoardSpec>& boards);
+
+// The board windows' tests: a program folder holding the board pictures, modal windows scripted
+// and the loader's failure reports silenced (the windows report failures themselves).
+class BoardSetFolder : public InProgramFolder {
+protected:
+    void SetUp() override;
+
+    QApplication& app_ = UiApp();
+    ScriptedDialogs dialogs_;
+};
