@@ -1,7 +1,10 @@
+#include "data/BoardChecks.h"
 #include "data/BoardPreview.h"
 #include "data/BoardStyle.h"
 #include "pictures/Transparency.h"
 #include "support/UiApp.h"
+
+#include <QPainter>
 
 #include <gtest/gtest.h>
 
@@ -9,9 +12,10 @@
 
 namespace {
 
-QImage Solid(QRgb colour, int side = 32)
+// Square unless a height is given.
+QImage Solid(QRgb colour, int width = 32, int height = 0)
 {
-    QImage image(side, side, QImage::Format_RGB32);
+    QImage image(width, height > 0 ? height : width, QImage::Format_RGB32);
     image.fill(colour);
     return image;
 }
@@ -80,7 +84,6 @@ TEST(BoardPreview, ShowsThePositionAsTheGameDrawsAndFlipsWithTheLosersTurningFra
     }
     EXPECT_EQ(shown44, (std::vector<QRgb>{kWhite, kWhite, kWhite, kTurning1st, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack}));
     EXPECT_EQ(shown35, (std::vector<QRgb>{kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kBlack, kTurning2nd, kWhite}));
-    EXPECT_EQ(preview.OwnerAt(44), 2);
     EXPECT_EQ(preview.FlippingCell(), -1);
 
     // Random: the first player's pieces take both kinds in turn.
@@ -91,13 +94,71 @@ TEST(BoardPreview, ShowsThePositionAsTheGameDrawsAndFlipsWithTheLosersTurningFra
     // Picture: the squares of the whole-board pictures, here cell 44's in the first player's.
     BoardPreview::Design design = TwoKinds(BoardStyle::kTypePicture);
     design.board1st = Solid(kCream, 400);
-    for (int y = 0; y < 37; ++y)
-        for (int x = 0; x < 37; ++x)
-            design.board1st.setPixel(16 + 37 * 4 + x, 16 + 37 * 4 + y, kTurning1st);
+    QPainter(&design.board1st).fillRect(16 + 37 * 4, 16 + 37 * 4, 37, 37, QColor(kTurning1st));
     design.transparent1st = false;
     preview.SetDesign(design);
     EXPECT_EQ(preview.Render().pixel(16 + 37 * 4 + 18, 16 + 37 * 4 + 18) | 0xff000000u, kTurning1st);
     EXPECT_EQ(preview.Render().pixel(16 + 37 * 3 + 18, 16 + 37 * 2 + 18) | 0xff000000u, kCream);
+}
+
+// A sound design: 400 x 400 board, two kinds of three frames on each side.
+BoardChecks::Design Sound()
+{
+    BoardChecks::Design design;
+    design.stretch = false;
+    design.board = {"b.png", Solid(kGrey, 400)};
+    design.border = {"e.png", Solid(kGrey, 400)};
+    design.noFloat = {"n.png", Solid(kGrey)};
+    for (auto& side : design.frames)
+        side = {{"a0", "a1", "a2"}, {"b0", "b1", "b2"}};
+    return design;
+}
+
+TEST(BoardChecks, EachOddityGivesItsWarning)
+{
+    struct Case {
+        const char* what;
+        void (*change)(BoardChecks::Design&);
+        QStringList expected;
+    } cases[] = {
+        {"sound", [](BoardChecks::Design&) {}, {}},
+        {"kinds of one side differ", [](BoardChecks::Design& d) { d.frames[1][1].pop_back(); },
+         {QStringLiteral("後手コマの種類ごとに変化の数が違います（種類 1: 3、種類 2: 2）")}},
+        {"sides differ",
+         [](BoardChecks::Design& d) {
+             d.frames[0][0].push_back("a3");
+             d.frames[0][1].push_back("b3");
+         },
+         {QStringLiteral("先手と後手で変化の数が違います（先手 4、後手 3）")}},
+        {"frame missing in the middle", [](BoardChecks::Design& d) { d.frames[0][1][1].clear(); },
+         {QStringLiteral("先手コマの種類 2 は変化 2 が抜けているため、変化 3 から後は使われません"),
+          QStringLiteral("先手コマの種類ごとに変化の数が違います（種類 1: 3、種類 2: 1）")}},
+        {"small board picture", [](BoardChecks::Design& d) { d.board.image = Solid(kGrey, 385, 400); },
+         {QStringLiteral("ボードの絵が盤の升目より小さい（385 × 400、升目は 386 × 386 まで）")}},
+        {"small board picture stretched", [](BoardChecks::Design& d) {
+             d.board.image = Solid(kGrey, 200);
+             d.stretch = true;
+         },
+         {}},
+        {"picture failed, named twice",
+         [](BoardChecks::Design& d) {
+             d.pieces = {{"gone.png", QImage()}, {"gone.png", QImage()}, {"a0", Solid(kGrey)}};
+         },
+         {QStringLiteral("絵を読み込めません: gone.png")}},
+        {"picture type cuts one frame",
+         [](BoardChecks::Design& d) {
+             d.pictureType = true;
+             d.board1st = {"w.png", Solid(kGrey, 100, 400)};
+         },
+         {QStringLiteral("先手と後手で変化の数が違います（先手 1、後手 3）"),
+          QStringLiteral("先手の盤面の絵 (1stBoard)が盤の升目より小さい（100 × 400、升目は 386 × 386 まで）")}},
+    };
+    for (const Case& c : cases) {
+        SCOPED_TRACE(c.what);
+        BoardChecks::Design design = Sound();
+        c.change(design);
+        EXPECT_EQ(BoardChecks::Check(design), c.expected);
+    }
 }
 
 }  // namespace
