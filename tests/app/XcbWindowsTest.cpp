@@ -100,27 +100,19 @@ protected:
         clock->start();
         QObject::connect(timer, &QTimer::timeout, timer, [=] {
             QWidget* window = find();
-            const bool late = clock->elapsed() > kWaitMs;
-            if (window == nullptr || !window->isVisible()) {
-                if (late) {
-                    timer->stop();
-                    timer->deleteLater();
-                    visit->done = true;
-                }
-                return;
-            }
-            visit->opened = true;
+            visit->opened = window != nullptr && window->isVisible();
             QImage shown;
-            visit->share = ShareShown(window, &shown);
-            if (visit->share < kPaintedShare && !late)
+            visit->share = visit->opened ? ShareShown(window, &shown) : 0.0;
+            if (visit->share < kPaintedShare && clock->elapsed() < kWaitMs)
                 return;
             timer->stop();
             timer->deleteLater();
             // Keeps what the server showed when TESSELLA_SHOTS names a folder.
             const QString shots = qEnvironmentVariable("TESSELLA_SHOTS");
-            if (!shots.isEmpty() && QDir().mkpath(shots))
+            if (visit->opened && !shots.isEmpty() && QDir().mkpath(shots))
                 shown.save(QStringLiteral("%1/%2-%3.png").arg(shots, qEnvironmentVariable("TESSELLA_WINDOW_MANAGER"), name));
-            next(window);
+            if (visit->opened)
+                next(window);
             visit->done = true;
         });
         timer->start(kPollMs);
@@ -148,16 +140,15 @@ protected:
         QTest::mouseClick(window->windowHandle(), Qt::LeftButton, {}, widget->mapTo(window, at));
     }
 
-    void RunUntil(const std::function<bool()>& done)
+    // Runs the event loop until done() holds, by default until every window watched so far was visited.
+    void RunUntil(std::function<bool()> done = {})
     {
+        if (!done)
+            done = [this] { return std::all_of(visits_.begin(), visits_.end(), [](const auto& v) { return v->done; }); };
         QElapsedTimer clock;
         clock.start();
         while (!done() && clock.elapsed() < 4 * kWaitMs)
             QTest::qWait(kPollMs);
-    }
-    void RunUntilVisited()
-    {
-        RunUntil([this] { return std::all_of(visits_.begin(), visits_.end(), [](const auto& v) { return v->done; }); });
     }
 
     ProgramFolderCopy folder_{TESSELLA_CONTENT_DIR};
@@ -175,9 +166,9 @@ TEST_F(XcbWindowsTest, EveryWindowIsPaintedOnTheServer)
         Click(w.versionUp.ButtonOk);
     });
     w.main.show();
-    RunUntilVisited();
+    RunUntil();
     Watch(QStringLiteral("main"), [&]() -> QWidget* { return &w.main; }, [](QWidget*) {});
-    RunUntilVisited();
+    RunUntil();
 
     Watch(QStringLiteral("preparation"), Modal(&w.prepareGame), [&](QWidget*) {
         Watch(QStringLiteral("player-selection"), Modal(&w.selectPlayer), [&](QWidget*) { Click(w.selectPlayer.BitBtnCancel); });
@@ -236,12 +227,12 @@ TEST_F(XcbWindowsTest, EveryWindowIsPaintedOnTheServer)
         Click(menu, static_cast<QMenu*>(menu)->actionGeometry(w.main.MenuRelease).center());
     });
     Click(w.main.menuBar(), w.main.menuBar()->actionGeometry(w.main.MenuHelp->menuAction()).center());
-    RunUntilVisited();
+    RunUntil();
 
     Watch(QStringLiteral("help"), [&]() -> QWidget* { return w.main.findChild<TFormHelp*>(); },
           [](QWidget* help) { help->close(); });
     w.main.MenuActionHelp->trigger();
-    RunUntilVisited();
+    RunUntil();
 
     for (const auto& visit : visits_) {
         EXPECT_TRUE(visit->opened) << qPrintable(visit->name) << " never opened";
