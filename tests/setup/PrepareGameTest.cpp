@@ -79,12 +79,6 @@ protected:
                    "[Tessella]\r\n" + tessella + "[BoardSet]\r\n" + boardSets + "[BrainSet]\r\n" + brainSets);
     }
 
-    void Choose()
-    {
-        WindowsIni settings = Settings::Open();
-        form_.ChooseBoard(settings);
-    }
-
     std::string Key(const char* key) const
     {
         return WindowsIni(dir_.File("Tessella.ini")).GetString("Tessella", key, 0, "(missing)");
@@ -97,48 +91,15 @@ protected:
     TFormPrepareGame form_{options_, selectPlayer_, selectBoard_};
 };
 
-TEST_F(PrepareGameTest, ShowsTheIconsOfThePlayTypesAndTheBoardStretchedUnderItsClearedBorder)
+TEST_F(PrepareGameTest, ChosenPlayersBoardAndPlayTypesAreShownAndWrittenOnOkButNeverOnCancelOrTheCloseBox)
 {
     QImage border(40, 40, QImage::Format_RGB32);
     border.fill(Qt::white);
     border.setPixel(20, 2, qRgb(255, 0, 0));
     border.save(QString::fromStdString(dir_.File("border.bmp")), "BMP");
-    dir_.Write("Mine.tsb", "[Board_000]\r\nBoard=b.bmp\r\nTitle=Stretched\r\nBorder=border.bmp\r\n"
-                           "[Board_001]\r\nBoard=b.bmp\r\nTitle=Plain\r\nStretch=False\r\n");
-    Ini("WarType=CompVsUser\r\nDefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n");
-    form_.FormShow();
-    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(100, 100));
-    EXPECT_EQ(PixelOf(form_.ImageBoard, 50, 50), QColor(Qt::darkGreen));
-    EXPECT_EQ(PixelOf(form_.ImageBorder, 50, 50).alpha(), 0);
-    EXPECT_GT(PixelOf(form_.ImageBorder, 50, 6).red(), 0);
-
-    // The play types of both sides, then the icons shown: U for the user, C for the computer.
-    const std::pair<QRadioButton*, std::string> cases[] = {{form_.RadioButtonComp_User, "CUCU"},
-                                                           {form_.RadioButtonUser_Comp, "UCUC"},
-                                                           {form_.RadioButtonComp_Comp, "CCCC"},
-                                                           {form_.RadioButtonUser_User, "UUUU"}};
-    for (const auto& [radio, expected] : cases) {
-        radio->click();
-        std::string shown;
-        for (const Player* player : {&form_.Get1stPlayer(), &form_.Get2ndPlayer()})
-            shown += player->PlayType() == Player::kPlayUser ? 'U' : 'C';
-        for (const QLabel* icon : {form_.Image1stPlayType, form_.Image2ndPlayType})
-            shown += PixelOf(icon, 5, 5) == kUserColour ? 'U' : PixelOf(icon, 5, 5) == kComputerColour ? 'C' : '?';
-        EXPECT_EQ(shown, expected) << radio->objectName().toStdString();
-    }
-    form_.BitBtnOk->click();
-    EXPECT_EQ(Key("WarType"), "UserVsUser");
-
-    // A board that does not stretch shows at its own size.
-    Ini("DefaultBoardSet=Mine\r\nDefaultBoardName=Board_001\r\n", "Mine=Mine.tsb\r\n");
-    Choose();
-    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(40, 40));
-}
-
-TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBoxWriteNothing)
-{
     dir_.Write("Mine.tsp", "[Brain_000]\r\nName=Ann\r\n[Brain_001]\r\nName=Bob\r\n");
-    dir_.Write("Mine.tsb", Boards("M", "NR"));
+    dir_.Write("Mine.tsb", "[Board_000]\r\nBoardType=Normal\r\nBoard=b.bmp\r\nTitle=M0\r\nBorder=border.bmp\r\n"
+                           "[Board_001]\r\nBoardType=Random\r\nBoard=b.bmp\r\nTitle=M1\r\nStretch=False\r\n");
     Ini("WarType=CompVsUser\r\n1stBrainSet=Mine\r\n1stBrainName=Brain_000\r\nDefaultBrainSet=Mine\r\n"
         "DefaultBoardSet=Mine\r\n", "Mine=Mine.tsb\r\n", "Mine=Mine.tsp\r\n");
     const std::string before = dir_.Read("Tessella.ini");
@@ -169,8 +130,28 @@ TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBo
         EXPECT_EQ(dir_.Read("Tessella.ini"), before);
     }
 
-    // A chosen player takes the play type of the checked button.
+    // The board stretched under its cleared border.
     form_.show();
+    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(100, 100));
+    EXPECT_EQ(PixelOf(form_.ImageBoard, 50, 50), QColor(Qt::darkGreen));
+    EXPECT_EQ(PixelOf(form_.ImageBorder, 50, 50).alpha(), 0);
+    EXPECT_GT(PixelOf(form_.ImageBorder, 50, 6).red(), 0);
+    // The play types of both sides, then the icons shown: U for the user, C for the computer.
+    const std::pair<QRadioButton*, std::string> cases[] = {{form_.RadioButtonUser_Comp, "UCUC"},
+                                                           {form_.RadioButtonComp_Comp, "CCCC"},
+                                                           {form_.RadioButtonUser_User, "UUUU"},
+                                                           {form_.RadioButtonComp_User, "CUCU"}};
+    for (const auto& [radio, expected] : cases) {
+        radio->click();
+        std::string shown;
+        for (const Player* player : {&form_.Get1stPlayer(), &form_.Get2ndPlayer()})
+            shown += player->PlayType() == Player::kPlayUser ? 'U' : 'C';
+        for (const QLabel* icon : {form_.Image1stPlayType, form_.Image2ndPlayType})
+            shown += PixelOf(icon, 5, 5) == kUserColour ? 'U' : PixelOf(icon, 5, 5) == kComputerColour ? 'C' : '?';
+        EXPECT_EQ(shown, expected) << radio->objectName().toStdString();
+    }
+
+    // A chosen player takes the play type of the checked button; a board that does not stretch shows at its own size.
     answer = kModalOk;
     form_.ButtonSelect2ndPlayer->click();
     EXPECT_EQ(form_.Panel2ndPlayerName->text(), QStringLiteral("Bob"));
@@ -180,9 +161,10 @@ TEST_F(PrepareGameTest, ChosenPlayersAndBoardAreWrittenOnOkAndCancelOrTheCloseBo
     EXPECT_EQ(form_.Get1stPlayer().PlayType(), Player::kPlayUser);
     form_.ButtonSelectBoard->click();
     EXPECT_EQ(form_.GetBoardStyle().BoardType(), BoardStyle::kTypeRandom);
+    EXPECT_EQ(form_.ImageBoard->pixmap().size(), QSize(40, 40));
     form_.BitBtnOk->click();
     EXPECT_EQ(Key("1stBrainSet") + Key("1stBrainName") + Key("2ndBrainName"), "MineBrain_001Brain_001");
-    EXPECT_EQ(Key("DefaultBoardSet") + Key("DefaultBoardName"), "MineBoard_001");
+    EXPECT_EQ(Key("DefaultBoardSet") + Key("DefaultBoardName") + Key("WarType"), "MineBoard_001UserVsComp");
     // What the selection dialog wrote meanwhile is kept.
     EXPECT_EQ(Key("DefaultBrainName"), "Brain_001");
 }
@@ -232,48 +214,46 @@ TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWa
 }
 
 // Each case: the draw options, the set files, the settings, the numbers the random source answers,
-// then the board drawn, how many numbers it took (-1: not checked) and the note shown (none: no note).
+// then the board drawn, how many numbers it took and a part of the note shown ("": no note).
 TEST_F(PrepareGameTest, BoardDraws)
 {
-    const std::string standard = kStandard + "=Standard.tsb\r\nMine=Mine.tsb\r\n";
-    const std::string m5 = Boards("M", "NNNNN");
+    const std::string mine = "Mine=Mine.tsb\r\n";
+    const std::string both = kStandard + "=Standard.tsb\r\n" + mine;
     const std::string fixed = "DefaultBoardSet=Mine\r\nDefaultBoardName=Board_004\r\n";
     using Files = std::vector<std::pair<std::string, std::string>>;
+    const Files m5 = {{"Mine.tsb", Boards("M", "NNNNN")}};
+    const Files s3 = {{"Standard.tsb", Boards("S", "NNN")}};
     const struct {
         const char* what;
         std::array<int, 3> random;
         Files files;
         std::string tessella, boardSets;
         std::vector<int> numbers;
-        std::string file, section;
+        std::string drawn;
         int draws;
         const char* note;
     } cases[] = {
-        {"no draw: the default", {0, 0, 0}, {{"Mine.tsb", m5}}, fixed, "Mine=Mine.tsb\r\n", {1}, "Mine.tsb", "Board_004", 0, nullptr},
-        {"no draw, unknown set", {0, 0, 0}, {}, "DefaultBoardSet=Unknown\r\n", "", {1}, "Standard.tsb", "Board_000", 0, nullptr},
-        {"within the default set", {1, 1, 0}, {{"Mine.tsb", m5}}, fixed, standard, {7}, "Mine.tsb", "Board_002", 1, nullptr},
-        {"within the standard set", {1, 1, 0}, {{"Standard.tsb", Boards("S", "NN")}}, "", standard, {7}, "Standard.tsb",
-         "Board_001", 1, nullptr},
-        {"over every set", {1, 0, 0}, {{"Mine.tsb", m5}}, "", standard, {1, 7}, "Mine.tsb", "Board_002", 2, nullptr},
-        {"over every set, the first", {1, 0, 0}, {{"Standard.tsb", Boards("S", "NNN")}}, "", standard, {2, 4},
-         "Standard.tsb", "Board_001", 2, nullptr},
-        {"a board without a title ends the set", {1, 0, 0}, {{"Mine.tsb", Boards("M", "NNUN")}}, "", "Mine=Mine.tsb\r\n", {1, 7},
-         "Mine.tsb", "Board_001", 2, nullptr},
-        {"a set without boards draws again", {1, 0, 0}, {{"Mine.tsb", m5}}, fixed, "Empty=Empty.tsb\r\nMine=Mine.tsb\r\n",
-         {0, 0, 3}, "Mine.tsb", "Board_003", 3, nullptr},
-        {"no set with boards: the default", {1, 0, 0}, {}, fixed, "Empty=Empty.tsb\r\n", {0}, "Standard.tsb", "Board_004",
-         1, nullptr},
-        {"nothing registered: the standard set", {1, 0, 0}, {{"Standard.tsb", Boards("S", "NNN")}}, fixed, "", {0, 2},
-         "Standard.tsb", "Board_002", 2, nullptr},
-        {"picture only until a picture board", {1, 0, 1}, {{"Mine.tsb", Boards("M", "NPR")}}, "", "Mine=Mine.tsb\r\n",
-         {0, 0, 0, 2, 0, 1}, "Mine.tsb", "Board_001", 6, nullptr},
+        {"no draw: the default", {0, 0, 0}, m5, fixed, mine, {1}, "Mine.tsb|Board_004", 0, ""},
+        {"no draw, unknown set", {0, 0, 0}, {}, "DefaultBoardSet=Unknown\r\n", "", {1}, "Standard.tsb|Board_000", 0, ""},
+        {"within the default set", {1, 1, 0}, m5, fixed, both, {7}, "Mine.tsb|Board_002", 1, ""},
+        {"within the standard set", {1, 1, 0}, s3, "", both, {7}, "Standard.tsb|Board_001", 1, ""},
+        {"over every set", {1, 0, 0}, m5, "", both, {1, 7}, "Mine.tsb|Board_002", 2, ""},
+        {"over every set, the first", {1, 0, 0}, s3, "", both, {2, 4}, "Standard.tsb|Board_001", 2, ""},
+        {"a board without a title ends the set", {1, 0, 0}, {{"Mine.tsb", Boards("M", "NNUN")}}, "", mine, {1, 7},
+         "Mine.tsb|Board_001", 2, ""},
+        {"a set without boards draws again", {1, 0, 0}, m5, fixed, "Empty=Empty.tsb\r\n" + mine, {0, 0, 3},
+         "Mine.tsb|Board_003", 3, ""},
+        {"no set with boards: the default", {1, 0, 0}, {}, fixed, "Empty=Empty.tsb\r\n", {0}, "Standard.tsb|Board_004", 1, ""},
+        {"nothing registered: the standard set", {1, 0, 0}, s3, fixed, "", {0, 2}, "Standard.tsb|Board_002", 2, ""},
+        {"picture only until a picture board", {1, 0, 1}, {{"Mine.tsb", Boards("M", "NPR")}}, "", mine, {0, 0, 0, 2, 0, 1},
+         "Mine.tsb|Board_001", 6, ""},
         {"picture only: the first picture board", {1, 0, 1},
          {{"Mine.tsb", Boards("M", "NNN")}, {"Pics.tsb", Boards("P", "RP")}, {"More.tsb", Boards("Q", "P")}}, "",
-         "Mine=Mine.tsb\r\nPics=Pics.tsb\r\nMore=More.tsb\r\n", {0}, "Pics.tsb", "Board_001", 2 * (6 + 20), "P1"},
+         mine + "Pics=Pics.tsb\r\nMore=More.tsb\r\n", {0}, "Pics.tsb|Board_001", 2 * (6 + 20), "「P1」"},
         {"picture only without a picture board", {1, 0, 1}, {{"Mine.tsb", Boards("M", "NNN")}, {"O.tsb", Boards("O", "R")}},
-         "", "Mine=Mine.tsb\r\nO=O.tsb\r\n", {1, 0, 0, 2}, "Mine.tsb", "Board_002", 2 * (4 + 20), "M2"},
+         "", mine + "O=O.tsb\r\n", {1, 0, 0, 2}, "Mine.tsb|Board_002", 2 * (4 + 20), "「M2」"},
         {"picture only in a set without boards", {1, 1, 1}, {}, "DefaultBoardSet=Empty\r\n", "Empty=Empty.tsb\r\n", {0},
-         "Empty.tsb", "Board_000", 0, ""},
+         "Empty.tsb|Board_000", 0, "「」"},
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(c.what);
@@ -284,13 +264,12 @@ TEST_F(PrepareGameTest, BoardDraws)
         options_.random = c.random;
         Ini(c.tessella, c.boardSets);
         ScriptedRandom random(c.numbers);
-        Choose();
-        EXPECT_EQ(form_.GetBoardStyle().FileName() + "|" + form_.GetBoardStyle().SectionName(), c.file + "|" + c.section);
+        WindowsIni settings = Settings::Open();
+        form_.ChooseBoard(settings);
+        EXPECT_EQ(form_.GetBoardStyle().FileName() + "|" + form_.GetBoardStyle().SectionName(), c.drawn);
         EXPECT_EQ(random.Draws(), c.draws);
-        EXPECT_EQ(form_.GetBoardNote().isEmpty(), c.note == nullptr);
-        if (c.note != nullptr) {
-            EXPECT_TRUE(form_.GetBoardNote().contains(QString::fromUtf8(c.note)));
-        }
+        EXPECT_EQ(form_.GetBoardNote().isEmpty(), *c.note == '\0');
+        EXPECT_TRUE(form_.GetBoardNote().contains(QString::fromUtf8(c.note)));
     }
 }
 

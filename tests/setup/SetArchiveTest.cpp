@@ -1,4 +1,3 @@
-#include "data/WindowsIni.h"
 #include "setup/SetArchive.h"
 #include "support/InProgramFolder.h"
 
@@ -76,12 +75,11 @@ TEST_F(SetArchiveTest, ExportedSetPlaysInAFreshProgramFolderWithEveryPicture)
     EXPECT_EQ(imported.name + " " + imported.file + " " + std::to_string(imported.pictures), "Mine_2 Mine_2.tsb 3");
     EXPECT_EQ(fresh.Read("Mine.tsb"), "an older file of that name");
 
-    const WindowsIni ini(fresh.File("Mine_2.tsb"));
-    EXPECT_EQ(ini.GetString("BoardSet", "Name", 0, ""), "Mine_2");
-    EXPECT_EQ(ini.GetString("Board_000", "Board", 0, ""), "Picture\\User\\Mine_2\\board.png");
-    EXPECT_EQ(ini.GetString("Board_000", "Border", 0, ""), "Picture\\User\\Mine_2\\border.png");
-    EXPECT_EQ(ini.GetString("Board_000", "1stFloat_00", 0, ""), "Picture\\User\\Mine_2\\piece.png");
-    EXPECT_EQ(ini.GetString("Board_000", "1stFloat_00", 1, ""), "Picture\\Mine\\gone.png");
+    const std::string user = "Picture\\User\\Mine_2\\";
+    EXPECT_EQ(fresh.Read("Mine_2.tsb"), "[BoardSet]\r\nName=Mine_2\r\n[Board_000]\r\nBoardType=Normal\r\nBoard=" + user
+                                            + "board.png\r\nBorder=" + user + "border.png\r\nNoFloat=" + user
+                                            + "piece.png\r\n1stFloat_00=" + user + "piece.png,Picture\\Mine\\gone.png\r\n"
+                                            "2ndFloat_00=" + user + "piece.png\r\nTitle=One\r\n");
     EXPECT_EQ(fresh.Read("Picture/User/Mine_2/board.png"), "board bytes");
     EXPECT_EQ(fresh.Read("Picture/User/Mine_2/border.png"), "border bytes");
     fs::current_path(dir_.Path());

@@ -1,9 +1,9 @@
 #include "data/SetEntries.h"
-#include "data/WindowsIni.h"
 #include "setup/SetReferences.h"
 #include "setup/Settings.h"
 #include "support/Cp932.h"
 #include "support/InProgramFolder.h"
+#include "support/SetFiles.h"
 
 #include <gtest/gtest.h>
 
@@ -14,14 +14,15 @@ namespace {
 
 using Kind = SetEntries::Kind;
 
-// Four boards A to D between a leading set section and a trailing stale one.
-const char kBoardSet[] =
-    "[BoardSet]\r\nName=Mine\r\n"
-    "[Board_000]\r\nTitle=A\r\nBoard=a.bmp\r\n"
-    "[Board_001]\r\nTitle=B\r\nBoard=b.bmp\r\n"
-    "[Board_002]\r\nTitle=C\r\nBoard=c.bmp\r\n"
-    "[Board_003]\r\nTitle=D\r\nBoard=d.bmp\r\n"
-    "[Board_009]\r\nTitle=Hidden\r\n";
+// Boards titled by the letters, each with its own picture, between a leading set section and a stale
+// entry past the gap.
+std::string BoardSet(const std::string& titles)
+{
+    std::string text = "[BoardSet]\r\nName=Mine\r\n";
+    for (std::size_t i = 0; i < titles.size(); ++i)
+        text += Format("[Board_%03zu]\r\nTitle=%c\r\nBoard=%c.bmp\r\n", i, titles[i], titles[i] + 32);
+    return text + "[Board_009]\r\nTitle=Hidden\r\n";
+}
 
 class SetEntriesTest : public InProgramFolder {};
 
@@ -43,25 +44,14 @@ TEST_F(SetEntriesTest, DeleteDuplicateAndSwapKeepTheNumberingAndTheOtherSections
     };
     for (const auto& c : cases) {
         SCOPED_TRACE(testing::Message() << c.op << " " << c.number << " " << c.to);
-        dir_.Write("Mine.tsb", kBoardSet);
+        dir_.Write("Mine.tsb", BoardSet("ABCD"));
         SetEntries::Renumbering renumbering;
         const int result = c.op == Delete      ? SetEntries::Delete("Mine.tsb", Kind::Board, c.number, &renumbering)
                            : c.op == Duplicate ? SetEntries::Duplicate("Mine.tsb", Kind::Board, c.number, &renumbering)
                                                : SetEntries::Swap("Mine.tsb", Kind::Board, c.number, c.to, &renumbering);
         ASSERT_EQ(result, c.result);
         EXPECT_EQ(renumbering, c.renumbering);
-        const WindowsIni ini("Mine.tsb");
-        std::string titles;
-        for (int i = 0; i < SetEntries::Count(ini, Kind::Board); ++i)
-            titles += ini.GetString(SetEntries::SectionName(Kind::Board, i), "Title", 0, "?");
-        EXPECT_EQ(titles, c.titles);
-        EXPECT_EQ(ini.SectionAt(0)->Name(), "BoardSet");
-        // Each entry keeps its own keys, and the entry past the gap stays where it was.
-        EXPECT_EQ(ini.GetString("Board_000", "Board", 0, ""), std::string(1, c.titles[0] + 32) + ".bmp");
-        EXPECT_EQ(ini.GetString("Board_009", "Title", 0, ""), "Hidden");
-        if (c.result != 0) {
-            EXPECT_EQ(dir_.Read("Mine.tsb"), kBoardSet);
-        }
+        EXPECT_EQ(dir_.Read("Mine.tsb"), BoardSet(c.titles));
     }
 
     // A stale section the new numbering reaches goes, as does a repeated one.
