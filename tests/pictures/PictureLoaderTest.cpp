@@ -16,6 +16,7 @@
 #include <vector>
 
 #include <jpeglib.h>
+#include <sys/resource.h>
 
 namespace {
 
@@ -258,6 +259,15 @@ TEST_F(PictureLoaderTest, RefusesWhatItCannotReadOrDecodeAndReportsEachFileOnceP
         }
     }
     EXPECT_EQ(reported, expected);
+    // With no file to be opened, only the size check before reading can name the size.
+    rlimit files{};
+    getrlimit(RLIMIT_NOFILE, &files);
+    const rlimit none{0, files.rlim_max};
+    setrlimit(RLIMIT_NOFILE, &none);
+    QString why;
+    PictureLoader::Load(QString::fromStdString(dir_.File("huge.bmp")), &why);
+    setrlimit(RLIMIT_NOFILE, &files);
+    EXPECT_EQ(why, QStringLiteral("ファイルが大きすぎます (64 MB まで)"));
 }
 
 TEST_F(PictureLoaderTest, CacheServesPicturesUntilTheFileChangesAndEvictsTheLeastRecentlyUsed)

@@ -1,11 +1,10 @@
 #include "pictures/UserPictureCopy.h"
 
-#include "platform/TextCodec.h"
+#include "platform/HostPath.h"
 #include "support/InProgramFolder.h"
 
 #include <gtest/gtest.h>
 
-#include <algorithm>
 #include <string>
 
 namespace {
@@ -45,9 +44,7 @@ TEST_F(UserPictureCopyTest, CopiesOnlyPicturesOutsideUnderAFreeNameAndReusesAnId
         SCOPED_TRACE(c.stored);
         ASSERT_EQ(UserPictureCopy::Copy(c.setName, outside(c.file, c.bytes), &stored, &reason), 0) << reason.toStdString();
         EXPECT_EQ(stored, c.stored);
-        std::string host = TextCodec::ToUtf8(stored);
-        std::replace(host.begin(), host.end(), '\\', '/');
-        EXPECT_EQ(dir_.Read(host), c.bytes);
+        EXPECT_EQ(dir_.Read(HostPath::Plain(stored)), c.bytes);
     }
 }
 

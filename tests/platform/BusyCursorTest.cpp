@@ -5,22 +5,19 @@
 #include <QCursor>
 #include <QGuiApplication>
 
-TEST(BusyCursorTest, WithoutAnApplicationDoesNothing)
+TEST(BusyCursorTest, ShowsTheWaitCursorWhileItLivesAndDoesNothingWithoutAnApplication)
 {
     ASSERT_EQ(qGuiApp, nullptr);
-    BusyCursor outer;
-    BusyCursor inner;
-}
-
-TEST(BusyCursorTest, ShowsTheWaitCursorWhileItLives)
-{
+    {
+        BusyCursor outer;
+        BusyCursor inner;
+    }
     if (qEnvironmentVariableIsEmpty("QT_QPA_PLATFORM"))
         qputenv("QT_QPA_PLATFORM", "offscreen");
     int argc = 1;
     char name[] = "platform_tests";
     char* argv[] = {name, nullptr};
     QGuiApplication app(argc, argv);
-
     {
         BusyCursor outer;
         {

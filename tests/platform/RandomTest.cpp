@@ -23,8 +23,6 @@ TEST(RandomTest, SeedsGiveTheirSequenceOfNonNegativeNumbersAndOverridesReplaceTh
     Random::Seed(1234);
     const std::vector<int> first = Draw(10000);
     EXPECT_GE(*std::min_element(first.begin(), first.end()), 0);
-    Random::Seed(1234);
-    EXPECT_EQ(Draw(10000), first);
     Random::Seed(1235);
     EXPECT_NE(Draw(10000), first);
 
@@ -33,7 +31,7 @@ TEST(RandomTest, SeedsGiveTheirSequenceOfNonNegativeNumbersAndOverridesReplaceTh
     EXPECT_EQ(Draw(3), (std::vector<int>{40, 41, 42}));
     Random::ClearOverride();
     Random::Seed(1234);
-    EXPECT_EQ(Random::Next(), first[0]);
+    EXPECT_EQ(Draw(10000), first);
 
     Clock::SetOverride([] { return std::int64_t{1000000000}; });
     Random::SeedFromClock();
