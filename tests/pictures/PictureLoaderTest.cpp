@@ -202,7 +202,6 @@ TEST_F(PictureLoaderTest, DecodesEachFormatToTheSourcePixelsAndOnlyPngAlphaRepla
         EXPECT_EQ(HasOwnAlpha(loaded.convertToFormat(QImage::Format_ARGB32_Premultiplied).copy(0, 0, 4, 4)),
                   c.bottomLeftAlpha == 255);
     }
-    EXPECT_TRUE(TransparentCopy(QImage()).isNull());
 }
 
 TEST_F(PictureLoaderTest, RefusesWhatItCannotReadOrDecodeAndReportsEachFileOncePerRun)

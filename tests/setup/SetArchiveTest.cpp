@@ -48,44 +48,7 @@ protected:
     TempDir elsewhere_;
 };
 
-TEST_F(SetArchiveTest, ExportedSetPlaysInAFreshProgramFolderWithEveryPicture)
-{
-    fs::create_directories(dir_.Path() / "Picture/Mine");
-    dir_.Write("Picture/Mine/board.png", "board bytes");
-    dir_.Write("Picture/Mine/piece.png", "piece bytes");
-    elsewhere_.Write("border.png", "border bytes");
-    dir_.Write("Mine.tsb", "[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nBoardType=Normal\r\n"
-                           "Board=picture\\MINE\\board.png\r\nBorder=" + elsewhere_.File("border.png") + "\r\n"
-                           "NoFloat=Picture\\Mine\\piece.png\r\n"
-                           "1stFloat_00=Picture\\Mine\\piece.png,Picture\\Mine\\gone.png\r\n"
-                           "2ndFloat_00=Picture\\Mine\\piece.png\r\nTitle=One\r\n");
-    QStringList missing;
-    QString reason;
-    ASSERT_EQ(SetArchive::Export("Mine.tsb", ZipPath("Mine.zip"), &missing, &reason), 0) << reason.toStdString();
-    EXPECT_EQ(missing, QStringList{QStringLiteral("Picture\\Mine\\gone.png")});
-    EXPECT_EQ(elsewhere_.Names(), (std::vector<std::string>{"Mine.zip", "border.png"}));
-
-    TempDir fresh;
-    fs::current_path(fresh.Path());
-    fresh.Write("Mine.tsb", "an older file of that name");
-    SetArchive::Imported imported;
-    const auto taken = [](const std::string& name) { return name == "Mine"; };
-    ASSERT_EQ(SetArchive::Import(ZipPath("Mine.zip"), taken, &imported, &reason), 0) << reason.toStdString();
-    EXPECT_EQ(imported.kind, Settings::SetKind::Board);
-    EXPECT_EQ(imported.name + " " + imported.file + " " + std::to_string(imported.pictures), "Mine_2 Mine_2.tsb 3");
-    EXPECT_EQ(fresh.Read("Mine.tsb"), "an older file of that name");
-
-    const std::string user = "Picture\\User\\Mine_2\\";
-    EXPECT_EQ(fresh.Read("Mine_2.tsb"), "[BoardSet]\r\nName=Mine_2\r\n[Board_000]\r\nBoardType=Normal\r\nBoard=" + user
-                                            + "board.png\r\nBorder=" + user + "border.png\r\nNoFloat=" + user
-                                            + "piece.png\r\n1stFloat_00=" + user + "piece.png,Picture\\Mine\\gone.png\r\n"
-                                            "2ndFloat_00=" + user + "piece.png\r\nTitle=One\r\n");
-    EXPECT_EQ(fresh.Read("Picture/User/Mine_2/board.png"), "board bytes");
-    EXPECT_EQ(fresh.Read("Picture/User/Mine_2/border.png"), "border bytes");
-    fs::current_path(dir_.Path());
-}
-
-TEST_F(SetArchiveTest, BadArchivesAreRefusedWithoutWritingAnything)
+TEST_F(SetArchiveTest, BadArchivesAreRefusedWithoutWritingAnythingAndAnExportedSetPlaysInAFreshFolder)
 {
     const std::string zeros(SetArchive::kMaxEntryBytes + 1, '\0');
     const QString path = QStringLiteral("アーカイブに取り込めないパスがあります");
@@ -123,6 +86,41 @@ TEST_F(SetArchiveTest, BadArchivesAreRefusedWithoutWritingAnything)
         EXPECT_TRUE(dir_.Names().empty());
         EXPECT_EQ(elsewhere_.Names(), std::vector<std::string>{"bad.zip"});
     }
+
+    // The exported set comes with every picture it can read into a fresh program folder.
+    fs::create_directories(dir_.Path() / "Picture/Mine");
+    dir_.Write("Picture/Mine/board.png", "board bytes");
+    dir_.Write("Picture/Mine/piece.png", "piece bytes");
+    elsewhere_.Write("border.png", "border bytes");
+    dir_.Write("Mine.tsb", "[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nBoardType=Normal\r\n"
+                           "Board=picture\\MINE\\board.png\r\nBorder=" + elsewhere_.File("border.png") + "\r\n"
+                           "NoFloat=Picture\\Mine\\piece.png\r\n"
+                           "1stFloat_00=Picture\\Mine\\piece.png,Picture\\Mine\\gone.png\r\n"
+                           "2ndFloat_00=Picture\\Mine\\piece.png\r\nTitle=One\r\n");
+    QStringList missing;
+    QString reason;
+    ASSERT_EQ(SetArchive::Export("Mine.tsb", ZipPath("Mine.zip"), &missing, &reason), 0) << reason.toStdString();
+    EXPECT_EQ(missing, QStringList{QStringLiteral("Picture\\Mine\\gone.png")});
+    EXPECT_EQ(elsewhere_.Names(), (std::vector<std::string>{"Mine.zip", "bad.zip", "border.png"}));
+
+    TempDir fresh;
+    fs::current_path(fresh.Path());
+    fresh.Write("Mine.tsb", "an older file of that name");
+    SetArchive::Imported imported;
+    const auto taken = [](const std::string& name) { return name == "Mine"; };
+    ASSERT_EQ(SetArchive::Import(ZipPath("Mine.zip"), taken, &imported, &reason), 0) << reason.toStdString();
+    EXPECT_EQ(imported.kind, Settings::SetKind::Board);
+    EXPECT_EQ(imported.name + " " + imported.file + " " + std::to_string(imported.pictures), "Mine_2 Mine_2.tsb 3");
+    EXPECT_EQ(fresh.Read("Mine.tsb"), "an older file of that name");
+
+    const std::string user = "Picture\\User\\Mine_2\\";
+    EXPECT_EQ(fresh.Read("Mine_2.tsb"), "[BoardSet]\r\nName=Mine_2\r\n[Board_000]\r\nBoardType=Normal\r\nBoard=" + user
+                                            + "board.png\r\nBorder=" + user + "border.png\r\nNoFloat=" + user
+                                            + "piece.png\r\n1stFloat_00=" + user + "piece.png,Picture\\Mine\\gone.png\r\n"
+                                            "2ndFloat_00=" + user + "piece.png\r\nTitle=One\r\n");
+    EXPECT_EQ(fresh.Read("Picture/User/Mine_2/board.png"), "board bytes");
+    EXPECT_EQ(fresh.Read("Picture/User/Mine_2/border.png"), "border bytes");
+    fs::current_path(dir_.Path());
 }
 
 }  // namespace

@@ -74,8 +74,6 @@ TEST_F(SetEntriesTest, ReferencesFollowTheirEntryOrGoBackToTheStandardSet)
         SetEntries::Renumbering renumbering;
         std::string expected, changes;
     } cases[] = {
-        {"board moved", Settings::SetKind::Board, "DefaultBoardSet=自作\nDefaultBoardName=Board_001\n", {0, 2, 1},
-         "DefaultBoardSet=自作\nDefaultBoardName=Board_002\n", "DefaultBoardName Board_001>Board_002 "},
         {"board deleted", Settings::SetKind::Board, "DefaultBoardSet=自作\nDefaultBoardName=Board_001\n", {0, -1, 1},
          "DefaultBoardSet=標準\nDefaultBoardName=Board_000\n", "DefaultBoardName Board_001>Board_000! "},
         {"board missing keys, first board moved", Settings::SetKind::Board, "", {1, 0}, "", ""},

@@ -107,19 +107,16 @@ protected:
 
     void WriteSettings(const QString& text) { WriteCp932(dir_, "Tessella.ini", text); }
 
-    TFormSettingGame& Window()
+    // Made at first use; shown as the modal host would, which runs its show handler, unless `show` is false.
+    TFormSettingGame& Shown(bool show = true)
     {
         if (!window_)
             window_ = std::make_unique<TFormSettingGame>(input_);
+        if (show) {
+            window_->setResult(kModalNone);
+            window_->show();
+        }
         return *window_;
-    }
-
-    // Shows the window as the modal host would, which runs its show handler.
-    TFormSettingGame& Shown()
-    {
-        Window().setResult(kModalNone);
-        Window().show();
-        return Window();
     }
 
     QString Outside(const std::string& name) const { return QString::fromStdString(elsewhere_.File(name)); }
@@ -146,65 +143,13 @@ protected:
     QStringList offered_;
 };
 
-TEST_F(SettingGameTest, RandomBoardOptionsFollowTheEnablingTableAndTheBaseTimerItsTextRules)
-{
-    WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\nRandomBoard2=True\nRandomBoard3=True\n"));
-    TFormSettingGame& window = Shown();
-    QCheckBox* random = window.CheckBoxRandomBoard;
-    QCheckBox* withinSet = window.CheckBoxRandomBoard2;
-    QCheckBox* pictureOnly = window.CheckBoxRandomBoard3;
-    const auto click = [&](QCheckBox* box) {
-        if (box != nullptr)
-            box->click();
-        return std::string(withinSet->isEnabled() ? "2" : "-") + (pictureOnly->isEnabled() ? "3" : "-")
-            + (window.ComboBoxRandomBoard2->isEnabled() ? "B" : "-");
-    };
-    // Both narrowing options come only from an edited file: the box then waits for a click.
-    EXPECT_EQ(click(nullptr), "---");
-    EXPECT_EQ(click(random), "---");
-    EXPECT_EQ(click(random), "--B");
-    // Checks disabled by the other narrowing option still count.
-    window.BitBtnOk->click();
-    EXPECT_EQ(Options(window), "55 1 0 1 1 1");
-    EXPECT_EQ(Values("Tessella", {"RandomBoard3"}), "True");
-
-    WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\n"));
-    Shown();
-    EXPECT_EQ(click(nullptr), "23-");
-    const std::pair<QCheckBox*, const char*> more[] = {
-        {withinSet, "2-B"}, {withinSet, "23-"}, {pictureOnly, "-3-"}, {random, "---"}, {random, "-3-"}};
-    for (const auto& [box, expected] : more)
-        EXPECT_EQ(click(box), expected);
-    EXPECT_TRUE(pictureOnly->isChecked());
-
-    // Base timer texts typed one after another, from the default 55: a letter stands for the value
-    // before it, digits stop at the limit.
-    const struct {
-        const char* typed;
-        int value;
-        int upDown;
-    } cases[] = {{"12a3", 553, 553}, {"0", 0, 0}, {"1500", 1500, 999}, {"98765432109876", 999999, 999},
-                 {"12", 12, 12}, {"12a", 12, 12}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.typed);
-        window.EditBaseTimer->setText(QString::fromLatin1(c.typed));
-        EXPECT_EQ(window.GetBaseTimer(), c.value);
-        EXPECT_EQ(window.EditBaseTimer->text(), QString::number(c.value));
-        EXPECT_EQ(window.UpDownBaseTimer->value(), c.upDown);
-    }
-    window.EditBaseTimer->setText(QStringLiteral("40"));
-    window.UpDownBaseTimer->stepUp();
-    window.BitBtnOk->click();
-    EXPECT_EQ(Values("Tessella", {"BaseTimer"}), "41");
-}
-
-TEST_F(SettingGameTest, OptionsAreReadAtCreationOkWritesThemAndCancelOrTheCloseBoxRestoreThem)
+TEST_F(SettingGameTest, OptionsAreReadAtCreationWrittenOnOkRestoredOnCancelAndFollowTheirEnablingAndTextRules)
 {
     WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=一番\nBaseTimer=55\nAnimation=true\nPass=Manual\n"
                                  "RandomBoard=True\nShowLastMove=False\n[BoardSet]\n一番=One.tsb\n"));
     const std::string before = dir_.Read("Tessella.ini");
-    EXPECT_EQ(Options(Window()), "55 0 0 1 0 0");
-    TFormSettingGame& window = Window();
+    TFormSettingGame& window = Shown(false);
+    EXPECT_EQ(Options(window), "55 0 0 1 0 0");
     const auto changeEverything = [&] {
         Shown().EditBaseTimer->setText(QStringLiteral("80"));
         for (QCheckBox* box : {window.CheckBoxAnimation, window.CheckBoxAutoPass, window.CheckBoxRandomBoard2,
@@ -254,15 +199,66 @@ TEST_F(SettingGameTest, OptionsAreReadAtCreationOkWritesThemAndCancelOrTheCloseB
     window.BitBtnOk->click();
     window.BitBtnCancel->click();
     EXPECT_EQ(Options(window), "80 1 1 1 1 0");
+
+    // The random-board options follow their enabling table.
+    fs::remove("Tessella.ini");
+    WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\nRandomBoard2=True\nRandomBoard3=True\n"));
+    Shown();
+    QCheckBox* random = window.CheckBoxRandomBoard;
+    QCheckBox* withinSet = window.CheckBoxRandomBoard2;
+    QCheckBox* pictureOnly = window.CheckBoxRandomBoard3;
+    const auto click = [&](QCheckBox* box) {
+        if (box != nullptr)
+            box->click();
+        return std::string(withinSet->isEnabled() ? "2" : "-") + (pictureOnly->isEnabled() ? "3" : "-")
+            + (window.ComboBoxRandomBoard2->isEnabled() ? "B" : "-");
+    };
+    // Both narrowing options come only from an edited file: the box then waits for a click.
+    EXPECT_EQ(click(nullptr), "---");
+    EXPECT_EQ(click(random), "---");
+    EXPECT_EQ(click(random), "--B");
+    // Checks disabled by the other narrowing option still count.
+    window.BitBtnOk->click();
+    EXPECT_EQ(Options(window), "55 1 0 1 1 1");
+    EXPECT_EQ(Values("Tessella", {"RandomBoard3"}), "True");
+
+    WriteSettings(QStringLiteral("[Tessella]\nRandomBoard=True\n"));
+    Shown();
+    EXPECT_EQ(click(nullptr), "23-");
+    const std::pair<QCheckBox*, const char*> more[] = {
+        {withinSet, "2-B"}, {withinSet, "23-"}, {pictureOnly, "-3-"}, {random, "---"}, {random, "-3-"}};
+    for (const auto& [box, expected] : more)
+        EXPECT_EQ(click(box), expected);
+    EXPECT_TRUE(pictureOnly->isChecked());
+
+    // Base timer texts typed one after another, from the default 55: a letter stands for the value
+    // before it, digits stop at the limit.
+    const struct {
+        const char* typed;
+        int value;
+        int upDown;
+    } cases[] = {{"12a3", 553, 553}, {"0", 0, 0}, {"1500", 1500, 999}, {"98765432109876", 999999, 999},
+                 {"12", 12, 12}, {"12a", 12, 12}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.typed);
+        window.EditBaseTimer->setText(QString::fromLatin1(c.typed));
+        EXPECT_EQ(window.GetBaseTimer(), c.value);
+        EXPECT_EQ(window.EditBaseTimer->text(), QString::number(c.value));
+        EXPECT_EQ(window.UpDownBaseTimer->value(), c.upDown);
+    }
+    window.EditBaseTimer->setText(QStringLiteral("40"));
+    window.UpDownBaseTimer->stepUp();
+    window.BitBtnOk->click();
+    EXPECT_EQ(Values("Tessella", {"BaseTimer"}), "41");
 }
 
-TEST_F(SettingGameTest, NewSetsComeFromTheTemplateRefuseNamesTheyCannotStoreAndCancelRemovesThemUnlessEdited)
+TEST_F(SettingGameTest, NewRefusesNamesTheFileCannotStoreCancelRemovesUneditedSetsAndDeleteAsksOnlyForASetInUse)
 {
     // The standard set's name is refused even where no standard set is registered.
     WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\n[BoardSet]\n一番=One.tsb\n二番=Two.tsb\n三番=Three.tsb\n"
                                  "[BrainSet]\n甲=Kou.tsp\n"));
     dir_.Write("Taken.tsb", "[BoardSet]\r\nName=Other\r\n");
-    const std::string before = dir_.Read("Tessella.ini");
+    std::string before = dir_.Read("Tessella.ini");
     TFormSettingGame& window = Shown();
     names_ = {QStringLiteral("Mine"), QStringLiteral("Mine"), QStringLiteral("Edited")};
     window.ButtonNewBoardSet->click();
@@ -280,7 +276,6 @@ TEST_F(SettingGameTest, NewSetsComeFromTheTemplateRefuseNamesTheyCannotStoreAndC
     dir_.Write("Edited.tsb", dir_.Read("Edited.tsb") + "[Board_001]\r\nTitle=work\r\n");
     window.BitBtnCancel->click();
     EXPECT_FALSE(fs::exists("Mine.tsb") || fs::exists("Mine.tsp"));
-    EXPECT_TRUE(fs::exists("Edited.tsb"));
     ASSERT_EQ(modals_.messages.size(), 1);
     EXPECT_TRUE(modals_.messages.front().contains(QStringLiteral("Edited.tsb")));
     EXPECT_EQ(dir_.Read("Tessella.ini"), before);
@@ -324,6 +319,51 @@ TEST_F(SettingGameTest, NewSetsComeFromTheTemplateRefuseNamesTheyCannotStoreAndC
               QStringList({QString(75, QChar(0x6f22)), QString(227, QLatin1Char('y'))}));
     window.BitBtnOk->click();
     EXPECT_EQ(Values("BoardSet", {"Taken", QString(227, 'y')}), "- " + QString(227, 'y') + ".tsb");
+
+    // Delete asks only for a set in use and moves the random box to the set before.
+    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_004\n1stBrainSet=甲\n"
+                                 "1stBrainName=Brain_003\n2ndBrainSet=乙\nRandomBoard2=True\n[BoardSet]\n一番=One.tsb\n"
+                                 "二番=Two.tsb\n三番=Three.tsb\n四番=Four.tsb\n[BrainSet]\n甲=Kou.tsp\n乙=Otsu.tsp\n"));
+    dir_.Write("Three.tsb", "[BoardSet]\r\nName=Three\r\n");
+    before = dir_.Read("Tessella.ini");
+    Shown();
+    const auto remove = [&](const QString& name) {
+        Select(window.ListBoxBoardSet, name);
+        window.ButtonDeleteBoardSet->click();
+        return box->currentText();
+    };
+    // The set in use: No keeps it, Yes sends the box to the standard set; Cancel leaves the file.
+    modals_.answers = {kModalNo, kModalYes};
+    EXPECT_EQ(remove(QStringLiteral("二番")), QStringLiteral("二番"));
+    EXPECT_EQ(window.ListBoxBoardSet->count(), 4);
+    window.ButtonDeleteBoardSet->click();
+    EXPECT_EQ(box->currentText(), kStandard);
+    window.BitBtnCancel->click();
+    EXPECT_EQ(dir_.Read("Tessella.ini"), before);
+
+    Shown();
+    box->setCurrentIndex(2);
+    EXPECT_EQ(remove(QStringLiteral("三番")), QStringLiteral("二番"));
+    window.ButtonDeleteBoardSet->click();
+    EXPECT_EQ(window.ListBoxBoardSet->count(), 3) << "nothing stays selected after a delete";
+    box->setCurrentIndex(0);
+    EXPECT_EQ(remove(QStringLiteral("一番")), QStringLiteral("二番"));
+    box->setEditText(QStringLiteral("手入力"));
+    EXPECT_EQ(remove(QStringLiteral("四番")), QStringLiteral("手入力"));
+    EXPECT_EQ(modals_.questions.size(), 2) << "a set not in use goes without a question";
+    modals_.answers = {kModalYes};
+    Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
+    window.ButtonDeletePlayerSet->click();
+    ASSERT_EQ(modals_.questions.size(), 3);
+    EXPECT_TRUE(modals_.questions[2].contains(QStringLiteral("甲")));
+    EXPECT_TRUE(fs::exists("Three.tsb"));
+
+    box->setEditText(QStringLiteral("二番"));
+    window.BitBtnOk->click();
+    EXPECT_EQ(Settings::Registry(WindowsIni("Tessella.ini"), Settings::SetKind::Board).size(), 1u);
+    EXPECT_EQ(Values("BrainSet", {"甲"}), "-");
+    EXPECT_EQ(Values("Tessella", {"1stBrainSet", "1stBrainName", "2ndBrainSet", "DefaultBoardSet"}),
+              QStringLiteral("標準 Brain_000 乙 二番"));
 }
 
 TEST_F(SettingGameTest, CaptionsFitModifyFollowsTheRenumberingAndAddCopiesOnlyWhatIsOutsideNeverReplacingAFile)
@@ -451,52 +491,4 @@ TEST_F(SettingGameTest, CaptionsFitModifyFollowsTheRenumberingAndAddCopiesOnlyWh
     EXPECT_EQ(window.sizeHint().width(), width);
     EXPECT_TRUE(Items(window.ListBoxBoardSet).front().endsWith(QChar(0x2026)));
     EXPECT_EQ(Items(window.ListBoxBoardSet, true), QStringList({longName}));
-}
-
-TEST_F(SettingGameTest, DeleteAsksOnlyForASetInUseAndMovesTheRandomBoxToTheSetBefore)
-{
-    WriteSettings(QStringLiteral("[Tessella]\nDefaultBoardSet=二番\nDefaultBoardName=Board_004\n1stBrainSet=甲\n"
-                                 "1stBrainName=Brain_003\n2ndBrainSet=乙\nRandomBoard2=True\n[BoardSet]\n一番=One.tsb\n"
-                                 "二番=Two.tsb\n三番=Three.tsb\n四番=Four.tsb\n[BrainSet]\n甲=Kou.tsp\n乙=Otsu.tsp\n"));
-    dir_.Write("Three.tsb", "[BoardSet]\r\nName=Three\r\n");
-    const std::string before = dir_.Read("Tessella.ini");
-    TFormSettingGame& window = Shown();
-    QComboBox* box = window.ComboBoxRandomBoard2;
-    const auto remove = [&](const QString& name) {
-        Select(window.ListBoxBoardSet, name);
-        window.ButtonDeleteBoardSet->click();
-        return box->currentText();
-    };
-    // The set in use: No keeps it, Yes sends the box to the standard set; Cancel leaves the file.
-    modals_.answers = {kModalNo, kModalYes};
-    EXPECT_EQ(remove(QStringLiteral("二番")), QStringLiteral("二番"));
-    EXPECT_EQ(window.ListBoxBoardSet->count(), 4);
-    window.ButtonDeleteBoardSet->click();
-    EXPECT_EQ(box->currentText(), kStandard);
-    window.BitBtnCancel->click();
-    EXPECT_EQ(dir_.Read("Tessella.ini"), before);
-
-    Shown();
-    box->setCurrentIndex(2);
-    EXPECT_EQ(remove(QStringLiteral("三番")), QStringLiteral("二番"));
-    window.ButtonDeleteBoardSet->click();
-    EXPECT_EQ(window.ListBoxBoardSet->count(), 3) << "nothing stays selected after a delete";
-    box->setCurrentIndex(0);
-    EXPECT_EQ(remove(QStringLiteral("一番")), QStringLiteral("二番"));
-    box->setEditText(QStringLiteral("手入力"));
-    EXPECT_EQ(remove(QStringLiteral("四番")), QStringLiteral("手入力"));
-    EXPECT_EQ(modals_.questions.size(), 2) << "a set not in use goes without a question";
-    modals_.answers = {kModalYes};
-    Select(window.ListBoxPlayerSet, QStringLiteral("甲"));
-    window.ButtonDeletePlayerSet->click();
-    ASSERT_EQ(modals_.questions.size(), 3);
-    EXPECT_TRUE(modals_.questions[2].contains(QStringLiteral("甲")));
-    EXPECT_TRUE(fs::exists("Three.tsb"));
-
-    box->setEditText(QStringLiteral("二番"));
-    window.BitBtnOk->click();
-    EXPECT_EQ(Settings::Registry(WindowsIni("Tessella.ini"), Settings::SetKind::Board).size(), 1u);
-    EXPECT_EQ(Values("BrainSet", {"甲"}), "-");
-    EXPECT_EQ(Values("Tessella", {"1stBrainSet", "1stBrainName", "2ndBrainSet", "DefaultBoardSet"}),
-              QStringLiteral("標準 Brain_000 乙 二番"));
 }

@@ -27,7 +27,7 @@ std::string Summary(const WindowsIni& settings)
                          marks.coordinates, ReadWindowPlace(settings) ? "placed" : "-");
 }
 
-TEST_F(SettingsTest, EachKeyReadsOnlyWhatItsTextMeansAndDefaultsOtherwise)
+TEST_F(SettingsTest, EachKeyReadsOnlyWhatItsTextMeansAndRegistriesRefuseWhatTheFileCannotHold)
 {
     const std::string defaults = "UserVsComp 55 11000 1.00=1 old 110 -";
     const struct {
@@ -37,7 +37,6 @@ TEST_F(SettingsTest, EachKeyReadsOnlyWhatItsTextMeansAndDefaultsOtherwise)
         {nullptr, defaults},
         {"Animation=true\nRandomBoard=TRUE\nRandomBoard2=True;on\nRandomBoard3=\nPass=auto", "UserVsComp 55 00100 1.00=1 old 110 -"},
         {"Animation=False\nPass=Auto\nWarType=CompVsUser", "CompVsUser 55 01001 1.00=1 old 110 -"},
-        {"WarType=None", "None 55 11000 1.00=1 old 110 -"},
         {"WarType=userVsComp\nBaseTimer=abc", "None 0 11000 1.00=1 old 110 -"},
         {"BaseTimer=", defaults},
         {"BaseTimer=120ms", "UserVsComp 120 11000 1.00=1 old 110 -"},
@@ -62,10 +61,8 @@ TEST_F(SettingsTest, EachKeyReadsOnlyWhatItsTextMeansAndDefaultsOtherwise)
             dir_.Write("Tessella.ini", std::string("[Tessella]\r\n") + c.lines + "\r\n");
         EXPECT_EQ(Summary(Settings::Open()), c.summary);
     }
-}
 
-TEST_F(SettingsTest, RegistriesListInOrderFallBackAndRefuseWhatTheFileCannotHold)
-{
+    // Registries list in order, fall back to the standard set and refuse what the file cannot hold.
     const std::string standard = Settings::kStandardSetName;
     EXPECT_EQ(Settings::RegisteredFile(Settings::Open(), SetKind::Player, standard), std::nullopt);
     dir_.Write("Tessella.ini", "[Tessella]\r\nBaseTimer=40\r\n[BoardSet]\r\n" + standard
