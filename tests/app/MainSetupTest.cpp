@@ -173,13 +173,11 @@ TEST_F(MainSetupTest, TheTitleComesBeforeTheDemonstrationAndReleaseInformationAn
         ASSERT_EQ(answers.shown, std::vector<QDialog*>{&windows.title});
         EXPECT_TRUE(mainShownFirst);
         EXPECT_EQ(modeAtTitle, GameCycle::kModeNone);
-        EXPECT_EQ(cycle.GameMode(), GameCycle::kModeDemo);
-        EXPECT_TRUE(main.Timer->isActive());
         main.MenuReleaseClick();
         EXPECT_EQ(answers.shown, (std::vector<QDialog*>{&windows.title, &windows.release}));
     }
     EXPECT_TRUE(pausedWhileShown);
-    EXPECT_TRUE(cycle.TimerRunning());
+    EXPECT_TRUE(cycle.TimerRunning()) << "the demonstration started after the title goes on";
 
     // The desktop opens the document; when it cannot, the program's own help window shows it.
     QString opened;
