@@ -206,18 +206,4 @@ TEST_F(MainSetupTest, TheTitleComesBeforeTheDemonstrationAndReleaseInformationAn
     help->close();
 }
 
-TEST(MainStartUp, WithoutASettingsFileUsesTheStandardBoardAndA55MillisecondTimer)
-{
-    UiApp();
-    const ProgramFolderCopy empty;
-    TFormMain window;
-    window.FormShow();
-    GameCycle& cycle = window.Cycle();
-    EXPECT_EQ(cycle.GameMode(), GameCycle::kModeDemo);
-    EXPECT_EQ(cycle.TimerInterval(), 55);
-    EXPECT_EQ(cycle.Style().FileName(), "Standard.tsb");
-    EXPECT_EQ(cycle.Style().SectionName(), "Board_000");
-    Ticks(cycle, 20);
-}
-
 }  // namespace

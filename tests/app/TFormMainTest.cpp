@@ -150,6 +150,15 @@ protected:
 // The window comes back where it was only while a screen shows that place.
 TEST_F(TFormMainTest, ShowingPlacesTheWindowLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDemonstration)
 {
+    // Without a settings file the standard board and a 55 ms timer are used, though nothing is there.
+    std::filesystem::remove("Tessella.ini");
+    Window().FormShow();
+    EXPECT_EQ(window_->Cycle().GameMode(), GameCycle::kModeDemo);
+    EXPECT_EQ(window_->Cycle().TimerInterval(), 55);
+    EXPECT_EQ(window_->Cycle().Style().FileName(), "Standard.tsb");
+    EXPECT_EQ(window_->Cycle().Style().SectionName(), "Board_000");
+    Ticks(window_->Cycle(), 20);
+
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
     for (const int left : {screen.right() + 4000, screen.left() + 10}) {
         const bool restored = left < screen.right();
