@@ -5,10 +5,10 @@
 #include "platform/Clock.h"
 #include "platform/TextCodec.h"
 #include "players/Brain.h"
+#include "players/PlayerChecks.h"
 #include "players/PlayerSetFile.h"
 #include "support/BoardText.h"
 #include "support/InProgramFolder.h"
-#include "support/ScriptedRandom.h"
 #include "support/SetFiles.h"
 
 #include <gtest/gtest.h>
@@ -88,13 +88,6 @@ protected:
         InProgramFolder::TearDown();
     }
 
-    void Profile(Player* player, std::vector<std::string> phaseLines)
-    {
-        phaseLines.insert(phaseLines.begin(), {"[Brain_000]", "Name=p"});
-        dir_.Write("phases.tsp", Crlf(phaseLines));
-        player->Load("phases.tsp", "Brain_000");
-    }
-
     // Side 1 has two legal cells: 30, a corner, and 65, not a corner.
     const BoardStatus board_ = BoardFromRows({"   ....   ", "  ......  ", " ........ ", ".OX.......", ".....X....",
                                               ".....O....", "..........", " ........ ", "  ......  ", "   ....   "});
@@ -111,9 +104,7 @@ TEST_F(PlayerTest, ReadsTheSectionWithItsFacesIntoAFreshProfile)
         EXPECT_EQ(player.Face(i).width(), 11 + i) << "stored names ignore case, face " << i;
     EXPECT_EQ(Codes({player.Code(1, 0), player.Code(1, 1), player.Code(1, 2)}), (Codes{14, 20, 11}));
     EXPECT_EQ(player.Limit(1), 30);
-    EXPECT_EQ(player.StrategyName(1, 1), Player::StrategyDisplayName(20));
     EXPECT_EQ(player.Code(6, 0) + player.Code(0, 3) + player.Limit(6), 0);
-    EXPECT_FALSE(player.StrategyName(0, 3).has_value());
 
     player.SetPlayType(Player::kPlayUser);
     player.SetState(4);
@@ -144,7 +135,6 @@ TEST_F(PlayerTest, ReadsTheSectionWithItsFacesIntoAFreshProfile)
         EXPECT_EQ(TextCodec::ToUi(name), Player::StrategyUiName(code)) << code;
         EXPECT_EQ(Player::StrategyCodeOfName(name), code);
     }
-    EXPECT_EQ(Player::StrategyDisplayName(22), Sj("深読み"));
     EXPECT_EQ(Player::StrategyDisplayName(23), "");
     EXPECT_EQ(Player::StrategyCodeOfName("NormalBrain02"), 0);
 }
@@ -174,8 +164,7 @@ TEST_F(PlayerTest, IdentityAndTakingOverAnotherPlayer)
     target.AddDraw();
     target.LoadFrom(a);
     EXPECT_EQ(target.Wins() * 100 + target.Losses() * 10 + target.Draws(), 210);
-    EXPECT_EQ(target.Name(), "Changed");
-    EXPECT_EQ(target.Limit(0), 40);
+    EXPECT_EQ(target.Name() + std::to_string(target.Limit(0)), "Changed40");
     EXPECT_EQ(target.Code(0, 1), 18);
     EXPECT_EQ(target.SameAs(a), 1);
     target.LoadFrom(target);
@@ -187,50 +176,54 @@ TEST_F(PlayerTest, IdentityAndTakingOverAnotherPlayer)
     chosen.Load("set.tsp", "Brain_000");
     chosen.AddLoss();
     target.ReloadFrom(chosen);
-    EXPECT_EQ(target.Name(), "After");
-    EXPECT_EQ(target.Code(0, 0), 20);
+    EXPECT_EQ(target.Name() + std::to_string(target.Code(0, 0)), "After20");
     EXPECT_EQ(target.Wins() * 100 + target.Losses() * 10 + target.Draws(), 210);
 }
 
-TEST_F(PlayerTest, ThePhaseIsTheFirstWhoseLimitReachesTheMoveCountBeforeAnEmptyPhase)
+TEST_F(PlayerTest, ThePhaseIsTheFirstWhoseLimitReachesTheMoveCountAndTheEditorWarnsOfMovesNoneReaches)
 {
-    // Limits, first codes (every phase's second is 13), then phases by move count and the codes at move 25.
-    const std::tuple<std::array<int, 6>, std::array<int, 6>, std::vector<std::pair<int, int>>, Codes> cases[] = {
+    // Limits, first codes (every phase's second is 13), phases by move count, the codes at move 25, then how the
+    // editor's warning starts ("" for none).
+    const std::tuple<std::array<int, 6>, std::array<int, 6>, std::vector<std::pair<int, int>>, Codes, const char*> cases[] = {
         {{10, 30, 72, 72, 72, 72}, {11, 12, 14, 15, 16, 17}, {{0, 0}, {10, 0}, {11, 1}, {30, 1}, {31, 2}, {72, 2}, {73, 5}},
-         {12, 13, 0}},
-        {{0, 0, 0, 0, 0, 72}, {11, 12, 14, 15, 16, 17}, {{0, 0}, {1, 5}, {72, 5}}, {17, 13, 0}},
+         {12, 13, 0}, ""},
+        {{0, 0, 0, 0, 0, 72}, {11, 12, 14, 15, 16, 17}, {{0, 0}, {1, 5}, {72, 5}}, {17, 13, 0}, ""},
+        // An earlier phase may reach further than the last one.
+        {{80, 10, 0, 0, 0, 0}, {11, 12, 0, 0, 0, 0}, {{80, 0}, {81, 1}}, {11, 13, 0}, ""},
         // Phase 2 has no first code, so phase 3 is never reached.
-        {{10, 20, 72, 72, 0, 0}, {11, 12, 0, 14, 0, 0}, {{15, 1}, {25, 1}}, {12, 13, 0}},
+        {{10, 20, 72, 72, 0, 0}, {11, 12, 0, 14, 0, 0}, {{15, 1}, {25, 1}}, {12, 13, 0},
+         "手数 20 より後の手には合う段階がないため、最後の段階 2 の戦略で打ちます"},
         // No first code at all: every move is random.
-        {{72, 72, 72, 72, 72, 72}, {}, {{0, -1}}, {11, 0, 0}},
+        {{72, 72, 72, 72, 72, 72}, {}, {{0, -1}}, {11, 0, 0}, "どの段階にも戦略 1 がないため、すべての手を「ランダム」で打ちます"},
     };
-    for (const auto& [limits, firstCodes, movesToPhase, codesAt25] : cases) {
+    for (const auto& [limits, firstCodes, movesToPhase, codesAt25, warning] : cases) {
+        SCOPED_TRACE(testing::Message() << firstCodes[0] << "," << limits[0]);
         std::array<Codes, 6> codes;
         for (int phase = 0; phase < 6; ++phase)
             codes[phase] = {firstCodes[phase], 13, 0};
         Player player(nullptr, nullptr, 0);
         player.SetPhases(codes, limits);
         for (const auto& [moves, phase] : movesToPhase)
-            EXPECT_EQ(player.PhaseFor(moves), phase) << firstCodes[0] << " at " << moves;
-        EXPECT_EQ(player.CodesFor(25), codesAt25) << firstCodes[0];
+            EXPECT_EQ(player.PhaseFor(moves), phase) << "at " << moves;
+        EXPECT_EQ(player.CodesFor(25), codesAt25);
+        const QString text = PlayerChecks::PhaseWarning(limits, firstCodes);
+        EXPECT_TRUE(*warning == '\0' ? text.isEmpty() : text.startsWith(QString::fromUtf8(warning))) << text.toStdString();
     }
 }
 
-TEST_F(PlayerTest, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClick)
+TEST_F(PlayerTest, ChoosesByTheLiveMoveCountsPhaseOrTheFirstClickAndCountsThinkingTime)
 {
     Brain brain(board_, 1);
     Player player(&board_, &brain, 1);
-    // Phase lines, the random draw, then the move chosen.
-    const std::tuple<std::vector<std::string>, int, int> cases[] = {
-        {{"Brain_00=0,NormalBrain06", "Brain_01=72,NormalBrain02"}, 0, 65},
-        {{"Brain_00=-1,NormalBrain06", "Brain_01=72,NormalBrain02"}, 0, 30},
-        {{}, 0, 30},  // no strategy: random
-        {{}, 1, 65},
-        {{"Brain_00=72,NormalBrain00,,"}, 0, Player::kNoMove},  // the user's strategy casts no vote
+    // Phase lines, then the move chosen.
+    const std::pair<std::vector<std::string>, int> cases[] = {
+        {{"Brain_00=0,NormalBrain06", "Brain_01=72,NormalBrain02"}, 65},
+        {{"Brain_00=-1,NormalBrain06", "Brain_01=72,NormalBrain02"}, 30},
+        {{"Brain_00=72,NormalBrain00,,"}, Player::kNoMove},  // the user's strategy casts no vote
     };
-    for (const auto& [lines, draw, move] : cases) {
-        Profile(&player, lines);
-        const ScriptedRandom random({draw});
+    for (const auto& [lines, move] : cases) {
+        dir_.Write("phases.tsp", "[Brain_000]\r\n" + Crlf(lines));
+        player.Load("phases.tsp", "Brain_000");
         brain.Clear();
         EXPECT_EQ(player.ChooseMove(), move);
         EXPECT_EQ(player.State(), move < 0 ? Player::kStateThinking : Player::kStateMoveChosen);
@@ -246,6 +239,35 @@ TEST_F(PlayerTest, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClic
     EXPECT_EQ(player.ChooseMove(), 65);
     EXPECT_EQ(player.State(), Player::kStateMoveChosen);
 
+    // Thinking time counts at most one second per call; a second player of the same side plays the other turn.
+    Brain secondBrain(board_, 1);
+    Player second(&board_, &secondBrain, 1);
+    second.SetPlayType(Player::kPlayUser);
+    brain.Clear();
+    const auto at = [this](Player& who, std::int64_t second) {
+        now = second;
+        who.ChooseMove();
+        return who.ElapsedSeconds();
+    };
+    EXPECT_EQ(at(player, 1000), 0);
+    EXPECT_EQ(at(player, 1003), 1) << "three seconds passed, one call counts one";
+    EXPECT_EQ(at(player, 1004), 2);
+    // The other side shares the second last counted while no move was chosen.
+    EXPECT_EQ(at(second, 1005), 1);
+    // A chosen move clears the shared second: the next turn starts its own count.
+    secondBrain.AddVote(6, 5);
+    EXPECT_EQ(at(second, 1005), 1);
+    EXPECT_EQ(at(player, 1009), 2);
+    EXPECT_EQ(at(player, 1010), 3);
+    player.ResetElapsed();
+    EXPECT_EQ(player.ElapsedSeconds(), 0);
+    // Taking over another player carries its time; reloading keeps the own.
+    Player copy(nullptr, nullptr, 0);
+    copy.LoadFrom(second);
+    EXPECT_EQ(copy.ElapsedSeconds(), 1);
+    copy.ReloadFrom(player);
+    EXPECT_EQ(copy.ElapsedSeconds(), 1);
+
     // A side without placement passes and counts no time.
     std::vector<std::string> rows = StartRows();
     rows[4] = rows[5] = "....XX....";
@@ -256,45 +278,9 @@ TEST_F(PlayerTest, ComputerPlaysThePhaseOfTheLiveMoveCountAndTheUserTheFirstClic
     otherBrain.AddVote(4, 4);
     EXPECT_EQ(other.ChooseMove(), Player::kPass);
     EXPECT_EQ(other.State(), Player::kStatePassed);
-    now = 1005;
+    now = 1015;
     EXPECT_EQ(other.ChooseMove(), Player::kPass);
     EXPECT_EQ(other.ElapsedSeconds(), 0);
-}
-
-TEST_F(PlayerTest, ThinkingTimeCountsAtMostOneSecondPerCall)
-{
-    // Two players of the side that can move here, so neither passes.
-    Brain firstBrain(board_, 1);
-    Brain secondBrain(board_, 1);
-    Player first(&board_, &firstBrain, 1);
-    Player second(&board_, &secondBrain, 1);
-    first.SetPlayType(Player::kPlayUser);
-    second.SetPlayType(Player::kPlayUser);
-    const auto at = [this](Player& player, std::int64_t second) {
-        now = second;
-        player.ChooseMove();
-        return player.ElapsedSeconds();
-    };
-    EXPECT_EQ(at(first, 1000), 0);
-    EXPECT_EQ(at(first, 1000), 0);
-    EXPECT_EQ(at(first, 1003), 1) << "three seconds passed, one call counts one";
-    EXPECT_EQ(at(first, 1004), 2);
-    // The other side shares the second last counted while no move was chosen.
-    EXPECT_EQ(at(second, 1005), 1);
-    // A chosen move clears the shared second: the next turn starts its own count.
-    secondBrain.AddVote(6, 5);
-    EXPECT_EQ(at(second, 1005), 1);
-    EXPECT_EQ(at(first, 1009), 2);
-    EXPECT_EQ(at(first, 1010), 3);
-    first.ResetElapsed();
-    EXPECT_EQ(first.ElapsedSeconds(), 0);
-
-    // Taking over another player carries its time; reloading keeps the own.
-    Player copy(nullptr, nullptr, 0);
-    copy.LoadFrom(second);
-    EXPECT_EQ(copy.ElapsedSeconds(), 1);
-    copy.ReloadFrom(first);
-    EXPECT_EQ(copy.ElapsedSeconds(), 1);
 }
 
 }  // namespace
