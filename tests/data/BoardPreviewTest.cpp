@@ -1,7 +1,6 @@
 #include "data/BoardChecks.h"
 #include "data/BoardPreview.h"
 #include "data/BoardStyle.h"
-#include "pictures/Transparency.h"
 #include "support/UiApp.h"
 
 #include <QPainter>
