@@ -13,10 +13,9 @@ using UserPictureCopyTest = InProgramFolder;
 
 TEST_F(UserPictureCopyTest, CopiesOnlyPicturesOutsideUnderAFreeNameAndReusesAnIdenticalFile)
 {
-    TempDir elsewhere;
-    const auto outside = [&elsewhere](const std::string& name, const std::string& bytes) {
-        elsewhere.Write(name, bytes);
-        return QString::fromStdString(elsewhere.File(name));
+    const auto outside = [this](const std::string& name, const std::string& bytes) {
+        outside_.Write(name, bytes);
+        return Outside(name);
     };
     dir_.Write("inside.png", "x");
     EXPECT_FALSE(UserPictureCopy::IsOutside(QString::fromStdString(dir_.File("inside.png"))));
@@ -24,7 +23,7 @@ TEST_F(UserPictureCopyTest, CopiesOnlyPicturesOutsideUnderAFreeNameAndReusesAnId
     EXPECT_TRUE(UserPictureCopy::IsOutside(outside("face.png", "x")));
     std::string stored = "kept";
     QString reason;
-    EXPECT_EQ(UserPictureCopy::Copy("Mine", QString::fromStdString(elsewhere.File("none.png")), &stored, &reason), -1);
+    EXPECT_EQ(UserPictureCopy::Copy("Mine", Outside("none.png"), &stored, &reason), -1);
     EXPECT_EQ(stored, "kept");
     EXPECT_FALSE(reason.isEmpty());
     EXPECT_FALSE(std::filesystem::exists(dir_.Path() / "Picture"));

@@ -56,21 +56,14 @@ TEST(TextCodecTest, EveryDoubleByteCodeSurvivesTheUi)
 
 TEST(TextCodecTest, SingleBytesTextsLookAlikesAndDuplicateCodesConvertAsShown)
 {
-    // NEC row 13 "≒" and its JIS code; an IBM kanji in its NEC-selected and IBM places.
+    // NEC row 13 "≒" and its JIS code; an IBM kanji in its NEC-selected and IBM places. The round trip of every
+    // code above keeps them apart; they look alike, and UTF-8 has only the one character.
     const std::pair<std::string, std::string> duplicates[] = {
-        {"\x87\x90", "\x81\xE0"},
-        {"\xED\x40", "\xFA\x5C"},
-        {"\xFA\x54", "\x81\xCA"},
-        {"\xEE\xF9", "\x81\xCA"},
-    };
+        {"\x87\x90", "\x81\xE0"}, {"\xED\x40", "\xFA\x5C"}, {"\xFA\x54", "\x81\xCA"}, {"\xEE\xF9", "\x81\xCA"}};
     for (const auto& [alternate, canonical] : duplicates) {
-        const QString shownAlternate = TextCodec::ToUi(alternate);
-        const QString shownCanonical = TextCodec::ToUi(canonical);
-        EXPECT_NE(shownAlternate, shownCanonical);
-        EXPECT_TRUE(shownAlternate.startsWith(shownCanonical));
+        EXPECT_TRUE(TextCodec::ToUi(alternate).startsWith(TextCodec::ToUi(canonical)));
         EXPECT_EQ(TextCodec::ToUtf8(alternate), TextCodec::ToUtf8(canonical));
     }
-    EXPECT_EQ(Cp932(QString::fromUtf8("≒")), "\x81\xE0");
 
     // ASCII, then the half-width katakana from U+FF61.
     for (int byte = 0x00; byte <= 0xDF; byte = byte == 0x7F ? 0xA1 : byte + 1) {

@@ -170,8 +170,6 @@ TEST_F(PrepareGameTest, OkWritesExactlyTheKeysItCanWithTheDefaultIconsButNeverWa
 {
     Ini("WarType=None\r\nUserPicture=Other.bmp\r\nComputerPicture=Other.bmp\r\n");
     form_.FormShow();
-    for (QRadioButton* radio : form_.findChildren<QRadioButton*>())
-        EXPECT_FALSE(radio->isChecked());
     EXPECT_TRUE(form_.Image1stPlayType->pixmap().isNull());
     form_.BitBtnOk->click();
     EXPECT_EQ(Key("WarType") + Key("UserPicture") + Key("ComputerPicture"), "NonePicture\\User.bmpPicture\\Computer.bmp");

@@ -40,13 +40,7 @@ bool MakeZip(const std::string& path, const std::vector<ZipEntry>& entries)
 
 const std::string kBoard = "[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nBoardType=Normal\r\n";
 
-class SetArchiveTest : public InProgramFolder {
-protected:
-    QString ZipPath(const std::string& name) const { return QString::fromStdString(elsewhere_.File(name)); }
-    static bool NothingTaken(const std::string&) { return false; }
-
-    TempDir elsewhere_;
-};
+using SetArchiveTest = InProgramFolder;
 
 TEST_F(SetArchiveTest, BadArchivesAreRefusedWithoutWritingAnythingAndAnExportedSetPlaysInAFreshFolder)
 {
@@ -54,6 +48,7 @@ TEST_F(SetArchiveTest, BadArchivesAreRefusedWithoutWritingAnythingAndAnExportedS
     const QString path = QStringLiteral("アーカイブに取り込めないパスがあります");
     const QString oneSet = QStringLiteral("アーカイブの一番上にセットファイル");
     const bool encrypts = zip_encryption_method_supported(ZIP_EM_AES_256, 1) != 0;
+    const auto nothingTaken = [](const std::string&) { return false; };
     const struct {
         std::vector<ZipEntry> entries;  // none: a file that is no archive
         QString reasonStart;
@@ -76,39 +71,39 @@ TEST_F(SetArchiveTest, BadArchivesAreRefusedWithoutWritingAnythingAndAnExportedS
         if (!encrypts && !c.entries.empty() && c.entries.back().encrypted)
             continue;
         if (c.entries.empty())
-            elsewhere_.Write("bad.zip", "not an archive at all");
+            outside_.Write("bad.zip", "not an archive at all");
         else
-            ASSERT_TRUE(MakeZip(elsewhere_.File("bad.zip"), c.entries));
+            ASSERT_TRUE(MakeZip(outside_.File("bad.zip"), c.entries));
         SetArchive::Imported imported;
         QString reason;
-        EXPECT_EQ(SetArchive::Import(ZipPath("bad.zip"), NothingTaken, &imported, &reason), -1);
+        EXPECT_EQ(SetArchive::Import(Outside("bad.zip"), nothingTaken, &imported, &reason), -1);
         EXPECT_TRUE(reason.startsWith(c.reasonStart)) << reason.toStdString();
         EXPECT_TRUE(dir_.Names().empty());
-        EXPECT_EQ(elsewhere_.Names(), std::vector<std::string>{"bad.zip"});
+        EXPECT_EQ(outside_.Names(), std::vector<std::string>{"bad.zip"});
     }
 
     // The exported set comes with every picture it can read into a fresh program folder.
     fs::create_directories(dir_.Path() / "Picture/Mine");
     dir_.Write("Picture/Mine/board.png", "board bytes");
     dir_.Write("Picture/Mine/piece.png", "piece bytes");
-    elsewhere_.Write("border.png", "border bytes");
+    outside_.Write("border.png", "border bytes");
     dir_.Write("Mine.tsb", "[BoardSet]\r\nName=Mine\r\n[Board_000]\r\nBoardType=Normal\r\n"
-                           "Board=picture\\MINE\\board.png\r\nBorder=" + elsewhere_.File("border.png") + "\r\n"
+                           "Board=picture\\MINE\\board.png\r\nBorder=" + outside_.File("border.png") + "\r\n"
                            "NoFloat=Picture\\Mine\\piece.png\r\n"
                            "1stFloat_00=Picture\\Mine\\piece.png,Picture\\Mine\\gone.png\r\n"
                            "2ndFloat_00=Picture\\Mine\\piece.png\r\nTitle=One\r\n");
     QStringList missing;
     QString reason;
-    ASSERT_EQ(SetArchive::Export("Mine.tsb", ZipPath("Mine.zip"), &missing, &reason), 0) << reason.toStdString();
+    ASSERT_EQ(SetArchive::Export("Mine.tsb", Outside("Mine.zip"), &missing, &reason), 0) << reason.toStdString();
     EXPECT_EQ(missing, QStringList{QStringLiteral("Picture\\Mine\\gone.png")});
-    EXPECT_EQ(elsewhere_.Names(), (std::vector<std::string>{"Mine.zip", "bad.zip", "border.png"}));
+    EXPECT_EQ(outside_.Names(), (std::vector<std::string>{"Mine.zip", "bad.zip", "border.png"}));
 
     TempDir fresh;
     fs::current_path(fresh.Path());
     fresh.Write("Mine.tsb", "an older file of that name");
     SetArchive::Imported imported;
     const auto taken = [](const std::string& name) { return name == "Mine"; };
-    ASSERT_EQ(SetArchive::Import(ZipPath("Mine.zip"), taken, &imported, &reason), 0) << reason.toStdString();
+    ASSERT_EQ(SetArchive::Import(Outside("Mine.zip"), taken, &imported, &reason), 0) << reason.toStdString();
     EXPECT_EQ(imported.kind, Settings::SetKind::Board);
     EXPECT_EQ(imported.name + " " + imported.file + " " + std::to_string(imported.pictures), "Mine_2 Mine_2.tsb 3");
     EXPECT_EQ(fresh.Read("Mine.tsb"), "an older file of that name");

@@ -4,9 +4,12 @@
 
 #include <gtest/gtest.h>
 
-#include <filesystem>
+#include <QString>
 
-// Runs each test inside a fresh program folder, the working directory.
+#include <filesystem>
+#include <string>
+
+// Runs each test inside a fresh program folder, the working directory, with a fresh folder outside it.
 class InProgramFolder : public ::testing::Test {
 protected:
     void SetUp() override
@@ -16,6 +19,9 @@ protected:
     }
     void TearDown() override { std::filesystem::current_path(previous_); }
 
+    QString Outside(const std::string& name) const { return QString::fromStdString(outside_.File(name)); }
+
     TempDir dir_;
+    TempDir outside_;
     std::filesystem::path previous_;
 };
