@@ -91,37 +91,6 @@ protected:
     }
 };
 
-TEST_F(GameCycleTest, AGameStartsInOneReportAndFlipsTurnThroughTheLosersFramesUntilRedrawn)
-{
-    options_.baseTimer = 0;
-    EXPECT_EQ(GameCycle(options_, demoBoards_).TimerInterval(), 1) << "a timer of interval 0 would fire without pause";
-
-    options_.baseTimer = 55;
-    NormalBoard(1);
-    UsePlayers(0, 1, Player::kPlayUser, Player::kPlayUser);
-    notifications_ = 0;
-    cycle_->StartGame();
-    EXPECT_TRUE(changes_ & GameCycle::kChangedTimer);
-    EXPECT_EQ(notifications_, 1) << "one operation reports once";
-    EXPECT_TRUE(cycle_->SpriteAt(0, 0).picture.isNull());
-
-    Play(4, 6);
-    std::vector<QRgb> framesOf45;
-    for (int tick = 0; tick < 3; ++tick) {
-        cycle_->TimerTimer();
-        framesOf45.push_back(Shown(4, 5));
-    }
-    EXPECT_EQ(framesOf45, (std::vector<QRgb>{kBlue1, kBlue2, kRed}));
-    Play(3, 6);
-    cycle_->TimerTimer();
-    ASSERT_EQ(Shown(4, 5), kRed1);
-    cycle_->RedrawBoard();
-    for (int cell = 0; cell < 100; ++cell)
-        EXPECT_EQ(cycle_->LiveBoard().AnimStepAt(cell / 10, cell % 10), 0) << cell;
-    EXPECT_EQ(Shown(4, 5), kBlue);
-    EXPECT_TRUE(cycle_->TakeDirtyCells().empty()) << "the whole board is repainted instead";
-}
-
 // The move is placed in the tick it is chosen; each flip then waits out the pacing.
 TEST_F(GameCycleTest, PacingShowsOneFlipPerStepAndPassesTheTurnAfterTheLast)
 {
@@ -165,26 +134,48 @@ TEST_F(GameCycleTest, PacingShowsOneFlipPerStepAndPassesTheTurnAfterTheLast)
     }
 }
 
-TEST_F(GameCycleTest, RandomBoardsGiveTheNewPieceAndItsFlipsOneDrawnKind)
+TEST_F(GameCycleTest, AGameStartsInOneReportAndRandomBoardsFlipTheDrawnKindThroughTheLosersFramesUntilRedrawn)
 {
+    options_.baseTimer = 0;
+    EXPECT_EQ(GameCycle(options_, demoBoards_).TimerInterval(), 1) << "a timer of interval 0 would fire without pause";
+    options_.baseTimer = 55;
     RandomBoard();
     UsePlayers(0, 1, Player::kPlayUser, Player::kPlayUser);
+    notifications_ = 0;
+    cycle_->StartGame();
+    EXPECT_TRUE(changes_ & GameCycle::kChangedTimer);
+    EXPECT_EQ(notifications_, 1) << "one operation reports once";
+    EXPECT_TRUE(cycle_->SpriteAt(0, 0).picture.isNull());
+
     StartGameOn(kThreeFlips);
-    const ScriptedRandom random({5});
+    const ScriptedRandom random({5, 1});
     Play(4, 5);
     cycle_->TimerTimer();
     EXPECT_EQ(random.Draws(), 1);
     EXPECT_EQ(Shown(4, 5), Kind(1, 2)) << "5 mod 3 kinds";
-    EXPECT_EQ(Shown(3, 5), Kind(3, 2)) << "turning frame of the same kind";
+    std::vector<QRgb> framesOf35 = {Shown(3, 5)};
+    for (int tick = 0; tick < 2; ++tick) {
+        cycle_->TimerTimer();
+        framesOf35.push_back(Shown(3, 5));
+    }
+    EXPECT_EQ(framesOf35, (std::vector<QRgb>{Kind(3, 2), kBlue2, Kind(1, 2)}))
+        << "the loser's turning frames, of the drawn kind";
     ASSERT_TRUE(Asked(2, 20));
+    Play(9, 5);
+    cycle_->TimerTimer();
+    EXPECT_EQ(Shown(9, 4), kRed1) << "the first side's turning frame";
     cycle_->RedrawBoard();
+    for (int cell = 0; cell < 100; ++cell)
+        EXPECT_EQ(cycle_->LiveBoard().AnimStepAt(cell / 10, cell % 10), 0) << cell;
+    EXPECT_TRUE(cycle_->TakeDirtyCells().empty()) << "the whole board is repainted instead";
     for (const int cell : {45, 35, 44, 43})
         EXPECT_EQ(Shown(cell), Kind(1, 2)) << "the kind is kept on the board: " << cell;
+    EXPECT_EQ(Shown(9, 4), Kind(2, 1));
     EXPECT_EQ(Shown(2, 5), Kind(1, 0));
 
     LoadBoard({"BoardType=Random", "1stFloat_00=" + Pic(kRed)});
     EXPECT_EQ(cycle_->PieceKindFor(4, 5, 2), 0) << "a side without pieces draws nothing";
-    EXPECT_EQ(random.Draws(), 1);
+    EXPECT_EQ(random.Draws(), 2);
 }
 
 TEST_F(GameCycleTest, PictureBoardsShowEachCellsOwnSquareAndADoublePassEndsTheGameInThatTickCountedOnce)

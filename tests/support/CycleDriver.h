@@ -114,13 +114,14 @@ public:
                    "1stFloat_00=" + first, "2ndFloat_00=" + second});
     }
 
-    // Three kinds per side, each its own colour, with turning frames of their own.
+    // Three kinds per side, each its own colour, with two turning frames; the second side's first is its kind's own.
     void RandomBoard()
     {
         Rows lines = {"BoardType=Random", "IntervalTime=1", "NoFloat=" + Pic(kGrey)};
         for (int kind = 0; kind < 3; ++kind) {
-            lines.push_back(Format("1stFloat_0%d=", kind) + Pic(Kind(1, kind)) + "," + Pic(kRed1));
-            lines.push_back(Format("2ndFloat_0%d=", kind) + Pic(Kind(2, kind)) + "," + Pic(Kind(3, kind)));
+            lines.push_back(Format("1stFloat_0%d=", kind) + Pic(Kind(1, kind)) + "," + Pic(kRed1) + "," + Pic(kRed2));
+            lines.push_back(Format("2ndFloat_0%d=", kind) + Pic(Kind(2, kind)) + "," + Pic(Kind(3, kind)) + "," +
+                            Pic(kBlue2));
         }
         LoadBoard(lines);
     }
