@@ -397,7 +397,7 @@ TEST_F(GameCycleTest, OnlyAGameIsHandedOverAndItsReplayAndDemonstrationsReproduc
     EXPECT_EQ(cycle_->SideToMove(), 1) << "the new demonstration opens with the first player";
 }
 
-TEST_F(GameCycleTest, UndoTakesBackTheMoveAndTheReplyRedoPlaysThemAndANewMoveDropsThem)
+TEST_F(GameCycleTest, UndoTakesBackTheMoveTheReplyOrAPassRedoPlaysThemAndANewMoveOrTheEndDropsThem)
 {
     const SeededRandom seed(11);
     RandomBoard();
@@ -442,12 +442,8 @@ TEST_F(GameCycleTest, UndoTakesBackTheMoveAndTheReplyRedoPlaysThemAndANewMoveDro
     EXPECT_EQ(cycle_->LastMove(), reply);
     EXPECT_EQ(cycle_->Side(2).point, QStringLiteral("End"));
     EXPECT_TRUE(cycle_->Replay().enabled);
-}
 
-TEST_F(GameCycleTest, UndoDuringThePlacementOrAfterAPassGoesBackToTheUsersTurn)
-{
-    RandomBoard();
-    UsePlayers(0, 1, Player::kPlayUser, Player::kPlayComputer);
+    // Undo during the placement or after a pass goes back to the user's turn.
     StartGameOn(kSecondAlwaysPasses);
     ASSERT_TRUE(Asked(1));
     Click(2, 3);
