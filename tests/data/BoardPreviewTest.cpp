@@ -99,6 +99,7 @@ TEST(BoardPreview, ShowsThePositionAsTheGameDrawsAndFlipsWithTheLosersTurningFra
     EXPECT_EQ(preview.Render().pixel(16 + 37 * 3 + 18, 16 + 37 * 2 + 18) | 0xff000000u, kCream);
 }
 
+// The checks behind the warnings shown under the editor's preview.
 // A sound design: 400 x 400 board, two kinds of three frames on each side.
 BoardChecks::Design Sound()
 {
