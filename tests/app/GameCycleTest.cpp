@@ -443,7 +443,8 @@ TEST_F(GameCycleTest, UndoTakesBackTheMoveTheReplyOrAPassRedoPlaysThemAndANewMov
     EXPECT_EQ(cycle_->Side(2).point, QStringLiteral("End"));
     EXPECT_TRUE(cycle_->Replay().enabled);
 
-    // Undo during the placement or after a pass goes back to the user's turn.
+    // Undo during the placement, while a user's pass waits or after it goes back to the first user's turn.
+    UsePlayers(0, 1, Player::kPlayUser, Player::kPlayUser);
     StartGameOn(kSecondAlwaysPasses);
     ASSERT_TRUE(Asked(1));
     Click(2, 3);
@@ -452,9 +453,17 @@ TEST_F(GameCycleTest, UndoTakesBackTheMoveTheReplyOrAPassRedoPlaysThemAndANewMov
     ASSERT_TRUE(cycle_->Undo().enabled) << "the user's own move, still being placed";
     cycle_->MenuUndoClick();
     EXPECT_EQ(Board(), kSecondAlwaysPasses);
+    ASSERT_TRUE(Asked(1));
+    Click(2, 3);
+    ASSERT_NE(TickUntil([&] { return cycle_->Pass().enabled; }, 50), -1);
+    cycle_->MenuUndoClick();
+    EXPECT_FALSE(cycle_->Pass().enabled) << "the waiting pass goes with the move";
+    EXPECT_EQ(Board(), kSecondAlwaysPasses);
 
     ASSERT_TRUE(Asked(1));
     Click(2, 3);
+    ASSERT_NE(TickUntil([&] { return cycle_->Pass().enabled; }, 50), -1);
+    cycle_->BitBtnPassClick();
     ASSERT_TRUE(Asked(1));
     ASSERT_EQ(Moves(), 1) << "asked again after the second player's pass";
     cycle_->MenuUndoClick();

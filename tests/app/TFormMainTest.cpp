@@ -14,7 +14,6 @@
 #include <QCloseEvent>
 #include <QGroupBox>
 #include <QLabel>
-#include <QPainter>
 #include <QPushButton>
 #include <QScreen>
 #include <QShowEvent>
@@ -39,20 +38,8 @@ const QRgb kBlack = qRgb(0, 0, 0);
 const QRgb kDark = qRgb(20, 20, 20);
 const QRgb kLight = qRgb(250, 250, 250);
 
-// A disc on the transparent key colour, so the board shows around it.
-QImage Disc(QRgb colour)
-{
-    QImage image(32, 32, QImage::Format_RGB32);
-    image.fill(kKey);
-    QPainter painter(&image);
-    painter.setPen(Qt::NoPen);
-    painter.setBrush(QColor(colour));
-    painter.drawEllipse(3, 3, 26, 26);
-    return image;
-}
-
 // The main window alone in a program folder of its own: a green board with a black border line down
-// the middle, dark and light discs, and two demonstration players.
+// the middle, dark and light pieces, and two demonstration players.
 class TFormMainTest : public InProgramFolder {
 protected:
     void SetUp() override
@@ -69,11 +56,6 @@ protected:
         InProgramFolder::TearDown();
     }
 
-    void Save(const QString& name, const QImage& image)
-    {
-        ASSERT_TRUE(image.save(QString::fromStdString(dir_.Path().string()) + "/" + name, "BMP"));
-    }
-
     void WriteProgramFolder(const std::string& extraSettings = "")
     {
         const std::string standard = Sj("標準");
@@ -86,8 +68,7 @@ protected:
         dir_.Write("Test.tsb", "[BoardSet]\r\nName=Test\r\n[Board_000]\r\nBoardType=Normal\r\n" + shared +
                                    "NoFloat=Empty.bmp\r\n1stFloat_00=D0.bmp,D1.bmp,D2.bmp\r\n"
                                    "2ndFloat_00=L0.bmp,L1.bmp,L2.bmp\r\nTitle=" + Sj("試験盤") +
-                                   "\r\nTransparentNoFloat=True\r\nTransparent1stFloat=True\r\n"
-                                   "Transparent2ndFloat=True\r\n[Board_001]\r\nBoardType=Picture\r\n" + shared +
+                                   "\r\nTransparentNoFloat=True\r\n[Board_001]\r\nBoardType=Picture\r\n" + shared +
                                    "NoFloat=Square.bmp\r\n1stBoard=Whole1.bmp\r\n2ndBoard=Whole2.bmp\r\nTitle=Picture\r\n");
         const std::string faces = "Face_00=F0.bmp\r\nFace_01=F1.bmp\r\nFace_02=F2.bmp\r\nFace_03=F3.bmp\r\n"
                                   "Face_04=F4.bmp\r\n";
@@ -98,15 +79,15 @@ protected:
         border.fill(kKey);
         for (int y = 0; y < 400; ++y)
             border.setPixel(200, y, kBlack);
-        Save("Border.bmp", border);
+        ASSERT_TRUE(border.save(QString::fromStdString(dir_.File("Border.bmp")), "BMP"));
         SaveBmp("Board.bmp", kGreen, 400, 400);
         SaveBmp("Empty.bmp", kKey);
         SaveBmp("Square.bmp", qRgb(128, 128, 128), 37, 37);
         SaveBmp("Whole1.bmp", qRgb(200, 0, 0), 400, 400);
         SaveBmp("Whole2.bmp", qRgb(0, 0, 200), 400, 400);
         for (int frame = 0; frame < 3; ++frame) {
-            Save(QStringLiteral("D%1.bmp").arg(frame), Disc(frame == 0 ? kDark : qRgb(90 + frame, 90, 90)));
-            Save(QStringLiteral("L%1.bmp").arg(frame), Disc(frame == 0 ? kLight : qRgb(160 + frame, 160, 160)));
+            SaveBmp(Format("D%d.bmp", frame), frame == 0 ? kDark : qRgb(90 + frame, 90, 90));
+            SaveBmp(Format("L%d.bmp", frame), frame == 0 ? kLight : qRgb(160 + frame, 160, 160));
         }
         for (int face = 0; face < 5; ++face)
             SaveBmp(Format("F%d.bmp", face), qRgb(40 * face, 100, 100), 50, 50);
