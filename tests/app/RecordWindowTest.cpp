@@ -28,8 +28,6 @@ class RecordWindowTest : public ::testing::Test {
 protected:
     void TearDown() override { FileDialogs::SetResponder({}); }
 
-    std::vector<std::string> Rows() { return driver_.Board(); }
-
     // Made before the window below.
     QApplication& app_ = UiApp();
     CycleDriver driver_;
@@ -59,15 +57,15 @@ TEST_F(RecordWindowTest, ViewsStepsSavesAndReopensAGamePlaysFromTheViewedPositio
     BoardStatus position;
     int side = 0;
     game.PositionAfter(11, position, side);
-    EXPECT_EQ(Rows(), BoardToRows(position));
+    EXPECT_EQ(driver_.Board(), BoardToRows(position));
     window_.PanelMoves->BitBtnLast->click();
-    EXPECT_EQ(Rows(), BoardToRows(game.Current()));
+    EXPECT_EQ(driver_.Board(), BoardToRows(game.Current()));
     EXPECT_FALSE(window_.PanelMoves->BitBtnForward->isEnabled());
     EXPECT_FALSE(window_.ButtonPlayFromHere->isEnabled()) << "nothing to play after the end";
     window_.ButtonLeave->click();
     EXPECT_EQ(cycle_.Record().Text() + cycle_.Side(1).gameResult.toStdString(), live) << "viewing touches no record";
     EXPECT_FALSE(window_.Viewing());
-    EXPECT_EQ(Rows(), StartRows()) << "the demonstration's board comes back";
+    EXPECT_EQ(driver_.Board(), StartRows()) << "the demonstration's board comes back";
     EXPECT_TRUE(cycle_.TimerRunning());
 
     ASSERT_TRUE(window_.ViewText(QString::fromStdString(game.Text())));
@@ -96,7 +94,7 @@ TEST_F(RecordWindowTest, ViewsStepsSavesAndReopensAGamePlaysFromTheViewedPositio
     EXPECT_TRUE(window_.Scores().empty());
     EXPECT_EQ(cycle_.GameMode(), GameCycle::kModeGame);
     EXPECT_EQ(cycle_.SideToMove(), 2);
-    EXPECT_EQ(Rows(), BoardToRows(position));
+    EXPECT_EQ(driver_.Board(), BoardToRows(position));
     EXPECT_NE(cycle_.Record().Text().find("Start=" + Notation::PositionText(position, 2) + "\r\n"), std::string::npos)
         << cycle_.Record().Text();
     TickUntil(cycle_, [&] { return cycle_.Prepare().enabled; });
@@ -107,7 +105,7 @@ TEST_F(RecordWindowTest, ViewsStepsSavesAndReopensAGamePlaysFromTheViewedPositio
     const RecordViewer::Entry first = RecordViewer(cycle_.Record()).Entries()[0];
     EXPECT_EQ(window_.PanelMoves->ListMoves->item(1)->text(), MoveListPanel::EntryText(first, nullptr));
     cycle_.BitBtnReplayClick();
-    EXPECT_EQ(Rows(), BoardToRows(position)) << "the replay starts where the game did";
+    EXPECT_EQ(driver_.Board(), BoardToRows(position)) << "the replay starts where the game did";
 }
 
 TEST(MoveListPanelTest, EntryTexts)

@@ -32,9 +32,11 @@ protected:
     }
 };
 
-TEST_F(ScreensTest, TheTitleMigratesOlderSettingsBeforeItBlinks)
+// The migration screen comes over the title for no settings or older ones, and reports the migration once.
+TEST_F(ScreensTest, TheTitleMigratesOlderSettingsOnceBeforeItBlinks)
 {
-    for (const char* release : {"1.00a", "", "1.10"}) {
+    QString migrated;
+    for (const char* release : {"", "1.10", "1.00a"}) {
         SCOPED_TRACE(release);
         std::filesystem::remove(dir_.Path() / "Tessella.ini");
         if (*release != '\0')
@@ -44,13 +46,20 @@ TEST_F(ScreensTest, TheTitleMigratesOlderSettingsBeforeItBlinks)
         bool blinkingAtMigration = false;
         const ModalAnswers answers([&](QDialog&) {
             blinkingAtMigration = title.Timer->isActive();
-            return static_cast<int>(kModalOk);
+            versionUp.FormShow();
+            migrated = versionUp.MemoContent->toPlainText();
+            versionUp.ButtonOk->click();
+            return versionUp.result();
         });
         title.FormShow();
-        EXPECT_EQ(answers.shown.size(), std::string(release) == "1.10" ? 0u : 1u) << "no file or an older one";
+        EXPECT_EQ(answers.shown.size(), std::string(release) == "1.10" ? 0u : 1u);
         EXPECT_FALSE(blinkingAtMigration);
         EXPECT_TRUE(title.Timer->isActive());
     }
+    EXPECT_TRUE(migrated.startsWith(QStringLiteral("Release 1.00 -> Release 1.10\n"))) << migrated.toStdString();
+    TFormVersionUp again;
+    again.FormShow();
+    EXPECT_EQ(again.MemoContent->toPlainText(), QStringLiteral("Release 1.10 -> Release 1.10"));
 }
 
 TEST_F(ScreensTest, BothScreensCloseOnAClickAKeyOrTheCloseBoxButNotOnAModifierAlone)
@@ -104,19 +113,6 @@ TEST_F(ScreensTest, BothScreensCloseOnAClickAKeyOrTheCloseBoxButNotOnAModifierAl
         EXPECT_EQ(finished, 3);
         EXPECT_FALSE(s.timer->isActive()) << "the close box stops the timer";
     }
-}
-
-// What the migration copies is tested with the migration itself; the screen reports it once.
-TEST_F(ScreensTest, TheMigrationScreenShowsTheMigrationOnce)
-{
-    WriteRelease("1.00a");
-    TFormVersionUp versionUp;
-    versionUp.FormShow();
-    EXPECT_TRUE(versionUp.MemoContent->toPlainText().startsWith(QStringLiteral("Release 1.00 -> Release 1.10\n")));
-    versionUp.FormShow();
-    EXPECT_EQ(versionUp.MemoContent->toPlainText(), QStringLiteral("Release 1.10 -> Release 1.10"));
-    versionUp.ButtonOk->click();
-    EXPECT_EQ(versionUp.result(), kModalOk);
 }
 
 }  // namespace

@@ -64,14 +64,20 @@ protected:
                                        "Pass=Manual\r\nRandomBoard=False\r\n" + extraSettings +
                                        "[BoardSet]\r\n" + standard + "=Test.tsb\r\n[BrainSet]\r\n" + standard +
                                        "=Test.tsp\r\n");
-        const std::string shared = "Board=Board.bmp\r\nBorder=Border.bmp\r\nIntervalTime=100\r\nStretch=True\r\n";
-        dir_.Write("Test.tsb", "[BoardSet]\r\nName=Test\r\n[Board_000]\r\nBoardType=Normal\r\n" + shared +
-                                   "NoFloat=Empty.bmp\r\n1stFloat_00=D0.bmp,D1.bmp,D2.bmp\r\n"
-                                   "2ndFloat_00=L0.bmp,L1.bmp,L2.bmp\r\nTitle=" + Sj("試験盤") +
-                                   "\r\nTransparentNoFloat=True\r\n[Board_001]\r\nBoardType=Picture\r\n" + shared +
-                                   "NoFloat=Square.bmp\r\n1stBoard=Whole1.bmp\r\n2ndBoard=Whole2.bmp\r\nTitle=Picture\r\n");
-        const std::string faces = "Face_00=F0.bmp\r\nFace_01=F1.bmp\r\nFace_02=F2.bmp\r\nFace_03=F3.bmp\r\n"
-                                  "Face_04=F4.bmp\r\n";
+        const auto pic = [](QRgb colour, int size = 32) { return CycleDriver::Pic(colour, size); };
+        const auto frames = [&pic](QRgb first, int grey) {
+            return pic(first) + "," + pic(qRgb(grey + 1, grey, grey)) + "," + pic(qRgb(grey + 2, grey, grey));
+        };
+        const std::string shared = "Board=" + pic(kGreen, 400) + "\r\nBorder=Border.bmp\r\nIntervalTime=100\r\nStretch=True\r\n";
+        dir_.Write("Test.tsb", "[BoardSet]\r\nName=Test\r\n[Board_000]\r\nBoardType=Normal\r\n" + shared + "NoFloat=" +
+                                   pic(kKey) + "\r\nTransparentNoFloat=True\r\n1stFloat_00=" + frames(kDark, 90) +
+                                   "\r\n2ndFloat_00=" + frames(kLight, 160) + "\r\nTitle=" + Sj("試験盤") +
+                                   "\r\n[Board_001]\r\nBoardType=Picture\r\n" + shared + "NoFloat=" +
+                                   pic(qRgb(128, 128, 128), 37) + "\r\n1stBoard=" + pic(qRgb(200, 0, 0), 400) +
+                                   "\r\n2ndBoard=" + pic(qRgb(0, 0, 200), 400) + "\r\nTitle=Picture\r\n");
+        std::string faces;
+        for (int face = 0; face < 5; ++face)
+            faces += Format("Face_%02d=", face) + pic(qRgb(40 * face, 100, 100), 50) + "\r\n";
         dir_.Write("Test.tsp", "[Demo_000]\r\nName=" + Sj("先手くん") + "\r\nStretch=True\r\n" +
                                    faces + "Brain_00=80,NormalBrain08,,\r\n[Demo_001]\r\nName=Beta\r\n"
                                    "Stretch=False\r\n" + faces + "Brain_00=80,NormalBrain01,,\r\n");
@@ -80,17 +86,6 @@ protected:
         for (int y = 0; y < 400; ++y)
             border.setPixel(200, y, kBlack);
         ASSERT_TRUE(border.save(QString::fromStdString(dir_.File("Border.bmp")), "BMP"));
-        SaveBmp("Board.bmp", kGreen, 400, 400);
-        SaveBmp("Empty.bmp", kKey);
-        SaveBmp("Square.bmp", qRgb(128, 128, 128), 37, 37);
-        SaveBmp("Whole1.bmp", qRgb(200, 0, 0), 400, 400);
-        SaveBmp("Whole2.bmp", qRgb(0, 0, 200), 400, 400);
-        for (int frame = 0; frame < 3; ++frame) {
-            SaveBmp(Format("D%d.bmp", frame), frame == 0 ? kDark : qRgb(90 + frame, 90, 90));
-            SaveBmp(Format("L%d.bmp", frame), frame == 0 ? kLight : qRgb(160 + frame, 160, 160));
-        }
-        for (int face = 0; face < 5; ++face)
-            SaveBmp(Format("F%d.bmp", face), qRgb(40 * face, 100, 100), 50, 50);
         std::filesystem::create_directories(dir_.Path() / "Picture");
         SaveBmp("Picture/User.bmp", qRgb(0, 0, 255), 100, 20);
         SaveBmp("Picture/Computer.bmp", qRgb(255, 128, 0), 100, 20);
