@@ -441,7 +441,6 @@ TEST_F(SettingGameTest, CaptionsFitModifyFollowsTheRenumberingAndAddCopiesOnlyWh
     window.ButtonAddPlayerSet->click();
     window.ButtonAddBoardSet->click();
     EXPECT_EQ(dir_.Read("Team.tsp"), outside_.Read("Team.tsp"));
-    EXPECT_FALSE(fs::exists("Deep.tsb")) << "a file inside the program folder is not copied";
     EXPECT_EQ(Items(window.ListBoxBoardSet).mid(3), QStringList({QStringLiteral("Outside "), QStringLiteral("Deep")}));
     EXPECT_EQ(window.ComboBoxRandomBoard2->itemText(window.ComboBoxRandomBoard2->count() - 1), QStringLiteral("Deep"));
     EXPECT_EQ(Items(window.ListBoxPlayerSet).last(), QStringLiteral("チーム"));
@@ -477,6 +476,7 @@ TEST_F(SettingGameTest, CaptionsFitModifyFollowsTheRenumberingAndAddCopiesOnlyWh
     window.ButtonAddBoardSet->click();
     EXPECT_EQ(modals_.messages.size(), 7);
     window.BitBtnOk->click();
+    // A file inside the program folder is registered where it lies.
     EXPECT_EQ(Values("BoardSet", {"一番_2", "Outside ", "Deep"}), "One_2.tsb Standard_3.tsb Sets\\Deep.tsb");
     EXPECT_EQ(Values("BrainSet", {"チーム"}), "Team.tsp");
 
