@@ -247,8 +247,49 @@ TEST_F(GameCycleTest, HitTestUsesStrictBordersPerBoardType)
     }
 }
 
-TEST_F(GameCycleTest, ClicksCountOnlyOnLegalCellsWhileTheUserThinks)
+TEST_F(GameCycleTest, OnlyAUserWithManualPassingWaitsForThePassButton)
 {
+    const struct {
+        int autoPass;
+        int firstType;
+        bool waits;
+    } cases[] = {{0, Player::kPlayUser, true}, {1, Player::kPlayUser, false}, {0, Player::kPlayComputer, false}};
+    for (const auto& c : cases) {
+        SCOPED_TRACE(c.autoPass * 10 + c.firstType);
+        options_.autoPass = c.autoPass;
+        NormalBoard(1, 1);
+        UsePlayers(0, 1, c.firstType, Player::kPlayUser);
+        StartGameOn(kFirstMustPass);
+        cycle_->TimerTimer();
+        EXPECT_EQ(cycle_->Message(), QStringLiteral("先手はパスです")) << "every pass is announced";
+        EXPECT_EQ(cycle_->Side(1).point, QStringLiteral("Pass"));
+        EXPECT_EQ(cycle_->Pass().enabled, c.waits);
+        StartGameOn(kFirstMustPass);
+        EXPECT_FALSE(cycle_->Pass().enabled) << "a pass still waiting is dropped by a new game";
+        Ticks(5);
+        EXPECT_EQ(cycle_->SideToMove(), c.waits ? 1 : 2);
+    }
+}
+
+TEST(GameSettings, SupplyTheOptions)
+{
+    TempDir dir;
+    dir.Write("Tessella.ini", "[Tessella]\r\nBaseTimer=30\r\nAnimation=true\r\nPass=Auto\r\n");
+    const SettingsGameOptions read{WindowsIni(dir.File("Tessella.ini"))};
+    EXPECT_EQ(read.GetBaseTimer(), 30);
+    EXPECT_EQ(read.GetAnimation(), 0) << "only \"True\" is on";
+    EXPECT_EQ(read.GetAutoPass(), 1);
+}
+
+// Two users, whose clicks count only while they are asked; in a new game they always click the first
+// legal cell, and that game holds a pass.
+TEST_F(GameCycleTest, ClicksCountOnlyWhileAskedAndOnlyAGameIsHandedOverWhichItsReplayReproducesAndDemonstrationsLeave)
+{
+    std::vector<GameRecord> finished;
+    cycle_->SetGameFinishedListener([&](const GameRecord& record) {
+        finished.push_back(record);
+        return QStringLiteral("(note)");
+    });
     UserGame(StartRows(), 400, 1);
     cycle_->TimerTimer();
     ASSERT_EQ(State(1), GameCycle::kStateThinking);
@@ -278,57 +319,9 @@ TEST_F(GameCycleTest, ClicksCountOnlyOnLegalCellsWhileTheUserThinks)
     ASSERT_TRUE(Asked(1));
     Ticks(5);
     EXPECT_EQ(Moves(), 2) << "the click made while placing was not kept";
-}
 
-TEST_F(GameCycleTest, OnlyAUserWithManualPassingWaitsForThePassButton)
-{
-    const struct {
-        int autoPass;
-        int firstType;
-        bool waits;
-    } cases[] = {{0, Player::kPlayUser, true}, {1, Player::kPlayUser, false}, {0, Player::kPlayComputer, false}};
-    for (const auto& c : cases) {
-        SCOPED_TRACE(c.autoPass * 10 + c.firstType);
-        options_.autoPass = c.autoPass;
-        NormalBoard(1, 1);
-        UsePlayers(0, 1, c.firstType, Player::kPlayUser);
-        StartGameOn(kFirstMustPass);
-        cycle_->TimerTimer();
-        EXPECT_EQ(cycle_->Message(), QStringLiteral("先手はパスです")) << "every pass is announced";
-        EXPECT_EQ(cycle_->Side(1).point, QStringLiteral("Pass"));
-        EXPECT_EQ(cycle_->Pass().enabled, c.waits);
-        if (c.waits) {
-            StartGameOn(kFirstMustPass);
-            EXPECT_FALSE(cycle_->Pass().enabled) << "a pass still waiting is dropped by a new game";
-            Ticks(5);
-            EXPECT_EQ(cycle_->SideToMove(), 1);
-            cycle_->BitBtnPassClick();
-            EXPECT_FALSE(cycle_->Pass().enabled);
-        }
-        cycle_->TimerTimer();
-        EXPECT_EQ(cycle_->SideToMove(), 2);
-    }
-}
-
-TEST(GameSettings, SupplyTheOptions)
-{
-    TempDir dir;
-    dir.Write("Tessella.ini", "[Tessella]\r\nBaseTimer=30\r\nAnimation=true\r\nPass=Auto\r\n");
-    const SettingsGameOptions read{WindowsIni(dir.File("Tessella.ini"))};
-    EXPECT_EQ(read.GetBaseTimer(), 30);
-    EXPECT_EQ(read.GetAnimation(), 0) << "only \"True\" is on";
-    EXPECT_EQ(read.GetAutoPass(), 1);
-}
-
-// Users who always click the first legal cell; this game holds a pass at move 25.
-TEST_F(GameCycleTest, OnlyAGameIsHandedOverAndItsReplayAndDemonstrationsReproduceOrLeaveIt)
-{
-    std::vector<GameRecord> finished;
-    cycle_->SetGameFinishedListener([&](const GameRecord& record) {
-        finished.push_back(record);
-        return QStringLiteral("(note)");
-    });
-    UserGame(StartRows(), 1, 1);
+    NormalBoard(1, 1);
+    StartGameOn(StartRows());
     int passes = 0;
     ASSERT_NE(TickUntil([&] {
         if (cycle_->Pass().enabled) {

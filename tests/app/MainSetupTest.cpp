@@ -67,38 +67,9 @@ protected:
     std::unique_ptr<ProgramWindows> windows_;
 };
 
-TEST_F(MainSetupTest, DemonstrationsPlayOnDrawnBoardsAndAcceptedPreparationStartsAGameWithTheChosenPlayers)
-{
-    GameCycle& cycle = windows_->main.Cycle();
-    const TFormPrepareGame& prepare = windows_->prepareGame;
-    std::set<std::string> boards;
-    for (int demo = 0; demo < 8; ++demo) {
-        cycle.StartDemo();
-        EXPECT_EQ(cycle.Style().SectionName(), prepare.GetBoardStyle().SectionName());
-        boards.insert(cycle.Style().SectionName());
-    }
-    EXPECT_GT(boards.size(), 1u) << "the standard settings draw the board of each demonstration";
-    StartComputerGame(false);
-    EXPECT_EQ(cycle.GameMode(), GameCycle::kModeGame);
-    EXPECT_TRUE(cycle.TimerRunning());
-    EXPECT_EQ(cycle.PlayerFor(1).SectionName(), prepare.Get1stPlayer().SectionName());
-    EXPECT_EQ(cycle.PlayerFor(2).SectionName(), prepare.Get2ndPlayer().SectionName());
-    EXPECT_EQ(cycle.PlayerFor(2).PlayType(), Player::kPlayComputer);
-    EXPECT_EQ(cycle.Style().SectionName(), prepare.GetBoardStyle().SectionName());
-    TickUntil(cycle, [&] { return cycle.PlayerFor(1).State() == GameCycle::kStateFinished; });
-    ASSERT_EQ(GamesOf(1), 1);
-    const QString firstRecord = windows_->main.Panel1stGameResult->text();
-
-    StartComputerGame(false);
-    EXPECT_EQ(GamesOf(1), 1) << "the same player keeps the games it played";
-    EXPECT_EQ(windows_->main.Panel1stGameResult->text(), firstRecord);
-    StartComputerGame(true);
-    EXPECT_EQ(GamesOf(1), 0) << "another player starts with no games";
-    EXPECT_EQ(GamesOf(2), 1);
-}
-
-// The settings window, when accepted, changes the base timer to 30.
-TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWasWithAcceptedSettings)
+// Demonstrations draw their boards; the settings window, when accepted, changes the base timer to 30; an accepted
+// preparation starts a game with the chosen players, who keep their games until others are chosen.
+TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndAnAcceptedPreparationStartsAGameWithTheChosenPlayers)
 {
     TFormMain& main = windows_->main;
     GameCycle& cycle = main.Cycle();
@@ -118,6 +89,14 @@ TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWasWithAcce
         {"settings in a running game", true, false, true, &settings, &TFormMain::ButtonSettingClick},
         {"preparation in a paused game", true, true, false, &windows_->prepareGame, &TFormMain::BitBtnPrepareClick},
     };
+    const TFormPrepareGame& prepare = windows_->prepareGame;
+    std::set<std::string> boards;
+    for (int demo = 0; demo < 8; ++demo) {
+        cycle.StartDemo();
+        EXPECT_EQ(cycle.Style().SectionName(), prepare.GetBoardStyle().SectionName());
+        boards.insert(cycle.Style().SectionName());
+    }
+    EXPECT_GT(boards.size(), 1u) << "the standard settings draw the board of each demonstration";
     int interval = cycle.TimerInterval();
     for (const auto& c : cases) {
         SCOPED_TRACE(c.step);
@@ -149,6 +128,22 @@ TEST_F(MainSetupTest, TheTimerStopsWhileAWindowIsOpenAndComesBackAsItWasWithAcce
         EXPECT_EQ(cycle.GameMode(), c.game ? GameCycle::kModeGame : GameCycle::kModeDemo);
         EXPECT_EQ(cycle.LiveBoard().MoveCount(), moves);
     }
+    StartComputerGame(false);
+    EXPECT_TRUE(cycle.TimerRunning());
+    EXPECT_EQ(cycle.PlayerFor(1).SectionName(), prepare.Get1stPlayer().SectionName());
+    EXPECT_EQ(cycle.PlayerFor(2).SectionName(), prepare.Get2ndPlayer().SectionName());
+    EXPECT_EQ(cycle.PlayerFor(2).PlayType(), Player::kPlayComputer);
+    EXPECT_EQ(cycle.Style().SectionName(), prepare.GetBoardStyle().SectionName());
+    TickUntil(cycle, [&] { return cycle.PlayerFor(1).State() == GameCycle::kStateFinished; });
+    ASSERT_EQ(GamesOf(1), 1);
+    const QString firstRecord = main.Panel1stGameResult->text();
+
+    StartComputerGame(false);
+    EXPECT_EQ(GamesOf(1), 1) << "the same player keeps the games it played";
+    EXPECT_EQ(main.Panel1stGameResult->text(), firstRecord);
+    StartComputerGame(true);
+    EXPECT_EQ(GamesOf(1), 0) << "another player starts with no games";
+    EXPECT_EQ(GamesOf(2), 1);
 }
 
 TEST_F(MainSetupTest, TheTitleComesBeforeTheDemonstrationAndReleaseInformationAndHelpPauseIt)

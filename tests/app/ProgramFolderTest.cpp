@@ -5,7 +5,7 @@
 
 #include <filesystem>
 
-TEST(ProgramFolder, OnlyAFolderWithoutSettingsIsSeeded)
+TEST(ProgramFolder, ContentIsTheFirstCandidateHoldingSettingsAndOnlyAFolderWithoutThemIsSeeded)
 {
     TempDir content;
     std::filesystem::create_directories(content.Path() / "Picture" / "Face");
@@ -30,17 +30,11 @@ TEST(ProgramFolder, OnlyAFolderWithoutSettingsIsSeeded)
     EXPECT_EQ(home.Read("new/Tessella.ini"), "[Tessella]\r\nRelease=1.10\r\n");
     EXPECT_EQ(home.Read("new/Standard.tsb"), "standard");
     EXPECT_EQ(home.Read("new/Picture/Face/Face00_0.bmp"), "mine") << "a file already there is kept";
-}
 
-TEST(ProgramFolder, ContentIsTheFirstCandidateHoldingSettings)
-{
-    TempDir empty;
-    TempDir content;
-    content.Write("Tessella.ini", "");
-    const QString found = ProgramFolder::FindContent(
-        {QString(), QString::fromStdString(empty.Path().string()), QString::fromStdString(content.Path().string())});
-    EXPECT_EQ(found.toStdString(), content.Path().string());
-    EXPECT_TRUE(ProgramFolder::FindContent({QString::fromStdString(empty.Path().string())}).isEmpty());
+    // The content is the first candidate holding settings.
+    const QString none = QString::fromStdString(home.Path().string());
+    EXPECT_EQ(ProgramFolder::FindContent({QString(), none, source}), source);
+    EXPECT_TRUE(ProgramFolder::FindContent({none}).isEmpty());
 }
 
 TEST(ProgramFolder, DefaultFollowsXdgDataHome)

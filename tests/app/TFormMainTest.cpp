@@ -124,7 +124,7 @@ protected:
 };
 
 // The window comes back where it was only while a screen shows that place.
-TEST_F(TFormMainTest, ShowingPlacesTheWindowLoadsTheBoardAndPlayersOfTheSettingsAndStartsTheDemonstration)
+TEST_F(TFormMainTest, ShowingPlacesTheWindowAndStartsTheDemonstrationCommandsPanelsAndRepaintsFollowAGameExitSavesThePlace)
 {
     // Without a settings file the standard board and a 55 ms timer are used, though nothing is there.
     std::filesystem::remove("Tessella.ini");
@@ -136,11 +136,11 @@ TEST_F(TFormMainTest, ShowingPlacesTheWindowLoadsTheBoardAndPlayersOfTheSettings
     Ticks(window_->Cycle(), 20);
 
     const QRect screen = QGuiApplication::primaryScreen()->availableGeometry();
-    for (const int left : {screen.right() + 4000, screen.left() + 10}) {
+    for (const int left : {screen.left() + 10, screen.right() + 4000}) {
         const bool restored = left < screen.right();
         // A missing picture is reported once, so only the window shown below names it.
         WriteProgramFolder(QStringLiteral("%1WindowLeft=%2\r\nWindowTop=%3\r\nWindowWidth=700\r\nWindowHeight=500\r\n")
-                               .arg(restored ? QStringLiteral("UserPicture=Picture\\Missing.bmp\r\n") : QString())
+                               .arg(restored ? QString() : QStringLiteral("UserPicture=Picture\\Missing.bmp\r\nShowLastMove=False\r\n"))
                                .arg(left)
                                .arg(screen.top() + 20)
                                .toStdString());
@@ -173,17 +173,10 @@ TEST_F(TFormMainTest, ShowingPlacesTheWindowLoadsTheBoardAndPlayersOfTheSettings
     window.hide();
     window.show();
     EXPECT_EQ(window.Cycle().LiveBoard().MoveCount(), 0);
-    window.resize(720, 520);
-    window.close();
-    const std::string settings = dir_.Read("Tessella.ini");
-    EXPECT_NE(settings.find("WindowWidth=720\r\nWindowHeight=520"), std::string::npos) << settings;
-}
 
-TEST_F(TFormMainTest, CommandsPanelsLeavingAndRepaintsFollowThePauseAGameAndItsEnd)
-{
-    // The last-move mark repaints the cell it leaves, which the repaint checks below do not count.
-    WriteProgramFolder("ShowLastMove=False\r\n");
-    TFormMain& window = Shown();
+
+    // Commands, panels and leaving follow the pause, a game and its end; the last-move mark is off, as it
+    // repaints the cell it leaves, which the repaint checks below do not count.
     ASSERT_TRUE(QTest::qWaitForWindowExposed(&window));
     GameCycle& cycle = window.Cycle();
     BoardView& board = *window.ImageBoard;
@@ -288,11 +281,14 @@ TEST_F(TFormMainTest, CommandsPanelsLeavingAndRepaintsFollowThePauseAGameAndItsE
     expectShared();
     EXPECT_EQ(Pixel({200, 5}), kGreen);
 
+    window.resize(720, 520);
     QTimer::singleShot(0, window.BitBtnExit, &QPushButton::click);
     QTimer guard;
     QObject::connect(&guard, &QTimer::timeout, [] { QCoreApplication::exit(3); });
     guard.start(5000);
     EXPECT_EQ(QApplication::exec(), 0) << "exit ends the event loop with status 0";
+    const std::string settings = dir_.Read("Tessella.ini");
+    EXPECT_NE(settings.find("WindowWidth=720\r\nWindowHeight=520"), std::string::npos) << settings;
 }
 
 TEST_F(TFormMainTest, TheThinkingTimeRunsWithTheClockMarksTakeTheirColourFromTheCellAndTheBoardScalesWithTheWindow)
