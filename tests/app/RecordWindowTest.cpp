@@ -90,7 +90,6 @@ TEST_F(RecordWindowTest, ViewsStepsSavesAndReopensAGamePlaysFromTheViewedPositio
     window_.ButtonAnalyseClick();
     window_.ButtonPlayFromHere->click();
 
-    EXPECT_FALSE(window_.Viewing());
     EXPECT_TRUE(window_.Scores().empty());
     EXPECT_EQ(cycle_.GameMode(), GameCycle::kModeGame);
     EXPECT_EQ(cycle_.SideToMove(), 2);

@@ -21,15 +21,12 @@ namespace {
 
 class ScreensTest : public InProgramFolder {
 protected:
-    void SetUp() override
-    {
-        UiApp();
-        InProgramFolder::SetUp();
-    }
     void WriteRelease(const char* release) const
     {
         dir_.Write("Tessella.ini", std::string("[Tessella]\r\nRelease=") + release + "\r\n");
     }
+
+    QApplication& app_ = UiApp();
 };
 
 // The migration screen comes over the title for no settings or older ones, and reports the migration once.

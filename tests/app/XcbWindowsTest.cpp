@@ -235,7 +235,6 @@ TEST_F(XcbWindowsTest, EveryWindowIsPaintedOnTheServer)
     RunUntil();
 
     for (const auto& visit : visits_) {
-        EXPECT_TRUE(visit->opened) << qPrintable(visit->name) << " never opened";
         EXPECT_GE(visit->share, kPaintedShare) << qPrintable(visit->name) << " is not painted on the X server";
     }
     EXPECT_EQ(visits_.size(), 17u);
