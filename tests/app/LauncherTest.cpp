@@ -29,13 +29,10 @@ LaunchResult Launch(const QStringList& arguments, bool withDisplay = true)
     QProcess process;
     process.setProcessEnvironment(environment);
     process.start(QStringLiteral(TESSELLA_PROGRAM), arguments);
-    LaunchResult run;
     if (!process.waitForFinished(60000) || process.exitStatus() != QProcess::NormalExit)
-        return run;
-    run.exitCode = process.exitCode();
-    run.out = QString::fromLocal8Bit(process.readAllStandardOutput());
-    run.err = QString::fromLocal8Bit(process.readAllStandardError());
-    return run;
+        return {};
+    return {process.exitCode(), QString::fromLocal8Bit(process.readAllStandardOutput()),
+            QString::fromLocal8Bit(process.readAllStandardError())};
 }
 
 // The last run takes a screenshot in a new program folder, which it seeds.

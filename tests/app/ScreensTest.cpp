@@ -21,11 +21,6 @@ namespace {
 
 class ScreensTest : public InProgramFolder {
 protected:
-    void WriteRelease(const char* release) const
-    {
-        dir_.Write("Tessella.ini", std::string("[Tessella]\r\nRelease=") + release + "\r\n");
-    }
-
     QApplication& app_ = UiApp();
 };
 
@@ -37,7 +32,7 @@ TEST_F(ScreensTest, TheTitleMigratesOlderSettingsOnceBeforeItBlinks)
         SCOPED_TRACE(release);
         std::filesystem::remove(dir_.Path() / "Tessella.ini");
         if (*release != '\0')
-            WriteRelease(release);
+            dir_.Write("Tessella.ini", std::string("[Tessella]\r\nRelease=") + release + "\r\n");
         TFormVersionUp versionUp;
         TFormTitle title(versionUp);
         bool blinkingAtMigration = false;
@@ -61,7 +56,7 @@ TEST_F(ScreensTest, TheTitleMigratesOlderSettingsOnceBeforeItBlinks)
 
 TEST_F(ScreensTest, BothScreensCloseOnAClickAKeyOrTheCloseBoxButNotOnAModifierAlone)
 {
-    WriteRelease("1.10");
+    dir_.Write("Tessella.ini", "[Tessella]\r\nRelease=1.10\r\n");
     TFormVersionUp versionUp;
     TFormTitle title(versionUp);
     TFormRelease release;
