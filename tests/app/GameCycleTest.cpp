@@ -553,6 +553,7 @@ TEST_F(SearchMoveTest, TicksGoOnWhileTheWorkerThinksAPauseANewGameUndoOrClosingS
     EXPECT_FALSE(cycle_->Hint().enabled);
 
     const Rows rows = Board();
+    const QString computerPoint = cycle_->Side(1).point;
     release_ = false;
     const int other = LegalFrom(2, first + 1);
     Click(other);
@@ -565,6 +566,7 @@ TEST_F(SearchMoveTest, TicksGoOnWhileTheWorkerThinksAPauseANewGameUndoOrClosingS
     EXPECT_FALSE(cycle_->Searches().Running()) << "undo stops the search for the reply";
     EXPECT_EQ(stopped_, 4);
     EXPECT_EQ(Board(), rows);
+    EXPECT_EQ(cycle_->Side(1).point, computerPoint) << "the computer's panel no longer says it thinks";
     ASSERT_TRUE(Asked(2));
     cycle_->MenuHintClick();
     ASSERT_TRUE(cycle_->Searches().Running());
