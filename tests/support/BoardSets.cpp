@@ -15,18 +15,6 @@ std::string PiecePath(int side, int kind, int frame)
     return Format("Pic\\%d_%d_%d.bmp", side, kind, frame);
 }
 
-void WriteBoardPictures()
-{
-    std::filesystem::create_directories("Pic");
-    SaveBmp("Pic/board.bmp", qRgb(0, 128, 0), 40, 40);
-    SaveBmp("Pic/border.bmp", qRgb(255, 0, 255), 40, 40);
-    SaveBmp("Pic/none.bmp", qRgb(90, 90, 90));
-    for (int side = 1; side <= 2; ++side)
-        for (int kind = 0; kind < 3; ++kind)
-            for (int frame = 0; frame < 3; ++frame)
-                SaveBmp(Format("Pic/%d_%d_%d.bmp", side, kind, frame), PieceColour(side, kind, frame));
-}
-
 std::vector<BoardSpec> NumberedBoards(const std::string& prefix, int count, int frames1)
 {
     std::vector<BoardSpec> boards;
@@ -67,5 +55,12 @@ void BoardSetFolder::SetUp()
 {
     InProgramFolder::SetUp();
     PictureLoader::SetFailureReporter({});
-    WriteBoardPictures();
+    std::filesystem::create_directories("Pic");
+    SaveBmp("Pic/board.bmp", qRgb(0, 128, 0), 40, 40);
+    SaveBmp("Pic/border.bmp", qRgb(255, 0, 255), 40, 40);
+    SaveBmp("Pic/none.bmp", qRgb(90, 90, 90));
+    for (int side = 1; side <= 2; ++side)
+        for (int kind = 0; kind < 3; ++kind)
+            for (int frame = 0; frame < 3; ++frame)
+                SaveBmp(Format("Pic/%d_%d_%d.bmp", side, kind, frame), PieceColour(side, kind, frame));
 }
